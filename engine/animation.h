@@ -1,0 +1,13 @@
+// Card flights and the stacking order of the card pictures.
+#pragma once
+
+namespace pg {
+
+struct Game;
+
+// Slides Card(pic) in steps of `speed` pixels and sets it exactly on the target.
+void MoveCard(Game& game, int pic, int fromX, int fromY, int toX, int toY, int speed);
+// Card(0) uppermost, Card(47) lowest, every other control above the cards.
+void CZOrder(Game& game);
+
+}  // namespace pg

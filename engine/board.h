@@ -1,0 +1,80 @@
+// What every control of the main window shows: the core writes it, the front end draws it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/card.h"
+
+namespace pg {
+
+struct Rgb {
+  std::uint8_t r = 0, g = 0, b = 0;
+  constexpr bool operator==(const Rgb&) const = default;
+};
+
+struct CardPicture {
+  std::int16_t left = 0;
+  std::int16_t top = 0;
+  std::int16_t cell = kBackCell;
+  bool visible = false;
+  bool enabled = false;
+  bool handCursor = false;
+};
+
+struct Label {
+  std::string caption;
+  std::int16_t left = 0;
+  std::int16_t top = 0;
+  std::int16_t fontSize = 0;
+  bool visible = false;
+  bool enabled = false;
+  bool opaque = false;
+  Rgb back;
+};
+
+struct Shape {
+  std::int16_t left = 0;
+  std::int16_t top = 0;
+  bool visible = false;
+};
+
+struct RuledLine {
+  std::int16_t x1, y1, x2, y2;
+};
+
+struct RuledCaption {
+  std::string text;
+  std::int16_t left, top, fontSize;
+};
+
+// The persistent background: the wallpaper with the capture-area ruling drawn over it.
+struct Background {
+  std::vector<RuledLine> lines;
+  std::vector<RuledCaption> captions;
+};
+
+struct Board {
+  std::array<CardPicture, kCardCount> Card{};
+  // Stacking order of the card pictures, from the lowest to the uppermost.
+  std::vector<std::int16_t> cardStack;
+  std::array<Label, 6> message{};
+  std::array<Label, 18> YakuState{};
+  std::array<Shape, 8> PG{};
+  std::array<Shape, 2> Box{};
+  std::array<bool, 2> Face{};
+  std::array<bool, 2> ScoreP{};
+  std::array<Label, 2> Score{};
+  bool PnumP = false;
+  Label Pnum;
+  Shape oyamark;
+  Background background;
+
+  Board();
+  void BringToFront(int card);
+  void SendToBack(int card);
+};
+
+}  // namespace pg

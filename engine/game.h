@@ -1,0 +1,40 @@
+// The main window's game: table state, what its controls show, the dialogs' settings, and the
+// platform and random source every procedure works through.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/board.h"
+#include "engine/options.h"
+#include "engine/platform.h"
+#include "engine/random.h"
+#include "engine/table_state.h"
+#include "rules/rule_settings.h"
+#include "rules/win_dialog_state.h"
+
+namespace pg {
+
+inline constexpr std::int32_t kLargeWindowWidthTwips = 11490;
+inline constexpr std::int32_t kSmallWindowWidthTwips = 9090;
+inline constexpr int kPlayWidth = 760;
+inline constexpr int kPlayHeight = 542;
+
+struct Game {
+  explicit Game(Platform& platform) : platform(platform) {}
+
+  Platform& platform;
+  Random random;
+  TableState table;
+  Board board;
+  OptionControls options;
+  RuleControls rules;
+  WinDialogState agari;
+  std::int32_t windowWidthTwips = kLargeWindowWidthTwips;
+
+  // Every change of the phase is mirrored into the options dialog's JudgeMode.
+  void SetPhase(std::int16_t phase);
+  // The 640 x 480 layout is recognised by the window's outer width.
+  bool SmallScreen() const { return windowWidthTwips == kSmallWindowWidthTwips; }
+};
+
+}  // namespace pg

@@ -1,0 +1,57 @@
+// The one way the core reaches the screen, the player, files, sounds and the clock.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pg {
+
+enum class Dialog { Agari, Rule, Option, Score, InputName, Version, Wait };
+enum class Timer { MenuGuard, Ending, HiScore, Agari };
+
+enum class MessageIcon { Exclamation, Question, Information };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+enum class PictureLoad { Loaded, NotFound, Failed };
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Puts the board on screen as the core left it and returns once the player could see it:
+  // one visible step of a card flight. Input arriving meanwhile is dropped, not queued.
+  virtual void ShowStep() = 0;
+  // Redraws at once, unpaced (a label the rules want seen before they go on).
+  virtual void Redraw() = 0;
+  // Width in logical units of a text in the message font at the given point size.
+  virtual int TextWidth(std::string_view utf8, int pointSize) = 0;
+
+  // The table's background picture; the board's ruling is drawn over it.
+  virtual PictureLoad LoadBackground(const std::string& path) = 0;
+  virtual void ClearBackground() = 0;
+  // A face picture (0 the computer, 1 the player); an empty path means the built-in face.
+  virtual PictureLoad LoadFace(int index, const std::string& path) = 0;
+
+  // Shows a modal dialog and returns once EndModal was called for it (from a handler or timer).
+  virtual void RunModal(Dialog dialog) = 0;
+  virtual void EndModal(Dialog dialog) = 0;
+
+  virtual void StartTimer(Timer timer, int intervalMs) = 0;
+  virtual void StopTimer(Timer timer) = 0;
+
+  virtual MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                                    MessageButtons buttons) = 0;
+  // The file the player picked, or nothing when the picker was cancelled.
+  virtual std::optional<std::string> PickFile(std::string_view filter) = 0;
+  virtual void PlaySystemSound(std::string_view name) = 0;
+  virtual void ShowHelp(std::string_view helpFile) = 0;
+
+  // Milliseconds of the wall clock; the one seed of the game's random source.
+  virtual std::uint64_t Now() = 0;
+  virtual void Quit() = 0;
+};
+
+}  // namespace pg

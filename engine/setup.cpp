@@ -1,0 +1,56 @@
+// Start-up, a new match and the display reset of a match's first month.
+#include "engine/setup.h"
+
+#include "engine/animation.h"
+#include "engine/dealer_decision.h"
+#include "engine/game.h"
+#include "engine/status_apply.h"
+#include "engine/table_ruling.h"
+
+namespace pg {
+
+void setup(Game& game) {
+  game.random.Seed(game.platform.Now());
+  ApplyStatusRecords(game, DefaultStatusRecords());
+  game.table.LayoutTop = 46;
+  WallPaint(game, game.options.Wall);
+  FacePaint(game, 0);
+  FacePaint(game, 1);
+}
+
+void StartGame(Game& game) {
+  Board& board = game.board;
+  game.options.JudgeMode = "0";
+  WallPaint(game, game.options.Wall);
+  for (CardPicture& card : board.Card) card.enabled = card.visible = false;
+  for (Label& message : board.message) message.enabled = message.visible = false;
+  game.table.BestMonthPoints.fill(0);
+  game.table.BestMonthText.fill("");
+  for (Label& label : board.YakuState) label.visible = false;
+  board.Face.fill(false);
+  board.oyamark.visible = false;
+  board.ScoreP.fill(false);
+  for (Label& score : board.Score) score.visible = score.enabled = false;
+  board.PnumP = false;
+  board.Pnum.visible = board.Pnum.enabled = false;
+  for (Shape& marker : board.PG) marker.visible = false;
+  CZOrder(game);
+  game.SetPhase(1);
+  oya1(game);
+}
+
+void GameSetUp(Game& game) {
+  Board& board = game.board;
+  DrawLine(game);
+  board.Face.fill(true);
+  for (int k = 0; k < 2; ++k) {
+    board.ScoreP[k] = true;
+    board.Score[k].visible = board.Score[k].enabled = true;
+    board.Score[k].caption = "0";
+    game.platform.Redraw();
+  }
+  board.PnumP = true;
+  board.Pnum.visible = board.Pnum.enabled = true;
+}
+
+}  // namespace pg

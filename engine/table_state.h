@@ -1,0 +1,55 @@
+// The whole state of a match: deck, hands, table, counters and the in-memory status records.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/card.h"
+#include "records/status_records.h"
+
+namespace pg {
+
+inline constexpr std::int16_t kNoPicture = -1;
+
+// A hand or table slot: the card and the index of the Card picture that shows it.
+// A card played or taken leaves kEmptySlot with kNoPicture ("FF" in both).
+struct Slot {
+  CardCode code;
+  std::int16_t pic = kNoPicture;
+};
+
+inline constexpr Slot kTakenSlot{kEmptySlot, kNoPicture};
+inline constexpr int kTableSlots = 21;
+inline constexpr int kHandSlots = 8;
+inline constexpr int kYakuGroups = 9;
+
+enum class Side : std::int16_t { Player = 0, Computer = 1 };
+
+struct TableState {
+  std::int16_t Phase = 0;
+  std::array<CardCode, 49> Deck{};
+  std::array<Slot, kTableSlots> FieldCard{};
+  std::string FieldMonth;
+  std::array<std::array<Slot, kHandSlots>, 2> HandCard{};
+  std::array<std::string, 2> HandMonth;
+  std::int16_t Oya = 0;
+  std::int16_t TurnStep = 0;
+  std::int16_t StockLeft = 0;
+  std::int16_t HandLeft = 0;
+  std::int16_t FieldCount = 0;
+  std::int16_t FieldCountBefore = 0;
+  std::array<std::array<std::int16_t, 10>, 3> YakuCount{};
+  std::int16_t GameNum = 0;
+  std::int16_t SameNum = 0;
+  std::array<std::int16_t, 4> SameSlot{};
+  std::int16_t WinCode = 0;
+  std::int16_t PlayedSlot = 0;
+  std::int16_t LayoutTop = 46;
+  std::array<std::int16_t, 3> BestMonthPoints{};
+  std::array<std::string, 3> BestMonthText;
+  std::string YakuTouched = "000000000";
+  StatusRecords status;
+};
+
+}  // namespace pg

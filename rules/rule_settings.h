@@ -1,0 +1,24 @@
+// The rule dialog's controls, which are the rules.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace pg {
+
+struct RuleControls {
+  // Index of the selected button of each pair: r1option (花見で一杯), r2option (月見で一杯),
+  // r3option (親権), r4option (「菊に杯」の扱い). 0 is the first button.
+  std::array<std::int16_t, 4> option{0, 0, 1, 0};
+  std::array<std::string, 2> rten{"5", "5"};
+  std::array<std::int16_t, 2> rscroll{5, 5};
+  std::string ChangeCheck = "False";
+
+  bool HanamiOn() const { return option[0] == 0; }
+  bool TsukimiOn() const { return option[1] == 0; }
+  bool OyaRightOn() const { return option[2] == 0; }
+  bool KikuAsChaff() const { return option[3] == 1; }
+};
+
+}  // namespace pg

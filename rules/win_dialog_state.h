@@ -1,0 +1,44 @@
+// The win dialog's controls: rows of yaku, the total, the buttons and the hidden result labels.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "engine/board.h"
+
+namespace pg {
+
+struct DialogButton {
+  std::string caption;
+  std::int16_t top = 104;
+  bool enabled = false;
+  bool visible = false;
+};
+
+// Geometry in twips, except nam's height and the buttons' tops, which are in the units of the
+// frame that holds them.
+struct WinDialogState {
+  std::int32_t height = 2655;
+  std::int32_t line1Y = 600;
+  std::int32_t label1Left = 360;
+  std::int32_t label1Top = 720;
+  std::int32_t sumLeft = 2760;
+  std::int32_t sumTop = 720;
+  std::int16_t namHeight = 81;
+  std::string nam;
+  Rgb namColor;
+  std::array<std::string, 9> yakunam;
+  std::array<std::string, 9> yakuten;
+  std::array<bool, 9> rowVisible{};
+  bool bonusVisible = false;
+  std::int32_t bonusTop = 600;
+  std::string sum;
+  std::string note;
+  std::string check;
+  std::array<DialogButton, 3> Command1{
+      DialogButton{"こいこい"}, DialogButton{"勝負"}, DialogButton{"こいこい"}};
+  bool timerEnabled = false;
+};
+
+}  // namespace pg

@@ -1,0 +1,72 @@
+// The scripted platform: records, and answers from its scripts.
+#include "fake_platform.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace pg::test {
+
+namespace {
+
+bool Exists(const std::vector<std::string>& files, const std::string& path) {
+  return std::find(files.begin(), files.end(), path) != files.end();
+}
+
+int CharacterCount(std::string_view utf8) {
+  return static_cast<int>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+}  // namespace
+
+void FakePlatform::ShowStep() {
+  ++steps;
+  if (onStep) onStep();
+}
+
+int FakePlatform::TextWidth(std::string_view utf8, int pointSize) { return CharacterCount(utf8) * pointSize; }
+
+PictureLoad FakePlatform::LoadBackground(const std::string& path) {
+  if (!Exists(existingFiles, path)) return PictureLoad::NotFound;
+  background = path;
+  return PictureLoad::Loaded;
+}
+
+PictureLoad FakePlatform::LoadFace(int index, const std::string& path) {
+  if (!path.empty() && !Exists(existingFiles, path)) return PictureLoad::NotFound;
+  faces[index] = path;
+  return PictureLoad::Loaded;
+}
+
+void FakePlatform::RunModal(Dialog dialog) {
+  modalsShown.push_back(dialog);
+  open_.push_back(dialog);
+  if (!onModal) throw std::logic_error("a modal dialog was shown with no script to answer it");
+  onModal(dialog);
+  // A handler may have started a timer that closes the dialog; fire timers until it is closed.
+  for (int guard = 0; std::find(open_.begin(), open_.end(), dialog) != open_.end(); ++guard) {
+    if (timers.empty() || !onTimer || guard > 1000) throw std::logic_error("a modal dialog was never closed");
+    onTimer(timers.begin()->first);
+  }
+}
+
+void FakePlatform::EndModal(Dialog dialog) {
+  const auto it = std::find(open_.begin(), open_.end(), dialog);
+  if (it != open_.end()) open_.erase(it);
+}
+
+MessageAnswer FakePlatform::ShowMessage(std::string_view text, std::string_view, MessageIcon, MessageButtons buttons) {
+  messages.emplace_back(text);
+  if (messageAnswers.empty()) return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  const MessageAnswer answer = messageAnswers.front();
+  messageAnswers.pop_front();
+  return answer;
+}
+
+std::optional<std::string> FakePlatform::PickFile(std::string_view) {
+  if (pickedFiles.empty()) return std::nullopt;
+  auto file = pickedFiles.front();
+  pickedFiles.pop_front();
+  return file;
+}
+
+}  // namespace pg::test

@@ -1,0 +1,66 @@
+// A scripted platform for whole games without a screen: it records what the core asked for and
+// answers dialogs, message boxes and the file picker from scripts.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/platform.h"
+
+namespace pg::test {
+
+class FakePlatform : public Platform {
+ public:
+  explicit FakePlatform(std::uint64_t clock = 1) : clock(clock) {}
+
+  void ShowStep() override;
+  void Redraw() override { ++redraws; }
+  // Every character is a fixed share of the point size, so centring is predictable.
+  int TextWidth(std::string_view utf8, int pointSize) override;
+  PictureLoad LoadBackground(const std::string& path) override;
+  void ClearBackground() override { background.clear(); }
+  PictureLoad LoadFace(int index, const std::string& path) override;
+  void RunModal(Dialog dialog) override;
+  void EndModal(Dialog dialog) override;
+  void StartTimer(Timer timer, int intervalMs) override { timers[timer] = intervalMs; }
+  void StopTimer(Timer timer) override { timers.erase(timer); }
+  MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                            MessageButtons buttons) override;
+  std::optional<std::string> PickFile(std::string_view filter) override;
+  void PlaySystemSound(std::string_view name) override { sounds.emplace_back(name); }
+  void ShowHelp(std::string_view helpFile) override { helpShown.emplace_back(helpFile); }
+  std::uint64_t Now() override { return clock; }
+  void Quit() override { quit = true; }
+
+  // Called when a dialog is shown modally; it plays the player's part and must end the dialog
+  // (directly or by a timer the core started, which the fake then fires).
+  std::function<void(Dialog)> onModal;
+  // Called for each timer still running after a modal script, as the clock would.
+  std::function<void(Timer)> onTimer;
+  std::deque<MessageAnswer> messageAnswers;
+  std::deque<std::optional<std::string>> pickedFiles;
+  std::vector<std::string> existingFiles{"wall1.bmp", "wall2.bmp", "wall3.bmp"};
+  std::function<void()> onStep;
+
+  std::uint64_t clock;
+  int steps = 0;
+  int redraws = 0;
+  std::string background;
+  std::string faces[2];
+  std::vector<Dialog> modalsShown;
+  std::vector<std::string> messages;
+  std::vector<std::string> sounds;
+  std::vector<std::string> helpShown;
+  std::map<Timer, int> timers;
+  bool quit = false;
+
+ private:
+  std::vector<Dialog> open_;
+};
+
+}  // namespace pg::test
