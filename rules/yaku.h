@@ -1,0 +1,18 @@
+// Yaku groups: thresholds, the win signal, and the eighteen progress labels.
+#pragma once
+
+namespace pg {
+
+struct Game;
+
+// Thresholds of groups 0..8 as hex digits: 三光 6, 猪鹿蝶 3, 花見 2, 月見 2, 赤短 3, 青短 3, タネ 5, タン 5, カス 10.
+inline constexpr const char* kYakuThresholds = "63223355A";
+int YakuThreshold(int group);
+
+// Called right after YakuCount(side, group) grew: marks the group touched and raises WinCode 5 at
+// the threshold.
+void JudgeYaku(Game& game, int side, int group);
+// Refreshes the progress labels of the side that has just moved (TurnStep Mod 2).
+void GotoYaku(Game& game);
+
+}  // namespace pg
