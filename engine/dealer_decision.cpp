@@ -68,6 +68,7 @@ void oya2(Game& game, int p) {
                      t.LayoutTop + 420);
   game.SetPhase(2);
   for (int q = 0; q < kCandidates; ++q) game.board.Card[q].enabled = false;
+  game.Notify(&GameObserver::DealerDecided, p, c);
 }
 
 }  // namespace pg

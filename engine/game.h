@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "engine/board.h"
+#include "engine/game_observer.h"
 #include "engine/options.h"
 #include "engine/platform.h"
 #include "engine/random.h"
@@ -30,11 +31,17 @@ struct Game {
   RuleControls rules;
   WinDialogState agari;
   std::int32_t windowWidthTwips = kLargeWindowWidthTwips;
+  // Told of every deal, play and result; only tools and tests watch.
+  GameObserver* observer = nullptr;
 
   // Every change of the phase is mirrored into the options dialog's JudgeMode.
   void SetPhase(std::int16_t phase);
   // The 640 x 480 layout is recognised by the window's outer width.
   bool SmallScreen() const { return windowWidthTwips == kSmallWindowWidthTwips; }
+  template <typename Event, typename... Args>
+  void Notify(Event event, Args... args) {
+    if (observer) (observer->*event)(args...);
+  }
 };
 
 }  // namespace pg

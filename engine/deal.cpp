@@ -1,0 +1,127 @@
+// The deal: four rounds of six cards, two to the non-dealer, two to the table, two to the dealer.
+#include "engine/deal.h"
+
+#include <utility>
+
+#include "engine/animation.h"
+#include "engine/game.h"
+#include "engine/geometry.h"
+#include "engine/text.h"
+
+namespace pg {
+
+namespace {
+
+constexpr const char* kStartLabels[kYakuGroups] = {"三光　残3", "猪鹿蝶　残3", "花見　残2", "月見　残2", "赤短　残3",
+                                                  "青短　残3", "ﾀﾈ　残5",    "ﾀﾝ　残5",   "ｶｽ　残10"};
+
+void GatherDeck(Game& game) {
+  TableState& t = game.table;
+  for (int i = 0; i < kCardCount; ++i) {
+    const int j = kCardCount - 1 - i;
+    CardPicture& card = game.board.Card[j];
+    const Point stock = StockPosition(t, j);
+    card.cell = kBackCell;
+    card.left = stock.x;
+    card.top = stock.y;
+    card.visible = true;
+    t.Deck[i] = CodeOf(i);
+  }
+}
+
+void ResetProgressLabels(Game& game) {
+  auto& labels = game.board.YakuState;
+  for (int side = 0; side < 2; ++side) {
+    for (int g = 0; g < kYakuGroups; ++g) labels[9 * side + g].caption = kStartLabels[g];
+  }
+  if (game.options.DekiYaku == YakuDisplay::Always) {
+    for (Label& label : labels) label.visible = true;
+    if (!game.rules.HanamiOn()) labels[2].visible = labels[11].visible = false;
+    if (!game.rules.TsukimiOn()) labels[3].visible = labels[12].visible = false;
+  } else {
+    for (Label& label : labels) label.visible = false;
+  }
+  for (Label& label : labels) label.opaque = false;
+}
+
+void Shuffle(Game& game) {
+  for (int n = 0; n < 96; ++n) {
+    const int a = game.random.Below(kCardCount);
+    const int b = game.random.Below(kCardCount);
+    std::swap(game.table.Deck[a], game.table.Deck[b]);
+  }
+}
+
+void DealCard(Game& game, int i, int speed) {
+  TableState& t = game.table;
+  CardPicture& card = game.board.Card[i];
+  const CardCode code = t.Deck[i];
+  const auto pic = static_cast<std::int16_t>(i);
+  Point target;
+  if (i % 6 == 2 || i % 6 == 3) {
+    const int slot = i - 4 * (i / 6) - 2;
+    t.FieldCard[slot] = {code, pic};
+    AddToTally(t.FieldMonth, MonthOf(code));
+    card.cell = static_cast<std::int16_t>(CellOf(code));
+    target = TableSlotPosition(t, slot);
+  } else {
+    const int side = (i + 4 * t.Oya) % 6 >= 4 ? 0 : 1;
+    const int slot = i - 4 * (i / 6) - (t.Oya == side ? 4 : 0);
+    t.HandCard[side][slot] = {code, pic};
+    AddToTally(t.HandMonth[side], MonthOf(code));
+    target = HandSlotPosition(t, side, slot);
+    if (side == 0) {
+      card.cell = static_cast<std::int16_t>(CellOf(code));
+      card.enabled = card.handCursor = true;
+    }
+  }
+  const Point from = StockPosition(t, i);
+  MoveCard(game, i, from.x, from.y, target.x, target.y, speed);
+}
+
+}  // namespace
+
+void AddToTally(std::string& tally, int month) {
+  const char digit = tally[month - 1];
+  tally[month - 1] = HexDigit((digit >= 'A' ? digit - 'A' + 10 : digit - '0') + 1);
+}
+
+void GameStart(Game& game) {
+  TableState& t = game.table;
+  game.board.oyamark.top = static_cast<std::int16_t>(t.LayoutTop + 368 - 304 * t.Oya);
+  game.board.oyamark.visible = true;
+  game.board.Pnum.caption = Digits(t.GameNum);
+  game.platform.Redraw();
+  GatherDeck(game);
+  ResetProgressLabels(game);
+  t.StockLeft = 24;
+  t.HandLeft = 16;
+  t.FieldCount = 8;
+  t.HandMonth = {"000000000000", "000000000000"};
+  t.FieldMonth = "000000000000";
+  for (int side = 0; side < 2; ++side) {
+    for (int g = 0; g < kYakuGroups; ++g) t.YakuCount[side][g] = 0;
+  }
+  Shuffle(game);
+  const int speed = 2 * game.options.Slider;
+  for (int i = 0; i < 24; ++i) DealCard(game, i, speed);
+  game.Notify(&GameObserver::Dealt);
+  JudgeTefuda(game);
+}
+
+void JudgeTefuda(Game& game) {
+  TableState& t = game.table;
+  int s = 0;
+  int c = 0;
+  for (; s < 2; ++s) {
+    c = 0;
+    const std::string& tally = t.HandMonth[(t.Oya + s) % 2];
+    for (char d : tally) c += d == '2' ? 1 : d == '4' ? 10 : 0;
+    if (c >= 4) break;
+  }
+  if (c < 4) return;
+  // Four pairs is くっつき (odd codes), a month held four times 手四 (even); the dealer's hand wins a tie.
+  t.WinCode = static_cast<std::int16_t>((s == 0 ? 1 : 3) + (c >= 10 ? 1 : 0));
+}
+
+}  // namespace pg

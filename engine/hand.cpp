@@ -1,0 +1,17 @@
+// Closing a hand up after a card was played from it.
+#include "engine/hand.h"
+
+#include "engine/game.h"
+
+namespace pg {
+
+void TakeOutOfHand(Game& game, int side, int slot) {
+  TableState& t = game.table;
+  t.HandCard[side][slot] = kTakenSlot;
+  for (int i = slot; i < t.HandLeft / 2; ++i) {
+    t.HandCard[side][i] = t.HandCard[side][i + 1];
+    game.board.Card[t.HandCard[side][i].pic].left = static_cast<std::int16_t>(112 + 40 * i);
+  }
+}
+
+}  // namespace pg

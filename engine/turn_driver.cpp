@@ -1,0 +1,275 @@
+// One click on a hand card plays the player's card, the stock card, and the computer's whole turn.
+#include "engine/turn_driver.h"
+
+#include "computer/computer_move.h"
+#include "engine/animation.h"
+#include "engine/deal.h"
+#include "engine/dealer_decision.h"
+#include "engine/game.h"
+#include "engine/geometry.h"
+#include "engine/hand.h"
+#include "engine/messages.h"
+#include "engine/setup.h"
+#include "rules/capture.h"
+#include "rules/match_score.h"
+#include "rules/win_dialog.h"
+#include "rules/yaku.h"
+
+namespace pg {
+
+namespace {
+
+constexpr const char* kUntouched = "000000000";
+
+int PlayerCards(const TableState& t) { return (t.HandLeft + 1) / 2; }
+
+void RefreshLabels(Game& game) {
+  GotoYaku(game);
+  game.Notify(&GameObserver::LabelsRefreshed, game.table.TurnStep % 2);
+}
+
+void RunAgari(Game& game) {
+  const TableState& t = game.table;
+  const int code = t.WinCode;
+  const int side = code == 5 ? t.TurnStep % 2 : ((code - 1) / 2 + t.Oya) % 2;
+  Agari(game);
+  game.Notify(&GameObserver::AgariClosed, code, side);
+}
+
+// Procedure C: the month is over, the player's hand goes dead.
+void CloseMonth(Game& game) {
+  const TableState& t = game.table;
+  for (int i = 0; i < PlayerCards(t); ++i) game.board.Card[t.HandCard[0][i].pic].enabled = false;
+}
+
+PlayedCard StockTop(const TableState& t) {
+  const int top = 48 - t.StockLeft;
+  const Point pile = StockPosition(t, top);
+  return {t.Deck[top], pile.x, pile.y, static_cast<std::int16_t>(top)};
+}
+
+// Procedure S: the player's stock card. StockLeft falls only once it is played out, so a pending
+// choice still finds it on top of the pile.
+void PlayStockCard(Game& game) {
+  TableState& t = game.table;
+  t.TurnStep = 2;
+  t.FieldCountBefore = t.FieldCount;
+  PlayedCard card = StockTop(t);
+  game.board.Card[card.pic].cell = static_cast<std::int16_t>(CellOf(card.code));
+  JudgeSame(game, card);
+}
+
+// Procedure T: the player's yaku, the computer's turn and its yaku, and the end of the hands.
+void FinishCycle(Game& game) {
+  TableState& t = game.table;
+  RefreshLabels(game);
+  if (t.WinCode == 5) {
+    RunAgari(game);
+    if (t.Phase == 6) {
+      JudgeGameScore(game);
+      CloseMonth(game);
+      return;
+    }
+  }
+  t.YakuTouched = kUntouched;
+  if (t.HandLeft != 0) ComRootin1(game);
+  RefreshLabels(game);
+  if (t.WinCode == 5) {
+    RunAgari(game);
+    if (t.Phase == 6) {
+      CloseMonth(game);
+      return;
+    }
+  }
+  if (t.HandLeft == 0) {
+    if (game.rules.OyaRightOn()) {
+      t.WinCode = 6;
+      RunAgari(game);
+    } else {
+      game.SetPhase(6);
+      t.Oya = t.Oya == 0 ? 1 : 0;
+    }
+  }
+  JudgeAifuda(game);
+}
+
+// Procedure O: the computer moves first when it deals.
+void OpenMonth(Game& game) {
+  TableState& t = game.table;
+  if (t.Oya == 1) {
+    t.YakuTouched = kUntouched;
+    ComRootin1(game);
+    RefreshLabels(game);
+  }
+  if (t.WinCode == 5) {
+    RunAgari(game);
+    if (t.Phase == 6) {
+      CloseMonth(game);
+      return;
+    }
+  }
+  JudgeAifuda(game);
+}
+
+// A dealt-hand yaku ends the month before anybody plays. Only the player's wins enter the best
+// months, in any month of the match.
+void PayDealtHand(Game& game) {
+  RunAgari(game);
+  if (game.table.Oya == 0) JudgeGameScore(game);
+  CloseMonth(game);
+}
+
+void DealMonth(Game& game) {
+  GameStart(game);
+  if (game.table.WinCode != 0) {
+    PayDealtHand(game);
+  } else {
+    OpenMonth(game);
+  }
+}
+
+void PlayHandCard(Game& game, int index) {
+  TableState& t = game.table;
+  int s = 0;
+  while (s < PlayerCards(t) && t.HandCard[0][s].pic != index) ++s;
+  if (s == PlayerCards(t)) return;
+
+  t.TurnStep = 0;
+  t.FieldCountBefore = t.FieldCount;
+  t.YakuTouched = kUntouched;
+  for (int i = 0; i < PlayerCards(t); ++i) game.board.PG[i].visible = false;
+  --t.HandLeft;
+  t.PlayedSlot = static_cast<std::int16_t>(s);
+  game.board.Card[index].enabled = false;
+  const Point at = HandSlotPosition(t, 0, s);
+  PlayedCard card{t.HandCard[0][s].code, at.x, at.y, static_cast<std::int16_t>(index)};
+  JudgeSame(game, card);
+  if (t.Phase == 4) return;
+  TakeOutOfHand(game, 0, t.PlayedSlot);
+  PlayStockCard(game);
+  if (t.Phase == 5) return;
+  --t.StockLeft;
+  FinishCycle(game);
+}
+
+// Completes a capture suspended for the player's choice between two framed table cards.
+bool TakeChoice(Game& game, int index) {
+  TableState& t = game.table;
+  const int first = t.FieldCard[t.SameSlot[0]].pic;
+  const int second = t.FieldCard[t.SameSlot[1]].pic;
+  if (index != first && index != second) return false;
+  game.SetPhase(3);
+  for (Shape& box : game.board.Box) box.visible = false;
+  game.board.Card[first].enabled = game.board.Card[second].enabled = false;
+  t.SameNum = 1;
+  if (index == second) t.SameSlot[0] = t.SameSlot[1];
+  return true;
+}
+
+void ChooseForHandCard(Game& game, int index) {
+  TableState& t = game.table;
+  if (!TakeChoice(game, index)) return;
+  const Slot played = t.HandCard[0][t.PlayedSlot];
+  const Point at = HandSlotPosition(t, 0, t.PlayedSlot);
+  PlayedCard card{played.code, at.x, at.y, played.pic};
+  JudgeOK(game, card);
+  TakeOutOfHand(game, 0, t.PlayedSlot);
+  PlayStockCard(game);
+  if (t.Phase == 5) return;
+  --t.StockLeft;
+  FinishCycle(game);
+}
+
+void ChooseForStockCard(Game& game, int index) {
+  TableState& t = game.table;
+  if (!TakeChoice(game, index)) return;
+  PlayedCard card = StockTop(t);
+  JudgeOK(game, card);
+  --t.StockLeft;
+  FinishCycle(game);
+}
+
+void StartFirstMonth(Game& game) {
+  TableState& t = game.table;
+  game.SetPhase(3);
+  t.GameNum = 1;
+  for (Label& message : game.board.message) message.enabled = message.visible = false;
+  for (int q = 0; q < 12; ++q) {
+    game.board.Card[q].handCursor = false;
+    game.board.Card[q].visible = false;
+  }
+  GameSetUp(game);
+  DealMonth(game);
+}
+
+void StartNextMonth(Game& game) {
+  game.SetPhase(3);
+  ++game.table.GameNum;
+  CZOrder(game);
+  DealMonth(game);
+}
+
+void EndMatch(Game& game) {
+  Board& board = game.board;
+  game.SetPhase(7);
+  game.table.GameNum = 1;
+  WallPaint(game, game.options.Wall);
+  for (CardPicture& card : board.Card) card.enabled = card.visible = false;
+  for (Label& label : board.YakuState) label.visible = false;
+  board.Face.fill(false);
+  board.oyamark.visible = false;
+  board.ScoreP.fill(false);
+  board.PnumP = false;
+  for (Label& score : board.Score) score.visible = score.enabled = false;
+  board.Pnum.visible = board.Pnum.enabled = false;
+  PutMatchResult(game);
+  for (int i = 0; i < 3; ++i) {
+    const std::string text = board.message[i].caption;
+    ShowCentredMessage(game, i, text, LargeMessageSize(game), game.table.LayoutTop + 188 + 44 * i);
+  }
+  game.Notify(&GameObserver::MatchEnded);
+}
+
+// Tells the watchers once per month, whichever way the month ended.
+void NoticeMonthEnd(Game& game, int phaseBefore) {
+  if (phaseBefore != 6 && game.table.Phase == 6) game.Notify(&GameObserver::MonthEnded);
+}
+
+}  // namespace
+
+void Card_Click(Game& game, int index) {
+  const int phase = game.table.Phase;
+  switch (phase) {
+    case 1:
+      oya2(game, index);
+      break;
+    case 3:
+      PlayHandCard(game, index);
+      break;
+    case 4:
+      ChooseForHandCard(game, index);
+      break;
+    case 5:
+      ChooseForStockCard(game, index);
+      break;
+    default:
+      break;
+  }
+  NoticeMonthEnd(game, phase);
+}
+
+void Form_Click(Game& game) {
+  const int phase = game.table.Phase;
+  if (phase == 2) {
+    StartFirstMonth(game);
+  } else if (phase == 6 && game.table.GameNum < 12) {
+    StartNextMonth(game);
+  } else if (phase == 6) {
+    EndMatch(game);
+  } else if (phase == 7) {
+    StartGame(game);
+  }
+  NoticeMonthEnd(game, phase);
+}
+
+}  // namespace pg

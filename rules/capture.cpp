@@ -1,0 +1,212 @@
+// Matching a played card against the table, counting captures into yaku groups, closing the table.
+#include "rules/capture.h"
+
+#include "engine/animation.h"
+#include "engine/game.h"
+#include "engine/geometry.h"
+#include "rules/yaku.h"
+
+namespace pg {
+
+namespace {
+
+constexpr CardCode kKiku{'9', '1'};
+constexpr CardCode kRain{'B', '1'};
+
+enum Group { kLight, kInoShikaCho, kHanami, kTsukimi, kAkatan, kAotan, kTane, kTan, kKasu };
+
+bool IsOneOf(CardCode code, std::initializer_list<CardCode> set) {
+  for (CardCode c : set) {
+    if (c == code) return true;
+  }
+  return false;
+}
+
+void Count(Game& game, int side, int group, int amount = 1) {
+  game.table.YakuCount[side][group] = static_cast<std::int16_t>(game.table.YakuCount[side][group] + amount);
+  JudgeYaku(game, side, group);
+}
+
+void Fly(Game& game, PlayedCard& card, Point to) {
+  MoveCard(game, card.pic, card.x, card.y, to.x, to.y, game.options.Slider);
+}
+
+// Takes the table card of slot s into `card`, leaving "FF", and sends it to its pile.
+void TakeSlot(Game& game, PlayedCard& card, int s) {
+  TableState& t = game.table;
+  card.code = t.FieldCard[s].code;
+  card.pic = t.FieldCard[s].pic;
+  t.FieldCard[s] = kTakenSlot;
+  const Point at = TableSlotPosition(t, s);
+  card.x = at.x;
+  card.y = at.y;
+  JudgeCard(game, card);
+}
+
+// Slots 0 .. span - 1 are every slot that held a card during this play; the cards that stay keep
+// their order, so slots 0 .. FieldCount - 1 hold exactly the table.
+void CloseGaps(Game& game, int span) {
+  TableState& t = game.table;
+  if (t.FieldCount >= span) return;
+  int kept = 0;
+  for (int j = 0; j < span; ++j) {
+    if (t.FieldCard[j].code != kEmptySlot) t.FieldCard[kept++] = t.FieldCard[j];
+  }
+  for (int j = kept; j < span; ++j) t.FieldCard[j] = kTakenSlot;
+  for (int s = 0; s < t.FieldCount; ++s) {
+    const Point at = TableSlotPosition(t, s);
+    CardPicture& picture = game.board.Card[t.FieldCard[s].pic];
+    picture.left = at.x;
+    picture.top = at.y;
+  }
+}
+
+}  // namespace
+
+void JudgeSame(Game& game, PlayedCard& card) {
+  TableState& t = game.table;
+  t.SameNum = 0;
+  for (int s = 0; s < t.FieldCount; ++s) {
+    if (SameMonth(t.FieldCard[s].code, card.code)) t.SameSlot[t.SameNum++] = static_cast<std::int16_t>(s);
+  }
+  if (t.SameNum == 2 && t.TurnStep % 2 == 0) {
+    game.SetPhase(t.TurnStep == 0 ? 4 : 5);
+    for (int i = 0; i < 2; ++i) {
+      const Point at = TableSlotPosition(t, t.SameSlot[i]);
+      game.board.Box[i] = {static_cast<std::int16_t>(at.x - 2), static_cast<std::int16_t>(at.y - 2), true};
+      CardPicture& framed = game.board.Card[t.FieldCard[t.SameSlot[i]].pic];
+      framed.enabled = framed.handCursor = true;
+    }
+    return;
+  }
+  if (t.SameNum == 2) {
+    // The computer takes the card listed first in the value order; two chaff cards, the lower slot.
+    for (int k = 0; k < kUnlisted; ++k) {
+      const CardCode entry = CardCode::FromText(PriorityList.substr(2 * k, 2));
+      if (t.FieldCard[t.SameSlot[0]].code == entry) break;
+      if (t.FieldCard[t.SameSlot[1]].code == entry) {
+        t.SameSlot[0] = t.SameSlot[1];
+        break;
+      }
+    }
+    t.SameNum = 1;
+  }
+  if (t.SameNum == 0) {
+    const int s = t.FieldCount;
+    t.FieldCard[s] = {card.code, card.pic};
+    ++t.FieldCount;
+    Fly(game, card, TableSlotPosition(t, s));
+  }
+  JudgeOK(game, card);
+}
+
+void JudgeOK(Game& game, PlayedCard& card) {
+  TableState& t = game.table;
+  const CardCode played = card.code;
+  const int span = t.FieldCountBefore + (t.SameNum == 0 ? 1 : 0);
+  if (t.SameNum == 1 || t.SameNum == 3) {
+    const int slot = t.SameSlot[0];
+    const Point at = TableSlotPosition(t, slot);
+    Fly(game, card, at);
+    card.x = at.x;
+    card.y = at.y;
+    JudgeCard(game, card);
+    --t.FieldCount;
+    TakeSlot(game, card, slot);
+  }
+  if (t.SameNum == 3) {
+    for (int i = 1; i <= 2; ++i) {
+      --t.FieldCount;
+      TakeSlot(game, card, t.SameSlot[i]);
+    }
+  }
+  // All four cards of a month dealt to the table go to the dealer with its first hand card.
+  if (t.TurnStep / 2 == 0 && t.HandLeft == 15) {
+    for (int m = 1; m <= 12; ++m) {
+      if (t.FieldMonth[m - 1] != '4') continue;
+      for (int j = 0; j < t.FieldCountBefore; ++j) {
+        if (t.FieldCard[j].code.MonthChar() == HexDigit(m)) TakeSlot(game, card, j);
+      }
+      t.FieldCount = static_cast<std::int16_t>(t.FieldCount - 4);
+    }
+  }
+  CloseGaps(game, span);
+  game.Notify(&GameObserver::PlayFinished, played);
+}
+
+void JudgeCard(Game& game, PlayedCard& card) {
+  TableState& t = game.table;
+  const RuleControls& rules = game.rules;
+  const int w = t.TurnStep % 2;
+  const CardCode code = card.code;
+  const int p = PriorityOf(code);
+  int pile;
+  if (p <= 4) {
+    Count(game, w, kLight, code == kRain ? 1 : 2);
+    if (rules.HanamiOn() && code == CardCode('3', '1')) {
+      Count(game, w, kHanami);
+    } else if (rules.TsukimiOn() && code == CardCode('8', '1')) {
+      Count(game, w, kTsukimi);
+    }
+    pile = kLight;
+  } else if (p <= 13) {
+    if (code == kKiku && rules.KikuAsChaff()) {
+      Count(game, w, kKasu);
+      pile = kKasu;
+    } else {
+      Count(game, w, kTane);
+      pile = kTane;
+    }
+    if (code == kKiku) {
+      if (rules.HanamiOn()) Count(game, w, kHanami);
+      if (rules.TsukimiOn()) Count(game, w, kTsukimi);
+    }
+    if (IsOneOf(code, {{'7', '1'}, {'A', '1'}, {'6', '1'}})) Count(game, w, kInoShikaCho);
+  } else if (p <= 23) {
+    Count(game, w, kTan);
+    if (IsOneOf(code, {{'1', '2'}, {'2', '2'}, {'3', '2'}})) {
+      Count(game, w, kAkatan);
+    } else if (IsOneOf(code, {{'6', '2'}, {'9', '2'}, {'A', '2'}})) {
+      Count(game, w, kAotan);
+    }
+    pile = kTan;
+  } else {
+    Count(game, w, kKasu);
+    pile = kKasu;
+  }
+  game.Notify(&GameObserver::Captured, w, code);
+
+  const auto& counts = t.YakuCount[w];
+  int x = 0;
+  int y = 0;
+  switch (pile) {
+    case kLight:
+      x = 704 - 20 * ((counts[kLight] + 1) / 2 - 1);
+      y = t.LayoutTop + 262 - 92 * w;
+      break;
+    case kTane:
+      x = 568 - 20 * (counts[kTane] - 1);
+      y = t.LayoutTop + 262 - 92 * w;
+      break;
+    case kTan:
+      x = 704 - 20 * (counts[kTan] - 1);
+      y = t.LayoutTop + 340 - 248 * w;
+      break;
+    default:
+      x = 704 - 20 * (counts[kKasu] - 1);
+      y = t.LayoutTop + 418 - 404 * w;
+      break;
+  }
+  Fly(game, card, {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
+}
+
+void JudgeAifuda(Game& game) {
+  TableState& t = game.table;
+  for (int i = 0; i < (t.HandLeft + 1) / 2; ++i) {
+    for (int j = 0; j < t.FieldCount; ++j) {
+      if (SameMonth(t.HandCard[0][i].code, t.FieldCard[j].code)) game.board.PG[i].visible = true;
+    }
+  }
+}
+
+}  // namespace pg
