@@ -1,0 +1,215 @@
+// The win dialog 「出来役」: lists the winner's yaku, lets the winner stop or play on, pays the total.
+#include "rules/win_dialog.h"
+
+#include <cstdint>
+#include <string>
+
+#include "engine/card.h"
+#include "engine/game.h"
+#include "engine/text.h"
+#include "rules/yaku.h"
+#include "rules/yaku_score.h"
+
+namespace pg {
+
+namespace {
+
+constexpr int kYakuWin = 5;
+constexpr int kDealerRight = 6;
+constexpr int kRowTwips = 360;
+// The frame and the buttons count in pixels: one row of 360 twips.
+constexpr int kRowUnits = kRowTwips / 15;
+constexpr int kBonusFrom = 7;
+constexpr int kAgariTimerMs = 700;
+constexpr int kDealtHandPoints = 6;
+
+constexpr std::string_view kPlayOn = "こいこい";
+constexpr std::string_view kStop = "勝負";
+constexpr std::string_view kOk = "ＯＫ";
+constexpr std::string_view kPlayerName = "あなた";
+constexpr std::string_view kComputerName = "ｃｏｍ";
+constexpr Rgb kPlayerColour{0, 0, 255};
+constexpr Rgb kComputerColour{255, 0, 0};
+
+void AddRow(WinDialogState& dialog) {
+  dialog.height += kRowTwips;
+  dialog.line1Y += kRowTwips;
+  dialog.label1Top += kRowTwips;
+  dialog.sumTop += kRowTwips;
+  dialog.namHeight += kRowUnits;
+  for (DialogButton& button : dialog.Command1) button.top += kRowUnits;
+}
+
+void SetRow(WinDialogState& dialog, int row, const YakuRow& yaku) {
+  dialog.yakunam[row] = yaku.name;
+  dialog.yakuten[row] = yaku.points;
+  dialog.rowVisible[row] = true;
+}
+
+void ShowButton(DialogButton& button, std::string_view caption) {
+  button.caption = caption;
+  button.enabled = true;
+  button.visible = true;
+}
+
+void NameWinner(WinDialogState& dialog, int side) {
+  dialog.nam = side == 0 ? kPlayerName : kComputerName;
+  dialog.namColor = side == 0 ? kPlayerColour : kComputerColour;
+}
+
+// 1 stops, 0 plays on. Every draw that applies is made, and a later one overrides an earlier:
+// the fewer cards the computer still holds, the likelier it takes what it has.
+int ComputerStops(Game& game) {
+  const int cardsLeft = game.table.HandLeft / 2;
+  int stop = game.random.Below(10) == 0 ? 1 : 0;
+  if (cardsLeft < 6) stop = game.random.Below(2) == 0 ? 0 : 1;
+  if (cardsLeft < 3) stop = game.random.Below(10) == 0 ? 0 : 1;
+  if (cardsLeft == 0) stop = 1;
+  return stop;
+}
+
+// Fills the rows and the total of a yaku win; returns the number of rows listed.
+int ListYaku(Game& game, int winner) {
+  WinDialogState& dialog = game.agari;
+  int rows = 0;
+  for (int group = 0; group < kYakuGroups; ++group) {
+    if (game.table.YakuCount[winner][group] < YakuThreshold(group)) continue;
+    AddRow(dialog);
+    // The pair of ribbon sets is one row in place of 赤短; its own row stays empty, so it is
+    // neither counted nor entered among the best months, but the layout keeps its growth.
+    const bool merged = group == 5 && BothRibbonSets(game, winner);
+    SetRow(dialog, merged ? rows - 1 : rows, ScoreRow(game, winner, group));
+    if (!merged) ++rows;
+  }
+  return rows;
+}
+
+void YakuWin(Game& game) {
+  WinDialogState& dialog = game.agari;
+  const int winner = game.table.TurnStep % 2;
+  const int rows = ListYaku(game, winner);
+
+  int total = 0;
+  for (int row = 0; row < rows; ++row) total += PointsOf(dialog.yakuten[row]);
+  // No multiplier for an earlier こいこい: only the 7文 bonus doubles.
+  if (total >= kBonusFrom) {
+    AddRow(dialog);
+    dialog.bonusTop = rows * kRowTwips + 600;
+    dialog.bonusVisible = true;
+    total *= 2;
+  }
+  dialog.sum = NumText(total) + "文";
+  dialog.note = Digits(total);
+
+  NameWinner(dialog, winner);
+  if (winner == 0) {
+    // The dealt-hand and dealer's-right dialogs relabel button 0, so both captions are set afresh.
+    ShowButton(dialog.Command1[0], kPlayOn);
+    ShowButton(dialog.Command1[1], kStop);
+    if (game.table.HandLeft / 2 == 0) dialog.Command1[0].enabled = false;
+  } else {
+    ShowButton(dialog.Command1[2], ComputerStops(game) == 1 ? kStop : kPlayOn);
+  }
+
+  game.platform.RunModal(Dialog::Agari);
+  if (dialog.check == "OK") {
+    game.SetPhase(6);
+    game.table.Oya = static_cast<std::int16_t>(winner);
+  }
+}
+
+// Dealer's right and dealt-hand yaku: one row, one ＯＫ, and the month ends whatever is clicked.
+void SingleRowWin(Game& game, const std::string& name, int points) {
+  WinDialogState& dialog = game.agari;
+  TableState& table = game.table;
+  AddRow(dialog);
+  SetRow(dialog, 0, {name, Digits(points) + "文"});
+  ShowButton(dialog.Command1[0], kOk);
+  dialog.sum = Digits(points) + "文";
+  dialog.note = Digits(points);
+  // Codes 1, 2 and 6 belong to the dealer, 3 and 4 to the other side.
+  const int winner = ((table.WinCode - 1) / 2 + table.Oya) % 2;
+  NameWinner(dialog, winner);
+  table.Oya = static_cast<std::int16_t>(winner);
+  game.platform.RunModal(Dialog::Agari);
+  game.SetPhase(6);
+}
+
+void ShowComputerHand(Game& game) {
+  const TableState& table = game.table;
+  for (int k = 0; k < (table.HandLeft + 1) / 2; ++k) {
+    const Slot& slot = table.HandCard[1][k];
+    game.board.Card[slot.pic].cell = static_cast<std::int16_t>(CellOf(slot.code));
+  }
+  game.platform.Redraw();
+}
+
+}  // namespace
+
+void EraseFormAgari(Game& game) {
+  WinDialogState& dialog = game.agari;
+  const WinDialogState empty;
+  dialog.height = empty.height;
+  dialog.line1Y = empty.line1Y;
+  dialog.label1Left = empty.label1Left;
+  dialog.label1Top = empty.label1Top;
+  dialog.namHeight = empty.namHeight;
+  dialog.sumLeft = empty.sumLeft;
+  dialog.sumTop = empty.sumTop;
+  dialog.bonusVisible = false;
+  for (DialogButton& button : dialog.Command1) {
+    button.top = empty.Command1[0].top;
+    button.enabled = false;
+    button.visible = false;
+  }
+  for (int row = 0; row < 8; ++row) {
+    dialog.yakunam[row].clear();
+    dialog.yakuten[row].clear();
+    dialog.rowVisible[row] = false;
+  }
+}
+
+void Agari(Game& game) {
+  EraseFormAgari(game);
+  // A choice left from the previous dialog must not decide this one.
+  game.agari.check.clear();
+  const int code = game.table.WinCode;
+  if (code == kYakuWin) {
+    YakuWin(game);
+  } else if (code == kDealerRight) {
+    SingleRowWin(game, "親権", 1);
+  } else if (code >= 1 && code <= 4) {
+    ShowComputerHand(game);
+    SingleRowWin(game, code % 2 == 0 ? "手四" : "くっつき", kDealtHandPoints);
+  }
+  game.table.WinCode = 0;
+}
+
+void AgariCommandClick(Game& game, int index) {
+  WinDialogState& dialog = game.agari;
+  // The choice is final once made: a second click while the dialog closes would pay twice or
+  // take back a 勝負 that has already been paid.
+  if (dialog.timerEnabled) return;
+  if (dialog.Command1.at(index).caption == kPlayOn) {
+    dialog.check = "NO";
+  } else {
+    Label& score = game.board.Score[dialog.nam == kPlayerName ? 1 : 0];
+    const int total = PointsOf(dialog.sum);
+    for (int paid = 1; paid <= total; ++paid) {
+      score.caption = NumText(ValueOf(score.caption) + 1);
+      dialog.sum = NumText(total - paid) + "文";
+      game.platform.ShowStep();
+    }
+    dialog.check = "OK";
+  }
+  dialog.timerEnabled = true;
+  game.platform.StartTimer(Timer::Agari, kAgariTimerMs);
+}
+
+void AgariTimerTick(Game& game) {
+  game.agari.timerEnabled = false;
+  game.platform.StopTimer(Timer::Agari);
+  game.platform.EndModal(Dialog::Agari);
+}
+
+}  // namespace pg

@@ -1,0 +1,118 @@
+// Yaku thresholds, the win signal, and the eighteen progress labels.
+#include "rules/yaku.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "engine/card.h"
+#include "engine/game.h"
+#include "engine/text.h"
+#include "rules/caption_chars.h"
+
+namespace pg {
+
+namespace {
+
+// Group 0 has no fixed name part: its text says which bright yaku is in reach.
+constexpr std::array<std::string_view, kYakuGroups> kNamePart{
+    "", "猪鹿蝶　", "花見　", "月見　", "赤短　", "青短　", "ﾀﾈ　", "ﾀﾝ　", "ｶｽ　"};
+constexpr std::string_view kBlocked = "×";
+
+constexpr Rgb kOneToGoColour{255, 255, 128};
+constexpr Rgb kCompleteColour{255, 0, 0};
+constexpr Rgb kBlockedColour{128, 128, 128};
+
+// The count weighs B1 as 1 and the other brights as 2, so odd counts hold the rain bright.
+std::string BrightText(int count) {
+  if (count <= 4 && count % 2 == 0) return "三光　残" + std::string(1, HexDigit((4 - count) / 2 + 1));
+  if (count <= 5) return "四光　残" + Digits((5 - count) / 2 + 1);
+  if (count == 6) return "三光　完成";
+  if (count <= 8) return "四光　完成";
+  return "五光　完成";
+}
+
+std::string GroupText(const TableState& table, int side, int group) {
+  const int count = table.YakuCount[side][group];
+  const int need = YakuThreshold(group);
+  const std::string name(kNamePart[group]);
+  if (count < need) return name + "残" + Digits(need - count);
+  if (count > need) return name + "完+" + Digits(count - need);
+  // 猪鹿蝶 and the ribbon pairs pay extra cards of their wider group from the moment they complete.
+  const int tane = table.YakuCount[side][6];
+  const int tan = table.YakuCount[side][7];
+  if (group == 1 && tane >= 4) return name + "完+" + Digits(tane - 3);
+  if ((group == 4 || group == 5) && tan >= 4) return name + "完+" + Digits(tan - 3);
+  return name + "完成";
+}
+
+bool EndsBlocked(const Label& label) { return label.caption.ends_with(kBlocked); }
+
+// Bright yaku and the sets of groups 1..5 need cards the mover now holds, so the opponent can no
+// longer make them.
+void BlockOpponent(Label& opponent, int group, int count) {
+  if (EndsBlocked(opponent)) return;
+  if (group == 0) {
+    // Two brights other than B1 leave the opponent at most B1 and two others: no 三光.
+    if (count >= 4) opponent.caption = std::string(FirstChars(opponent.caption, 3)) + std::string(kBlocked);
+  } else if (group <= 5) {
+    opponent.caption = std::string(kNamePart[group]) + std::string(kBlocked);
+  }
+}
+
+void Paint(Label& label, Rgb colour, YakuDisplay display) {
+  label.opaque = true;
+  label.back = colour;
+  if (display != YakuDisplay::Never) label.visible = true;
+}
+
+void HighlightMover(Label& label, YakuDisplay display) {
+  const std::string_view caption = label.caption;
+  if (caption.ends_with("残1")) {
+    Paint(label, kOneToGoColour, display);
+  } else if (caption.ends_with("完成") || FirstChars(LastChars(caption, 3), 2) == "完+") {
+    Paint(label, kCompleteColour, display);
+  }
+}
+
+void HighlightOpponent(Label& label, YakuDisplay display) {
+  if (EndsBlocked(label)) Paint(label, kBlockedColour, display);
+}
+
+}  // namespace
+
+int YakuThreshold(int group) {
+  const char digit = std::string_view(kYakuThresholds).at(group);
+  return digit <= '9' ? digit - '0' : digit - 'A' + 10;
+}
+
+void JudgeYaku(Game& game, int side, int group) {
+  TableState& table = game.table;
+  table.YakuTouched.at(group) = '1';
+  if (table.YakuCount.at(side).at(group) >= YakuThreshold(group)) table.WinCode = 5;
+}
+
+void GotoYaku(Game& game) {
+  const TableState& table = game.table;
+  const YakuDisplay display = game.options.DekiYaku;
+  const int mover = table.TurnStep % 2;
+  const int opponent = 1 - mover;
+  for (int group = 0; group < kYakuGroups; ++group) {
+    Label& own = game.board.YakuState[kYakuGroups * mover + group];
+    Label& other = game.board.YakuState[kYakuGroups * opponent + group];
+    const int count = table.YakuCount[mover][group];
+    const bool touched = table.YakuTouched[group] == '1';
+    if (EndsBlocked(own)) {
+      if (touched) BlockOpponent(other, group, count);
+    } else {
+      if (touched) {
+        own.caption = group == 0 ? BrightText(count) : GroupText(table, mover, group);
+        BlockOpponent(other, group, count);
+      }
+      HighlightMover(own, display);
+    }
+    HighlightOpponent(other, display);
+  }
+}
+
+}  // namespace pg

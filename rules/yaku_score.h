@@ -1,0 +1,20 @@
+// What each complete yaku group is worth: the row the win dialog lists for it.
+#pragma once
+
+#include <string>
+
+namespace pg {
+
+struct Game;
+
+struct YakuRow {
+  std::string name;
+  std::string points;  // the number and "文", as the dialog shows and later reads it back
+};
+
+// The row of a group whose count has reached its threshold. Group 5 gives the merged
+// "赤短・青短" row when 赤短 is complete as well; it then replaces the 赤短 row.
+YakuRow ScoreRow(const Game& game, int side, int group);
+bool BothRibbonSets(const Game& game, int side);
+
+}  // namespace pg
