@@ -1,27 +1,30 @@
-// A plain sheet drawn in code: each face shows its month and rank, so play is readable without art.
+// Renders the card sheet from the vector card faces, so it stays sharp at any device pixel ratio.
 #include "ui/art/card_sheet.h"
 
-#include <QPainter>
+#include <QPainterPath>
 
 #include "engine/card.h"
+#include "ui/art/svg_picture.h"
 
 namespace pg::ui {
 
 namespace {
 
-constexpr const char* kMonthKanji[] = {"松", "梅", "桜", "藤", "菖", "牡", "萩", "芒", "菊", "紅", "柳", "桐"};
+// Real cards have rounded corners; the sources are square so the rounding lives here, once.
+constexpr qreal kCornerRadius = 2.5;
 
-void DrawFace(QPainter& p, QRect cell, int month, int rank) {
-  p.fillRect(cell.adjusted(1, 1, -1, -1), QColor(0xf3, 0xea, 0xd2));
-  p.setPen(QColor(0x1a, 0x1a, 0x1a));
-  p.drawRect(cell.adjusted(0, 0, -1, -1));
-  QFont font("Noto Sans CJK JP");
-  font.setPixelSize(18);
-  p.setFont(font);
-  p.drawText(cell.adjusted(0, 4, 0, -30), Qt::AlignCenter, kMonthKanji[month - 1]);
-  font.setPixelSize(13);
-  p.setFont(font);
-  p.drawText(cell.adjusted(0, 30, 0, -6), Qt::AlignCenter, QString("%1-%2").arg(month).arg(rank));
+QRectF CellRect(int cell) {
+  return QRectF((cell % kSheetColumns) * kCellWidth, (cell / kSheetColumns) * kCellHeight, kCellWidth, kCellHeight);
+}
+
+void PaintCard(QPainter& painter, const QString& resource, const QRectF& target) {
+  QPainterPath outline;
+  outline.addRoundedRect(target, kCornerRadius, kCornerRadius);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setClipPath(outline);
+  PaintSvg(painter, resource, target);
+  painter.restore();
 }
 
 }  // namespace
@@ -31,24 +34,19 @@ QPixmap RenderCardSheet(qreal devicePixelRatio) {
   QPixmap sheet(size * devicePixelRatio);
   sheet.setDevicePixelRatio(devicePixelRatio);
   sheet.fill(Qt::transparent);
-  QPainter p(&sheet);
+  QPainter painter(&sheet);
   for (int card = 0; card < kCardCount; ++card) {
     const CardCode code = CodeOf(card);
-    const int cell = CellOf(code);
-    DrawFace(p, QRect((cell % kSheetColumns) * kCellWidth, (cell / kSheetColumns) * kCellHeight, kCellWidth, kCellHeight),
-             MonthOf(code), RankOf(code));
+    PaintCard(painter, QString(":/art/cards/%1.svg").arg(QString::fromStdString(code.Text())), CellRect(CellOf(code)));
   }
-  const QRect back(kBackCell * kCellWidth, 0, kCellWidth, kCellHeight);
-  p.fillRect(back, QColor(0x1a, 0x1a, 0x1a));
-  p.fillRect(back.adjusted(3, 3, -3, -3), QColor(0x5a, 0x22, 0x18));
+  PaintCard(painter, ":/art/cards/back.svg", CellRect(kBackCell));
   return sheet;
 }
 
 QPixmap CardCell(const QPixmap& sheet, int cell) {
   const qreal dpr = sheet.devicePixelRatio();
-  QPixmap part = sheet.copy(QRectF((cell % kSheetColumns) * kCellWidth * dpr, (cell / kSheetColumns) * kCellHeight * dpr,
-                                   kCellWidth * dpr, kCellHeight * dpr)
-                                .toRect());
+  const QRectF source = CellRect(cell);
+  QPixmap part = sheet.copy(QRectF(source.topLeft() * dpr, source.size() * dpr).toRect());
   part.setDevicePixelRatio(dpr);
   return part;
 }
