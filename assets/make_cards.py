@@ -169,6 +169,8 @@ def pine_tuft(cx, cy, r, tone=DARKGREEN):
 
 
 def pine(variant=0, tufts_only_low=False):
+    if tufts_only_low:
+        return group([pine_tuft(x, y, r) for x, y, r in [(40, 285, 48), (165, 295, 52), (100, 318, 40)]])
     trunk = 'M40 330 C55 260 40 210 80 170 C105 145 95 120 120 95 L132 104 C110 128 122 150 98 178 ' \
             'C70 210 78 262 70 330 Z'
     branch = 'M88 185 C110 180 140 190 165 170 L170 180 C145 200 112 195 92 198 Z'
@@ -176,8 +178,6 @@ def pine(variant=0, tufts_only_low=False):
     spots = [(125, 92, 52), (168, 165, 40), (60, 150, 44), (100, 215, 38)]
     if variant:
         spots = [(118, 96, 50), (60, 160, 46), (165, 160, 42), (140, 230, 36)]
-    if tufts_only_low:
-        spots = [(40, 285, 48), (165, 295, 52), (100, 318, 40)]
     items += [pine_tuft(x, y, r) for x, y, r in spots]
     return group(items)
 
@@ -339,8 +339,21 @@ def cuckoo():
     ])
 
 
+def crescent(cx, cy, r, dx, dy, r2, fill):
+    # The lit part of a disc that a second disc covers; outlined on both edges.
+    d = math.hypot(dx, dy)
+    a = (r * r - r2 * r2 + d * d) / (2 * d)
+    h = math.sqrt(r * r - a * a)
+    ux, uy = dx / d, dy / d
+    mx, my = cx + a * ux, cy + a * uy
+    p1 = (mx - h * uy, my + h * ux)
+    p2 = (mx + h * uy, my - h * ux)
+    return path(f'M{num(p1[0])} {num(p1[1])} A{r} {r} 0 1 1 {num(p2[0])} {num(p2[1])} '
+                f'A{r2} {r2} 0 0 0 {num(p1[0])} {num(p1[1])} Z', fill, K, 3)
+
+
 def card_41():
-    return [ground(SKY), circle(120, 215, 58, GOLD, K, 3), circle(142, 196, 52, SKY, None),
+    return [ground(SKY), crescent(118, 214, 60, 24, -22, 54, GOLD),
             wisteria(short=True), cuckoo()]
 
 
@@ -377,14 +390,13 @@ def irises(variant=0):
 
 def bridge():
     items = []
-    boards = [[(-10, 214), (104, 170), (122, 188), (0, 236)], [(104, 170), (210, 230), (210, 256), (122, 188)]]
+    boards = [[(96, 196), (210, 238), (210, 262), (88, 218)], [(-10, 210), (130, 172), (138, 194), (-10, 234)]]
+    for x, y in [(16, 228), (112, 186), (120, 222), (190, 252)]:
+        items.append(rect(x - 5, y, 10, 44, K))
     for pts in boards:
-        items.append(poly([(x, y + 16) for x, y in pts], K, K, 3))
-        items.append(poly(pts, '#a8783a', K, 3))
-    for x, y in [(20, 240), (108, 200), (180, 248)]:
-        items.append(rect(x - 5, y, 10, 38, K))
-    items.append(line([(10, 220), (100, 184)], GOLD, 2.5))
-    items.append(line([(126, 186), (200, 228)], GOLD, 2.5))
+        items.append(poly([(x, y + 14) for x, y in pts], K, K, 3))
+        items.append(poly(pts, '#b8863e', K, 3))
+        items.append(line([pts[0], pts[1]], GOLD, 2.5))
     return group(items)
 
 
@@ -692,7 +704,7 @@ def card_B2():
 
 
 def drum(cx, cy, r):
-    items = [circle(cx, cy, r, K, K, 2), circle(cx, cy, r * 0.72, DARKRED, None)]
+    items = [circle(cx, cy, r, K, GOLD, 2.5), circle(cx, cy, r * 0.72, DARKRED, None)]
     for i in range(3):
         a = math.radians(i * 120)
         x, y = cx + r * 0.32 * math.cos(a), cy + r * 0.32 * math.sin(a)
@@ -708,7 +720,8 @@ def card_B4():
     items = [ground('#7e1622'),
              path('M0 0 H200 V70 C180 90 160 70 140 84 C120 98 100 76 80 90 C60 102 40 80 20 94 C10 100 4 96 0 92 Z',
                   K, None)]
-    items.append(circle(100, 170, 56, 'none', K, 9))
+    items.append(circle(100, 170, 56, 'none', K, 10))
+    items.append(circle(100, 170, 56, 'none', GOLD, 2))
     for i in range(8):
         a = math.radians(-90 + i * 45)
         items.append(drum(100 + 56 * math.cos(a), 170 + 56 * math.sin(a), 15))

@@ -1,43 +1,61 @@
-// Plain drawn stand-ins for the game's pictures, so the window has something to show.
+// Every picture of the game outside the card sheet, rendered from the vector sources in the art resources.
 #include "ui/art/artwork.h"
 
-#include <QPainter>
+#include <QGuiApplication>
+#include <array>
+
+#include "ui/art/svg_picture.h"
 
 namespace pg::ui {
 
 namespace {
 
-QPixmap Plate(QSize size, qreal dpr, const QString& text) {
-  QPixmap pixmap(size * dpr);
-  pixmap.setDevicePixelRatio(dpr);
-  pixmap.fill(Qt::transparent);
-  QPainter p(&pixmap);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QColor(0x1a, 0x1a, 0x1a));
-  p.setBrush(QColor(0xf3, 0xea, 0xd2));
-  p.drawRect(QRectF(0.5, 0.5, size.width() - 1, size.height() - 1));
-  QFont font("Noto Sans CJK JP");
-  font.setPixelSize(qMax(8, size.height() / 3));
-  p.setFont(font);
-  p.drawText(QRect(QPoint(), size), Qt::AlignCenter, text);
-  return pixmap;
+QPixmap Picture(const char* name, QSize size, qreal dpr) {
+  return RenderSvgPicture(QString(":/art/pictures/%1.svg").arg(name), size, dpr);
 }
 
 }  // namespace
 
-QPixmap FacePicture(int index, qreal dpr) { return Plate({68, 68}, dpr, index == 0 ? "CPU" : "YOU"); }
-QPixmap ScorePlate(qreal dpr) { return Plate({84, 36}, dpr, QString()); }
-QPixmap MonthPlate(qreal dpr) { return Plate({64, 32}, dpr, QString::fromUtf8("　　月")); }
-QPixmap DealerMark(qreal dpr) { return Plate({18, 18}, dpr, QString::fromUtf8("親")); }
-QPixmap TitlePicture(qreal dpr) { return Plate({480, 256}, dpr, "Petalgame 32"); }
-QPixmap VersionPicture(qreal dpr) { return Plate({212, 80}, dpr, "Petalgame 32"); }
+QPixmap FacePicture(int index, qreal dpr) { return Picture(index == 0 ? "face0" : "face1", {68, 68}, dpr); }
+QPixmap ScorePlate(qreal dpr) { return Picture("score_plate", {84, 36}, dpr); }
+QPixmap MonthPlate(qreal dpr) { return Picture("month_plate", {64, 32}, dpr); }
+QPixmap DealerMark(qreal dpr) { return Picture("dealer_mark", {18, 18}, dpr); }
+QPixmap VersionPicture(qreal dpr) { return Picture("version", {212, 80}, dpr); }
 
-QPixmap MenuButtonPicture(MenuPicture which, qreal dpr) {
-  static const char* const kLabels[] = {"プレイ", "終了", "オプション", "ルール", "ハイスコア", "ヘルプ", "バージョン"};
-  return Plate({72, 40}, dpr, QString::fromUtf8(kLabels[static_cast<int>(which)]));
+QPixmap TitlePicture(qreal dpr) {
+  QPixmap title = Picture("title", {480, 256}, dpr);
+  QPainter painter(&title);
+  // The five brights fanned from a point below the lettering, as a hand is held.
+  static constexpr std::array kFan = {"11", "31", "81", "B1", "C1"};
+  const QPointF pivot(240, 196);
+  for (std::size_t i = 0; i < kFan.size(); ++i) {
+    painter.save();
+    painter.translate(pivot);
+    painter.rotate(-36.0 + 18.0 * static_cast<qreal>(i));
+    painter.translate(0, -176);
+    painter.fillRect(QRectF(-29, 3, 60, 96), QColor(0, 0, 0, 90));
+    PaintCard(painter, kFan[i], QRectF(-31, 0, 60, 96));
+    painter.restore();
+  }
+  return title;
 }
 
-QCursor CardCursor() { return QCursor(Qt::PointingHandCursor); }
-QIcon AppIcon() { return QIcon(Plate({32, 32}, 1.0, QString::fromUtf8("花"))); }
+QPixmap MenuButtonPicture(MenuPicture which, qreal dpr) {
+  static constexpr std::array kNames = {"menu_play", "menu_end", "menu_option", "menu_rule",
+                                        "menu_hiscore", "menu_help", "menu_info"};
+  return Picture(kNames[static_cast<std::size_t>(which)], {72, 40}, dpr);
+}
+
+QCursor CardCursor() {
+  // Rendered for the screen's ratio so the hand is not blurred on HiDPI; hot spot on the fingertip.
+  const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+  return QCursor(Picture("cursor", {32, 32}, dpr), 9, 2);
+}
+
+QIcon AppIcon() {
+  QIcon icon;
+  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(Picture("icon", {size, size}, 1.0));
+  return icon;
+}
 
 }  // namespace pg::ui

@@ -1,8 +1,6 @@
 // Renders the card sheet from the vector card faces, so it stays sharp at any device pixel ratio.
 #include "ui/art/card_sheet.h"
 
-#include <QPainterPath>
-
 #include "engine/card.h"
 #include "ui/art/svg_picture.h"
 
@@ -10,21 +8,8 @@ namespace pg::ui {
 
 namespace {
 
-// Real cards have rounded corners; the sources are square so the rounding lives here, once.
-constexpr qreal kCornerRadius = 2.5;
-
 QRectF CellRect(int cell) {
   return QRectF((cell % kSheetColumns) * kCellWidth, (cell / kSheetColumns) * kCellHeight, kCellWidth, kCellHeight);
-}
-
-void PaintCard(QPainter& painter, const QString& resource, const QRectF& target) {
-  QPainterPath outline;
-  outline.addRoundedRect(target, kCornerRadius, kCornerRadius);
-  painter.save();
-  painter.setRenderHint(QPainter::Antialiasing);
-  painter.setClipPath(outline);
-  PaintSvg(painter, resource, target);
-  painter.restore();
 }
 
 }  // namespace
@@ -37,9 +22,9 @@ QPixmap RenderCardSheet(qreal devicePixelRatio) {
   QPainter painter(&sheet);
   for (int card = 0; card < kCardCount; ++card) {
     const CardCode code = CodeOf(card);
-    PaintCard(painter, QString(":/art/cards/%1.svg").arg(QString::fromStdString(code.Text())), CellRect(CellOf(code)));
+    PaintCard(painter, QString::fromStdString(code.Text()), CellRect(CellOf(code)));
   }
-  PaintCard(painter, ":/art/cards/back.svg", CellRect(kBackCell));
+  PaintCard(painter, "back", CellRect(kBackCell));
   return sheet;
 }
 

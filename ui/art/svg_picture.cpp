@@ -1,6 +1,7 @@
 // Draws the vector pictures kept in the art resources, at any device pixel ratio.
 #include "ui/art/svg_picture.h"
 
+#include <QPainterPath>
 #include <QSvgRenderer>
 
 // Outside any namespace because Q_INIT_RESOURCE declares a global symbol; the call is what keeps
@@ -17,6 +18,18 @@ void PaintSvg(QPainter& painter, const QString& resource, const QRectF& target) 
   painter.save();
   painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
   renderer.render(&painter, target);
+  painter.restore();
+}
+
+void PaintCard(QPainter& painter, const QString& card, const QRectF& target) {
+  // The sources are square so the rounding lives here, once; the radius suits a 40 x 64 card.
+  const qreal radius = target.width() / 16;
+  QPainterPath outline;
+  outline.addRoundedRect(target, radius, radius);
+  painter.save();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setClipPath(outline, Qt::IntersectClip);
+  PaintSvg(painter, QString(":/art/cards/%1.svg").arg(card), target);
   painter.restore();
 }
 
