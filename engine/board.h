@@ -43,11 +43,13 @@ struct Shape {
 
 struct RuledLine {
   std::int16_t x1, y1, x2, y2;
+  constexpr bool operator==(const RuledLine&) const = default;
 };
 
 struct RuledCaption {
   std::string text;
   std::int16_t left, top, fontSize;
+  bool operator==(const RuledCaption&) const = default;
 };
 
 // The persistent background: the wallpaper with the capture-area ruling drawn over it.

@@ -87,6 +87,12 @@ void AddToTally(std::string& tally, int month) {
 }
 
 void GameStart(Game& game) {
+  PrepareMonth(game);
+  Shuffle(game);
+  DealDeck(game);
+}
+
+void PrepareMonth(Game& game) {
   TableState& t = game.table;
   game.board.oyamark.top = static_cast<std::int16_t>(t.LayoutTop + 368 - 304 * t.Oya);
   game.board.oyamark.visible = true;
@@ -102,7 +108,9 @@ void GameStart(Game& game) {
   for (int side = 0; side < 2; ++side) {
     for (int g = 0; g < kYakuGroups; ++g) t.YakuCount[side][g] = 0;
   }
-  Shuffle(game);
+}
+
+void DealDeck(Game& game) {
   const int speed = 2 * game.options.Slider;
   for (int i = 0; i < 24; ++i) DealCard(game, i, speed);
   game.Notify(&GameObserver::Dealt);

@@ -8,6 +8,9 @@ namespace pg {
 struct Game;
 
 void GameStart(Game& game);
+// The two halves of GameStart around the shuffle: gathering and resetting, then dealing Deck(0..23).
+void PrepareMonth(Game& game);
+void DealDeck(Game& game);
 void JudgeTefuda(Game& game);
 // Adds one card of `month` to a 12-digit month tally.
 void AddToTally(std::string& tally, int month);

@@ -1,0 +1,226 @@
+// Draws the core's board. The layout of the fixed elements is the window's; every moving thing,
+// caption and flag comes from the core.
+#include "ui/board_view.h"
+
+#include <QFontMetrics>
+#include <QGraphicsPixmapItem>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QMouseEvent>
+
+#include "engine/game.h"
+#include "ui/art/artwork.h"
+#include "ui/art/card_sheet.h"
+#include "ui/label_item.h"
+
+namespace pg::ui {
+
+namespace {
+
+// Stacking: wallpaper, ruling, cards (0..47 by their order), then every other control.
+constexpr qreal kWallpaperZ = -100;
+constexpr qreal kRulingZ = -90;
+constexpr qreal kControlZ = 100;
+constexpr qreal kLabelZ = 120;
+
+QString Q(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+QColor ColorOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
+
+QGraphicsPixmapItem* AddPicture(QGraphicsScene* scene, const QPixmap& picture, qreal z) {
+  auto* item = scene->addPixmap(picture);
+  item->setZValue(z);
+  item->setTransformationMode(Qt::SmoothTransformation);
+  return item;
+}
+
+}  // namespace
+
+BoardView::BoardView(const Game& game, QWidget* parent)
+    : QGraphicsView(parent), game_(game), scene_(new QGraphicsScene(0, 0, kPlayWidth, kPlayHeight, this)) {
+  setScene(scene_);
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+  setBackgroundBrush(palette().window());
+  setFixedSize(kPlayWidth, kPlayHeight);
+  setSceneRect(0, 0, kPlayWidth, kPlayHeight);
+  CreateItems();
+  Sync();
+}
+
+QPixmap BoardView::Cell(int cell) const { return cells_[static_cast<std::size_t>(cell)]; }
+
+void BoardView::CreateItems() {
+  const qreal dpr = devicePixelRatioF();
+  const QPixmap sheet = RenderCardSheet(dpr);
+  for (int c = 0; c < kSheetColumns * kSheetRows; ++c) cells_.push_back(CardCell(sheet, c));
+
+  wallpaper_ = AddPicture(scene_, QPixmap(), kWallpaperZ);
+  auto* menuLine = scene_->addRect(0, 0, kPlayWidth, 46, Qt::NoPen, palette().button());
+  menuLine->setZValue(kControlZ);
+
+  for (int i = 0; i < kCardCount; ++i) {
+    cards_[i] = AddPicture(scene_, Cell(kBackCell), 0);
+    cards_[i]->setVisible(false);
+    shownCells_[i] = kBackCell;
+  }
+  for (int i = 0; i < 2; ++i) {
+    faces_[i] = AddPicture(scene_, FacePicture(i, dpr), kControlZ);
+    scorePlates_[i] = AddPicture(scene_, ScorePlate(dpr), kControlZ);
+    scores_[i] = new LabelItem(QSizeF(33, 21), Qt::AlignRight, false);
+    scores_[i]->SetFont(ScoreFont(16));
+    scores_[i]->setZValue(kLabelZ);
+    scene_->addItem(scores_[i]);
+    boxes_[i] = scene_->addRect(0, 0, 45, 69, QPen(QColor(0xc8, 0x10, 0x2e), 2), Qt::NoBrush);
+    boxes_[i]->setZValue(kControlZ);
+  }
+  monthPlate_ = AddPicture(scene_, MonthPlate(dpr), kControlZ);
+  month_ = new LabelItem(QSizeF(19, 16), Qt::AlignRight, false);
+  month_->SetFont(GameFont(12, true));
+  month_->setZValue(kLabelZ);
+  scene_->addItem(month_);
+  dealerMark_ = AddPicture(scene_, DealerMark(dpr), kControlZ);
+  for (int i = 0; i < 8; ++i) {
+    hints_[i] = scene_->addRect(0, 0, 10, 10, QPen(QColor(0x1a, 0x1a, 0x1a)), QColor(0xd9, 0xa4, 0x41));
+    hints_[i]->setZValue(kControlZ);
+  }
+  for (int i = 0; i < 18; ++i) {
+    const bool narrow = i % 9 >= 6;
+    yakuStates_[i] = new LabelItem(QSizeF(narrow ? 53 : 79, 15), Qt::AlignHCenter, true);
+    yakuStates_[i]->SetFont(GameFont(10));
+    yakuStates_[i]->setZValue(kLabelZ);
+    scene_->addItem(yakuStates_[i]);
+  }
+  for (int i = 0; i < 6; ++i) {
+    messages_[i] = new LabelItem(QSizeF(), Qt::AlignLeft, false);
+    messages_[i]->setZValue(kLabelZ + 1);
+    scene_->addItem(messages_[i]);
+  }
+}
+
+// The fixed elements' places follow the play area's vertical offset.
+void BoardView::PlaceFixedItems() {
+  const int top = game_.table.LayoutTop;
+  if (top == placedLayoutTop_) return;
+  placedLayoutTop_ = top;
+  for (int i = 0; i < 2; ++i) {
+    faces_[i]->setPos(22, top + 62 + 304 * i);
+    scorePlates_[i]->setPos(16, top + 14 + 432 * i);
+    scores_[i]->setPos(32, top + 22 + 432 * i);
+  }
+  monthPlate_->setPos(24, top + 314);
+  month_->setPos(32, top + 322);
+  for (int i = 0; i < 8; ++i) hints_[i]->setPos(127 + 40 * i, top + 362);
+  for (int side = 0; side < 2; ++side) {
+    for (int i = 0; i < 9; ++i) {
+      const int y = side == 0 ? 496 : 61;
+      const qreal x = i < 6 ? 112 + 80 * (i % 4) : 272 + 53 * (i - 6);
+      yakuStates_[9 * side + i]->setPos(x, i > 3 ? y + 16 : y);
+    }
+  }
+}
+
+void BoardView::Sync() {
+  const Board& board = game_.board;
+  PlaceFixedItems();
+  SyncCards();
+  SyncRuling();
+  for (int i = 0; i < 6; ++i) {
+    const Label& label = board.message[i];
+    messages_[i]->SetText(Q(label.caption));
+    messages_[i]->SetFont(GameFont(label.fontSize > 0 ? label.fontSize : 24));
+    messages_[i]->setPos(label.left, label.top);
+    messages_[i]->setVisible(label.visible);
+  }
+  for (int i = 0; i < 18; ++i) {
+    const Label& label = board.YakuState[i];
+    yakuStates_[i]->SetText(Q(label.caption));
+    yakuStates_[i]->SetFill(label.opaque, ColorOf(label.back));
+    yakuStates_[i]->setVisible(label.visible);
+  }
+  for (int i = 0; i < 8; ++i) hints_[i]->setVisible(board.PG[i].visible);
+  for (int i = 0; i < 2; ++i) {
+    boxes_[i]->setPos(board.Box[i].left, board.Box[i].top);
+    boxes_[i]->setVisible(board.Box[i].visible);
+    faces_[i]->setVisible(board.Face[i]);
+    scorePlates_[i]->setVisible(board.ScoreP[i]);
+    scores_[i]->SetText(Q(board.Score[i].caption));
+    scores_[i]->setVisible(board.Score[i].visible);
+  }
+  monthPlate_->setVisible(board.PnumP);
+  month_->SetText(Q(board.Pnum.caption));
+  month_->setVisible(board.Pnum.visible);
+  dealerMark_->setPos(24, board.oyamark.top);
+  dealerMark_->setVisible(board.oyamark.visible);
+}
+
+void BoardView::SyncCards() {
+  const Board& board = game_.board;
+  for (std::size_t z = 0; z < board.cardStack.size(); ++z) cards_[board.cardStack[z]]->setZValue(static_cast<qreal>(z));
+  for (int i = 0; i < kCardCount; ++i) {
+    const CardPicture& card = board.Card[i];
+    QGraphicsPixmapItem* item = cards_[i];
+    if (shownCells_[i] != card.cell) {
+      item->setPixmap(Cell(card.cell));
+      shownCells_[i] = card.cell;
+    }
+    item->setPos(card.left, card.top);
+    item->setVisible(card.visible);
+    if (card.enabled && card.handCursor) {
+      item->setCursor(CardCursor());
+    } else {
+      item->unsetCursor();
+    }
+  }
+}
+
+void BoardView::SyncRuling() {
+  const Background& background = game_.board.background;
+  if (background.lines == shownRuling_.lines && background.captions == shownRuling_.captions) return;
+  for (QGraphicsItem* item : ruling_) delete item;
+  ruling_.clear();
+  const QPen pen(palette().windowText().color(), 1);
+  for (const RuledLine& line : background.lines) {
+    auto* item = scene_->addLine(line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5, pen);
+    item->setZValue(kRulingZ);
+    ruling_.push_back(item);
+  }
+  for (const RuledCaption& caption : background.captions) {
+    auto* item = new LabelItem(QSizeF(), Qt::AlignLeft, false);
+    item->SetFont(GameFont(caption.fontSize));
+    item->SetTextColor(palette().windowText().color());
+    item->SetText(Q(caption.text));
+    item->setPos(caption.left, caption.top);
+    item->setZValue(kRulingZ);
+    scene_->addItem(item);
+    ruling_.push_back(item);
+  }
+  shownRuling_ = background;
+}
+
+void BoardView::SetBackground(const QPixmap& picture) { wallpaper_->setPixmap(picture); }
+
+void BoardView::SetFace(int index, const QPixmap& picture) { faces_[index]->setPixmap(picture); }
+
+int BoardView::TextWidth(const QString& text, int pointSize) const {
+  return QFontMetrics(GameFont(pointSize)).horizontalAdvance(text);
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const QPointF at = mapToScene(event->position().toPoint());
+  const auto& stack = game_.board.cardStack;
+  // The uppermost enabled card under the pointer takes the click; anywhere else is the table.
+  for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
+    const CardPicture& card = game_.board.Card[*it];
+    if (card.visible && card.enabled && cards_[*it]->sceneBoundingRect().contains(at)) {
+      emit CardClicked(*it);
+      return;
+    }
+  }
+  emit TableClicked();
+}
+
+}  // namespace pg::ui

@@ -1,0 +1,69 @@
+// The table: one scene whose pictures and labels take everything from the core's board.
+#pragma once
+
+#include <QGraphicsView>
+#include <QPixmap>
+#include <array>
+#include <vector>
+
+#include "engine/board.h"
+
+class QGraphicsPixmapItem;
+class QGraphicsRectItem;
+
+namespace pg {
+struct Game;
+}
+
+namespace pg::ui {
+
+class LabelItem;
+
+class BoardView : public QGraphicsView {
+  Q_OBJECT
+
+ public:
+  BoardView(const Game& game, QWidget* parent);
+
+  // Takes positions, visibility, pictures, captions and stacking order from the core.
+  void Sync();
+  void SetBackground(const QPixmap& picture);
+  void SetFace(int index, const QPixmap& picture);
+  int TextWidth(const QString& text, int pointSize) const;
+
+ signals:
+  void CardClicked(int index);
+  void TableClicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  void CreateItems();
+  void PlaceFixedItems();
+  void SyncCards();
+  void SyncRuling();
+  QPixmap Cell(int cell) const;
+
+  const Game& game_;
+  QGraphicsScene* scene_;
+  std::vector<QPixmap> cells_;
+  QGraphicsPixmapItem* wallpaper_ = nullptr;
+  std::vector<QGraphicsItem*> ruling_;
+  Background shownRuling_;
+  std::array<QGraphicsPixmapItem*, 48> cards_{};
+  std::array<int, 48> shownCells_{};
+  std::array<LabelItem*, 6> messages_{};
+  std::array<LabelItem*, 18> yakuStates_{};
+  std::array<QGraphicsRectItem*, 8> hints_{};
+  std::array<QGraphicsRectItem*, 2> boxes_{};
+  std::array<QGraphicsPixmapItem*, 2> faces_{};
+  std::array<QGraphicsPixmapItem*, 2> scorePlates_{};
+  std::array<LabelItem*, 2> scores_{};
+  QGraphicsPixmapItem* monthPlate_ = nullptr;
+  LabelItem* month_ = nullptr;
+  QGraphicsPixmapItem* dealerMark_ = nullptr;
+  int placedLayoutTop_ = -1;
+};
+
+}  // namespace pg::ui

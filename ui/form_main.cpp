@@ -1,0 +1,105 @@
+// Main window: forwards clicks on cards and on the table to the game, and lays out the menu.
+#include "ui/form_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QPainter>
+#include <QPushButton>
+
+#include "engine/game.h"
+#include "engine/setup.h"
+#include "engine/turn_driver.h"
+#include "ui/art/artwork.h"
+#include "ui/board_view.h"
+#include "ui/qt_platform.h"
+
+namespace pg::ui {
+
+namespace {
+
+// The menu frame's separator pairs group the buttons as [play, end], [options, rules, scores], [help, info].
+class MenuFrame : public QFrame {
+ public:
+  using QFrame::QFrame;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    for (int x : {160, 392}) {
+      painter.setPen(palette().dark().color());
+      painter.drawLine(x, 2, x, 42);
+      painter.setPen(palette().light().color());
+      painter.drawLine(x + 1, 2, x + 1, 42);
+    }
+  }
+};
+
+struct MenuEntry {
+  const char* name;
+  MenuPicture picture;
+  const char* tip;
+  int left;
+};
+
+constexpr MenuEntry kMenu[] = {
+    {"MenuPlay", MenuPicture::Play, "新しいゲームを始めます", 8},
+    {"MenuEnd", MenuPicture::End, "Petalgame 32 を終了します", 80},
+    {"MenuOption", MenuPicture::Option, "オプション", 168},
+    {"MenuRule", MenuPicture::Rule, "ルールの変更", 240},
+    {"MenuHiScore", MenuPicture::HiScore, "ハイスコア", 312},
+    {"MenuHelp", MenuPicture::Help, "ヘルプ", 400},
+    {"MenuInfo", MenuPicture::Info, "バージョン情報", 472},
+};
+
+}  // namespace
+
+FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), board_(nullptr) {
+  setWindowTitle("Petalgame 32");
+  setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  setFixedSize(kPlayWidth, kPlayHeight);
+  board_ = new BoardView(game, this);
+  board_->move(0, 0);
+  platform.Attach(&game, board_);
+  CreateMenu();
+  connect(board_, &BoardView::CardClicked, this, [this](int index) { Run([&] { Card_Click(game_, index); }); });
+  connect(board_, &BoardView::TableClicked, this, [this] { Run([&] { Form_Click(game_); }); });
+}
+
+template <typename Handler>
+void FormMain::Run(Handler handler) {
+  handler();
+  board_->Sync();
+}
+
+void FormMain::CreateMenu() {
+  auto* frame = new MenuFrame(this);
+  frame->setObjectName("MenuFrame");
+  frame->setGeometry(1, 1, 758, 44);
+  const qreal dpr = devicePixelRatioF();
+  for (const MenuEntry& entry : kMenu) {
+    auto* button = new QPushButton(frame);
+    button->setObjectName(entry.name);
+    button->setGeometry(entry.left, 2, 72, 40);
+    button->setIcon(QIcon(MenuButtonPicture(entry.picture, dpr)));
+    button->setIconSize(QSize(72, 40));
+    button->setFlat(true);
+    button->setToolTip(entry.tip);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setEnabled(entry.picture == MenuPicture::Play || entry.picture == MenuPicture::End);
+    if (entry.picture == MenuPicture::Play) {
+      connect(button, &QPushButton::clicked, this, [this] { Run([&] { StartGame(game_); }); });
+    } else if (entry.picture == MenuPicture::End) {
+      connect(button, &QPushButton::clicked, this, [] { QApplication::quit(); });
+    }
+  }
+}
+
+void FormMain::closeEvent(QCloseEvent* event) {
+  event->accept();
+  QApplication::quit();
+}
+
+}  // namespace pg::ui

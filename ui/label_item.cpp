@@ -1,0 +1,78 @@
+// Board labels drawn with the same metrics the core centres them by.
+#include "ui/label_item.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace pg::ui {
+
+namespace {
+
+int PixelsOf(int pointSize) { return (pointSize * 4 + 1) / 3; }
+
+}  // namespace
+
+QFont GameFont(int pointSize, bool bold) {
+  QFont font;
+  font.setFamilies({"Noto Sans CJK JP", "Noto Sans JP", "IPAGothic", "sans-serif"});
+  font.setPixelSize(PixelsOf(pointSize));
+  font.setBold(bold);
+  return font;
+}
+
+QFont ScoreFont(int pointSize) {
+  QFont font;
+  font.setFamilies({"Times New Roman", "Liberation Serif", "serif"});
+  font.setPixelSize(PixelsOf(pointSize));
+  return font;
+}
+
+LabelItem::LabelItem(QSizeF fixedSize, Qt::Alignment alignment, bool bordered)
+    : fixedSize_(fixedSize), alignment_(alignment), bordered_(bordered) {}
+
+void LabelItem::SetText(const QString& text) {
+  if (text == text_) return;
+  prepareGeometryChange();
+  text_ = text;
+}
+
+void LabelItem::SetFont(const QFont& font) {
+  if (font == font_) return;
+  prepareGeometryChange();
+  font_ = font;
+}
+
+void LabelItem::SetFill(bool opaque, const QColor& color) {
+  if (opaque == opaque_ && color == fill_) return;
+  opaque_ = opaque;
+  fill_ = color;
+  update();
+}
+
+void LabelItem::SetTextColor(const QColor& color) {
+  if (color == textColor_) return;
+  textColor_ = color;
+  update();
+}
+
+QSizeF LabelItem::Size() const {
+  if (!fixedSize_.isEmpty()) return fixedSize_;
+  const QFontMetrics metrics(font_);
+  return QSizeF(metrics.horizontalAdvance(text_), metrics.height());
+}
+
+QRectF LabelItem::boundingRect() const { return QRectF(QPointF(0, 0), Size()); }
+
+void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
+  const QRectF box = boundingRect();
+  if (opaque_) painter->fillRect(box, fill_);
+  if (bordered_) {
+    painter->setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+    painter->drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
+  }
+  painter->setFont(font_);
+  painter->setPen(textColor_);
+  painter->drawText(box, alignment_ | Qt::AlignVCenter, text_);
+}
+
+}  // namespace pg::ui

@@ -1,0 +1,192 @@
+// Qt side of the platform. Animation steps run a short event loop that paints but drops input, so
+// clicks made while a card flies are lost rather than queued.
+#include "ui/qt_platform.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QEvent>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "engine/game.h"
+#include "engine/timers.h"
+#include "ui/art/artwork.h"
+#include "ui/board_view.h"
+#include "ui/core_dialog.h"
+
+namespace pg::ui {
+
+namespace {
+
+QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
+
+bool IsInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::Close:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// "description|patterns|description|patterns" as the file dialog's "description (patterns);;…".
+QString FilterOf(std::string_view filter) {
+  const QStringList parts = Q(filter).split('|');
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(';', ' ');
+    filters << QString("%1 (%2)").arg(parts[i], patterns);
+  }
+  return filters.join(";;");
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() { qApp->installEventFilter(this); }
+
+void QtPlatform::Attach(Game* game, BoardView* view) {
+  game_ = game;
+  view_ = view;
+}
+
+void QtPlatform::RegisterDialog(Dialog which, CoreDialog* dialog) { dialogs_[which] = dialog; }
+
+bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
+  if (dropInput_ && IsInput(event->type())) {
+    event->ignore();
+    return true;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void QtPlatform::SyncOpenDialogs() {
+  for (auto& [which, dialog] : dialogs_) {
+    if (dialog->isVisible()) dialog->SyncFromCore();
+  }
+}
+
+void QtPlatform::ShowStep() {
+  if (view_) view_->Sync();
+  SyncOpenDialogs();
+  dropInput_ = true;
+  QEventLoop loop;
+  QTimer::singleShot(stepMs_, &loop, &QEventLoop::quit);
+  loop.exec();
+  dropInput_ = false;
+}
+
+void QtPlatform::Redraw() {
+  if (view_) view_->Sync();
+  SyncOpenDialogs();
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+int QtPlatform::TextWidth(std::string_view utf8, int pointSize) {
+  return view_ ? view_->TextWidth(Q(utf8), pointSize) : 0;
+}
+
+PictureLoad QtPlatform::LoadBackground(const std::string& path) {
+  const QString file = QString::fromStdString(path);
+  if (!QFile::exists(file)) return PictureLoad::NotFound;
+  QPixmap picture;
+  if (!picture.load(file)) return PictureLoad::Failed;
+  if (view_) view_->SetBackground(picture);
+  return PictureLoad::Loaded;
+}
+
+void QtPlatform::ClearBackground() {
+  if (view_) view_->SetBackground(QPixmap());
+}
+
+PictureLoad QtPlatform::LoadFace(int index, const std::string& path) {
+  if (!view_) return PictureLoad::Failed;
+  if (path.empty()) {
+    view_->SetFace(index, FacePicture(index, view_->devicePixelRatioF()));
+    return PictureLoad::Loaded;
+  }
+  const QString file = QString::fromStdString(path);
+  if (!QFile::exists(file)) return PictureLoad::NotFound;
+  QPixmap picture;
+  if (!picture.load(file)) return PictureLoad::Failed;
+  view_->SetFace(index, picture.scaled(68, 68, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  return PictureLoad::Loaded;
+}
+
+void QtPlatform::RunModal(Dialog dialog) {
+  const auto it = dialogs_.find(dialog);
+  if (it == dialogs_.end()) return;
+  if (view_) view_->Sync();
+  it->second->SyncFromCore();
+  it->second->exec();
+}
+
+void QtPlatform::EndModal(Dialog dialog) {
+  const auto it = dialogs_.find(dialog);
+  if (it != dialogs_.end()) it->second->done(QDialog::Accepted);
+}
+
+void QtPlatform::StartTimer(Timer timer, int intervalMs) {
+  QTimer*& qtimer = timers_[timer];
+  if (!qtimer) {
+    qtimer = new QTimer(this);
+    connect(qtimer, &QTimer::timeout, this, [this, timer] {
+      if (game_) TimerTick(*game_, timer);
+    });
+  }
+  qtimer->start(intervalMs);
+}
+
+void QtPlatform::StopTimer(Timer timer) {
+  const auto it = timers_.find(timer);
+  if (it != timers_.end()) it->second->stop();
+}
+
+MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                                      MessageButtons buttons) {
+  QMessageBox box(view_ ? view_->window() : nullptr);
+  box.setWindowTitle(Q(title));
+  box.setText(Q(text));
+  box.setIcon(icon == MessageIcon::Exclamation ? QMessageBox::Warning
+              : icon == MessageIcon::Question  ? QMessageBox::Question
+                                               : QMessageBox::Information);
+  if (buttons == MessageButtons::YesNo) {
+    QPushButton* yes = box.addButton("はい(&Y)", QMessageBox::YesRole);
+    box.addButton("いいえ(&N)", QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
+  }
+  box.addButton("OK", QMessageBox::AcceptRole);
+  box.exec();
+  return MessageAnswer::Ok;
+}
+
+std::optional<std::string> QtPlatform::PickFile(std::string_view filter) {
+  const QString file =
+      QFileDialog::getOpenFileName(view_ ? view_->window() : nullptr, "ファイルを開く", QString(), FilterOf(filter));
+  if (file.isEmpty()) return std::nullopt;
+  return file.toStdString();
+}
+
+void QtPlatform::PlaySystemSound(std::string_view) {}
+
+void QtPlatform::ShowHelp(std::string_view) {}
+
+std::uint64_t QtPlatform::Now() { return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()); }
+
+void QtPlatform::Quit() { QApplication::exit(0); }
+
+}  // namespace pg::ui

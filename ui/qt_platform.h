@@ -1,0 +1,62 @@
+// The platform the core runs on in the real game: Qt widgets, timers, dialogs and files.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <map>
+
+#include "engine/platform.h"
+
+class QTimer;
+
+namespace pg {
+struct Game;
+}
+
+namespace pg::ui {
+
+class BoardView;
+class CoreDialog;
+
+class QtPlatform : public QObject, public Platform {
+ public:
+  QtPlatform();
+
+  void Attach(Game* game, BoardView* view);
+  void RegisterDialog(Dialog which, CoreDialog* dialog);
+  // Milliseconds each animation step stays on screen.
+  void SetStepInterval(int ms) { stepMs_ = ms; }
+
+  void ShowStep() override;
+  void Redraw() override;
+  int TextWidth(std::string_view utf8, int pointSize) override;
+  PictureLoad LoadBackground(const std::string& path) override;
+  void ClearBackground() override;
+  PictureLoad LoadFace(int index, const std::string& path) override;
+  void RunModal(Dialog dialog) override;
+  void EndModal(Dialog dialog) override;
+  void StartTimer(Timer timer, int intervalMs) override;
+  void StopTimer(Timer timer) override;
+  MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                            MessageButtons buttons) override;
+  std::optional<std::string> PickFile(std::string_view filter) override;
+  void PlaySystemSound(std::string_view name) override;
+  void ShowHelp(std::string_view helpFile) override;
+  std::uint64_t Now() override;
+  void Quit() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void SyncOpenDialogs();
+
+  Game* game_ = nullptr;
+  QPointer<BoardView> view_;
+  std::map<Dialog, CoreDialog*> dialogs_;
+  std::map<Timer, QTimer*> timers_;
+  int stepMs_ = 10;
+  bool dropInput_ = false;
+};
+
+}  // namespace pg::ui

@@ -1,0 +1,33 @@
+// Start-up order: title, setup, main window two seconds later, then the title goes.
+#include "ui/title_window.h"
+
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+#include "engine/setup.h"
+#include "ui/art/artwork.h"
+
+namespace pg::ui {
+
+TitleWindow::TitleWindow(Game& game, QWidget& main)
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), picture_(TitlePicture(devicePixelRatioF())) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFixedSize(480, 256);
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
+  show();
+  setup(game);
+  QTimer::singleShot(2000, this, [this, &main] {
+    main.show();
+    close();
+  });
+}
+
+void TitleWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawPixmap(0, 0, picture_);
+}
+
+}  // namespace pg::ui

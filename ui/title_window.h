@@ -1,0 +1,24 @@
+// The title shown while the game prepares itself.
+#pragma once
+
+#include <QWidget>
+
+namespace pg {
+struct Game;
+}
+
+namespace pg::ui {
+
+class TitleWindow : public QWidget {
+ public:
+  // Shows the title, runs the game's setup, and after two seconds shows `main` and closes itself.
+  TitleWindow(Game& game, QWidget& main);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QPixmap picture_;
+};
+
+}  // namespace pg::ui
