@@ -1,0 +1,144 @@
+// The win dialog's widgets, placed from the core's twips and frame units.
+#include "ui/form_agari.h"
+
+#include <QCloseEvent>
+#include <QFont>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "engine/game.h"
+#include "rules/win_dialog.h"
+
+namespace pg::ui {
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+constexpr int kWidth = 280;
+// The core's heights include a title bar of about 30 pixels.
+constexpr int kTitleBar = 30;
+constexpr int kFrameLeft = 12;
+constexpr int kFrameTop = 8;
+constexpr int kFrameWidth = kWidth - 2 * kFrameLeft;
+// Inside the frame, the core leaves a blank band over the first row; most of it is taken back.
+constexpr int kFrameLift = 12;
+constexpr int kRowHeight = 24;
+constexpr int kFirstRowTwips = 600;
+constexpr int kRowTwips = 360;
+constexpr int kPointsRight = 232;
+constexpr int kPointsWidth = 96;
+constexpr int kButtonWidth = 84;
+constexpr int kButtonHeight = 28;
+constexpr int kButtonGap = 16;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+int InFrame(int twips) { return twips / kTwipsPerPixel - kFrameLift; }
+
+QFont DialogFont(bool bold = false) {
+  QFont font("Noto Sans CJK JP");
+  font.setPixelSize(14);
+  font.setBold(bold);
+  return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, Qt::Alignment alignment) {
+  auto* label = new QLabel(parent);
+  label->setFont(DialogFont());
+  label->setAlignment(alignment | Qt::AlignVCenter);
+  return label;
+}
+
+}  // namespace
+
+FormAgari::FormAgari(pg::Game& game, QWidget* parent)
+    : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), game_(game) {
+  setWindowTitle("出来役");
+  setModal(true);
+
+  nam_ = new QGroupBox(this);
+  nam_->setFont(DialogFont(true));
+  for (int row = 0; row < kRows; ++row) {
+    yakunam_[row] = MakeLabel(nam_, Qt::AlignLeft);
+    yakuten_[row] = MakeLabel(nam_, Qt::AlignRight);
+  }
+  line1_ = new QFrame(nam_);
+  line1_->setFrameShape(QFrame::HLine);
+  line1_->setFrameShadow(QFrame::Sunken);
+  label1_ = MakeLabel(nam_, Qt::AlignLeft);
+  label1_->setText("合計");
+  sum_ = MakeLabel(nam_, Qt::AlignRight);
+  sum_->setFont(DialogFont(true));
+  bonus_ = MakeLabel(nam_, Qt::AlignLeft);
+  bonus_->setText("７文以上ボーナス　　×２");
+  bonus_->setStyleSheet("color: #c00000;");
+
+  for (int index = 0; index < 3; ++index) {
+    auto* button = new QPushButton(this);
+    button->setFont(DialogFont());
+    // Enter must not choose for the player.
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, index] {
+      pg::AgariCommandClick(game_, index);
+      SyncFromCore();
+    });
+    command1_[index] = button;
+  }
+  SyncFromCore();
+}
+
+void FormAgari::SyncFromCore() {
+  const WinDialogState& dialog = game_.agari;
+  const int height = static_cast<int>(dialog.height) / kTwipsPerPixel - kTitleBar;
+  setFixedSize(kWidth, height);
+
+  const Rgb colour = dialog.namColor;
+  nam_->setTitle(Q(dialog.nam));
+  nam_->setStyleSheet(QString("QGroupBox { border: 1px solid #a0a0a0; border-radius: 3px; margin-top: 10px; }"
+                              "QGroupBox::title { subcontrol-origin: margin; left: 10px; padding: 0 4px;"
+                              " color: rgb(%1, %2, %3); }")
+                          .arg(colour.r)
+                          .arg(colour.g)
+                          .arg(colour.b));
+  nam_->setGeometry(kFrameLeft, kFrameTop, kFrameWidth, dialog.namHeight);
+
+  const int nameLeft = static_cast<int>(dialog.label1Left) / kTwipsPerPixel;
+  for (int row = 0; row < kRows; ++row) {
+    const int top = InFrame(kFirstRowTwips + kRowTwips * row);
+    yakunam_[row]->setText(Q(dialog.yakunam[row]));
+    yakunam_[row]->setGeometry(nameLeft, top, kPointsRight - kPointsWidth - nameLeft, kRowHeight);
+    yakunam_[row]->setVisible(dialog.rowVisible[row]);
+    yakuten_[row]->setText(Q(dialog.yakuten[row]));
+    yakuten_[row]->setGeometry(kPointsRight - kPointsWidth, top, kPointsWidth, kRowHeight);
+    yakuten_[row]->setVisible(dialog.rowVisible[row]);
+  }
+  bonus_->setGeometry(nameLeft, InFrame(dialog.bonusTop), kPointsRight - nameLeft, kRowHeight);
+  bonus_->setVisible(dialog.bonusVisible);
+
+  line1_->setGeometry(nameLeft - 8, InFrame(dialog.line1Y) + 2, kPointsRight - nameLeft + 16, 3);
+  label1_->setGeometry(nameLeft, InFrame(dialog.label1Top), kPointsWidth, kRowHeight);
+  const int sumLeft = static_cast<int>(dialog.sumLeft) / kTwipsPerPixel;
+  sum_->setText(Q(dialog.sum));
+  // Right-aligned under the points column, from the left edge the core gives.
+  sum_->setGeometry(sumLeft, InFrame(dialog.sumTop), kPointsRight - sumLeft, kRowHeight);
+
+  int shown = 0;
+  for (const DialogButton& button : dialog.Command1) shown += button.visible ? 1 : 0;
+  int left = (kWidth - shown * kButtonWidth - (shown - 1) * kButtonGap) / 2;
+  for (int index = 0; index < 3; ++index) {
+    const DialogButton& state = dialog.Command1[index];
+    QPushButton* button = command1_[index];
+    button->setText(Q(state.caption));
+    button->setEnabled(state.enabled);
+    button->setVisible(state.visible);
+    if (!state.visible) continue;
+    button->setGeometry(left, state.top, kButtonWidth, kButtonHeight);
+    left += kButtonWidth + kButtonGap;
+  }
+}
+
+void FormAgari::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+}  // namespace pg::ui
