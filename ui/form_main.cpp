@@ -12,6 +12,7 @@
 #include "engine/turn_driver.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
+#include "ui/form_agari.h"
 #include "ui/qt_platform.h"
 
 namespace pg::ui {
@@ -63,6 +64,7 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), board_(nullp
   board_ = new BoardView(game, this);
   board_->move(0, 0);
   platform.Attach(&game, board_);
+  platform.RegisterDialog(Dialog::Agari, new FormAgari(game, this));
   CreateMenu();
   connect(board_, &BoardView::CardClicked, this, [this](int index) { Run([&] { Card_Click(game_, index); }); });
   connect(board_, &BoardView::TableClicked, this, [this] { Run([&] { Form_Click(game_); }); });
