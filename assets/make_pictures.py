@@ -1,6 +1,9 @@
 #!/usr/bin/env python3
 # Writes the game's other pictures (faces, plates, buttons, title, cursor, icon) and the resource list art.qrc.
 import os
+import sys
+
+sys.dont_write_bytecode = True  # keep the art folder free of a Python cache
 
 from make_cards import (CREAM, DARKRED, GOLD, GREEN, HERE, INDIGO, K, R, WHITE, blossom, circle, ellipse, group,
                         line, num, path, pine_tuft, rect, tag)

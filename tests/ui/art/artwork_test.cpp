@@ -1,0 +1,130 @@
+// Catches pictures that break silently: wrong sizes, blank or duplicated card faces, a filled spare cell.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <vector>
+
+#include "engine/card.h"
+#include "ui/art/artwork.h"
+#include "ui/art/card_sheet.h"
+#include "ui/art/wallpaper.h"
+
+namespace pg::ui {
+namespace {
+
+class ArtworkTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "artwork_test";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication app(argc, argv);
+  }
+};
+
+QImage Pixels(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); }
+
+double OpaqueShare(const QImage& image) {
+  int opaque = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) opaque += qAlpha(image.pixel(x, y)) == 255;
+  }
+  return static_cast<double>(opaque) / (image.width() * image.height());
+}
+
+TEST_F(ArtworkTest, SheetKeepsItsLogicalGeometryAtEveryRatio) {
+  for (const qreal dpr : {1.0, 1.5, 2.0}) {
+    const QPixmap sheet = RenderCardSheet(dpr);
+    EXPECT_EQ(sheet.deviceIndependentSize(), QSizeF(520, 256)) << dpr;
+    EXPECT_EQ(sheet.size(), QSize(qRound(520 * dpr), qRound(256 * dpr))) << dpr;
+    EXPECT_EQ(CardCell(sheet, CellOf(CardCode('C', '4'))).deviceIndependentSize(), QSizeF(40, 64)) << dpr;
+  }
+}
+
+TEST_F(ArtworkTest, EveryFaceIsDrawnAndDiffersFromTheOthersAndTheBack) {
+  const QPixmap sheet = RenderCardSheet(1.0);
+  std::vector<QImage> cells;
+  std::vector<std::string> names;
+  for (int card = 0; card < kCardCount; ++card) {
+    cells.push_back(Pixels(CardCell(sheet, CellOf(CodeOf(card)))));
+    names.push_back(CodeOf(card).Text());
+  }
+  cells.push_back(Pixels(CardCell(sheet, kBackCell)));
+  names.push_back("back");
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    // Only the rounded corners may show through; a missing source leaves the cell clear.
+    EXPECT_GT(OpaqueShare(cells[i]), 0.97) << names[i];
+    for (std::size_t j = i + 1; j < cells.size(); ++j) EXPECT_NE(cells[i], cells[j]) << names[i] << " vs " << names[j];
+  }
+}
+
+TEST_F(ArtworkTest, SpareCellsStayTransparent) {
+  const QPixmap sheet = RenderCardSheet(2.0);
+  for (const int cell : {25, 38, 51}) {
+    const QImage pixels = Pixels(CardCell(sheet, cell));
+    EXPECT_EQ(pixels.size(), QSize(80, 128));
+    bool clear = true;
+    for (int y = 0; y < pixels.height(); ++y) {
+      for (int x = 0; x < pixels.width(); ++x) clear = clear && qAlpha(pixels.pixel(x, y)) == 0;
+    }
+    EXPECT_TRUE(clear) << cell;
+  }
+}
+
+TEST_F(ArtworkTest, PicturesHaveTheirFixedSizesAndAreNotBlank) {
+  for (const qreal dpr : {1.0, 2.0}) {
+    const struct {
+      const char* name;
+      QPixmap picture;
+      QSize size;
+    } pictures[] = {
+        {"face 0", FacePicture(0, dpr), {68, 68}},  {"face 1", FacePicture(1, dpr), {68, 68}},
+        {"score", ScorePlate(dpr), {84, 36}},       {"month", MonthPlate(dpr), {64, 32}},
+        {"dealer", DealerMark(dpr), {18, 18}},      {"title", TitlePicture(dpr), {480, 256}},
+        {"version", VersionPicture(dpr), {212, 80}},
+    };
+    for (const auto& [name, picture, size] : pictures) {
+      EXPECT_EQ(picture.deviceIndependentSize(), QSizeF(size)) << name << " at " << dpr;
+      EXPECT_EQ(picture.size(), size * dpr) << name << " at " << dpr;
+      EXPECT_GT(OpaqueShare(Pixels(picture)), 0.5) << name << " at " << dpr;
+    }
+    EXPECT_NE(Pixels(FacePicture(0, dpr)), Pixels(FacePicture(1, dpr)));
+  }
+}
+
+TEST_F(ArtworkTest, EachMenuButtonHasItsOwnLabel) {
+  std::vector<QImage> buttons;
+  for (int i = 0; i <= static_cast<int>(MenuPicture::Info); ++i) {
+    const QPixmap button = MenuButtonPicture(static_cast<MenuPicture>(i), 2.0);
+    EXPECT_EQ(button.deviceIndependentSize(), QSizeF(72, 40)) << i;
+    buttons.push_back(Pixels(button));
+    for (int j = 0; j < i; ++j) EXPECT_NE(buttons[i], buttons[j]) << i << " vs " << j;
+  }
+}
+
+TEST_F(ArtworkTest, CursorAndIconAreUsable) {
+  const QCursor cursor = CardCursor();
+  ASSERT_FALSE(cursor.pixmap().isNull());
+  EXPECT_TRUE(QRect(QPoint(), cursor.pixmap().deviceIndependentSize().toSize()).contains(cursor.hotSpot()));
+  const QIcon icon = AppIcon();
+  EXPECT_EQ(icon.pixmap(QSize(16, 16)).size(), QSize(16, 16));
+  EXPECT_EQ(icon.pixmap(QSize(256, 256)).size(), QSize(256, 256));
+}
+
+TEST_F(ArtworkTest, WallpapersAreRepeatableAndDistinct) {
+  const QSize small(190, 136);
+  for (int i = 1; i <= kWallpaperCount; ++i) {
+    const QImage wall = PaintWallpaper(i, small);
+    EXPECT_EQ(wall.size(), small);
+    // A build must write the same files every time.
+    EXPECT_EQ(wall, PaintWallpaper(i, small)) << i;
+    if (i > 1) {
+      EXPECT_NE(wall, PaintWallpaper(i - 1, small)) << i;
+    }
+  }
+  EXPECT_EQ(PaintWallpaper(1, kWallpaperSize).size(), QSize(760, 542));
+}
+
+}  // namespace
+}  // namespace pg::ui
