@@ -72,13 +72,13 @@ QImage Baize(QSize size) {
 QImage Tatami(QSize size) {
   const double scale = size.height() / 542.0;
   const double rowHeight = std::max(2.0, 5.0 * scale);
-  const double stitch = 19.0 * scale;
+  const double stitch = 34.0 * scale;
   return Surface(size, QColor(0xc8, 0xb7, 0x7c), [&](int x, int y) {
     const int row = static_cast<int>(y / rowHeight);
     const double inRow = y / rowHeight - row;
     // Each rush stalk is rounded: lit along its top, shaded along its bottom.
     const double stalk = 6.0 * std::cos(inRow * 3.14159) + 3.0 * Grain(row, 0, 21);
-    const double seam = std::fmod(x + (row % 2) * stitch / 2, stitch) < std::max(1.0, scale) ? -9.0 : 0.0;
+    const double seam = std::fmod(x + (row % 2) * stitch / 2, stitch) < std::max(1.0, scale) ? -5.0 : 0.0;
     return stalk + seam + 4.0 * Grain(x, y, 22) + 5.0 * Blotch(x, y, 120 * scale, 23) + Vignette(x, y, size);
   });
 }
@@ -103,7 +103,7 @@ QImage Washi(QSize size) {
     QPainterPath fibre(start);
     fibre.quadTo(bend, end);
     const bool pale = uniform(0, 1) < 0.75;
-    painter.setPen(QPen(pale ? QColor(0xe6, 0xd8, 0xbc, 70) : QColor(0x5a, 0x44, 0x30, 45), uniform(0.5, 1.2) * scale));
+    painter.setPen(QPen(pale ? QColor(0xe6, 0xd8, 0xbc, 55) : QColor(0x5a, 0x44, 0x30, 45), uniform(0.5, 1.2) * scale));
     painter.drawPath(fibre);
   }
   return image;
