@@ -22,6 +22,7 @@ constexpr int kRowUnits = kRowTwips / 15;
 constexpr int kBonusFrom = 7;
 constexpr int kAgariTimerMs = 700;
 constexpr int kDealtHandPoints = 6;
+constexpr int kDialogRows = 8;
 
 constexpr std::string_view kPlayOn = "こいこい";
 constexpr std::string_view kStop = "勝負";
@@ -57,15 +58,14 @@ void NameWinner(WinDialogState& dialog, int side) {
   dialog.namColor = side == 0 ? kPlayerColour : kComputerColour;
 }
 
-// 1 stops, 0 plays on. Every draw that applies is made, and a later one overrides an earlier:
-// the fewer cards the computer still holds, the likelier it takes what it has.
-int ComputerStops(Game& game) {
+// Every draw that applies is made, and a later one overrides an earlier: the fewer cards the
+// computer still holds, the likelier it takes what it has (1/10, then 1/2, then 9/10).
+bool ComputerStops(Game& game) {
   const int cardsLeft = game.table.HandLeft / 2;
-  int stop = game.random.Below(10) == 0 ? 1 : 0;
-  if (cardsLeft < 6) stop = game.random.Below(2) == 0 ? 0 : 1;
-  if (cardsLeft < 3) stop = game.random.Below(10) == 0 ? 0 : 1;
-  if (cardsLeft == 0) stop = 1;
-  return stop;
+  bool stop = game.random.Below(10) == 0;
+  if (cardsLeft < 6) stop = game.random.Below(2) != 0;
+  if (cardsLeft < 3) stop = game.random.Below(10) != 0;
+  return stop || cardsLeft == 0;
 }
 
 // Fills the rows and the total of a yaku win; returns the number of rows listed.
@@ -108,7 +108,7 @@ void YakuWin(Game& game) {
     ShowButton(dialog.Command1[1], kStop);
     if (game.table.HandLeft / 2 == 0) dialog.Command1[0].enabled = false;
   } else {
-    ShowButton(dialog.Command1[2], ComputerStops(game) == 1 ? kStop : kPlayOn);
+    ShowButton(dialog.Command1[2], ComputerStops(game) ? kStop : kPlayOn);
   }
 
   game.platform.RunModal(Dialog::Agari);
@@ -162,7 +162,7 @@ void EraseFormAgari(Game& game) {
     button.enabled = false;
     button.visible = false;
   }
-  for (int row = 0; row < 8; ++row) {
+  for (int row = 0; row < kDialogRows; ++row) {
     dialog.yakunam[row].clear();
     dialog.yakuten[row].clear();
     dialog.rowVisible[row] = false;

@@ -5,32 +5,26 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "engine/game.h"
 #include "engine/timers.h"
+#include "rules/caption_chars.h"
 #include "rules/win_dialog.h"
 #include "tests/fake_platform.h"
 
 namespace {
 
-// Bytes in the status file's code page: ASCII and half-width katakana take one, the rest two.
-int ShiftJisBytes(const std::u32string& text) {
+// Bytes in the status file's code page: ASCII and half-width katakana (U+FF61..U+FF9F) take one,
+// every other character two.
+int ShiftJisBytes(std::string_view utf8) {
   int bytes = 0;
-  for (char32_t c : text) bytes += c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F) ? 1 : 2;
-  return bytes;
-}
-
-std::u32string Decode(const std::string& utf8) {
-  std::u32string text;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? lead : lead & (0x7F >> length);
-    for (int k = 1; k < length; ++k) c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    text += c;
-    i += length;
+  for (std::size_t i = 0; i < utf8.size(); i += pg::FirstChars(utf8.substr(i), 1).size()) {
+    const std::string_view c = pg::FirstChars(utf8.substr(i), 1);
+    const bool halfWidthKana = c >= "\uFF61" && c <= "\uFF9F";
+    bytes += c.size() == 1 || halfWidthKana ? 1 : 2;
   }
-  return text;
+  return bytes;
 }
 
 std::string Filler(int cells) {
@@ -90,11 +84,13 @@ TEST_F(MatchScoreTest, AMonthsLineHasEightCellsOfSixteenBytes) {
   EXPECT_EQ(game.table.BestMonthText[0], "タネ　　　   2文" + Filler(7));
 
   StopWith({9, 3, 2, 2, 3, 3, 12, 10, 25});
-  const std::u32string line = Decode(game.table.BestMonthText[0]);
-  ASSERT_EQ(line.size(), 80u);
+  std::string_view line = game.table.BestMonthText[0];
+  ASSERT_EQ(pg::CharCount(line), 80);
   for (int cell = 0; cell < 8; ++cell) {
     SCOPED_TRACE(game.agari.yakunam[cell]);
-    EXPECT_EQ(ShiftJisBytes(line.substr(10 * cell, 10)), 16);
+    const std::string_view text = pg::FirstChars(line, 10);
+    EXPECT_EQ(ShiftJisBytes(text), 16);
+    line.remove_prefix(text.size());
   }
 }
 
