@@ -316,13 +316,13 @@ def tendril(x, y, flip=1):
 
 
 def wisteria(variant=0, short=False):
-    spots = [(35, 150, 40), (92, 185, 44), (152, 160, 40)] if variant == 0 else \
-        [(40, 175, 42), (100, 150, 40), (160, 190, 44)]
+    spots = [(35, 190, 40), (92, 230, 44), (152, 205, 40)] if variant == 0 else \
+        [(40, 215, 42), (100, 190, 40), (160, 235, 44)]
     if short:
         spots = [(30, 110, 34), (100, 95, 32), (168, 115, 34)]
     items = [wisteria_cluster(x, 28, length, width, x + variant) for x, length, width in spots]
     items.append(wisteria_leaves())
-    items += [tendril(65, 40), tendril(128, 36, -1), tendril(185, 50, -1)]
+    items += [tendril(x + 30, 60 + length * 0.5, 1 if i % 2 else -1) for i, (x, length, _) in enumerate(spots)]
     return group(items)
 
 
@@ -660,8 +660,9 @@ def umbrella_man():
         path('M126 150 L96 286 L176 286 L150 150 Z', GOLD, K, 3),
         path('M118 190 L100 286 L126 286 L132 190 Z', R, K, 2.5),
         path('M150 160 L170 230 L156 236 L140 180 Z', GOLD, K, 2.5),
-        circle(138, 138, 13, CREAM, K, 2.5),
-        path('M128 130 L132 100 L148 104 L146 130 Z', K, K, 2),
+        circle(139, 144, 12, CREAM, K, 2.5),
+        path('M129 131 L131 102 L147 105 L149 131 Z', K, K, 2),
+        circle(135, 145, 1.6, K, None), circle(143, 145, 1.6, K, None),
         line([(160, 230), (112, 120)], K, 3),
         path('M60 128 Q96 56 170 84 L112 118 Z', R, K, 3),
         path('M112 118 L96 80 M112 118 L130 72 M112 118 L150 76', 'none', DARKRED, 2),
