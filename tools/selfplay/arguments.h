@@ -1,0 +1,27 @@
+// The self-play tool's command line: seed, number of matches and the six rule settings.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "rules/rule_settings.h"
+
+namespace pg::selfplay {
+
+inline constexpr std::string_view kUsage =
+    "usage: petalgame32-selfplay --seed N [--matches N] [--rules H,T,O,K,HP,TP]\n";
+
+struct SelfPlayOptions {
+  std::uint64_t seed = 0;
+  int matches = 1;
+  // The defaults are the rule dialog's own: 0,0,1,0,5,5.
+  RuleControls rules;
+};
+
+// The options, or a message saying what is wrong with the arguments.
+std::variant<SelfPlayOptions, std::string> ParseArguments(std::span<const std::string_view> args);
+
+}  // namespace pg::selfplay

@@ -1,0 +1,92 @@
+// The player's side of a self-played match, and the clicks that carry a match to its end.
+#include "tools/selfplay/self_play.h"
+
+#include <stdexcept>
+#include <string>
+
+#include "engine/setup.h"
+#include "engine/timers.h"
+#include "engine/turn_driver.h"
+#include "rules/win_dialog.h"
+
+namespace pg::selfplay {
+
+namespace {
+
+constexpr int kDealerCandidates = 12;
+// A month takes at most 8 hand cards, 16 two-way choices and one click to end it.
+constexpr int kMaxClicksPerMatch = 12 * 25;
+
+}  // namespace
+
+SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& out) : matches_(options.matches), log_(game_, out) {
+  platform_.onModal = [this](Dialog dialog) { AnswerDialog(dialog); };
+  platform_.onTimer = [this](Timer timer) { TimerTick(game_, timer); };
+  setup(game_);
+  game_.rules = options.rules;
+  game_.random.Seed(options.seed);
+  observers_.Add(log_);
+  game_.observer = &observers_;
+}
+
+void SelfPlay::Run() {
+  for (int match = 0; match < matches_; ++match) PlayMatch(match);
+}
+
+void SelfPlay::PlayMatch(int match) {
+  log_.MatchStarted(match);
+  // After the first match the click that ends the result screen starts the next draw.
+  if (game_.table.Phase == 7) {
+    Form_Click(game_);
+  } else {
+    StartGame(game_);
+  }
+  Card_Click(game_, game_.random.Below(kDealerCandidates));
+  Form_Click(game_);
+  for (int clicks = 0; game_.table.Phase != 7; ++clicks) {
+    if (clicks == kMaxClicksPerMatch) {
+      throw std::runtime_error("match " + std::to_string(match) + " did not end after " + std::to_string(clicks) +
+                               " clicks");
+    }
+    Click();
+  }
+}
+
+void SelfPlay::Click() {
+  const TableState& t = game_.table;
+  switch (t.Phase) {
+    case 3: {
+      const int k = game_.random.Below((t.HandLeft + 1) / 2);
+      Card_Click(game_, t.HandCard[0][k].pic);
+      break;
+    }
+    case 4:
+    case 5: {
+      const Slot chosen = t.FieldCard[t.SameSlot[game_.random.Below(2)]];
+      log_.ChoiceMade(chosen.code);
+      Card_Click(game_, chosen.pic);
+      break;
+    }
+    case 6:
+      Form_Click(game_);
+      break;
+    default:
+      throw std::runtime_error("month " + std::to_string(t.GameNum) + " stopped in phase " + std::to_string(t.Phase));
+  }
+}
+
+void SelfPlay::AnswerDialog(Dialog dialog) {
+  if (dialog != Dialog::Agari) throw std::runtime_error("a dialog other than the win dialog was shown");
+  const WinDialogState& d = game_.agari;
+  // The third button shows the computer's own decision; the player only acknowledges it.
+  int button = 0;
+  if (d.Command1[2].visible) {
+    button = 2;
+  } else if (d.Command1[1].visible) {
+    button = d.Command1[0].enabled && game_.random.Below(2) == 0 ? 0 : 1;
+  }
+  log_.DialogAnswered(d.Command1[button].caption);
+  AgariCommandClick(game_, button);
+}
+
+}  // namespace pg::selfplay

@@ -1,0 +1,40 @@
+// Whole matches played headless through the real core: the player's side chooses at random from
+// the game's own random source, so one seed replays the same matches.
+#pragma once
+
+#include <ostream>
+
+#include "engine/game.h"
+#include "tests/fake_platform.h"
+#include "tools/selfplay/arguments.h"
+#include "tools/selfplay/observer_list.h"
+#include "tools/selfplay/self_play_log.h"
+
+namespace pg::selfplay {
+
+class SelfPlay {
+ public:
+  // Sets the game up as at start-up, with the options' rules and seed; the log goes to `out`.
+  SelfPlay(const SelfPlayOptions& options, std::ostream& out);
+  SelfPlay(const SelfPlay&) = delete;
+  SelfPlay& operator=(const SelfPlay&) = delete;
+
+  // `watcher` is told every event after the log.
+  void Watch(GameObserver& watcher) { observers_.Add(watcher); }
+  const Game& State() const { return game_; }
+  // Plays the options' number of matches; throws when the core stops asking for moves.
+  void Run();
+
+ private:
+  void PlayMatch(int match);
+  void Click();
+  void AnswerDialog(Dialog dialog);
+
+  int matches_;
+  test::FakePlatform platform_;
+  Game game_{platform_};
+  SelfPlayLog log_;
+  ObserverList observers_;
+};
+
+}  // namespace pg::selfplay
