@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/setup.h"
 #include "tests/game_fixture.h"
 
 namespace pg::test {
@@ -10,17 +11,155 @@ namespace {
 
 using Codes = std::vector<std::string>;
 
-class TurnDriverTest : public GameTest {};
+class TurnDriverTest : public GameTest {
+ protected:
+  // From the dealer draw to a dealt first month, with the given seed.
+  void StartMatch(std::uint64_t seed, int pick = 0) {
+    game.random.Seed(seed);
+    StartGame(game);
+    Card_Click(game, pick);
+    Form_Click(game);
+  }
+  // Plays the leftmost hand card, choosing the first framed card when asked.
+  void PlayFirstCard() {
+    Card_Click(game, game.table.HandCard[0][0].pic);
+    if (game.table.Phase == 4 || game.table.Phase == 5) {
+      Card_Click(game, game.table.FieldCard[game.table.SameSlot[0]].pic);
+    }
+  }
+};
 
-TEST_F(TurnDriverTest, ComputerHandClosesUpAfterItsCard) {
+TEST_F(TurnDriverTest, HandCardMatchingTwoWaitsForTheChoice) {
   DealArranged(0, {"11", "21", "33", "43", "53", "63", "73", "83"}, {"14", "24", "34", "44", "54", "64", "74", "C3"},
-               {"12", "22", "32", "42", "52", "62", "72", "C1"});
-  Card_Click(game, HandPicture("83"));
-  for (int k = 0; k < 7; ++k) {
-    const Slot& slot = game.table.HandCard[1][k];
-    EXPECT_EQ(game.board.Card[slot.pic].left, 112 + 40 * k) << "slot " << k;
+               {"12", "22", "32", "13", "52", "62", "72", "C1"}, {"B4"});
+  Card_Click(game, HandPicture("11"));
+  EXPECT_EQ(game.table.Phase, 4);
+  EXPECT_EQ(game.options.JudgeMode, "4");
+  EXPECT_EQ(game.table.StockLeft, 24);
+  EXPECT_TRUE(game.board.Box[0].visible && game.board.Box[1].visible);
+  EXPECT_EQ(game.board.Box[1].left, 144 + 56 * 1 - 2) << "slot 3 holds 13";
+  EXPECT_EQ(game.board.Box[1].top, 46 + 176 + 80 - 2);
+  EXPECT_TRUE(game.board.Card[TablePicture("13")].enabled);
+
+  Card_Click(game, HandPicture("21"));
+  EXPECT_EQ(game.table.Phase, 4) << "another hand card does nothing";
+  Card_Click(game, TablePicture("52"));
+  EXPECT_EQ(game.table.Phase, 4) << "nor an unframed table card";
+
+  Card_Click(game, TablePicture("13"));
+  EXPECT_EQ(game.table.Phase, 3);
+  EXPECT_FALSE(game.board.Box[0].visible || game.board.Box[1].visible);
+  EXPECT_EQ(game.table.YakuCount[0][0], 2) << "the crane";
+  EXPECT_EQ(game.table.YakuCount[0][8], 1) << "and the chosen chaff";
+  EXPECT_EQ(game.table.StockLeft, 22) << "the stock card and the computer's turn ran in the same click";
+  EXPECT_EQ(game.table.HandLeft, 14);
+  EXPECT_EQ(Hand(0), (Codes{"21", "33", "43", "53", "63", "73", "83"}));
+  ExpectCardsAccountedFor();
+}
+
+TEST_F(TurnDriverTest, StockCardMatchingTwoWaitsWithTheStockUnchanged) {
+  DealArranged(0, {"11", "21", "33", "43", "53", "63", "73", "83"}, {"14", "24", "34", "44", "54", "64", "74", "C3"},
+               {"B1", "22", "92", "A2", "A4", "62", "72", "C1"}, {"A1"});
+  Card_Click(game, HandPicture("33"));
+  EXPECT_EQ(game.table.Phase, 5);
+  EXPECT_EQ(game.table.StockLeft, 24);
+  EXPECT_EQ(game.table.Deck[48 - game.table.StockLeft], CardCode('A', '1'));
+  EXPECT_EQ(game.board.Card[24].cell, CellOf(CardCode('A', '1'))) << "turned face up while waiting";
+  Card_Click(game, TablePicture("A2"));
+  EXPECT_EQ(game.table.Phase, 3);
+  EXPECT_EQ(game.table.StockLeft, 22);
+  EXPECT_EQ(game.table.YakuCount[0][5], 1) << "the blue ribbon chosen";
+  EXPECT_EQ(game.table.YakuCount[0][1], 1) << "taken by the deer";
+  ExpectCardsAccountedFor();
+}
+
+TEST_F(TurnDriverTest, ThreeOfAMonthAreTakenAtOnceAndTheTableClosesUpInOrder) {
+  DealArranged(0, {"31", "21", "53", "43", "54", "63", "73", "83"}, {"23", "24", "42", "44", "82", "84", "92", "94"},
+               {"11", "32", "12", "33", "34", "62", "72", "C1"}, {"A1", "B4"});
+  Card_Click(game, HandPicture("31"));
+  EXPECT_EQ(game.table.YakuCount[0][0], 2);
+  EXPECT_EQ(game.table.YakuCount[0][7], 1);
+  EXPECT_EQ(game.table.YakuCount[0][8], 2);
+  // 32, 33, 34 left slots 1, 3, 4; then the stock's A1, the computer's 94 and its stock card B4.
+  EXPECT_EQ(Table(), (Codes{"11", "12", "62", "72", "C1", "A1", "94", "B4"}));
+  for (int s = 0; s < game.table.FieldCount; ++s) {
+    EXPECT_EQ(game.board.Card[game.table.FieldCard[s].pic].left, 144 + 56 * (s / 2));
+    EXPECT_EQ(game.board.Card[game.table.FieldCard[s].pic].top, 46 + 176 + 80 * (s % 2));
   }
   ExpectCardsAccountedFor();
+}
+
+// The dealer's first card lies down beside four dealt cards of one month, which it then takes:
+// the table must close up over the laid card's slot too, or it is lost from play.
+TEST_F(TurnDriverTest, FourOfAMonthDealtToTheTableGoToTheDealerAndTheLaidCardStays) {
+  DealArranged(0, {"B3", "21", "53", "43", "54", "63", "73", "83"}, {"23", "24", "42", "44", "82", "84", "92", "94"},
+               {"11", "32", "12", "33", "34", "62", "72", "31"}, {"A1", "C3"});
+  EXPECT_EQ(game.table.FieldMonth, "204001100000");
+  Card_Click(game, HandPicture("B3"));
+  EXPECT_EQ(game.table.YakuCount[0][0], 2) << "31";
+  EXPECT_EQ(game.table.YakuCount[0][2], 1) << "31 counts for 花見";
+  EXPECT_EQ(game.table.YakuCount[0][7], 1) << "32";
+  EXPECT_EQ(game.table.YakuCount[0][8], 2) << "33 and 34";
+  EXPECT_EQ(Table(), (Codes{"11", "12", "62", "72", "B3", "A1", "94", "C3"}))
+      << "the dealer's card stays on the table, after the cards that stayed";
+  ExpectCardsAccountedFor();
+}
+
+TEST_F(TurnDriverTest, HintsMarkTheHandCardsThatCanTake) {
+  DealArranged(0, {"11", "21", "33", "43", "53", "63", "73", "83"}, {"14", "24", "34", "44", "54", "64", "74", "C3"},
+               {"12", "B2", "B3", "13", "92", "62", "A2", "C1"});
+  const bool expected[8] = {true, false, false, false, false, true, false, false};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(game.board.PG[i].visible, expected[i]) << "slot " << i;
+  Card_Click(game, HandPicture("21"));
+  EXPECT_FALSE(game.board.PG[6].visible || game.board.PG[7].visible);
+}
+
+TEST_F(TurnDriverTest, AWholeMatchKeepsEveryCardAccountedFor) {
+  StartMatch(11);
+  int clicks = 0;
+  while (game.table.Phase != 7 && clicks < 400) {
+    if (game.table.Phase == 6) {
+      Form_Click(game);
+    } else {
+      PlayFirstCard();
+      ExpectCardsAccountedFor();
+      EXPECT_LE(game.table.FieldCount, 21);
+    }
+    ++clicks;
+  }
+  EXPECT_EQ(game.table.Phase, 7);
+  EXPECT_EQ(game.board.message[0].caption, "勝負の結果、");
+  EXPECT_EQ(game.board.message[2].top, 46 + 188 + 88);
+  for (const CardPicture& card : game.board.Card) EXPECT_FALSE(card.visible);
+  Form_Click(game);
+  EXPECT_EQ(game.table.Phase, 1) << "the next click starts a new match";
+}
+
+TEST_F(TurnDriverTest, PlayPressedMidMonthHidesEverythingAndStartsANewDraw) {
+  StartMatch(5);
+  PlayFirstCard();
+  game.board.YakuState[3].visible = true;
+  StartGame(game);
+  EXPECT_EQ(game.table.Phase, 1);
+  for (int i = 12; i < kCardCount; ++i) EXPECT_FALSE(game.board.Card[i].visible) << i;
+  for (const Label& label : game.board.YakuState) EXPECT_FALSE(label.visible);
+  EXPECT_FALSE(game.board.Face[0] || game.board.ScoreP[1] || game.board.oyamark.visible || game.board.Pnum.visible);
+  EXPECT_EQ(game.board.cardStack.back(), 0) << "the stacking order is reset";
+}
+
+// A month won by a dealt-hand yaku is among the player's best months only when the player held it.
+TEST_F(TurnDriverTest, DealtHandMonthsEnterTheBestMonthsOnlyForThePlayer) {
+  bool seen[2] = {false, false};
+  for (std::uint64_t seed = 1; seed < 20000 && !(seen[0] && seen[1]); ++seed) {
+    StartMatch(seed);
+    const bool dealtHand = game.agari.yakunam[0] == "手四" || game.agari.yakunam[0] == "くっつき";
+    if (game.table.Phase != 6 || !dealtHand) continue;
+    const int winner = game.table.Oya;
+    seen[winner] = true;
+    EXPECT_EQ(game.table.BestMonthPoints[0], winner == 0 ? 6 : 0) << "seed " << seed;
+    EXPECT_EQ(std::stoi(game.board.Score[1 - winner].caption), 6);
+  }
+  EXPECT_TRUE(seen[0] && seen[1]);
 }
 
 }  // namespace

@@ -1,0 +1,65 @@
+// The computer's choice of hand card, and its whole turn.
+#include "computer/computer_move.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/game_fixture.h"
+
+namespace pg::test {
+namespace {
+
+class ComputerMoveTest : public GameTest {
+ protected:
+  // The computer's hand and the table as given; the player's hand is whatever is left.
+  void Arrange(std::initializer_list<const char*> hand, std::initializer_list<const char*> table) {
+    TableState& t = game.table;
+    t.HandLeft = static_cast<std::int16_t>(2 * hand.size());
+    int k = 0;
+    for (const char* code : hand) t.HandCard[1][k++] = {CardCode::FromText(code), static_cast<std::int16_t>(k)};
+    t.FieldCount = static_cast<std::int16_t>(table.size());
+    int s = 0;
+    for (const char* code : table) t.FieldCard[s++] = {CardCode::FromText(code), static_cast<std::int16_t>(20 + s)};
+    for (; s < kTableSlots; ++s) t.FieldCard[s] = kTakenSlot;
+  }
+  std::string Chosen() { return game.table.HandCard[1][ChooseHandSlot(game)].code.Text(); }
+};
+
+TEST_F(ComputerMoveTest, ChoosesByCardValue) {
+  const struct {
+    const char* name;
+    std::initializer_list<const char*> hand, table;
+    const char* played;
+  } cases[] = {
+      {"the crane outranks the deer it could take", {"11", "A3"}, {"12", "A1"}, "11"},
+      {"two chaff aiming at the deer: the later slot", {"A3", "A4", "C3"}, {"A1"}, "A4"},
+      {"chaff taking chaff from slot 0 counts as no capture", {"33", "C4", "52"}, {"34"}, "C4"},
+      {"chaff taking chaff from a later slot is the fallback", {"52", "33", "C4"}, {"34"}, "33"},
+      {"no capture: the last chaff card", {"B3", "52", "43", "C4"}, {"11", "21"}, "C4"},
+      {"no capture and no chaff: the least valuable card", {"21", "72"}, {"11", "31"}, "72"},
+      {"only the lowest table slot of the month is looked at", {"A3", "33"}, {"A4", "31", "A1"}, "33"},
+      {"an empty table", {"11", "13", "C4"}, {}, "C4"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Arrange(c.hand, c.table);
+    EXPECT_EQ(Chosen(), c.played);
+  }
+}
+
+TEST_F(ComputerMoveTest, PlaysHandCardThenStockCardAndClosesUp) {
+  DealArranged(1, {"14", "24", "34", "44", "54", "64", "74", "84"}, {"13", "A3", "23", "33", "43", "53", "63", "73"},
+               {"A2", "A4", "92", "93", "B1", "B2", "B3", "C1"}, {"C2"});
+  ComRootin1(game);
+  // With two table cards of its month the computer takes the listed one: A2, not A4.
+  EXPECT_EQ(game.table.YakuCount[1][7], 1);
+  EXPECT_EQ(game.table.TurnStep, 3);
+  EXPECT_EQ(game.table.HandLeft, 15);
+  EXPECT_EQ(game.table.StockLeft, 23);
+  EXPECT_EQ(Hand(1), (std::vector<std::string>{"13", "23", "33", "43", "53", "63", "73"}));
+  for (int k = 0; k < 7; ++k) EXPECT_EQ(game.board.Card[game.table.HandCard[1][k].pic].left, 112 + 40 * k);
+  EXPECT_EQ(Table(), (std::vector<std::string>{"A4", "92", "93", "B1", "B2", "B3"}));
+  ExpectCardsAccountedFor();
+}
+
+}  // namespace
+}  // namespace pg::test

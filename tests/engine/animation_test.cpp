@@ -1,0 +1,54 @@
+// Card flights: every step position, and the stacking order reset.
+#include "engine/animation.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+#include "engine/game.h"
+#include "tests/fake_platform.h"
+
+namespace pg {
+namespace {
+
+using Steps = std::vector<std::pair<int, int>>;
+
+class AnimationTest : public ::testing::Test {
+ protected:
+  Steps Fly(int fromX, int fromY, int toX, int toY, int speed) {
+    Steps steps;
+    platform.onStep = [&] { steps.emplace_back(game.board.Card[5].left, game.board.Card[5].top); };
+    MoveCard(game, 5, fromX, fromY, toX, toY, speed);
+    EXPECT_EQ(game.board.Card[5].left, toX);
+    EXPECT_EQ(game.board.Card[5].top, toY);
+    return steps;
+  }
+
+  test::FakePlatform platform;
+  Game game{platform};
+};
+
+TEST_F(AnimationTest, StepsAreWholePixelsAlongTheLineThenTheTarget) {
+  EXPECT_EQ(Fly(100, 50, 65, 50, 10), (Steps{{90, 50}, {80, 50}, {70, 50}})) << "leftwards";
+  EXPECT_EQ(Fly(0, 0, 0, 25, 10), (Steps{{0, 10}, {0, 20}})) << "straight down";
+  EXPECT_EQ(Fly(0, 25, 0, 0, 10), (Steps{{0, 15}, {0, 5}})) << "straight up";
+  EXPECT_EQ(Fly(0, 0, 30, 40, 12), (Steps{{7, 10}, {14, 19}, {22, 29}, {29, 38}}));
+  EXPECT_EQ(Fly(30, 40, 0, 0, 20), (Steps{{18, 24}, {6, 8}})) << "up and left";
+}
+
+TEST_F(AnimationTest, ShortAndEmptyFlightsShowNoStep) {
+  EXPECT_TRUE(Fly(10, 10, 10, 10, 5).empty());
+  EXPECT_TRUE(Fly(10, 10, 14, 13, 6).empty());
+}
+
+TEST_F(AnimationTest, FlyingCardGoesOnTopAndCZOrderRestoresTheDeckOrder) {
+  Fly(0, 0, 0, 0, 1);
+  EXPECT_EQ(game.board.cardStack.back(), 5);
+  CZOrder(game);
+  ASSERT_EQ(game.board.cardStack.size(), 48u);
+  for (int z = 0; z < kCardCount; ++z) EXPECT_EQ(game.board.cardStack[z], kCardCount - 1 - z);
+}
+
+}  // namespace
+}  // namespace pg

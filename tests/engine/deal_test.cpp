@@ -1,0 +1,120 @@
+// The deal: who receives which deck position, the dealt-hand yaku, and the shuffle pinned by seed.
+#include "engine/deal.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/game_fixture.h"
+
+namespace pg::test {
+namespace {
+
+class DealTest : public GameTest {
+ protected:
+  void Deal(int oya, std::uint64_t seed) {
+    game.random.Seed(seed);
+    game.table.Oya = static_cast<std::int16_t>(oya);
+    game.table.GameNum = 1;
+    game.SetPhase(3);
+    // As the end of the previous month leaves them.
+    for (CardPicture& card : game.board.Card) card.enabled = false;
+    GameStart(game);
+  }
+  std::vector<int> HandPictures(int side) const {
+    std::vector<int> pics;
+    for (const Slot& slot : game.table.HandCard[side]) pics.push_back(slot.pic);
+    return pics;
+  }
+};
+
+TEST_F(DealTest, TheNonDealerReceivesFirstInEachRoundAndTheTableTheMiddlePair) {
+  const std::vector<int> first = {0, 1, 6, 7, 12, 13, 18, 19};
+  const std::vector<int> last = {4, 5, 10, 11, 16, 17, 22, 23};
+  for (int oya = 0; oya < 2; ++oya) {
+    SCOPED_TRACE(oya);
+    Deal(oya, 7);
+    EXPECT_EQ(HandPictures(1), oya == 0 ? first : last);
+    EXPECT_EQ(HandPictures(0), oya == 0 ? last : first);
+    const int table[] = {2, 3, 8, 9, 14, 15, 20, 21};
+    for (int s = 0; s < 8; ++s) {
+      EXPECT_EQ(game.table.FieldCard[s].pic, table[s]);
+      EXPECT_EQ(game.table.FieldCard[s].code, game.table.Deck[table[s]]);
+      EXPECT_EQ(game.board.Card[table[s]].left, 144 + 56 * (s / 2));
+      EXPECT_EQ(game.board.Card[table[s]].top, 46 + 176 + 80 * (s % 2));
+    }
+    for (int k = 0; k < 8; ++k) {
+      const CardPicture& mine = game.board.Card[game.table.HandCard[0][k].pic];
+      const CardPicture& its = game.board.Card[game.table.HandCard[1][k].pic];
+      EXPECT_TRUE(mine.enabled && mine.handCursor);
+      EXPECT_EQ(mine.cell, CellOf(game.table.HandCard[0][k].code));
+      EXPECT_EQ(mine.top, 46 + 376);
+      EXPECT_FALSE(its.enabled);
+      EXPECT_EQ(its.cell, kBackCell);
+      EXPECT_EQ(its.top, 46 + 56);
+    }
+    EXPECT_EQ(game.table.StockLeft, 24);
+    EXPECT_EQ(game.table.HandLeft, 16);
+    EXPECT_EQ(game.table.FieldCount, 8);
+    ExpectCardsAccountedFor();
+  }
+}
+
+// A pinned shuffle: a change that silently alters the random source or the swaps fails here.
+TEST_F(DealTest, SeedOnePinsTheShuffle) {
+  Deal(0, 1);
+  std::string deck;
+  for (int i = 0; i < kCardCount; ++i) deck += game.table.Deck[i].Text();
+  EXPECT_EQ(deck, "5312717222A4C12181B39251B13274346352B4144143C2A27342C38262832344A193B2946454846191311124C4A33313");
+}
+
+TEST_F(DealTest, MonthTalliesAndLabelsStartEveryMonthAfresh) {
+  game.options.DekiYaku = YakuDisplay::Always;
+  game.rules.option[1] = 1;
+  game.board.YakuState[4].caption = "赤短　完成";
+  game.board.YakuState[4].opaque = true;
+  Deal(1, 3);
+  int tallied = 0;
+  for (const std::string* tally : {&game.table.HandMonth[0], &game.table.HandMonth[1], &game.table.FieldMonth}) {
+    ASSERT_EQ(tally->size(), 12u);
+    for (char d : *tally) tallied += d - '0';
+  }
+  EXPECT_EQ(tallied, 24);
+  EXPECT_EQ(game.board.YakuState[4].caption, "赤短　残3");
+  EXPECT_EQ(game.board.YakuState[17].caption, "ｶｽ　残10");
+  EXPECT_FALSE(game.board.YakuState[4].opaque);
+  EXPECT_TRUE(game.board.YakuState[2].visible);
+  EXPECT_FALSE(game.board.YakuState[3].visible) << "月見 is off";
+  EXPECT_FALSE(game.board.YakuState[12].visible);
+  EXPECT_EQ(game.board.Pnum.caption, "1");
+  EXPECT_EQ(game.board.oyamark.top, 46 + 368 - 304);
+}
+
+TEST_F(DealTest, DealtHandYaku) {
+  const struct {
+    const char* name;
+    const char* dealer;
+    const char* other;
+    int winCode;
+  } cases[] = {
+      {"four pairs: くっつき", "000220220000", "111011101111", 1},
+      {"three pairs and two singles", "000221120000", "111011101111", 0},
+      {"three of a month and two pairs", "000322000100", "111011101111", 0},
+      {"four of a month and two pairs", "000422000000", "111011101111", 2},
+      {"the other hand's 手四", "111011101111", "400000002200", 4},
+      {"the other hand's くっつき", "111011101111", "220000002200", 3},
+      {"both qualify: the dealer's counts", "000220220000", "400000002200", 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (int oya = 0; oya < 2; ++oya) {
+      game.table.Oya = static_cast<std::int16_t>(oya);
+      game.table.HandMonth[oya] = c.dealer;
+      game.table.HandMonth[1 - oya] = c.other;
+      game.table.WinCode = 0;
+      JudgeTefuda(game);
+      EXPECT_EQ(game.table.WinCode, c.winCode);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace pg::test
