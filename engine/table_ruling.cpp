@@ -23,6 +23,8 @@ void Caption(Background& background, const char* text, int left, int top, int si
 
 void DrawLine(Game& game) {
   Background& background = game.board.background;
+  // Drawing again over the same wallpaper changes nothing.
+  background = {};
   const int base = game.table.LayoutTop;
   const int size = game.SmallScreen() ? 22 : 28;
   for (int s = 0; s < 2; ++s) {

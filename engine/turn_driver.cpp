@@ -230,9 +230,10 @@ void EndMatch(Game& game) {
   game.Notify(&GameObserver::MatchEnded);
 }
 
-// Tells the watchers once per month, whichever way the month ended.
-void NoticeMonthEnd(Game& game, int phaseBefore) {
-  if (phaseBefore != 6 && game.table.Phase == 6) game.Notify(&GameObserver::MonthEnded);
+// Tells the watchers once per month, whichever way it ended: a click that dealt a month may
+// leave it over at once, back in the phase it started from.
+void NoticeMonthEnd(Game& game, int phaseBefore, bool dealt) {
+  if ((phaseBefore != 6 || dealt) && game.table.Phase == 6) game.Notify(&GameObserver::MonthEnded);
 }
 
 }  // namespace
@@ -255,11 +256,12 @@ void Card_Click(Game& game, int index) {
     default:
       break;
   }
-  NoticeMonthEnd(game, phase);
+  NoticeMonthEnd(game, phase, false);
 }
 
 void Form_Click(Game& game) {
   const int phase = game.table.Phase;
+  const bool dealt = phase == 2 || (phase == 6 && game.table.GameNum < 12);
   if (phase == 2) {
     StartFirstMonth(game);
   } else if (phase == 6 && game.table.GameNum < 12) {
@@ -269,7 +271,7 @@ void Form_Click(Game& game) {
   } else if (phase == 7) {
     StartGame(game);
   }
-  NoticeMonthEnd(game, phase);
+  NoticeMonthEnd(game, phase, dealt);
 }
 
 }  // namespace pg

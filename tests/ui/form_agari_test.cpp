@@ -12,16 +12,9 @@
 #include "engine/timers.h"
 #include "rules/win_dialog.h"
 #include "tests/fake_platform.h"
+#include "tests/ui/test_application.h"
 
 namespace {
-
-bool EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "form_agari_test";
-  static char* argv[] = {name, nullptr};
-  if (!QApplication::instance()) new QApplication(argc, argv);
-  return true;
-}
 
 class FormAgariTest : public ::testing::Test {
  protected:
@@ -37,7 +30,7 @@ class FormAgariTest : public ::testing::Test {
   }
 
   // Widgets need the application before the fixture's members are built.
-  bool applicationReady = EnsureApplication();
+  bool applicationReady = pg::test::EnsureApplication();
   pg::test::FakePlatform platform;
   pg::Game game{platform};
   pg::ui::FormAgari form{game, nullptr};
