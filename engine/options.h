@@ -13,7 +13,7 @@ struct Game;
 // makes a whole deal take about two seconds at the default.
 inline constexpr std::int16_t kSliderMin = 1;
 inline constexpr std::int16_t kSliderMax = 30;
-inline constexpr std::int16_t kSliderDefault = 12;
+inline constexpr std::int16_t kSliderDefault = 16;
 
 enum class YakuDisplay : std::int16_t { Always = 0, NearCompletion = 1, Never = 2 };
 

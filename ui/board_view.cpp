@@ -27,6 +27,10 @@ QString Q(const std::string& utf8) { return QString::fromUtf8(utf8.data(), stati
 
 QColor ColorOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
+// The window's foreground for the ruling: dark, and translucent so the captions sit under the
+// captured cards without shouting over the wallpaper.
+QColor RulingColor() { return QColor(20, 20, 20, 120); }
+
 QGraphicsPixmapItem* AddPicture(QGraphicsScene* scene, const QPixmap& picture, qreal z) {
   auto* item = scene->addPixmap(picture);
   item->setZValue(z);
@@ -54,6 +58,7 @@ QPixmap BoardView::Cell(int cell) const { return cells_[static_cast<std::size_t>
 
 void BoardView::CreateItems() {
   const qreal dpr = devicePixelRatioF();
+  cardCursor_ = CardCursor();
   const QPixmap sheet = RenderCardSheet(dpr);
   for (int c = 0; c < kSheetColumns * kSheetRows; ++c) cells_.push_back(CardCell(sheet, c));
 
@@ -89,7 +94,10 @@ void BoardView::CreateItems() {
   for (int i = 0; i < 18; ++i) {
     const bool narrow = i % 9 >= 6;
     yakuStates_[i] = new LabelItem(QSizeF(narrow ? 53 : 79, 15), Qt::AlignHCenter, true);
-    yakuStates_[i]->SetFont(GameFont(10));
+    // 10 points, a pixel smaller than usual: the longest caption, "ｶｽ　完+10", must fit 53 units.
+    QFont font = GameFont(10);
+    font.setPixelSize(12);
+    yakuStates_[i]->SetFont(font);
     yakuStates_[i]->setZValue(kLabelZ);
     scene_->addItem(yakuStates_[i]);
   }
@@ -168,10 +176,14 @@ void BoardView::SyncCards() {
     }
     item->setPos(card.left, card.top);
     item->setVisible(card.visible);
-    if (card.enabled && card.handCursor) {
-      item->setCursor(CardCursor());
-    } else {
-      item->unsetCursor();
+    const bool clickable = card.enabled && card.handCursor;
+    if (clickable != shownClickable_[i]) {
+      shownClickable_[i] = clickable;
+      if (clickable) {
+        item->setCursor(cardCursor_);
+      } else {
+        item->unsetCursor();
+      }
     }
   }
 }
@@ -181,7 +193,7 @@ void BoardView::SyncRuling() {
   if (background.lines == shownRuling_.lines && background.captions == shownRuling_.captions) return;
   for (QGraphicsItem* item : ruling_) delete item;
   ruling_.clear();
-  const QPen pen(palette().windowText().color(), 1);
+  const QPen pen(RulingColor(), 1);
   for (const RuledLine& line : background.lines) {
     auto* item = scene_->addLine(line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5, pen);
     item->setZValue(kRulingZ);
@@ -190,7 +202,7 @@ void BoardView::SyncRuling() {
   for (const RuledCaption& caption : background.captions) {
     auto* item = new LabelItem(QSizeF(), Qt::AlignLeft, false);
     item->SetFont(GameFont(caption.fontSize));
-    item->SetTextColor(palette().windowText().color());
+    item->SetTextColor(RulingColor());
     item->SetText(Q(caption.text));
     item->setPos(caption.left, caption.top);
     item->setZValue(kRulingZ);

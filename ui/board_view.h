@@ -1,6 +1,7 @@
 // The table: one scene whose pictures and labels take everything from the core's board.
 #pragma once
 
+#include <QCursor>
 #include <QGraphicsView>
 #include <QPixmap>
 #include <array>
@@ -53,6 +54,8 @@ class BoardView : public QGraphicsView {
   Background shownRuling_;
   std::array<QGraphicsPixmapItem*, 48> cards_{};
   std::array<int, 48> shownCells_{};
+  std::array<bool, 48> shownClickable_{};
+  QCursor cardCursor_;
   std::array<LabelItem*, 6> messages_{};
   std::array<LabelItem*, 18> yakuStates_{};
   std::array<QGraphicsRectItem*, 8> hints_{};

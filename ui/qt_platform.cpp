@@ -80,6 +80,7 @@ void QtPlatform::SyncOpenDialogs() {
 }
 
 void QtPlatform::ShowStep() {
+  ++stepsShown_;
   if (view_) view_->Sync();
   SyncOpenDialogs();
   dropInput_ = true;

@@ -26,6 +26,7 @@ class QtPlatform : public QObject, public Platform {
   void RegisterDialog(Dialog which, CoreDialog* dialog);
   // Milliseconds each animation step stays on screen.
   void SetStepInterval(int ms) { stepMs_ = ms; }
+  int StepsShown() const { return stepsShown_; }
 
   void ShowStep() override;
   void Redraw() override;
@@ -56,6 +57,7 @@ class QtPlatform : public QObject, public Platform {
   std::map<Dialog, CoreDialog*> dialogs_;
   std::map<Timer, QTimer*> timers_;
   int stepMs_ = 10;
+  int stepsShown_ = 0;
   bool dropInput_ = false;
 };
 

@@ -4,10 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QGraphicsItem>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include "engine/game.h"
 #include "engine/setup.h"
+#include "engine/turn_driver.h"
 #include "ui/board_view.h"
 #include "ui/qt_platform.h"
 #include "tests/ui/test_application.h"
@@ -52,6 +55,31 @@ TEST_F(FormMainTest, PlayStartsTheDealerDrawOnScreen) {
   EXPECT_EQ(shownCards, 12);
   EXPECT_GT(game.board.message[1].left, 0) << "centred with the real font's width";
   EXPECT_LT(game.board.message[1].left, 200);
+}
+
+TEST_F(FormMainTest, ClicksMadeWhileCardsFlyAreDroppedNotQueued) {
+  setup(game);
+  form.show();
+  platform.SetStepInterval(2);
+  StartGame(game);
+  Card_Click(game, 0);
+  QWidget* viewport = form.Board()->viewport();
+  const QPointF firstHandCard(132, 46 + 376 + 32);
+  // Late in the deal, when the first hand card already lies in its slot, click it.
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, viewport, [&] {
+    if (platform.StepsShown() < 120) return;
+    poll.stop();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QCoreApplication::postEvent(viewport, new QMouseEvent(type, firstHandCard, viewport->mapToGlobal(firstHandCard),
+                                                            Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    }
+  });
+  poll.start(1);
+  Form_Click(game);
+  QCoreApplication::processEvents();
+  EXPECT_GT(platform.StepsShown(), 30) << "the deal was animated";
+  EXPECT_EQ(game.table.HandLeft, game.table.Oya == 0 ? 16 : 15) << "the click during the deal played nothing";
 }
 
 }  // namespace
