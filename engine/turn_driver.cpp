@@ -128,6 +128,19 @@ void DealMonth(Game& game) {
   }
 }
 
+// The stock card is played out: it leaves the pile, and the cycle goes on to its end.
+void AfterStockCard(Game& game) {
+  --game.table.StockLeft;
+  FinishCycle(game);
+}
+
+// The hand card is played out: procedures H and S, unless the stock card waits for a choice.
+void AfterHandCard(Game& game) {
+  TakeOutOfHand(game, 0, game.table.PlayedSlot);
+  PlayStockCard(game);
+  if (game.table.Phase != 5) AfterStockCard(game);
+}
+
 void PlayHandCard(Game& game, int index) {
   TableState& t = game.table;
   int s = 0;
@@ -145,11 +158,7 @@ void PlayHandCard(Game& game, int index) {
   PlayedCard card{t.HandCard[0][s].code, at.x, at.y, static_cast<std::int16_t>(index)};
   JudgeSame(game, card);
   if (t.Phase == 4) return;
-  TakeOutOfHand(game, 0, t.PlayedSlot);
-  PlayStockCard(game);
-  if (t.Phase == 5) return;
-  --t.StockLeft;
-  FinishCycle(game);
+  AfterHandCard(game);
 }
 
 // Completes a capture suspended for the player's choice between two framed table cards.
@@ -173,11 +182,7 @@ void ChooseForHandCard(Game& game, int index) {
   const Point at = HandSlotPosition(t, 0, t.PlayedSlot);
   PlayedCard card{played.code, at.x, at.y, played.pic};
   JudgeOK(game, card);
-  TakeOutOfHand(game, 0, t.PlayedSlot);
-  PlayStockCard(game);
-  if (t.Phase == 5) return;
-  --t.StockLeft;
-  FinishCycle(game);
+  AfterHandCard(game);
 }
 
 void ChooseForStockCard(Game& game, int index) {
@@ -185,8 +190,7 @@ void ChooseForStockCard(Game& game, int index) {
   if (!TakeChoice(game, index)) return;
   PlayedCard card = StockTop(t);
   JudgeOK(game, card);
-  --t.StockLeft;
-  FinishCycle(game);
+  AfterStockCard(game);
 }
 
 void StartFirstMonth(Game& game) {
