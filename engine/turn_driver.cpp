@@ -59,28 +59,31 @@ void PlayStockCard(Game& game) {
   JudgeSame(game, card);
 }
 
+// A month won by a dialog's 勝負 or ＯＫ is over: only the player's wins enter the best months,
+// in any month of the match, and the player's hand goes dead.
+void CloseWonMonth(Game& game) {
+  if (game.table.Oya == 0) JudgeGameScore(game);
+  CloseMonth(game);
+}
+
+// A yaku just made opens the win dialog; true when its side stopped the month there.
+bool StoppedOnYaku(Game& game) {
+  if (game.table.WinCode != 5) return false;
+  RunAgari(game);
+  if (game.table.Phase != 6) return false;
+  CloseWonMonth(game);
+  return true;
+}
+
 // Procedure T: the player's yaku, the computer's turn and its yaku, and the end of the hands.
 void FinishCycle(Game& game) {
   TableState& t = game.table;
   RefreshLabels(game);
-  if (t.WinCode == 5) {
-    RunAgari(game);
-    if (t.Phase == 6) {
-      JudgeGameScore(game);
-      CloseMonth(game);
-      return;
-    }
-  }
+  if (StoppedOnYaku(game)) return;
   t.YakuTouched = kUntouched;
   if (t.HandLeft != 0) ComRootin1(game);
   RefreshLabels(game);
-  if (t.WinCode == 5) {
-    RunAgari(game);
-    if (t.Phase == 6) {
-      CloseMonth(game);
-      return;
-    }
-  }
+  if (StoppedOnYaku(game)) return;
   if (t.HandLeft == 0) {
     if (game.rules.OyaRightOn()) {
       t.WinCode = 6;
@@ -101,28 +104,16 @@ void OpenMonth(Game& game) {
     ComRootin1(game);
     RefreshLabels(game);
   }
-  if (t.WinCode == 5) {
-    RunAgari(game);
-    if (t.Phase == 6) {
-      CloseMonth(game);
-      return;
-    }
-  }
+  if (StoppedOnYaku(game)) return;
   JudgeAifuda(game);
 }
 
-// A dealt-hand yaku ends the month before anybody plays. Only the player's wins enter the best
-// months, in any month of the match.
-void PayDealtHand(Game& game) {
-  RunAgari(game);
-  if (game.table.Oya == 0) JudgeGameScore(game);
-  CloseMonth(game);
-}
-
+// A dealt-hand yaku ends the month before anybody plays.
 void DealMonth(Game& game) {
   GameStart(game);
   if (game.table.WinCode != 0) {
-    PayDealtHand(game);
+    RunAgari(game);
+    CloseWonMonth(game);
   } else {
     OpenMonth(game);
   }
