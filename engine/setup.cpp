@@ -34,6 +34,8 @@ void StartGame(Game& game) {
   board.PnumP = false;
   board.Pnum.visible = board.Pnum.enabled = false;
   for (Shape& marker : board.PG) marker.visible = false;
+  // A match abandoned while the player was choosing would otherwise keep its frames on the table.
+  for (Shape& frame : board.Box) frame.visible = false;
   CZOrder(game);
   game.SetPhase(1);
   oya1(game);

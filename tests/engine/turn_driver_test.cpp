@@ -136,14 +136,17 @@ TEST_F(TurnDriverTest, AWholeMatchKeepsEveryCardAccountedFor) {
 }
 
 TEST_F(TurnDriverTest, PlayPressedMidMonthHidesEverythingAndStartsANewDraw) {
-  StartMatch(5);
-  PlayFirstCard();
+  DealArranged(0, {"11", "21", "33", "43", "53", "63", "73", "83"}, {"14", "24", "34", "44", "54", "64", "74", "C3"},
+               {"12", "22", "32", "13", "52", "62", "72", "C1"});
+  Card_Click(game, HandPicture("11"));
+  ASSERT_EQ(game.table.Phase, 4) << "abandoned in the middle of a choice";
   game.board.YakuState[3].visible = true;
   StartGame(game);
   EXPECT_EQ(game.table.Phase, 1);
   for (int i = 12; i < kCardCount; ++i) EXPECT_FALSE(game.board.Card[i].visible) << i;
   for (const Label& label : game.board.YakuState) EXPECT_FALSE(label.visible);
   EXPECT_FALSE(game.board.Face[0] || game.board.ScoreP[1] || game.board.oyamark.visible || game.board.Pnum.visible);
+  EXPECT_FALSE(game.board.Box[0].visible || game.board.Box[1].visible);
   EXPECT_EQ(game.board.cardStack.back(), 0) << "the stacking order is reset";
 }
 
