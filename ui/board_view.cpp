@@ -47,7 +47,8 @@ BoardView::BoardView(const Game& game, QWidget* parent)
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
-  setBackgroundBrush(palette().window());
+  // The window's own colour, seen when the player removes the wallpaper: plain table green.
+  setBackgroundBrush(QColor(0x3b, 0x7a, 0x50));
   setFixedSize(kPlayWidth, kPlayHeight);
   setSceneRect(0, 0, kPlayWidth, kPlayHeight);
   CreateItems();

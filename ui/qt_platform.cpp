@@ -158,7 +158,9 @@ void QtPlatform::StopTimer(Timer timer) {
 
 MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
                                       MessageButtons buttons) {
-  QMessageBox box(view_ ? view_->window() : nullptr);
+  // Before the main window is shown (a missing wallpaper at start-up) the box centres on the screen.
+  QWidget* main = view_ ? view_->window() : nullptr;
+  QMessageBox box(main && main->isVisible() ? main : nullptr);
   box.setWindowTitle(Q(title));
   box.setText(Q(text));
   box.setIcon(icon == MessageIcon::Exclamation ? QMessageBox::Warning
