@@ -1,4 +1,4 @@
-// Petalgame 32: the title, then the main window.
+// Petalgame 32: the title at once, then the main window is built and set up behind it.
 #include <QApplication>
 
 #include "engine/game.h"
@@ -11,9 +11,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Petalgame 32");
   QApplication::setWindowIcon(pg::ui::AppIcon());
+  pg::ui::TitleWindow title;
+  // Paint the title before the card sheet and the pictures are rendered.
+  QApplication::processEvents();
   pg::ui::QtPlatform platform;
   pg::Game game(platform);
   pg::ui::FormMain formMain(game, platform);
-  new pg::ui::TitleWindow(game, formMain);
+  title.Start(game, formMain);
   return QApplication::exec();
 }

@@ -11,13 +11,15 @@
 
 namespace pg::ui {
 
-TitleWindow::TitleWindow(Game& game, QWidget& main)
+TitleWindow::TitleWindow()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint), picture_(TitlePicture(devicePixelRatioF())) {
-  setAttribute(Qt::WA_DeleteOnClose);
   setFixedSize(480, 256);
   const QRect screen = QGuiApplication::primaryScreen()->geometry();
   move(screen.x() + (screen.width() - width()) / 2, screen.y() + (screen.height() - height()) / 2);
   show();
+}
+
+void TitleWindow::Start(Game& game, QWidget& main) {
   setup(game);
   QTimer::singleShot(2000, this, [this, &main] {
     main.show();

@@ -11,8 +11,10 @@ namespace pg::ui {
 
 class TitleWindow : public QWidget {
  public:
-  // Shows the title, runs the game's setup, and after two seconds shows `main` and closes itself.
-  TitleWindow(Game& game, QWidget& main);
+  // Shows the title centred on the screen at once.
+  TitleWindow();
+  // Runs the game's setup, and after two seconds shows `main` and closes the title.
+  void Start(Game& game, QWidget& main);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
