@@ -2,7 +2,6 @@
 #include "computer/computer_move.h"
 
 #include "engine/game.h"
-#include "engine/geometry.h"
 #include "engine/hand.h"
 #include "rules/capture.h"
 
@@ -59,20 +58,12 @@ void ComRootin1(Game& game) {
   t.TurnStep = 1;
   const int chosen = ChooseHandSlot(game);
   --t.HandLeft;
-  const Slot played = t.HandCard[1][chosen];
-  game.board.Card[played.pic].cell = static_cast<std::int16_t>(CellOf(played.code));
-  const Point from = HandSlotPosition(t, 1, chosen);
-  PlayedCard hand{played.code, from.x, from.y, played.pic};
+  PlayedCard hand = FromHand(t, 1, chosen);
+  game.board.Card[hand.pic].cell = static_cast<std::int16_t>(CellOf(hand.code));
   JudgeSame(game, hand);
   TakeOutOfHand(game, 1, chosen);
 
-  t.TurnStep = 3;
-  t.FieldCountBefore = t.FieldCount;
-  const int top = 48 - t.StockLeft;
-  game.board.Card[top].cell = static_cast<std::int16_t>(CellOf(t.Deck[top]));
-  const Point pile = StockPosition(t, top);
-  PlayedCard stock{t.Deck[top], pile.x, pile.y, static_cast<std::int16_t>(top)};
-  JudgeSame(game, stock);
+  PlayStockCard(game, 3);
   --t.StockLeft;
 }
 

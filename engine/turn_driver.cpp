@@ -6,7 +6,6 @@
 #include "engine/deal.h"
 #include "engine/dealer_decision.h"
 #include "engine/game.h"
-#include "engine/geometry.h"
 #include "engine/hand.h"
 #include "engine/messages.h"
 #include "engine/setup.h"
@@ -40,23 +39,6 @@ void RunAgari(Game& game) {
 void CloseMonth(Game& game) {
   const TableState& t = game.table;
   for (int i = 0; i < PlayerCards(t); ++i) game.board.Card[t.HandCard[0][i].pic].enabled = false;
-}
-
-PlayedCard StockTop(const TableState& t) {
-  const int top = 48 - t.StockLeft;
-  const Point pile = StockPosition(t, top);
-  return {t.Deck[top], pile.x, pile.y, static_cast<std::int16_t>(top)};
-}
-
-// Procedure S: the player's stock card. StockLeft falls only once it is played out, so a pending
-// choice still finds it on top of the pile.
-void PlayStockCard(Game& game) {
-  TableState& t = game.table;
-  t.TurnStep = 2;
-  t.FieldCountBefore = t.FieldCount;
-  PlayedCard card = StockTop(t);
-  game.board.Card[card.pic].cell = static_cast<std::int16_t>(CellOf(card.code));
-  JudgeSame(game, card);
 }
 
 // A month won by a dialog's 勝負 or ＯＫ is over: only the player's wins enter the best months,
@@ -128,7 +110,7 @@ void AfterStockCard(Game& game) {
 // The hand card is played out: procedures H and S, unless the stock card waits for a choice.
 void AfterHandCard(Game& game) {
   TakeOutOfHand(game, 0, game.table.PlayedSlot);
-  PlayStockCard(game);
+  PlayStockCard(game, 2);
   if (game.table.Phase != 5) AfterStockCard(game);
 }
 
@@ -145,8 +127,7 @@ void PlayHandCard(Game& game, int index) {
   --t.HandLeft;
   t.PlayedSlot = static_cast<std::int16_t>(s);
   game.board.Card[index].enabled = false;
-  const Point at = HandSlotPosition(t, 0, s);
-  PlayedCard card{t.HandCard[0][s].code, at.x, at.y, static_cast<std::int16_t>(index)};
+  PlayedCard card = FromHand(t, 0, s);
   JudgeSame(game, card);
   if (t.Phase == 4) return;
   AfterHandCard(game);
@@ -169,9 +150,7 @@ bool TakeChoice(Game& game, int index) {
 void ChooseForHandCard(Game& game, int index) {
   TableState& t = game.table;
   if (!TakeChoice(game, index)) return;
-  const Slot played = t.HandCard[0][t.PlayedSlot];
-  const Point at = HandSlotPosition(t, 0, t.PlayedSlot);
-  PlayedCard card{played.code, at.x, at.y, played.pic};
+  PlayedCard card = FromHand(t, 0, t.PlayedSlot);
   JudgeOK(game, card);
   AfterHandCard(game);
 }
@@ -179,7 +158,7 @@ void ChooseForHandCard(Game& game, int index) {
 void ChooseForStockCard(Game& game, int index) {
   TableState& t = game.table;
   if (!TakeChoice(game, index)) return;
-  PlayedCard card = StockTop(t);
+  PlayedCard card = FromStock(t);
   JudgeOK(game, card);
   AfterStockCard(game);
 }

@@ -63,6 +63,27 @@ void CloseGaps(Game& game, int span) {
 
 }  // namespace
 
+PlayedCard FromHand(const TableState& table, int side, int slot) {
+  const Slot& held = table.HandCard[side][slot];
+  const Point at = HandSlotPosition(table, side, slot);
+  return {held.code, at.x, at.y, held.pic};
+}
+
+PlayedCard FromStock(const TableState& table) {
+  const int top = 48 - table.StockLeft;
+  const Point pile = StockPosition(table, top);
+  return {table.Deck[top], pile.x, pile.y, static_cast<std::int16_t>(top)};
+}
+
+void PlayStockCard(Game& game, int turnStep) {
+  TableState& t = game.table;
+  t.TurnStep = static_cast<std::int16_t>(turnStep);
+  t.FieldCountBefore = t.FieldCount;
+  PlayedCard card = FromStock(t);
+  game.board.Card[card.pic].cell = static_cast<std::int16_t>(CellOf(card.code));
+  JudgeSame(game, card);
+}
+
 void JudgeSame(Game& game, PlayedCard& card) {
   TableState& t = game.table;
   t.SameNum = 0;
