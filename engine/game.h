@@ -10,8 +10,8 @@
 #include "engine/platform.h"
 #include "engine/random.h"
 #include "engine/table_state.h"
-#include "rules/rule_settings.h"
-#include "rules/win_dialog_state.h"
+#include "engine/rule_settings.h"
+#include "engine/win_dialog_state.h"
 
 namespace pg {
 

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "records/status_records.h"
+
 namespace pg {
 
 struct Game;
@@ -13,7 +15,7 @@ struct Game;
 // makes a whole deal take about two seconds at the default.
 inline constexpr std::int16_t kSliderMin = 1;
 inline constexpr std::int16_t kSliderMax = 30;
-inline constexpr std::int16_t kSliderDefault = 16;
+inline constexpr std::int16_t kSliderDefault = kDefaultSpeed;
 
 enum class YakuDisplay : std::int16_t { Always = 0, NearCompletion = 1, Never = 2 };
 

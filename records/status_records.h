@@ -7,6 +7,9 @@
 
 namespace pg {
 
+// The card-speed slider's position on a first run: a whole deal in about two seconds.
+inline constexpr std::int16_t kDefaultSpeed = 16;
+
 // Window edges in twips, in this order: FormAgari, FormMain, FormOption, FormRule, FormScore, FormVersion.
 struct WindowPositions {
   std::array<std::int16_t, 6> left{};

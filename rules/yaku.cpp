@@ -8,7 +8,7 @@
 #include "engine/card.h"
 #include "engine/game.h"
 #include "engine/text.h"
-#include "rules/caption_chars.h"
+#include "engine/caption_chars.h"
 
 namespace pg {
 

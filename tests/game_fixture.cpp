@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <set>
 
-#include "engine/deal.h"
-#include "engine/setup.h"
-#include "engine/timers.h"
+#include "play/deal.h"
+#include "play/setup.h"
+#include "play/timers.h"
 #include "rules/capture.h"
 #include "rules/win_dialog.h"
 

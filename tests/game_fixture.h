@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/game.h"
-#include "tests/fake_platform.h"
+#include "headless/scripted_platform.h"
 
 namespace pg::test {
 
@@ -30,7 +30,7 @@ class GameTest : public ::testing::Test {
   // All 48 cards are somewhere: in a hand, on the table, in the stock or in a capture pile.
   void ExpectCardsAccountedFor() const;
 
-  FakePlatform platform;
+  headless::ScriptedPlatform platform;
   Game game{platform};
   // The player's answer when a yaku is made: 0 こいこい, 1 勝負.
   int playerDecision = 1;

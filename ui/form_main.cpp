@@ -8,8 +8,8 @@
 #include <QPushButton>
 
 #include "engine/game.h"
-#include "engine/setup.h"
-#include "engine/turn_driver.h"
+#include "play/setup.h"
+#include "play/turn_driver.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/form_agari.h"

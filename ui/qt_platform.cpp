@@ -13,7 +13,7 @@
 #include <QTimer>
 
 #include "engine/game.h"
-#include "engine/timers.h"
+#include "play/timers.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/core_dialog.h"

@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "engine/setup.h"
+#include "play/setup.h"
 #include "ui/art/artwork.h"
 
 namespace pg::ui {

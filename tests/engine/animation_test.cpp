@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/game.h"
-#include "tests/fake_platform.h"
+#include "headless/scripted_platform.h"
 
 namespace pg {
 namespace {
@@ -25,7 +25,7 @@ class AnimationTest : public ::testing::Test {
     return steps;
   }
 
-  test::FakePlatform platform;
+  headless::ScriptedPlatform platform;
   Game game{platform};
 };
 

@@ -8,10 +8,10 @@
 #include <string_view>
 
 #include "engine/game.h"
-#include "engine/timers.h"
-#include "rules/caption_chars.h"
+#include "play/timers.h"
+#include "engine/caption_chars.h"
 #include "rules/win_dialog.h"
-#include "tests/fake_platform.h"
+#include "headless/scripted_platform.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ class MatchScoreTest : public ::testing::Test {
     return names;
   }
 
-  pg::test::FakePlatform platform;
+  pg::headless::ScriptedPlatform platform;
   pg::Game game{platform};
 };
 

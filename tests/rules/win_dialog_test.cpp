@@ -11,8 +11,8 @@
 #include "engine/card.h"
 #include "engine/game.h"
 #include "engine/text.h"
-#include "engine/timers.h"
-#include "tests/fake_platform.h"
+#include "play/timers.h"
+#include "headless/scripted_platform.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ class WinDialogTest : public ::testing::Test {
     return rows;
   }
 
-  pg::test::FakePlatform platform;
+  pg::headless::ScriptedPlatform platform;
   pg::Game game{platform};
   pg::WinDialogState shown;
 };

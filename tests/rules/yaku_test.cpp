@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/game.h"
-#include "tests/fake_platform.h"
+#include "headless/scripted_platform.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ class YakuTest : public ::testing::Test {
   }
   pg::Label& State(int side, int group) { return game.board.YakuState[9 * side + group]; }
 
-  pg::test::FakePlatform platform;
+  pg::headless::ScriptedPlatform platform;
   pg::Game game{platform};
 };
 

@@ -9,9 +9,9 @@
 #include <QPushButton>
 
 #include "engine/game.h"
-#include "engine/timers.h"
+#include "play/timers.h"
 #include "rules/win_dialog.h"
-#include "tests/fake_platform.h"
+#include "headless/scripted_platform.h"
 #include "tests/ui/test_application.h"
 
 namespace {
@@ -31,7 +31,7 @@ class FormAgariTest : public ::testing::Test {
 
   // Widgets need the application before the fixture's members are built.
   bool applicationReady = pg::test::EnsureApplication();
-  pg::test::FakePlatform platform;
+  pg::headless::ScriptedPlatform platform;
   pg::Game game{platform};
   pg::ui::FormAgari form{game, nullptr};
 };

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "engine/game.h"
-#include "engine/setup.h"
-#include "engine/turn_driver.h"
+#include "play/setup.h"
+#include "play/turn_driver.h"
 #include "ui/board_view.h"
 #include "ui/qt_platform.h"
 #include "tests/ui/test_application.h"

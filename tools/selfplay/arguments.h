@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-#include "rules/rule_settings.h"
+#include "engine/rule_settings.h"
 
 namespace pg::selfplay {
 

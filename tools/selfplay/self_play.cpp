@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "engine/setup.h"
-#include "engine/timers.h"
-#include "engine/turn_driver.h"
+#include "play/setup.h"
+#include "play/timers.h"
+#include "play/turn_driver.h"
 #include "rules/win_dialog.h"
 
 namespace pg::selfplay {

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "engine/game.h"
-#include "tests/fake_platform.h"
+#include "headless/scripted_platform.h"
 #include "tools/selfplay/arguments.h"
 #include "tools/selfplay/observer_list.h"
 #include "tools/selfplay/self_play_log.h"
@@ -31,7 +31,7 @@ class SelfPlay {
   void AnswerDialog(Dialog dialog);
 
   int matches_;
-  test::FakePlatform platform_;
+  headless::ScriptedPlatform platform_;
   Game game_{platform_};
   SelfPlayLog log_;
   ObserverList observers_;

@@ -1,9 +1,9 @@
 // Whole plays through the clicks: captures, choices, the computer's turn, the table closing up.
-#include "engine/turn_driver.h"
+#include "play/turn_driver.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/setup.h"
+#include "play/setup.h"
 #include "tests/game_fixture.h"
 
 namespace pg::test {

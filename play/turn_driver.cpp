@@ -1,14 +1,14 @@
 // One click on a hand card plays the player's card, the stock card, and the computer's whole turn.
-#include "engine/turn_driver.h"
+#include "play/turn_driver.h"
 
 #include "computer/computer_move.h"
 #include "engine/animation.h"
-#include "engine/deal.h"
-#include "engine/dealer_decision.h"
+#include "play/deal.h"
+#include "play/dealer_decision.h"
 #include "engine/game.h"
 #include "engine/hand.h"
 #include "engine/messages.h"
-#include "engine/setup.h"
+#include "play/setup.h"
 #include "rules/capture.h"
 #include "rules/match_score.h"
 #include "rules/win_dialog.h"

@@ -1,5 +1,5 @@
 // Timer ticks from the platform, passed to the procedure that owns the timer.
-#include "engine/timers.h"
+#include "play/timers.h"
 
 #include "engine/game.h"
 #include "rules/win_dialog.h"

@@ -1,5 +1,5 @@
 // The deal: four rounds of six cards, two to the non-dealer, two to the table, two to the dealer.
-#include "engine/deal.h"
+#include "play/deal.h"
 
 #include <utility>
 

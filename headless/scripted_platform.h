@@ -12,11 +12,11 @@
 
 #include "engine/platform.h"
 
-namespace pg::test {
+namespace pg::headless {
 
-class FakePlatform : public Platform {
+class ScriptedPlatform : public Platform {
  public:
-  explicit FakePlatform(std::uint64_t clock = 1) : clock(clock) {}
+  explicit ScriptedPlatform(std::uint64_t clock = 1) : clock(clock) {}
 
   void ShowStep() override;
   void Redraw() override { ++redraws; }
@@ -63,4 +63,4 @@ class FakePlatform : public Platform {
   std::vector<Dialog> open_;
 };
 
-}  // namespace pg::test
+}  // namespace pg::headless

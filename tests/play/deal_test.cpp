@@ -1,5 +1,5 @@
 // The deal: who receives which deck position, the dealt-hand yaku, and the shuffle pinned by seed.
-#include "engine/deal.h"
+#include "play/deal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // The dealer draw: the earlier month deals, and the messages say so.
-#include "engine/dealer_decision.h"
+#include "play/dealer_decision.h"
 
 #include <gtest/gtest.h>
 
-#include "engine/setup.h"
-#include "engine/turn_driver.h"
+#include "play/setup.h"
+#include "play/turn_driver.h"
 #include "tests/game_fixture.h"
 
 namespace pg::test {

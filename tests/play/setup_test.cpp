@@ -1,5 +1,5 @@
 // Start-up and a new match: defaults, wallpaper and faces, and what a new match hides and resets.
-#include "engine/setup.h"
+#include "play/setup.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace pg::test {
 namespace {
 
 TEST(SetupTest, FirstRunUsesTheDefaultsAndSeedsFromTheClock) {
-  FakePlatform platform(42);
+  headless::ScriptedPlatform platform(42);
   Game game(platform);
   setup(game);
   EXPECT_EQ(game.table.LayoutTop, 46);
@@ -28,7 +28,7 @@ TEST(SetupTest, FirstRunUsesTheDefaultsAndSeedsFromTheClock) {
 }
 
 TEST(SetupTest, AMissingWallpaperIsReportedAndClearedWithoutLosingTheGame) {
-  FakePlatform platform;
+  headless::ScriptedPlatform platform;
   platform.existingFiles.clear();
   Game game(platform);
   setup(game);

@@ -1,8 +1,8 @@
 // Start-up, a new match and the display reset of a match's first month.
-#include "engine/setup.h"
+#include "play/setup.h"
 
 #include "engine/animation.h"
-#include "engine/dealer_decision.h"
+#include "play/dealer_decision.h"
 #include "engine/game.h"
 #include "engine/status_apply.h"
 #include "engine/table_ruling.h"

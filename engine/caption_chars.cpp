@@ -1,5 +1,5 @@
 // Character-wise views of UTF-8 captions.
-#include "rules/caption_chars.h"
+#include "engine/caption_chars.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 // The scripted platform: records, and answers from its scripts.
-#include "fake_platform.h"
+#include "headless/scripted_platform.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-namespace pg::test {
+namespace pg::headless {
 
 namespace {
 
@@ -18,26 +18,26 @@ int CharacterCount(std::string_view utf8) {
 
 }  // namespace
 
-void FakePlatform::ShowStep() {
+void ScriptedPlatform::ShowStep() {
   ++steps;
   if (onStep) onStep();
 }
 
-int FakePlatform::TextWidth(std::string_view utf8, int pointSize) { return CharacterCount(utf8) * pointSize; }
+int ScriptedPlatform::TextWidth(std::string_view utf8, int pointSize) { return CharacterCount(utf8) * pointSize; }
 
-PictureLoad FakePlatform::LoadBackground(const std::string& path) {
+PictureLoad ScriptedPlatform::LoadBackground(const std::string& path) {
   if (!Exists(existingFiles, path)) return PictureLoad::NotFound;
   background = path;
   return PictureLoad::Loaded;
 }
 
-PictureLoad FakePlatform::LoadFace(int index, const std::string& path) {
+PictureLoad ScriptedPlatform::LoadFace(int index, const std::string& path) {
   if (!path.empty() && !Exists(existingFiles, path)) return PictureLoad::NotFound;
   faces[index] = path;
   return PictureLoad::Loaded;
 }
 
-void FakePlatform::RunModal(Dialog dialog) {
+void ScriptedPlatform::RunModal(Dialog dialog) {
   modalsShown.push_back(dialog);
   open_.push_back(dialog);
   if (!onModal) throw std::logic_error("a modal dialog was shown with no script to answer it");
@@ -49,12 +49,12 @@ void FakePlatform::RunModal(Dialog dialog) {
   }
 }
 
-void FakePlatform::EndModal(Dialog dialog) {
+void ScriptedPlatform::EndModal(Dialog dialog) {
   const auto it = std::find(open_.begin(), open_.end(), dialog);
   if (it != open_.end()) open_.erase(it);
 }
 
-MessageAnswer FakePlatform::ShowMessage(std::string_view text, std::string_view, MessageIcon, MessageButtons buttons) {
+MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_view, MessageIcon, MessageButtons buttons) {
   messages.emplace_back(text);
   if (messageAnswers.empty()) return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
   const MessageAnswer answer = messageAnswers.front();
@@ -62,11 +62,11 @@ MessageAnswer FakePlatform::ShowMessage(std::string_view text, std::string_view,
   return answer;
 }
 
-std::optional<std::string> FakePlatform::PickFile(std::string_view) {
+std::optional<std::string> ScriptedPlatform::PickFile(std::string_view) {
   if (pickedFiles.empty()) return std::nullopt;
   auto file = pickedFiles.front();
   pickedFiles.pop_front();
   return file;
 }
 
-}  // namespace pg::test
+}  // namespace pg::headless

@@ -1,5 +1,5 @@
 // The dealer draw: the earlier month deals.
-#include "engine/dealer_decision.h"
+#include "play/dealer_decision.h"
 
 #include <utility>
 
