@@ -59,7 +59,7 @@ void ComRootin1(Game& game) {
   const int chosen = ChooseHandSlot(game);
   --t.HandLeft;
   PlayedCard hand = FromHand(t, 1, chosen);
-  game.board.Card[hand.pic].cell = static_cast<std::int16_t>(CellOf(hand.code));
+  game.board.Card.at(hand.pic).cell = static_cast<std::int16_t>(CellOf(hand.code));
   JudgeSame(game, hand);
   TakeOutOfHand(game, 1, chosen);
 

@@ -32,7 +32,7 @@ void Place(CardPicture& card, int x, int y) {
 }  // namespace
 
 void MoveCard(Game& game, int pic, int fromX, int fromY, int toX, int toY, int speed) {
-  CardPicture& card = game.board.Card[pic];
+  CardPicture& card = game.board.Card.at(pic);
   game.board.BringToFront(pic);
   // A step of 0 would never arrive; the slider cannot give one, a damaged setting might.
   if (speed < 1) speed = 1;

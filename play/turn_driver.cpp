@@ -35,10 +35,14 @@ void RunAgari(Game& game) {
   game.Notify(&GameObserver::AgariClosed, code, side);
 }
 
-// Procedure C: the month is over, the player's hand goes dead.
+// Procedure C: the month is over, the player's hand goes dead. On the player's turn the count
+// still includes the slot just played, which may hold no picture any more.
 void CloseMonth(Game& game) {
   const TableState& t = game.table;
-  for (int i = 0; i < PlayerCards(t); ++i) game.board.Card[t.HandCard[0][i].pic].enabled = false;
+  for (int i = 0; i < PlayerCards(t); ++i) {
+    const Slot& slot = t.HandCard[0][i];
+    if (slot.pic != kNoPicture) game.board.Card.at(slot.pic).enabled = false;
+  }
 }
 
 // A month won by a dialog's 勝負 or ＯＫ is over: only the player's wins enter the best months,
@@ -141,7 +145,7 @@ bool TakeChoice(Game& game, int index) {
   if (index != first && index != second) return false;
   game.SetPhase(3);
   for (Shape& box : game.board.Box) box.visible = false;
-  game.board.Card[first].enabled = game.board.Card[second].enabled = false;
+  game.board.Card.at(first).enabled = game.board.Card.at(second).enabled = false;
   t.SameNum = 1;
   if (index == second) t.SameSlot[0] = t.SameSlot[1];
   return true;
@@ -213,6 +217,8 @@ void NoticeMonthEnd(Game& game, int phaseBefore, bool dealt) {
 }  // namespace
 
 void Card_Click(Game& game, int index) {
+  // Only an enabled picture raises a click; the index comes from outside the core.
+  if (index < 0 || index >= kCardCount || !game.board.Card[index].enabled) return;
   const int phase = game.table.Phase;
   switch (phase) {
     case 1:

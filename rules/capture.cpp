@@ -55,7 +55,7 @@ void CloseGaps(Game& game, int span) {
   for (int j = kept; j < span; ++j) t.FieldCard[j] = kTakenSlot;
   for (int s = 0; s < t.FieldCount; ++s) {
     const Point at = TableSlotPosition(t, s);
-    CardPicture& picture = game.board.Card[t.FieldCard[s].pic];
+    CardPicture& picture = game.board.Card.at(t.FieldCard[s].pic);
     picture.left = at.x;
     picture.top = at.y;
   }
@@ -80,7 +80,7 @@ void PlayStockCard(Game& game, int turnStep) {
   t.TurnStep = static_cast<std::int16_t>(turnStep);
   t.FieldCountBefore = t.FieldCount;
   PlayedCard card = FromStock(t);
-  game.board.Card[card.pic].cell = static_cast<std::int16_t>(CellOf(card.code));
+  game.board.Card.at(card.pic).cell = static_cast<std::int16_t>(CellOf(card.code));
   JudgeSame(game, card);
 }
 
@@ -95,7 +95,7 @@ void JudgeSame(Game& game, PlayedCard& card) {
     for (int i = 0; i < 2; ++i) {
       const Point at = TableSlotPosition(t, t.SameSlot[i]);
       game.board.Box[i] = {static_cast<std::int16_t>(at.x - 2), static_cast<std::int16_t>(at.y - 2), true};
-      CardPicture& framed = game.board.Card[t.FieldCard[t.SameSlot[i]].pic];
+      CardPicture& framed = game.board.Card.at(t.FieldCard[t.SameSlot[i]].pic);
       framed.enabled = framed.handCursor = true;
     }
     return;

@@ -139,7 +139,7 @@ void ShowComputerHand(Game& game) {
   const TableState& table = game.table;
   for (int k = 0; k < (table.HandLeft + 1) / 2; ++k) {
     const Slot& slot = table.HandCard[1][k];
-    game.board.Card[slot.pic].cell = static_cast<std::int16_t>(CellOf(slot.code));
+    if (slot.pic != kNoPicture) game.board.Card.at(slot.pic).cell = static_cast<std::int16_t>(CellOf(slot.code));
   }
   game.platform.Redraw();
 }
