@@ -62,7 +62,7 @@ def score_plate():
         rect(1, 1, 82, 34, LACQUER, K, 2, rx=5), rect(3.5, 3.5, 77, 29, 'none', GOLD, 1.2, rx=3.5),
         circle(9, 18, 3.2, R, GOLD, 1),
         rect(14, 6.5, 37, 24, CREAM, K, 1.2, rx=2),
-        label(66, 24.5, '点', 15, GOLD, shadow=K),
+        label(66, 24.5, '文', 15, GOLD, shadow=K),
     ])
 
 
