@@ -67,11 +67,12 @@ def score_plate():
 
 
 def month_plate():
-    # Reads 「 n 月 」: the game writes n at +8,+8 (19 x 16), left of 月.
+    # Reads 「 n 月 」: the game writes n right-aligned at +8,+8 (19 x 16), so "12" inks x 9..27.
+    # The brackets ride the corners of the red rule and 月 keeps its distance, leaving that strip clear.
     return svg(64, 32, [
         rect(1, 1, 62, 30, CREAM, K, 2, rx=4), rect(3.5, 3.5, 57, 25, 'none', R, 1, rx=2.5),
-        path('M7 6 H4.8 V14', 'none', K, 1.6), path('M57 26 H59.2 V18', 'none', K, 1.6),
-        label(39, 23, '月', 16, K),
+        path('M10 3.5 H3.5 V12', 'none', K, 1.6), path('M54 28.5 H60.5 V20', 'none', K, 1.6),
+        label(41, 23, '月', 16, K),
     ])
 
 
