@@ -71,7 +71,7 @@ def month_plate():
     # The brackets ride the corners of the red rule and 月 keeps its distance, leaving that strip clear.
     return svg(64, 32, [
         rect(1, 1, 62, 30, CREAM, K, 2, rx=4), rect(3.5, 3.5, 57, 25, 'none', R, 1, rx=2.5),
-        path('M10 3.5 H3.5 V12', 'none', K, 1.6), path('M54 28.5 H60.5 V20', 'none', K, 1.6),
+        path('M10 4 H4 V12', 'none', K, 2), path('M54 28 H60 V20', 'none', K, 2),
         label(41, 23, '月', 16, K),
     ])
 
