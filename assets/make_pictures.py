@@ -62,16 +62,17 @@ def score_plate():
         rect(1, 1, 82, 34, LACQUER, K, 2, rx=5), rect(3.5, 3.5, 77, 29, 'none', GOLD, 1.2, rx=3.5),
         circle(9, 18, 3.2, R, GOLD, 1),
         rect(14, 6.5, 37, 24, CREAM, K, 1.2, rx=2),
-        label(66, 24.5, '点', 15, GOLD, shadow=K),
+        label(66, 24.5, '文', 15, GOLD, shadow=K),
     ])
 
 
 def month_plate():
-    # Reads 「 n 月 」: the game writes n at +8,+8 (19 x 16), left of 月.
+    # Reads 「 n 月 」: the game writes n right-aligned at +8,+8 (19 x 16), so "12" inks x 9..27.
+    # The brackets ride the corners of the red rule and 月 keeps its distance, leaving that strip clear.
     return svg(64, 32, [
         rect(1, 1, 62, 30, CREAM, K, 2, rx=4), rect(3.5, 3.5, 57, 25, 'none', R, 1, rx=2.5),
-        path('M7 6 H4.8 V14', 'none', K, 1.6), path('M57 26 H59.2 V18', 'none', K, 1.6),
-        label(39, 23, '月', 16, K),
+        path('M10 4 H4 V12', 'none', K, 2), path('M54 28 H60 V20', 'none', K, 2),
+        label(41, 23, '月', 16, K),
     ])
 
 

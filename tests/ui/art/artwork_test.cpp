@@ -3,6 +3,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <cstdlib>
 #include <vector>
 
 #include "engine/card.h"
@@ -90,6 +91,35 @@ TEST_F(ArtworkTest, PicturesHaveTheirFixedSizesAndAreNotBlank) {
       EXPECT_GT(OpaqueShare(Pixels(picture)), 0.5) << name << " at " << dpr;
     }
     EXPECT_NE(Pixels(FacePicture(0, dpr)), Pixels(FacePicture(1, dpr)));
+  }
+}
+
+// The board writes the totals and the month number over these plates; any stroke of the picture
+// in those places would crowd the digits. A two-digit month inks right up to its box's left edge,
+// so that box needs a few pixels of ground on either side too.
+TEST_F(ArtworkTest, PlatesLeaveTheNumbersPlainGround) {
+  const struct {
+    const char* name;
+    QPixmap picture;
+    QRectF clear;
+  } plates[] = {
+      {"score", ScorePlate(2.0), QRectF(16, 8, 33, 21)},
+      {"month", MonthPlate(2.0), QRectF(8, 8, 19, 16).adjusted(-3, 0, 3, 0)},
+  };
+  for (const auto& [name, picture, clear] : plates) {
+    const QImage pixels = Pixels(picture);
+    const QRect area(QPoint(qRound(clear.left() * 2), qRound(clear.top() * 2)),
+                     QPoint(qRound(clear.right() * 2) - 1, qRound(clear.bottom() * 2) - 1));
+    const QColor ground = pixels.pixelColor(area.center());
+    int marked = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+      for (int x = area.left(); x <= area.right(); ++x) {
+        const QColor c = pixels.pixelColor(x, y);
+        marked += std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green()) +
+                      std::abs(c.blue() - ground.blue()) > 24;
+      }
+    }
+    EXPECT_EQ(marked, 0) << name;
   }
 }
 
