@@ -33,7 +33,7 @@ void Place(CardPicture& card, int x, int y) {
 
 void MoveCard(Game& game, int pic, int fromX, int fromY, int toX, int toY, int speed) {
   CardPicture& card = game.board.Card.at(pic);
-  game.board.BringToFront(pic);
+  game.board.BringToFront(CardControl(pic));
   // A step of 0 would never arrive; the slider cannot give one, a damaged setting might.
   if (speed < 1) speed = 1;
   const double dx = toX - fromX;
@@ -53,7 +53,7 @@ void MoveCard(Game& game, int pic, int fromX, int fromY, int toX, int toY, int s
 }
 
 void CZOrder(Game& game) {
-  for (int i = 0; i < kCardCount; ++i) game.board.SendToBack(i);
+  for (int i = 0; i < kCardCount; ++i) game.board.SendToBack(CardControl(i));
 }
 
 }  // namespace pg

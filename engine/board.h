@@ -30,7 +30,7 @@ struct Label {
   std::int16_t top = 0;
   std::int16_t fontSize = 0;
   bool visible = false;
-  bool enabled = false;
+  bool enabled = true;
   bool opaque = false;
   Rgb back;
 };
@@ -58,10 +58,24 @@ struct Background {
   std::vector<RuledCaption> captions;
 };
 
+// The main window's controls that lie in one stacking order. The table itself (the window's
+// background, with its wallpaper and ruling) lies below them all.
+enum class ControlKind : std::uint8_t {
+  Table, Card, Message, YakuState, Hint, Box, Face, ScorePlate, Score, MonthPlate, Month, DealerMark
+};
+
+struct ControlId {
+  ControlKind kind = ControlKind::Table;
+  std::int16_t index = 0;
+  constexpr bool operator==(const ControlId&) const = default;
+};
+
+inline constexpr ControlId kTable{};
+
 struct Board {
   std::array<CardPicture, kCardCount> Card{};
-  // Stacking order of the card pictures, from the lowest to the uppermost.
-  std::vector<std::int16_t> cardStack;
+  // Every control but the table, from the lowest to the uppermost.
+  std::vector<ControlId> stack;
   std::array<Label, 6> message{};
   std::array<Label, 18> YakuState{};
   std::array<Shape, 8> PG{};
@@ -75,8 +89,15 @@ struct Board {
   Background background;
 
   Board();
-  void BringToFront(int card);
-  void SendToBack(int card);
+  void BringToFront(ControlId control);
+  void SendToBack(ControlId control);
+  // The control's place in the stacking order, 0 the lowest.
+  int StackPosition(ControlId control) const;
+  // What a click on the control would reach if it were under the pointer: only what is shown and
+  // enabled takes input (shapes never do; pictures always may).
+  bool TakesInput(ControlId control) const;
 };
+
+inline constexpr ControlId CardControl(int pic) { return {ControlKind::Card, static_cast<std::int16_t>(pic)}; }
 
 }  // namespace pg

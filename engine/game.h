@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "engine/board.h"
 #include "engine/game_observer.h"
@@ -31,6 +32,8 @@ struct Game {
   RuleControls rules;
   WinDialogState agari;
   std::int32_t windowWidthTwips = kLargeWindowWidthTwips;
+  // The control a mouse button went down on, until it comes up again.
+  std::optional<ControlId> pressed;
   // Told of every deal, play and result; only tools and tests watch.
   GameObserver* observer = nullptr;
 

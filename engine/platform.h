@@ -24,6 +24,8 @@ class Platform {
   // Puts the board on screen as the core left it and returns once the player could see it:
   // one visible step of a card flight. Input arriving meanwhile is dropped, not queued.
   virtual void ShowStep() = 0;
+  // The same for a step the eye must follow at its own pace: shown, then held for `ms`.
+  virtual void ShowPaced(int ms) = 0;
   // Redraws at once, unpaced (a label the rules want seen before they go on).
   virtual void Redraw() = 0;
   // Width in logical units of a text in the message font at the given point size.

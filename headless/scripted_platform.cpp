@@ -18,6 +18,11 @@ int CharacterCount(std::string_view utf8) {
 
 }  // namespace
 
+void ScriptedPlatform::ShowPaced(int ms) {
+  pauses.push_back(ms);
+  ShowStep();
+}
+
 void ScriptedPlatform::ShowStep() {
   ++steps;
   if (onStep) onStep();

@@ -19,6 +19,8 @@ class ScriptedPlatform : public Platform {
   explicit ScriptedPlatform(std::uint64_t clock = 1) : clock(clock) {}
 
   void ShowStep() override;
+  // Counted as a step; the pause it asked for is kept.
+  void ShowPaced(int ms) override;
   void Redraw() override { ++redraws; }
   // Every character is a fixed share of the point size, so centring is predictable.
   int TextWidth(std::string_view utf8, int pointSize) override;
@@ -49,6 +51,7 @@ class ScriptedPlatform : public Platform {
 
   std::uint64_t clock;
   int steps = 0;
+  std::vector<int> pauses;
   int redraws = 0;
   std::string background;
   std::string faces[2];

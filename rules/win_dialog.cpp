@@ -1,6 +1,7 @@
 // The win dialog 「出来役」: lists the winner's yaku, lets the winner stop or play on, pays the total.
 #include "rules/win_dialog.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -23,6 +24,10 @@ constexpr int kBonusFrom = 7;
 constexpr int kAgariTimerMs = 700;
 constexpr int kDealtHandPoints = 6;
 constexpr int kDialogRows = 8;
+// The payment runs one 文 a step, slowly enough to follow, and a long one still ends within
+// about a second and a half.
+constexpr int kSlowestPayStepMs = 120;
+constexpr int kLongestPaymentMs = 1400;
 
 constexpr std::string_view kPlayOn = "こいこい";
 constexpr std::string_view kStop = "勝負";
@@ -195,10 +200,11 @@ void AgariCommandClick(Game& game, int index) {
   } else {
     Label& score = game.board.Score[dialog.nam == kPlayerName ? 1 : 0];
     const int total = PointsOf(dialog.sum);
+    const int stepMs = total > 0 ? std::min(kSlowestPayStepMs, kLongestPaymentMs / total) : 0;
     for (int paid = 1; paid <= total; ++paid) {
       score.caption = NumText(ValueOf(score.caption) + 1);
       dialog.sum = NumText(total - paid) + "文";
-      game.platform.ShowStep();
+      game.platform.ShowPaced(stepMs);
     }
     dialog.check = "OK";
   }

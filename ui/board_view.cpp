@@ -17,11 +17,11 @@ namespace pg::ui {
 
 namespace {
 
-// Stacking: wallpaper, ruling, cards (0..47 by their order), then every other control.
+// Stacking: the wallpaper, the ruling and the menu bar's ground, then every control in the core's
+// one stacking order (z 0 upwards).
 constexpr qreal kWallpaperZ = -100;
 constexpr qreal kRulingZ = -90;
-constexpr qreal kControlZ = 100;
-constexpr qreal kLabelZ = 120;
+constexpr qreal kMenuLineZ = -80;
 
 QString Q(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
@@ -65,7 +65,7 @@ void BoardView::CreateItems() {
 
   wallpaper_ = AddPicture(scene_, QPixmap(), kWallpaperZ);
   auto* menuLine = scene_->addRect(0, 0, kPlayWidth, 46, Qt::NoPen, palette().button());
-  menuLine->setZValue(kControlZ);
+  menuLine->setZValue(kMenuLineZ);
 
   for (int i = 0; i < kCardCount; ++i) {
     cards_[i] = AddPicture(scene_, Cell(kBackCell), 0);
@@ -73,24 +73,20 @@ void BoardView::CreateItems() {
     shownCells_[i] = kBackCell;
   }
   for (int i = 0; i < 2; ++i) {
-    faces_[i] = AddPicture(scene_, FacePicture(i, dpr), kControlZ);
-    scorePlates_[i] = AddPicture(scene_, ScorePlate(dpr), kControlZ);
+    faces_[i] = AddPicture(scene_, FacePicture(i, dpr), 0);
+    scorePlates_[i] = AddPicture(scene_, ScorePlate(dpr), 0);
     scores_[i] = new LabelItem(QSizeF(33, 21), Qt::AlignRight, false);
     scores_[i]->SetFont(ScoreFont(16));
-    scores_[i]->setZValue(kLabelZ);
     scene_->addItem(scores_[i]);
     boxes_[i] = scene_->addRect(0, 0, 45, 69, QPen(QColor(0xc8, 0x10, 0x2e), 2), Qt::NoBrush);
-    boxes_[i]->setZValue(kControlZ);
   }
-  monthPlate_ = AddPicture(scene_, MonthPlate(dpr), kControlZ);
+  monthPlate_ = AddPicture(scene_, MonthPlate(dpr), 0);
   month_ = new LabelItem(QSizeF(19, 16), Qt::AlignRight, false);
   month_->SetFont(GameFont(12, true));
-  month_->setZValue(kLabelZ);
   scene_->addItem(month_);
-  dealerMark_ = AddPicture(scene_, DealerMark(dpr), kControlZ);
+  dealerMark_ = AddPicture(scene_, DealerMark(dpr), 0);
   for (int i = 0; i < 8; ++i) {
     hints_[i] = scene_->addRect(0, 0, 10, 10, QPen(QColor(0x1a, 0x1a, 0x1a)), QColor(0xd9, 0xa4, 0x41));
-    hints_[i]->setZValue(kControlZ);
   }
   for (int i = 0; i < 18; ++i) {
     const bool narrow = i % 9 >= 6;
@@ -99,12 +95,10 @@ void BoardView::CreateItems() {
     QFont font = GameFont(10);
     font.setPixelSize(12);
     yakuStates_[i]->SetFont(font);
-    yakuStates_[i]->setZValue(kLabelZ);
     scene_->addItem(yakuStates_[i]);
   }
   for (int i = 0; i < 6; ++i) {
     messages_[i] = new LabelItem(QSizeF(), Qt::AlignLeft, false);
-    messages_[i]->setZValue(kLabelZ + 1);
     scene_->addItem(messages_[i]);
   }
 }
@@ -134,6 +128,7 @@ void BoardView::PlaceFixedItems() {
 void BoardView::Sync() {
   const Board& board = game_.board;
   PlaceFixedItems();
+  SyncStacking();
   SyncCards();
   SyncRuling();
   for (int i = 0; i < 6; ++i) {
@@ -165,9 +160,46 @@ void BoardView::Sync() {
   dealerMark_->setVisible(board.oyamark.visible);
 }
 
+QGraphicsItem* BoardView::ItemOf(ControlId control) const {
+  const auto i = static_cast<std::size_t>(control.index);
+  switch (control.kind) {
+    case ControlKind::Card:
+      return cards_.at(i);
+    case ControlKind::Message:
+      return messages_.at(i);
+    case ControlKind::YakuState:
+      return yakuStates_.at(i);
+    case ControlKind::Hint:
+      return hints_.at(i);
+    case ControlKind::Box:
+      return boxes_.at(i);
+    case ControlKind::Face:
+      return faces_.at(i);
+    case ControlKind::ScorePlate:
+      return scorePlates_.at(i);
+    case ControlKind::Score:
+      return scores_.at(i);
+    case ControlKind::MonthPlate:
+      return monthPlate_;
+    case ControlKind::Month:
+      return month_;
+    case ControlKind::DealerMark:
+      return dealerMark_;
+    case ControlKind::Table:
+      break;
+  }
+  return nullptr;
+}
+
+void BoardView::SyncStacking() {
+  const std::vector<ControlId>& stack = game_.board.stack;
+  for (std::size_t z = 0; z < stack.size(); ++z) {
+    if (QGraphicsItem* item = ItemOf(stack[z])) item->setZValue(static_cast<qreal>(z));
+  }
+}
+
 void BoardView::SyncCards() {
   const Board& board = game_.board;
-  for (std::size_t z = 0; z < board.cardStack.size(); ++z) cards_[board.cardStack[z]]->setZValue(static_cast<qreal>(z));
   for (int i = 0; i < kCardCount; ++i) {
     const CardPicture& card = board.Card[i];
     QGraphicsPixmapItem* item = cards_[i];
@@ -221,19 +253,24 @@ int BoardView::TextWidth(const QString& text, int pointSize) const {
   return QFontMetrics(GameFont(pointSize)).horizontalAdvance(text);
 }
 
-void BoardView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton) return;
-  const QPointF at = mapToScene(event->position().toPoint());
-  const auto& stack = game_.board.cardStack;
-  // The uppermost enabled card under the pointer takes the click; anywhere else is the table.
+// The uppermost control under the pointer; shapes are drawn but never hit.
+ControlId BoardView::ControlAt(const QPoint& viewPoint) const {
+  const QPointF at = mapToScene(viewPoint);
+  const std::vector<ControlId>& stack = game_.board.stack;
   for (auto it = stack.rbegin(); it != stack.rend(); ++it) {
-    const CardPicture& card = game_.board.Card[*it];
-    if (card.visible && card.enabled && cards_[*it]->sceneBoundingRect().contains(at)) {
-      emit CardClicked(*it);
-      return;
-    }
+    if (it->kind == ControlKind::Hint || it->kind == ControlKind::Box) continue;
+    const QGraphicsItem* item = ItemOf(*it);
+    if (item && item->isVisible() && item->sceneBoundingRect().contains(at)) return *it;
   }
-  emit TableClicked();
+  return kTable;
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit Pressed(ControlAt(event->position().toPoint()));
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit Released(ControlAt(event->position().toPoint()));
 }
 
 }  // namespace pg::ui

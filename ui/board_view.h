@@ -33,16 +33,21 @@ class BoardView : public QGraphicsView {
   int TextWidth(const QString& text, int pointSize) const;
 
  signals:
-  void CardClicked(int index);
-  void TableClicked();
+  // The left button went down or up over a control (or the table).
+  void Pressed(pg::ControlId control);
+  void Released(pg::ControlId control);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
   void CreateItems();
   void PlaceFixedItems();
+  void SyncStacking();
   void SyncCards();
+  QGraphicsItem* ItemOf(ControlId control) const;
+  ControlId ControlAt(const QPoint& viewPoint) const;
   void SyncRuling();
   QPixmap Cell(int cell) const;
 

@@ -9,7 +9,7 @@
 
 #include "engine/game.h"
 #include "play/setup.h"
-#include "play/turn_driver.h"
+#include "play/pointer.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/form_agari.h"
@@ -66,8 +66,8 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), board_(nullp
   platform.Attach(&game, board_);
   platform.RegisterDialog(Dialog::Agari, new FormAgari(game, this));
   CreateMenu();
-  connect(board_, &BoardView::CardClicked, this, [this](int index) { Run([&] { Card_Click(game_, index); }); });
-  connect(board_, &BoardView::TableClicked, this, [this] { Run([&] { Form_Click(game_); }); });
+  connect(board_, &BoardView::Pressed, this, [this](ControlId control) { PointerPressed(game_, control); });
+  connect(board_, &BoardView::Released, this, [this](ControlId control) { Run([&] { PointerReleased(game_, control); }); });
 }
 
 template <typename Handler>

@@ -79,13 +79,17 @@ void QtPlatform::SyncOpenDialogs() {
   }
 }
 
-void QtPlatform::ShowStep() {
+void QtPlatform::ShowStep() { ShowFor(stepMs_); }
+
+void QtPlatform::ShowPaced(int ms) { ShowFor(stepMs_ == 0 ? 0 : ms); }
+
+void QtPlatform::ShowFor(int ms) {
   ++stepsShown_;
   if (view_) view_->Sync();
   SyncOpenDialogs();
   dropInput_ = true;
   QEventLoop loop;
-  QTimer::singleShot(stepMs_, &loop, &QEventLoop::quit);
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
   loop.exec();
   dropInput_ = false;
 }

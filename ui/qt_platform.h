@@ -24,11 +24,12 @@ class QtPlatform : public QObject, public Platform {
 
   void Attach(Game* game, BoardView* view);
   void RegisterDialog(Dialog which, CoreDialog* dialog);
-  // Milliseconds each animation step stays on screen.
+  // Milliseconds each animation step stays on screen; 0 also drops the paced steps' pauses.
   void SetStepInterval(int ms) { stepMs_ = ms; }
   int StepsShown() const { return stepsShown_; }
 
   void ShowStep() override;
+  void ShowPaced(int ms) override;
   void Redraw() override;
   int TextWidth(std::string_view utf8, int pointSize) override;
   PictureLoad LoadBackground(const std::string& path) override;
@@ -51,6 +52,7 @@ class QtPlatform : public QObject, public Platform {
 
  private:
   void SyncOpenDialogs();
+  void ShowFor(int ms);
 
   Game* game_ = nullptr;
   QPointer<BoardView> view_;

@@ -42,12 +42,19 @@ TEST_F(AnimationTest, ShortAndEmptyFlightsShowNoStep) {
   EXPECT_TRUE(Fly(10, 10, 14, 13, 6).empty());
 }
 
-TEST_F(AnimationTest, FlyingCardGoesOnTopAndCZOrderRestoresTheDeckOrder) {
+// One stacking order holds the cards and every other control: a flying card passes over the
+// labels, plates and faces, and CZOrder lays every card below them again.
+TEST_F(AnimationTest, FlyingCardGoesOverEveryControlAndCZOrderPutsThemAllBack) {
+  const Board& board = game.board;
   Fly(0, 0, 0, 0, 1);
-  EXPECT_EQ(game.board.cardStack.back(), 5);
+  EXPECT_EQ(board.stack.back(), CardControl(5));
   CZOrder(game);
-  ASSERT_EQ(game.board.cardStack.size(), 48u);
-  for (int z = 0; z < kCardCount; ++z) EXPECT_EQ(game.board.cardStack[z], kCardCount - 1 - z);
+  const std::size_t controls = board.stack.size();
+  EXPECT_EQ(controls, kCardCount + 2 + 2 + 1 + 1 + 8 + 2 + 2 + 1 + 18 + 6u) << "each control once";
+  for (int z = 0; z < kCardCount; ++z) EXPECT_EQ(board.stack[z], CardControl(kCardCount - 1 - z)) << z;
+  for (std::size_t z = kCardCount; z < controls; ++z) {
+    EXPECT_NE(board.stack[z].kind, ControlKind::Card) << "a card above the controls at " << z;
+  }
 }
 
 }  // namespace

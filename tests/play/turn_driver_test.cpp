@@ -147,7 +147,7 @@ TEST_F(TurnDriverTest, PlayPressedMidMonthHidesEverythingAndStartsANewDraw) {
   for (const Label& label : game.board.YakuState) EXPECT_FALSE(label.visible);
   EXPECT_FALSE(game.board.Face[0] || game.board.ScoreP[1] || game.board.oyamark.visible || game.board.Pnum.visible);
   EXPECT_FALSE(game.board.Box[0].visible || game.board.Box[1].visible);
-  EXPECT_EQ(game.board.cardStack.back(), 0) << "the stacking order is reset";
+  EXPECT_EQ(game.board.stack[kCardCount - 1], CardControl(0)) << "the stacking order is reset";
 }
 
 // A month won by a dealt-hand yaku is among the player's best months only when the player held it.

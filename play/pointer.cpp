@@ -1,0 +1,24 @@
+// Clicks reach the control under the pointer. An enabled card raises its click; an enabled label or
+// picture has no click of its own and swallows it; a disabled control takes no input, so the click
+// falls through to the table, as does a click on the table itself.
+#include "play/pointer.h"
+
+#include "engine/game.h"
+#include "play/turn_driver.h"
+
+namespace pg {
+
+void PointerPressed(Game& game, ControlId under) { game.pressed = under; }
+
+void PointerReleased(Game& game, ControlId under) {
+  const std::optional<ControlId> pressed = game.pressed;
+  game.pressed.reset();
+  if (pressed != under) return;
+  if (!game.board.TakesInput(under)) {
+    Form_Click(game);
+  } else if (under.kind == ControlKind::Card) {
+    Card_Click(game, under.index);
+  }
+}
+
+}  // namespace pg
