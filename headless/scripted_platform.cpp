@@ -4,16 +4,14 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "engine/caption_chars.h"
+
 namespace pg::headless {
 
 namespace {
 
 bool Exists(const std::vector<std::string>& files, const std::string& path) {
   return std::find(files.begin(), files.end(), path) != files.end();
-}
-
-int CharacterCount(std::string_view utf8) {
-  return static_cast<int>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 }  // namespace
@@ -28,7 +26,7 @@ void ScriptedPlatform::ShowStep() {
   if (onStep) onStep();
 }
 
-int ScriptedPlatform::TextWidth(std::string_view utf8, int pointSize) { return CharacterCount(utf8) * pointSize; }
+int ScriptedPlatform::TextWidth(std::string_view utf8, int pointSize) { return CharCount(utf8) * pointSize; }
 
 PictureLoad ScriptedPlatform::LoadBackground(const std::string& path) {
   if (!Exists(existingFiles, path)) return PictureLoad::NotFound;
