@@ -13,30 +13,41 @@ namespace {
 constexpr const char* kCp932 = "CP932";
 constexpr const char* kUtf8 = "UTF-8";
 
-std::optional<std::string> Convert(const char* to, const char* from, std::string_view in) {
-  const iconv_t converter = iconv_open(to, from);
-  if (converter == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-  std::string out;
-  // iconv's interface takes a mutable pointer but never writes through the input.
-  char* inPtr = const_cast<char*>(in.data());
-  std::size_t inLeft = in.size();
-  bool ok = true;
-  char buffer[256];
-  while (inLeft > 0) {
-    char* outPtr = buffer;
-    std::size_t outLeft = sizeof buffer;
-    const std::size_t result = iconv(converter, &inPtr, &inLeft, &outPtr, &outLeft);
-    out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
-    // E2BIG only means the buffer is full; EILSEQ and EINVAL (a sequence cut off at the end) are bad input.
-    if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-      ok = false;
-      break;
-    }
+// Opening a converter costs far more than converting a name, so each thread keeps one per direction.
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
+  ~Converter() {
+    if (Usable()) iconv_close(handle_);
   }
-  iconv_close(converter);
-  if (!ok) return std::nullopt;
-  return out;
-}
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  std::optional<std::string> Convert(std::string_view in) {
+    if (!Usable()) return std::nullopt;
+    // Back to the initial state, whatever an earlier failed conversion left behind.
+    iconv(handle_, nullptr, nullptr, nullptr, nullptr);
+    std::string out;
+    // iconv's interface takes a mutable pointer but never writes through the input.
+    char* inPtr = const_cast<char*>(in.data());
+    std::size_t inLeft = in.size();
+    char buffer[256];
+    while (inLeft > 0) {
+      char* outPtr = buffer;
+      std::size_t outLeft = sizeof buffer;
+      const std::size_t result = iconv(handle_, &inPtr, &inLeft, &outPtr, &outLeft);
+      out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
+      // E2BIG only means the buffer is full; EILSEQ and EINVAL (a sequence cut off at the end) are bad input.
+      if (result == static_cast<std::size_t>(-1) && errno != E2BIG) return std::nullopt;
+    }
+    return out;
+  }
+
+ private:
+  bool Usable() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+
+  iconv_t handle_;
+};
 
 bool IsLeadByte(char c) {
   const auto b = static_cast<unsigned char>(c);
@@ -45,9 +56,15 @@ bool IsLeadByte(char c) {
 
 }  // namespace
 
-std::optional<std::string> Utf8ToCp932(std::string_view utf8) { return Convert(kCp932, kUtf8, utf8); }
+std::optional<std::string> Utf8ToCp932(std::string_view utf8) {
+  thread_local Converter converter(kCp932, kUtf8);
+  return converter.Convert(utf8);
+}
 
-std::optional<std::string> Cp932ToUtf8(std::string_view cp932) { return Convert(kUtf8, kCp932, cp932); }
+std::optional<std::string> Cp932ToUtf8(std::string_view cp932) {
+  thread_local Converter converter(kUtf8, kCp932);
+  return converter.Convert(cp932);
+}
 
 bool FitsCp932(std::string_view utf8) { return Utf8ToCp932(utf8).has_value(); }
 
