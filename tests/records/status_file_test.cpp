@@ -3,6 +3,8 @@
 #include "records/status_file.h"
 
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/resource.h>
@@ -57,6 +59,19 @@ std::string Noise(std::size_t size) {
   return bytes;
 }
 
+constexpr int kNoOtherUser = 254;
+
+// Runs both saves and returns the errno they both failed with, if each gave the expected reason:
+// 0 if either saved, 255 if they disagree. An exit code too, for the tests that save in a child.
+int FailedSaves(const fs::path& target, const std::string& reason) {
+  const StatusRecords sample = Sample();
+  const std::optional<StatusFileError> exit = SaveExitRecords(target, sample.windows, sample.options, sample.rules);
+  const std::optional<StatusFileError> scores = SaveHighScores(target, sample.total, sample.game);
+  if (!exit || !scores) return 0;
+  if (exit->errorNumber != scores->errorNumber || exit->reason != reason || scores->reason != reason) return 255;
+  return exit->errorNumber;
+}
+
 class StatusFileTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -89,29 +104,49 @@ class StatusFileTest : public testing::Test {
     return names;
   }
   std::int16_t LockWord() const { return DecodeStatusLock(Bytes()).value; }
-  // Root writes through permission bits; those cases are covered by the file size limit instead.
-  bool StillWritable() const {
-    const fs::path probe = folder / "probe";
-    const int fd = ::open(probe.c_str(), O_WRONLY | O_CREAT, 0600);
-    if (fd < 0) return false;
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return true;
-  }
-
   // Both saves fail with the given cause and leave the folder exactly as it was.
   void ExpectSavesFailAndKeepEverything(const fs::path& target, int errorNumber, const std::string& reason) {
     const std::string before = Bytes();
     const std::set<std::string> entries = Entries();
-    const StatusRecords sample = Sample();
-    for (const std::optional<StatusFileError>& error :
-         {SaveExitRecords(target, sample.windows, sample.options, sample.rules),
-          SaveHighScores(target, sample.total, sample.game)}) {
-      ASSERT_TRUE(error.has_value());
-      EXPECT_EQ(error->errorNumber, errorNumber);
-      EXPECT_EQ(error->reason, reason);
+    EXPECT_EQ(FailedSaves(target, reason), errorNumber);
+    EXPECT_EQ(Bytes(), before);
+    EXPECT_EQ(Entries(), entries);
+  }
+
+  // Permission bits do not stop root, so then the saves run in a child that has become nobody and owns
+  // the folder and the file, as a player would.
+  void ExpectPermissionsStopTheSaves(fs::perms folderPerms, fs::perms filePerms) {
+    const std::string before = Bytes();
+    const std::set<std::string> entries = Entries();
+    const std::string reason = "書き込みが許可されていません。";
+    int result = 0;
+    if (::geteuid() != 0) {
+      fs::permissions(path, filePerms);
+      fs::permissions(folder, folderPerms);
+      result = FailedSaves(path, reason);
+    } else {
+      const passwd* nobody = ::getpwnam("nobody");
+      const uid_t uid = nobody ? nobody->pw_uid : 65534;
+      const gid_t gid = nobody ? nobody->pw_gid : 65534;
+      ASSERT_EQ(::chown(folder.c_str(), uid, gid), 0);
+      ASSERT_EQ(::chown(path.c_str(), uid, gid), 0);
+      fs::permissions(path, filePerms);
+      fs::permissions(folder, folderPerms);
+      const pid_t child = ::fork();
+      ASSERT_GE(child, 0);
+      if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0) ::_exit(kNoOtherUser);
+        ::_exit(FailedSaves(path, reason));
+      }
+      int status = 0;
+      ASSERT_EQ(::waitpid(child, &status, 0), child);
+      ASSERT_TRUE(WIFEXITED(status));
+      result = WEXITSTATUS(status);
     }
     fs::permissions(folder, fs::perms::owner_all, fs::perm_options::add);
+    fs::permissions(path, fs::perms::owner_read, fs::perm_options::add);
+    if (result == kNoOtherUser) GTEST_SKIP() << "could not become another user to test permissions";
+    EXPECT_EQ(result, EACCES);
     EXPECT_EQ(Bytes(), before);
     EXPECT_EQ(Entries(), entries);
   }
@@ -202,23 +237,18 @@ TEST_F(StatusFileTest, ASaveKeepsTheFilesPermissions) {
 
 TEST_F(StatusFileTest, ASaveIntoAReadOnlyFolderFailsAndLosesNothing) {
   Write(Noise(kStatusFileSize));
-  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-  if (StillWritable()) GTEST_SKIP() << "permission bits do not stop this user; see the file size limit case";
-  ExpectSavesFailAndKeepEverything(path, EACCES, "書き込みが許可されていません。");
+  ExpectPermissionsStopTheSaves(fs::perms::owner_read | fs::perms::owner_exec,
+                                fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(StatusFileTest, ASaveIntoAReadOnlyFileFailsRatherThanReplacingIt) {
   Write(Noise(kStatusFileSize));
-  fs::permissions(path, fs::perms::owner_read);
-  if (::access(path.c_str(), W_OK) == 0) GTEST_SKIP() << "permission bits do not stop this user";
-  ExpectSavesFailAndKeepEverything(path, EACCES, "書き込みが許可されていません。");
+  ExpectPermissionsStopTheSaves(fs::perms::owner_all, fs::perms::owner_read);
 }
 
 TEST_F(StatusFileTest, AFileThatCannotBeReadIsNotOverwrittenWithDefaults) {
   Write(Noise(kStatusFileSize));
-  fs::permissions(path, fs::perms::owner_write);
-  if (::access(path.c_str(), R_OK) == 0) GTEST_SKIP() << "permission bits do not stop this user";
-  ExpectSavesFailAndKeepEverything(path, EACCES, "書き込みが許可されていません。");
+  ExpectPermissionsStopTheSaves(fs::perms::owner_all, fs::perms::owner_write);
 }
 
 TEST_F(StatusFileTest, ASaveWhoseFolderIsAFileFails) {
