@@ -50,6 +50,8 @@ struct TableState {
   std::array<std::string, 3> BestMonthText;
   std::string YakuTouched = "000000000";
   StatusRecords status;
+  // The match totals in 文 by side, which the score labels show.
+  std::array<std::int16_t, 2> matchScore{};
 };
 
 }  // namespace pg

@@ -21,11 +21,4 @@ int ValueOf(std::string_view text) {
   return static_cast<int>(negative ? -value : value);
 }
 
-int PointsOf(std::string_view text) {
-  // The unit 文 is one UTF-8 character of three bytes.
-  constexpr std::string_view kUnit = "文";
-  if (text.ends_with(kUnit)) text.remove_suffix(kUnit.size());
-  return ValueOf(text);
-}
-
 }  // namespace pg

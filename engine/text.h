@@ -12,7 +12,5 @@ std::string NumText(int value);
 std::string Digits(int value);
 // The numeric value at the start of a text, blanks skipped ("  12文" gives 12, "FF" gives 0).
 int ValueOf(std::string_view text);
-// The numeric value of a points text without its final character ("10文" gives 10).
-int PointsOf(std::string_view text);
 
 }  // namespace pg

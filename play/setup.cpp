@@ -45,6 +45,8 @@ void GameSetUp(Game& game) {
   Board& board = game.board;
   DrawLine(game);
   board.Face.fill(true);
+  // Both totals start again; their labels read a plain "0" until a payment writes the number form.
+  game.table.matchScore.fill(0);
   for (int k = 0; k < 2; ++k) {
     board.ScoreP[k] = true;
     board.Score[k].visible = board.Score[k].enabled = true;

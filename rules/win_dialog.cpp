@@ -1,7 +1,9 @@
 // The win dialog 「出来役」: lists the winner's yaku, lets the winner stop or play on, pays the total.
 #include "rules/win_dialog.h"
 
+#include <array>
 #include <cstdint>
+#include <numeric>
 #include <string>
 
 #include "engine/card.h"
@@ -43,7 +45,7 @@ void AddRow(WinDialogState& dialog) {
 
 void SetRow(WinDialogState& dialog, int row, const YakuRow& yaku) {
   dialog.yakunam[row] = yaku.name;
-  dialog.yakuten[row] = yaku.points;
+  dialog.yakuten[row] = yaku.pointsText;
   dialog.rowVisible[row] = true;
 }
 
@@ -54,6 +56,7 @@ void ShowButton(DialogButton& button, std::string_view caption) {
 }
 
 void NameWinner(WinDialogState& dialog, int side) {
+  dialog.winner = static_cast<std::int16_t>(side);
   dialog.nam = side == 0 ? kPlayerName : kComputerName;
   dialog.namColor = side == 0 ? kPlayerColour : kComputerColour;
 }
@@ -68,9 +71,15 @@ bool ComputerStops(Game& game) {
   return stop || cardsLeft == 0;
 }
 
-// Fills the rows and the total of a yaku win; returns the number of rows listed.
-int ListYaku(Game& game, int winner) {
+struct Listed {
+  int rows = 0;
+  int total = 0;
+};
+
+// Fills the rows of a yaku win and adds up the points they show.
+Listed ListYaku(Game& game, int winner) {
   WinDialogState& dialog = game.agari;
+  std::array<int, kYakuGroups> points{};
   int rows = 0;
   for (int group = 0; group < kYakuGroups; ++group) {
     if (game.table.YakuCount[winner][group] < YakuThreshold(group)) continue;
@@ -78,19 +87,19 @@ int ListYaku(Game& game, int winner) {
     // The pair of ribbon sets is one row in place of 赤短; its own row stays empty, so it is
     // neither counted nor entered among the best months, but the layout keeps its growth.
     const bool merged = group == 5 && BothRibbonSets(game, winner);
-    SetRow(dialog, merged ? rows - 1 : rows, ScoreRow(game, winner, group));
+    const int row = merged ? rows - 1 : rows;
+    const YakuRow yaku = ScoreRow(game, winner, group);
+    SetRow(dialog, row, yaku);
+    points[row] = yaku.points;
     if (!merged) ++rows;
   }
-  return rows;
+  return {rows, std::accumulate(points.begin(), points.end(), 0)};
 }
 
 void YakuWin(Game& game) {
   WinDialogState& dialog = game.agari;
   const int winner = game.table.TurnStep % 2;
-  const int rows = ListYaku(game, winner);
-
-  int total = 0;
-  for (int row = 0; row < rows; ++row) total += PointsOf(dialog.yakuten[row]);
+  auto [rows, total] = ListYaku(game, winner);
   // No multiplier for an earlier こいこい: only the 7文 bonus doubles.
   if (total >= kBonusFrom) {
     AddRow(dialog);
@@ -98,6 +107,7 @@ void YakuWin(Game& game) {
     dialog.bonusVisible = true;
     total *= 2;
   }
+  dialog.total = static_cast<std::int16_t>(total);
   dialog.sum = NumText(total) + "文";
   dialog.note = Digits(total);
 
@@ -123,8 +133,9 @@ void SingleRowWin(Game& game, const std::string& name, int points) {
   WinDialogState& dialog = game.agari;
   TableState& table = game.table;
   AddRow(dialog);
-  SetRow(dialog, 0, {name, Digits(points) + "文"});
+  SetRow(dialog, 0, {name, points, Digits(points) + "文"});
   ShowButton(dialog.Command1[0], kOk);
+  dialog.total = static_cast<std::int16_t>(points);
   dialog.sum = Digits(points) + "文";
   dialog.note = Digits(points);
   // Codes 1, 2 and 6 belong to the dealer, 3 and 4 to the other side.
@@ -193,10 +204,13 @@ void AgariCommandClick(Game& game, int index) {
   if (dialog.Command1.at(index).caption == kPlayOn) {
     dialog.check = "NO";
   } else {
-    Label& score = game.board.Score[dialog.nam == kPlayerName ? 1 : 0];
-    const int total = PointsOf(dialog.sum);
+    std::int16_t& score = game.table.matchScore[dialog.winner];
+    // Score(1) shows the player's total, Score(0) the computer's.
+    Label& shown = game.board.Score[1 - dialog.winner];
+    const int total = dialog.total;
     for (int paid = 1; paid <= total; ++paid) {
-      score.caption = NumText(ValueOf(score.caption) + 1);
+      ++score;
+      shown.caption = NumText(score);
       dialog.sum = NumText(total - paid) + "文";
       game.platform.ShowStep();
     }

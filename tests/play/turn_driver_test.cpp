@@ -163,7 +163,7 @@ TEST_F(TurnDriverTest, DealtHandMonthsEnterTheBestMonthsOnlyForThePlayer) {
     ASSERT_TRUE(game.agari.yakunam[0] == "手四" || game.agari.yakunam[0] == "くっつき") << "seed " << row.seed;
     ASSERT_EQ(game.table.Oya, row.winner) << "seed " << row.seed;
     EXPECT_EQ(game.table.BestMonthPoints[0], row.winner == 0 ? 6 : 0) << "seed " << row.seed;
-    EXPECT_EQ(std::stoi(game.board.Score[1 - row.winner].caption), 6);
+    EXPECT_EQ(game.table.matchScore[row.winner], 6);
   }
 }
 

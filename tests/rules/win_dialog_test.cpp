@@ -10,7 +10,6 @@
 
 #include "engine/card.h"
 #include "engine/game.h"
-#include "engine/text.h"
 #include "play/timers.h"
 #include "headless/scripted_platform.h"
 
@@ -75,7 +74,7 @@ TEST_F(WinDialogTest, ListsEveryCompleteYakuAndDoublesFromSeven) {
       {"花見で一杯 at its setting", {0, 0, 2}, {{"花見で一杯", "3文"}}, " 3文", 1, false},
       {"カス at ten", {0, 0, 0, 0, 0, 0, 0, 0, 10}, {{"カス", " 1文"}}, " 1文", 1, false},
   };
-  game.rules.rten[0] = "3";
+  game.rules.SetPoints(0, 3);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Win(0, c.counts, 0);
@@ -91,7 +90,7 @@ TEST_F(WinDialogTest, ListsEveryCompleteYakuAndDoublesFromSeven) {
 }
 
 TEST_F(WinDialogTest, PlayerStopsAndIsPaidOneMonAtATime) {
-  game.board.Score[1].caption = " 3";
+  game.table.matchScore[0] = 3;
   std::vector<std::string> seen;
   platform.onStep = [&] { seen.push_back(game.board.Score[1].caption + "/" + game.agari.sum); };
   Win(0, {0, 3, 0, 0, 0, 0, 4}, 1);
@@ -186,16 +185,16 @@ TEST_F(WinDialogTest, DealtHandYakuPaysItsHolderAfterShowingTheComputersHand) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.code);
     for (auto& card : game.board.Card) card.cell = pg::kBackCell;
-    // Score(1) is the player's total, Score(0) the computer's.
-    pg::Label& score = game.board.Score[1 - c.winner];
-    const int before = pg::ValueOf(score.caption);
+    const int before = game.table.matchScore[c.winner];
     game.table.Oya = 0;
     game.table.HandLeft = 16;
     game.table.WinCode = static_cast<std::int16_t>(c.code);
     Show(0);
     EXPECT_EQ(ShownRows(), (Rows{{c.name, "6文"}}));
     EXPECT_EQ(game.table.Oya, c.winner);
-    EXPECT_EQ(pg::ValueOf(score.caption), before + 6);
+    EXPECT_EQ(game.table.matchScore[c.winner], before + 6);
+    // Score(1) shows the player's total, Score(0) the computer's.
+    EXPECT_EQ(game.board.Score[1 - c.winner].caption, " " + std::to_string(before + 6));
     for (int k = 0; k < 8; ++k) EXPECT_EQ(game.board.Card[k + 8].cell, pg::CellOf(pg::CodeOf(8 * k)));
   }
 }
