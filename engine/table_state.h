@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/card.h"
+#include "engine/phase.h"
 #include "records/status_records.h"
 
 namespace pg {
@@ -27,7 +28,7 @@ inline constexpr int kYakuGroups = 9;
 enum class Side : std::int16_t { Player = 0, Computer = 1 };
 
 struct TableState {
-  std::int16_t Phase = 0;
+  pg::Phase Phase = pg::Phase::Idle;
   std::array<CardCode, 49> Deck{};
   std::array<Slot, kTableSlots> FieldCard{};
   std::string FieldMonth;

@@ -123,7 +123,7 @@ void YakuWin(Game& game) {
 
   game.platform.RunModal(Dialog::Agari);
   if (dialog.check == "OK") {
-    game.SetPhase(6);
+    game.SetPhase(Phase::MonthOver);
     game.table.Oya = static_cast<std::int16_t>(winner);
   }
 }
@@ -143,7 +143,7 @@ void SingleRowWin(Game& game, const std::string& name, int points) {
   NameWinner(dialog, winner);
   table.Oya = static_cast<std::int16_t>(winner);
   game.platform.RunModal(Dialog::Agari);
-  game.SetPhase(6);
+  game.SetPhase(Phase::MonthOver);
 }
 
 void ShowComputerHand(Game& game) {

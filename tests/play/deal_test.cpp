@@ -14,7 +14,7 @@ class DealTest : public GameTest {
     game.random.Seed(seed);
     game.table.Oya = static_cast<std::int16_t>(oya);
     game.table.GameNum = 1;
-    game.SetPhase(3);
+    game.SetPhase(Phase::PlayerToPlay);
     // As the end of the previous month leaves them.
     for (CardPicture& card : game.board.Card) card.enabled = false;
     GameStart(game);

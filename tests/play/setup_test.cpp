@@ -56,7 +56,7 @@ TEST_F(StartGameTest, ANewMatchHidesTheTableAndKeepsTheScoresUntilItsFirstMonth)
   EXPECT_EQ(game.table.matchScore[0], 12) << "reset only when the first month begins";
   EXPECT_EQ(game.board.Score[1].caption, " 12");
   for (int i = 12; i < kCardCount; ++i) EXPECT_FALSE(game.board.Card[i].visible || game.board.Card[i].enabled);
-  EXPECT_EQ(game.options.JudgeMode, "1");
+  EXPECT_EQ(game.options.JudgeMode, Phase::DealerDraw);
 
   GameSetUp(game);
   EXPECT_EQ(game.table.matchScore[0], 0);

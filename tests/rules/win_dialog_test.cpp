@@ -24,7 +24,7 @@ class WinDialogTest : public ::testing::Test {
     platform.onTimer = [this](pg::Timer timer) { pg::TimerTick(game, timer); };
     game.board.Score[0].caption = " 0";
     game.board.Score[1].caption = " 0";
-    game.SetPhase(3);
+    game.SetPhase(pg::Phase::PlayerToPlay);
   }
   // A yaku report for `side` with these counts; `click` is pressed once the dialog shows.
   void Win(int side, const Counts& counts, int click, int handLeft = 10) {
@@ -98,7 +98,7 @@ TEST_F(WinDialogTest, PlayerStopsAndIsPaidOneMonAtATime) {
   EXPECT_EQ(shown.nam, "あなた");
   EXPECT_EQ(game.agari.note, "6");
   EXPECT_EQ(game.board.Score[0].caption, " 0");
-  EXPECT_EQ(game.options.JudgeMode, "6");
+  EXPECT_EQ(game.options.JudgeMode, pg::Phase::MonthOver);
   EXPECT_EQ(game.table.Oya, 0);
   EXPECT_EQ(game.table.WinCode, 0);
   EXPECT_TRUE(platform.timers.empty());
@@ -125,7 +125,7 @@ TEST_F(WinDialogTest, AChoiceOnceMadeIsNotTakenBack) {
   game.table.WinCode = 5;
   pg::Agari(game);
   EXPECT_EQ(game.board.Score[1].caption, " 5");
-  EXPECT_EQ(game.options.JudgeMode, "6");
+  EXPECT_EQ(game.options.JudgeMode, pg::Phase::MonthOver);
 }
 
 TEST_F(WinDialogTest, ComputerStopsMoreOftenAsItsHandEmpties) {
@@ -152,11 +152,11 @@ TEST_F(WinDialogTest, ComputerStopsMoreOftenAsItsHandEmpties) {
 
 TEST_F(WinDialogTest, PlayingOnEarnsNothingWhenTheOtherSideStops) {
   Win(0, {0, 3, 0, 0, 0, 0, 3}, 0);
-  EXPECT_EQ(game.options.JudgeMode, "3");
+  EXPECT_EQ(game.options.JudgeMode, pg::Phase::PlayerToPlay);
   Win(1, {6}, 2, 0);
   EXPECT_EQ(game.board.Score[1].caption, " 0");
   EXPECT_EQ(game.board.Score[0].caption, " 5");
-  EXPECT_EQ(game.options.JudgeMode, "6");
+  EXPECT_EQ(game.options.JudgeMode, pg::Phase::MonthOver);
   EXPECT_EQ(game.table.Oya, 1);
 }
 
@@ -172,7 +172,7 @@ TEST_F(WinDialogTest, DealersRightPaysTheDealerOneMon) {
   EXPECT_EQ(shown.nam, "ｃｏｍ");
   EXPECT_EQ(game.board.Score[0].caption, " 1");
   EXPECT_EQ(game.table.Oya, 1);
-  EXPECT_EQ(game.options.JudgeMode, "6");
+  EXPECT_EQ(game.options.JudgeMode, pg::Phase::MonthOver);
 }
 
 TEST_F(WinDialogTest, DealtHandYakuPaysItsHolderAfterShowingTheComputersHand) {
