@@ -7,6 +7,7 @@
 
 #include "engine/card.h"
 #include "engine/phase.h"
+#include "engine/win_code.h"
 #include "records/status_records.h"
 
 namespace pg {
@@ -44,7 +45,7 @@ struct TableState {
   std::int16_t GameNum = 0;
   std::int16_t SameNum = 0;
   std::array<std::int16_t, 4> SameSlot{};
-  std::int16_t WinCode = 0;
+  pg::WinCode WinCode = pg::WinCode::None;
   std::int16_t PlayedSlot = 0;
   std::int16_t LayoutTop = 46;
   std::array<std::int16_t, 3> BestMonthPoints{};

@@ -43,9 +43,8 @@ void RefreshLabels(Game& game) {
 }
 
 void RunAgari(Game& game) {
-  const TableState& t = game.table;
-  const int code = t.WinCode;
-  const int side = code == 5 ? t.TurnStep % 2 : ((code - 1) / 2 + t.Oya) % 2;
+  const WinCode code = game.table.WinCode;
+  const int side = WinnerOf(game.table);
   Agari(game);
   game.Notify(&GameObserver::AgariClosed, code, side);
 }
@@ -69,7 +68,7 @@ void CloseWonMonth(Game& game) {
 
 // A yaku just made opens the win dialog; true when its side stopped the month there.
 bool StoppedOnYaku(Game& game) {
-  if (game.table.WinCode != 5) return false;
+  if (game.table.WinCode != WinCode::Yaku) return false;
   RunAgari(game);
   if (game.table.Phase != Phase::MonthOver) return false;
   CloseWonMonth(game);
@@ -87,7 +86,7 @@ void FinishCycle(Game& game) {
   if (StoppedOnYaku(game)) return;
   if (t.HandLeft == 0) {
     if (game.rules.OyaRightOn()) {
-      t.WinCode = 6;
+      t.WinCode = WinCode::DealerRight;
       RunAgari(game);
     } else {
       game.SetPhase(Phase::MonthOver);
@@ -112,7 +111,7 @@ void OpenMonth(Game& game) {
 // A dealt-hand yaku ends the month before anybody plays.
 void DealMonth(Game& game) {
   GameStart(game);
-  if (game.table.WinCode != 0) {
+  if (game.table.WinCode != WinCode::None) {
     RunAgari(game);
     CloseWonMonth(game);
   } else {

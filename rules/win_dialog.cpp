@@ -16,8 +16,6 @@ namespace pg {
 
 namespace {
 
-constexpr int kYakuWin = 5;
-constexpr int kDealerRight = 6;
 constexpr int kRowTwips = 360;
 // The frame and the buttons count in pixels: one row of 360 twips.
 constexpr int kRowUnits = kRowTwips / 15;
@@ -98,7 +96,7 @@ Listed ListYaku(Game& game, int winner) {
 
 void YakuWin(Game& game) {
   WinDialogState& dialog = game.agari;
-  const int winner = game.table.TurnStep % 2;
+  const int winner = WinnerOf(game.table);
   auto [rows, total] = ListYaku(game, winner);
   // No multiplier for an earlier こいこい: only the 7文 bonus doubles.
   if (total >= kBonusFrom) {
@@ -138,8 +136,7 @@ void SingleRowWin(Game& game, const std::string& name, int points) {
   dialog.total = static_cast<std::int16_t>(points);
   dialog.sum = Digits(points) + "文";
   dialog.note = Digits(points);
-  // Codes 1, 2 and 6 belong to the dealer, 3 and 4 to the other side.
-  const int winner = ((table.WinCode - 1) / 2 + table.Oya) % 2;
+  const int winner = WinnerOf(table);
   NameWinner(dialog, winner);
   table.Oya = static_cast<std::int16_t>(winner);
   game.platform.RunModal(Dialog::Agari);
@@ -184,16 +181,28 @@ void Agari(Game& game) {
   EraseFormAgari(game);
   // A choice left from the previous dialog must not decide this one.
   game.agari.check.clear();
-  const int code = game.table.WinCode;
-  if (code == kYakuWin) {
+  const WinCode code = game.table.WinCode;
+  if (code == WinCode::Yaku) {
     YakuWin(game);
-  } else if (code == kDealerRight) {
+  } else if (code == WinCode::DealerRight) {
     SingleRowWin(game, "親権", 1);
-  } else if (code >= 1 && code <= 4) {
+  } else if (IsDealtHandYaku(code)) {
     ShowComputerHand(game);
-    SingleRowWin(game, code % 2 == 0 ? "手四" : "くっつき", kDealtHandPoints);
+    SingleRowWin(game, IsTeshi(code) ? "手四" : "くっつき", kDealtHandPoints);
   }
-  game.table.WinCode = 0;
+  game.table.WinCode = WinCode::None;
+}
+
+int WinnerOf(const TableState& table) {
+  switch (table.WinCode) {
+    case WinCode::Yaku:
+      return table.TurnStep % 2;
+    case WinCode::NonDealerKuttsuki:
+    case WinCode::NonDealerTeshi:
+      return 1 - table.Oya;
+    default:
+      return table.Oya;
+  }
 }
 
 void AgariCommandClick(Game& game, int index) {

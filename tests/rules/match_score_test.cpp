@@ -47,7 +47,7 @@ class MatchScoreTest : public ::testing::Test {
     platform.onModal = [this](pg::Dialog) { pg::AgariCommandClick(game, 1); };
     game.table.YakuCount[0] = counts;
     game.table.TurnStep = 0;
-    game.table.WinCode = 5;
+    game.table.WinCode = pg::WinCode::Yaku;
     pg::Agari(game);
     pg::JudgeGameScore(game);
   }

@@ -31,7 +31,7 @@ class WinDialogTest : public ::testing::Test {
     for (int group = 0; group < 9; ++group) game.table.YakuCount[side][group] = counts[group];
     game.table.TurnStep = static_cast<std::int16_t>(side + 2);
     game.table.HandLeft = static_cast<std::int16_t>(handLeft);
-    game.table.WinCode = 5;
+    game.table.WinCode = pg::WinCode::Yaku;
     Show(click);
   }
   void Show(int click) {
@@ -100,7 +100,7 @@ TEST_F(WinDialogTest, PlayerStopsAndIsPaidOneMonAtATime) {
   EXPECT_EQ(game.board.Score[0].caption, " 0");
   EXPECT_EQ(game.options.JudgeMode, pg::Phase::MonthOver);
   EXPECT_EQ(game.table.Oya, 0);
-  EXPECT_EQ(game.table.WinCode, 0);
+  EXPECT_EQ(game.table.WinCode, pg::WinCode::None);
   EXPECT_TRUE(platform.timers.empty());
 }
 
@@ -122,7 +122,7 @@ TEST_F(WinDialogTest, AChoiceOnceMadeIsNotTakenBack) {
   };
   game.table.YakuCount[0][0] = 6;
   game.table.TurnStep = 0;
-  game.table.WinCode = 5;
+  game.table.WinCode = pg::WinCode::Yaku;
   pg::Agari(game);
   EXPECT_EQ(game.board.Score[1].caption, " 5");
   EXPECT_EQ(game.options.JudgeMode, pg::Phase::MonthOver);
@@ -139,7 +139,7 @@ TEST_F(WinDialogTest, ComputerStopsMoreOftenAsItsHandEmpties) {
       game.table.YakuCount[1][0] = 6;
       game.table.TurnStep = 3;
       game.table.HandLeft = static_cast<std::int16_t>(c.handLeft);
-      game.table.WinCode = 5;
+      game.table.WinCode = pg::WinCode::Yaku;
       Show(2);
       EXPECT_EQ(shown.nam, "ｃｏｍ");
       EXPECT_FALSE(shown.Command1[0].visible);
@@ -163,7 +163,7 @@ TEST_F(WinDialogTest, PlayingOnEarnsNothingWhenTheOtherSideStops) {
 TEST_F(WinDialogTest, DealersRightPaysTheDealerOneMon) {
   Win(0, {6, 3, 2, 2, 3, 3, 5, 5, 10}, 0);
   game.table.Oya = 1;
-  game.table.WinCode = 6;
+  game.table.WinCode = pg::WinCode::DealerRight;
   Show(0);
   EXPECT_EQ(ShownRows(), (Rows{{"親権", "1文"}}));
   EXPECT_EQ(shown.height, 2655 + 360);
@@ -177,25 +177,31 @@ TEST_F(WinDialogTest, DealersRightPaysTheDealerOneMon) {
 
 TEST_F(WinDialogTest, DealtHandYakuPaysItsHolderAfterShowingTheComputersHand) {
   const struct {
-    int code;
+    pg::WinCode code;
     const char* name;
-    int winner;
-  } cases[] = {{1, "くっつき", 0}, {2, "手四", 0}, {3, "くっつき", 1}, {4, "手四", 1}};
+    bool dealersHand;
+  } cases[] = {{pg::WinCode::DealerKuttsuki, "くっつき", true},
+               {pg::WinCode::DealerTeshi, "手四", true},
+               {pg::WinCode::NonDealerKuttsuki, "くっつき", false},
+               {pg::WinCode::NonDealerTeshi, "手四", false}};
   for (int k = 0; k < 8; ++k) game.table.HandCard[1][k] = {pg::CodeOf(8 * k), static_cast<std::int16_t>(k + 8)};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
-    for (auto& card : game.board.Card) card.cell = pg::kBackCell;
-    const int before = game.table.matchScore[c.winner];
-    game.table.Oya = 0;
-    game.table.HandLeft = 16;
-    game.table.WinCode = static_cast<std::int16_t>(c.code);
-    Show(0);
-    EXPECT_EQ(ShownRows(), (Rows{{c.name, "6文"}}));
-    EXPECT_EQ(game.table.Oya, c.winner);
-    EXPECT_EQ(game.table.matchScore[c.winner], before + 6);
-    // Score(1) shows the player's total, Score(0) the computer's.
-    EXPECT_EQ(game.board.Score[1 - c.winner].caption, " " + std::to_string(before + 6));
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(game.board.Card[k + 8].cell, pg::CellOf(pg::CodeOf(8 * k)));
+    for (int oya = 0; oya < 2; ++oya) {
+      SCOPED_TRACE(std::to_string(static_cast<int>(c.code)) + ", dealer " + std::to_string(oya));
+      const int winner = c.dealersHand ? oya : 1 - oya;
+      for (auto& card : game.board.Card) card.cell = pg::kBackCell;
+      const int before = game.table.matchScore[winner];
+      game.table.Oya = static_cast<std::int16_t>(oya);
+      game.table.HandLeft = 16;
+      game.table.WinCode = c.code;
+      Show(0);
+      EXPECT_EQ(ShownRows(), (Rows{{c.name, "6文"}}));
+      EXPECT_EQ(game.table.Oya, winner);
+      EXPECT_EQ(game.table.matchScore[winner], before + 6);
+      // Score(1) shows the player's total, Score(0) the computer's.
+      EXPECT_EQ(game.board.Score[1 - winner].caption, " " + std::to_string(before + 6));
+      for (int k = 0; k < 8; ++k) EXPECT_EQ(game.board.Card[k + 8].cell, pg::CellOf(pg::CodeOf(8 * k)));
+    }
   }
 }
 

@@ -33,7 +33,7 @@ class BoardHasher : public GameObserver {
   void Dealt() override { Snapshot(); }
   void PlayFinished(CardCode) override { Snapshot(); }
   void LabelsRefreshed(int) override { Snapshot(); }
-  void AgariClosed(int, int) override { Snapshot(); }
+  void AgariClosed(WinCode, int) override { Snapshot(); }
   void MonthEnded() override { Snapshot(); }
   void MatchEnded() override { Snapshot(); }
   std::uint64_t Value() const { return hash_.Value(); }

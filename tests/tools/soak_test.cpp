@@ -67,7 +67,7 @@ class BookKeeper : public GameObserver {
     CheckCountsRise();
   }
   void LabelsRefreshed(int) override { CheckCountsRise(); }
-  void AgariClosed(int, int side) override {
+  void AgariClosed(WinCode, int side) override {
     // A dialog answered こいこい pays nothing; 勝負 and ＯＫ pay its total.
     if (game_.agari.check == "OK") paid_[side] += game_.agari.total;
   }

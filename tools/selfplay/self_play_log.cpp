@@ -78,9 +78,9 @@ void SelfPlayLog::LabelsRefreshed(int side) {
   out_ << JsonLine("labels").Number("side", side).Json("captions", Array(captions)).Line();
 }
 
-void SelfPlayLog::AgariClosed(int winCode, int side) {
+void SelfPlayLog::AgariClosed(WinCode code, int side) {
   out_ << JsonLine("agari")
-              .Number("code", winCode)
+              .Number("code", static_cast<int>(code))
               .Number("side", side)
               .Json("rows", answer_.rows)
               .Flag("bonus", answer_.bonus)
