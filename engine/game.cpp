@@ -1,13 +1,11 @@
 // The phase and its mirror.
 #include "engine/game.h"
 
-#include "engine/text.h"
-
 namespace pg {
 
-void Game::SetPhase(std::int16_t phase) {
+void Game::SetPhase(Phase phase) {
   table.Phase = phase;
-  options.JudgeMode = Digits(phase);
+  options.JudgeMode = phase;
 }
 
 }  // namespace pg

@@ -38,7 +38,7 @@ struct Game {
   GameObserver* observer = nullptr;
 
   // Every change of the phase is mirrored into the options dialog's JudgeMode.
-  void SetPhase(std::int16_t phase);
+  void SetPhase(Phase phase);
   // The 640 x 480 layout is recognised by the window's outer width.
   bool SmallScreen() const { return windowWidthTwips == kSmallWindowWidthTwips; }
   template <typename Event, typename... Args>

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/card.h"
+#include "engine/win_code.h"
 
 namespace pg {
 
@@ -15,7 +16,7 @@ class GameObserver {
   // A card put into play is played out: it lies on the table or has taken its cards.
   virtual void PlayFinished(CardCode /*card*/) {}
   virtual void LabelsRefreshed(int /*side*/) {}
-  virtual void AgariClosed(int /*winCode*/, int /*side*/) {}
+  virtual void AgariClosed(WinCode /*code*/, int /*side*/) {}
   virtual void MonthEnded() {}
   virtual void MatchEnded() {}
 };

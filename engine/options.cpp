@@ -4,7 +4,6 @@
 #include "engine/card.h"
 #include "engine/game.h"
 #include "engine/table_ruling.h"
-#include "engine/text.h"
 
 namespace pg {
 
@@ -30,8 +29,8 @@ void NewBackground(Game& game, const std::string& path) {
 }  // namespace
 
 bool MonthInPlay(const Game& game) {
-  const int phase = ValueOf(game.options.JudgeMode);
-  return phase >= 3 && phase <= 6;
+  const Phase phase = game.options.JudgeMode;
+  return phase >= Phase::PlayerToPlay && phase <= Phase::MonthOver;
 }
 
 void WallPaint(Game& game, int index) {

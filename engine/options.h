@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/phase.h"
 #include "records/status_records.h"
 
 namespace pg {
@@ -27,8 +28,8 @@ struct OptionControls {
   bool SOption1Enabled = true;
   YakuDisplay DekiYaku = YakuDisplay::Always;
   std::array<std::string, 2> FFileName{"Original", "Original"};
-  // Mirror of the game phase as text, which the dialogs consult.
-  std::string JudgeMode = "0";
+  // Mirror of the game phase, which the dialogs consult.
+  Phase JudgeMode = Phase::Idle;
   // The directory that was current when the dialog was activated, ending in a separator.
   std::string directory;
 };

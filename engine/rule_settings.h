@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/text.h"
+
 namespace pg {
 
 struct RuleControls {
@@ -19,6 +21,13 @@ struct RuleControls {
   bool TsukimiOn() const { return option[1] == 0; }
   bool OyaRightOn() const { return option[2] == 0; }
   bool KikuAsChaff() const { return option[3] == 1; }
+  int HanamiPoints() const { return rscroll[0]; }
+  int TsukimiPoints() const { return rscroll[1]; }
+  // Moves spin control `index` and writes its value into the label beside it.
+  void SetPoints(int index, std::int16_t points) {
+    rscroll[index] = points;
+    rten[index] = Digits(points);
+  }
 };
 
 }  // namespace pg

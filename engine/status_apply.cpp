@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "engine/game.h"
-#include "engine/text.h"
 
 namespace pg {
 
@@ -30,10 +29,7 @@ void ApplyStatusRecords(Game& game, const StatusRecords& records) {
   rules.option = {Clamp(r.HanamiRule, 0, 1), Clamp(r.TsukimiRule, 0, 1), Clamp(r.OyaRule, 0, 1),
                   Clamp(r.KikuRule, 0, 1)};
   const std::int16_t points[2] = {Clamp(r.HanamiPoints, 1, 5), Clamp(r.TsukimiPoints, 1, 5)};
-  for (int i = 0; i < 2; ++i) {
-    rules.rten[i] = Digits(points[i]);
-    rules.rscroll[i] = static_cast<std::int16_t>(ValueOf(rules.rten[i]));
-  }
+  for (int i = 0; i < 2; ++i) rules.SetPoints(i, points[i]);
 }
 
 }  // namespace pg

@@ -6,6 +6,8 @@
 #include <string>
 
 #include "engine/card.h"
+#include "engine/phase.h"
+#include "engine/win_code.h"
 #include "records/status_records.h"
 
 namespace pg {
@@ -27,7 +29,7 @@ inline constexpr int kYakuGroups = 9;
 enum class Side : std::int16_t { Player = 0, Computer = 1 };
 
 struct TableState {
-  std::int16_t Phase = 0;
+  pg::Phase Phase = pg::Phase::Idle;
   std::array<CardCode, 49> Deck{};
   std::array<Slot, kTableSlots> FieldCard{};
   std::string FieldMonth;
@@ -43,13 +45,15 @@ struct TableState {
   std::int16_t GameNum = 0;
   std::int16_t SameNum = 0;
   std::array<std::int16_t, 4> SameSlot{};
-  std::int16_t WinCode = 0;
+  pg::WinCode WinCode = pg::WinCode::None;
   std::int16_t PlayedSlot = 0;
   std::int16_t LayoutTop = 46;
   std::array<std::int16_t, 3> BestMonthPoints{};
   std::array<std::string, 3> BestMonthText;
   std::string YakuTouched = "000000000";
   StatusRecords status;
+  // The match totals in 文 by side, which the score labels show.
+  std::array<std::int16_t, 2> matchScore{};
 };
 
 }  // namespace pg

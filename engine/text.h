@@ -1,8 +1,7 @@
-// Numbers as the game writes them into captions, and back.
+// Numbers as the game writes them into captions.
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace pg {
 
@@ -10,9 +9,5 @@ namespace pg {
 std::string NumText(int value);
 // Plain decimal digits, as the progress labels and point labels carry them.
 std::string Digits(int value);
-// The numeric value at the start of a text, blanks skipped ("  12文" gives 12, "FF" gives 0).
-int ValueOf(std::string_view text);
-// The numeric value of a points text without its final character ("10文" gives 10).
-int PointsOf(std::string_view text);
 
 }  // namespace pg

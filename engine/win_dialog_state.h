@@ -35,6 +35,9 @@ struct WinDialogState {
   std::int32_t bonusTop = 600;
   std::string sum;
   std::string note;
+  // The month total that note and sum show, and the side it is paid to.
+  std::int16_t total = 0;
+  std::int16_t winner = 0;
   std::string check;
   std::array<DialogButton, 3> Command1{
       DialogButton{"こいこい"}, DialogButton{"勝負"}, DialogButton{"こいこい"}};

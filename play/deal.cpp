@@ -128,8 +128,13 @@ void JudgeTefuda(Game& game) {
     if (c >= 4) break;
   }
   if (c < 4) return;
-  // Four pairs is くっつき (odd codes), a month held four times 手四 (even); the dealer's hand wins a tie.
-  t.WinCode = static_cast<std::int16_t>((s == 0 ? 1 : 3) + (c >= 10 ? 1 : 0));
+  // Four pairs is くっつき, a month held four times 手四; the dealer's hand wins a tie.
+  const bool teshi = c >= 10;
+  if (s == 0) {
+    t.WinCode = teshi ? WinCode::DealerTeshi : WinCode::DealerKuttsuki;
+  } else {
+    t.WinCode = teshi ? WinCode::NonDealerTeshi : WinCode::NonDealerKuttsuki;
+  }
 }
 
 }  // namespace pg

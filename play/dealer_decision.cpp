@@ -66,7 +66,7 @@ void oya2(Game& game, int p) {
   ShowCentredMessage(game, 4, result, LargeMessageSize(game), t.LayoutTop + 380);
   ShowCentredMessage(game, 5, playerDeals ? "あなたが親です。" : "ｃｏｍが親です。", LargeMessageSize(game),
                      t.LayoutTop + 420);
-  game.SetPhase(2);
+  game.SetPhase(Phase::DealerKnown);
   for (int q = 0; q < kCandidates; ++q) game.board.Card[q].enabled = false;
   game.Notify(&GameObserver::DealerDecided, p, c);
 }

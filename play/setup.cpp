@@ -6,6 +6,7 @@
 #include "engine/game.h"
 #include "engine/status_apply.h"
 #include "engine/table_ruling.h"
+#include "engine/text.h"
 
 namespace pg {
 
@@ -20,7 +21,8 @@ void setup(Game& game) {
 
 void StartGame(Game& game) {
   Board& board = game.board;
-  game.options.JudgeMode = "0";
+  // Ahead of the phase, so that the wallpaper is painted without the capture-area ruling.
+  game.options.JudgeMode = Phase::Idle;
   WallPaint(game, game.options.Wall);
   for (CardPicture& card : board.Card) card.enabled = card.visible = false;
   for (Label& message : board.message) message.enabled = message.visible = false;
@@ -37,7 +39,7 @@ void StartGame(Game& game) {
   // A match abandoned while the player was choosing would otherwise keep its frames on the table.
   for (Shape& frame : board.Box) frame.visible = false;
   CZOrder(game);
-  game.SetPhase(1);
+  game.SetPhase(Phase::DealerDraw);
   oya1(game);
 }
 
@@ -45,10 +47,12 @@ void GameSetUp(Game& game) {
   Board& board = game.board;
   DrawLine(game);
   board.Face.fill(true);
+  // Both totals start again; their labels read a plain "0" until a payment writes the number form.
+  game.table.matchScore.fill(0);
   for (int k = 0; k < 2; ++k) {
     board.ScoreP[k] = true;
     board.Score[k].visible = board.Score[k].enabled = true;
-    board.Score[k].caption = "0";
+    board.Score[k].caption = Digits(game.table.matchScore[1 - k]);
     game.platform.Redraw();
   }
   board.PnumP = true;

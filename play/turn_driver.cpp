@@ -1,4 +1,19 @@
 // One click on a hand card plays the player's card, the stock card, and the computer's whole turn.
+//
+// What a click does in each phase (any other click does nothing):
+//
+//   Phase         | on a card picture                        | on the table
+//   --------------+------------------------------------------+--------------------------------
+//   DealerDraw    | the player's pick of the dealer draw     |
+//   DealerKnown   |                                          | deal the first month
+//   PlayerToPlay  | play that hand card                      |
+//   HandChoice    | a framed table card: take it for the     |
+//                 | hand card                                |
+//   StockChoice   | a framed table card: take it for the     |
+//                 | stock card                               |
+//   MonthOver     |                                          | deal the next month, or after
+//                 |                                          | the twelfth show the result
+//   MatchOver     |                                          | start a new match
 #include "play/turn_driver.h"
 
 #include "computer/computer_move.h"
@@ -28,9 +43,8 @@ void RefreshLabels(Game& game) {
 }
 
 void RunAgari(Game& game) {
-  const TableState& t = game.table;
-  const int code = t.WinCode;
-  const int side = code == 5 ? t.TurnStep % 2 : ((code - 1) / 2 + t.Oya) % 2;
+  const WinCode code = game.table.WinCode;
+  const int side = WinnerOf(game.table);
   Agari(game);
   game.Notify(&GameObserver::AgariClosed, code, side);
 }
@@ -54,9 +68,9 @@ void CloseWonMonth(Game& game) {
 
 // A yaku just made opens the win dialog; true when its side stopped the month there.
 bool StoppedOnYaku(Game& game) {
-  if (game.table.WinCode != 5) return false;
+  if (game.table.WinCode != WinCode::Yaku) return false;
   RunAgari(game);
-  if (game.table.Phase != 6) return false;
+  if (game.table.Phase != Phase::MonthOver) return false;
   CloseWonMonth(game);
   return true;
 }
@@ -72,10 +86,10 @@ void FinishCycle(Game& game) {
   if (StoppedOnYaku(game)) return;
   if (t.HandLeft == 0) {
     if (game.rules.OyaRightOn()) {
-      t.WinCode = 6;
+      t.WinCode = WinCode::DealerRight;
       RunAgari(game);
     } else {
-      game.SetPhase(6);
+      game.SetPhase(Phase::MonthOver);
       t.Oya = t.Oya == 0 ? 1 : 0;
     }
   }
@@ -97,7 +111,7 @@ void OpenMonth(Game& game) {
 // A dealt-hand yaku ends the month before anybody plays.
 void DealMonth(Game& game) {
   GameStart(game);
-  if (game.table.WinCode != 0) {
+  if (game.table.WinCode != WinCode::None) {
     RunAgari(game);
     CloseWonMonth(game);
   } else {
@@ -115,7 +129,7 @@ void AfterStockCard(Game& game) {
 void AfterHandCard(Game& game) {
   TakeOutOfHand(game, 0, game.table.PlayedSlot);
   PlayStockCard(game, 2);
-  if (game.table.Phase != 5) AfterStockCard(game);
+  if (game.table.Phase != Phase::StockChoice) AfterStockCard(game);
 }
 
 void PlayHandCard(Game& game, int index) {
@@ -133,7 +147,7 @@ void PlayHandCard(Game& game, int index) {
   game.board.Card[index].enabled = false;
   PlayedCard card = FromHand(t, 0, s);
   JudgeSame(game, card);
-  if (t.Phase == 4) return;
+  if (t.Phase == Phase::HandChoice) return;
   AfterHandCard(game);
 }
 
@@ -143,7 +157,7 @@ bool TakeChoice(Game& game, int index) {
   const int first = t.FieldCard[t.SameSlot[0]].pic;
   const int second = t.FieldCard[t.SameSlot[1]].pic;
   if (index != first && index != second) return false;
-  game.SetPhase(3);
+  game.SetPhase(Phase::PlayerToPlay);
   for (Shape& box : game.board.Box) box.visible = false;
   game.board.Card.at(first).enabled = game.board.Card.at(second).enabled = false;
   t.SameNum = 1;
@@ -169,7 +183,7 @@ void ChooseForStockCard(Game& game, int index) {
 
 void StartFirstMonth(Game& game) {
   TableState& t = game.table;
-  game.SetPhase(3);
+  game.SetPhase(Phase::PlayerToPlay);
   t.GameNum = 1;
   for (Label& message : game.board.message) message.enabled = message.visible = false;
   for (int q = 0; q < 12; ++q) {
@@ -181,7 +195,7 @@ void StartFirstMonth(Game& game) {
 }
 
 void StartNextMonth(Game& game) {
-  game.SetPhase(3);
+  game.SetPhase(Phase::PlayerToPlay);
   ++game.table.GameNum;
   CZOrder(game);
   DealMonth(game);
@@ -189,7 +203,7 @@ void StartNextMonth(Game& game) {
 
 void EndMatch(Game& game) {
   Board& board = game.board;
-  game.SetPhase(7);
+  game.SetPhase(Phase::MatchOver);
   game.table.GameNum = 1;
   WallPaint(game, game.options.Wall);
   for (CardPicture& card : board.Card) card.enabled = card.visible = false;
@@ -210,8 +224,10 @@ void EndMatch(Game& game) {
 
 // Tells the watchers once per month, whichever way it ended: a click that dealt a month may
 // leave it over at once, back in the phase it started from.
-void NoticeMonthEnd(Game& game, int phaseBefore, bool dealt) {
-  if ((phaseBefore != 6 || dealt) && game.table.Phase == 6) game.Notify(&GameObserver::MonthEnded);
+void NoticeMonthEnd(Game& game, Phase phaseBefore, bool dealt) {
+  if ((phaseBefore != Phase::MonthOver || dealt) && game.table.Phase == Phase::MonthOver) {
+    game.Notify(&GameObserver::MonthEnded);
+  }
 }
 
 }  // namespace
@@ -219,18 +235,18 @@ void NoticeMonthEnd(Game& game, int phaseBefore, bool dealt) {
 void Card_Click(Game& game, int index) {
   // Only an enabled picture raises a click; the index comes from outside the core.
   if (index < 0 || index >= kCardCount || !game.board.Card[index].enabled) return;
-  const int phase = game.table.Phase;
+  const Phase phase = game.table.Phase;
   switch (phase) {
-    case 1:
+    case Phase::DealerDraw:
       oya2(game, index);
       break;
-    case 3:
+    case Phase::PlayerToPlay:
       PlayHandCard(game, index);
       break;
-    case 4:
+    case Phase::HandChoice:
       ChooseForHandCard(game, index);
       break;
-    case 5:
+    case Phase::StockChoice:
       ChooseForStockCard(game, index);
       break;
     default:
@@ -240,15 +256,16 @@ void Card_Click(Game& game, int index) {
 }
 
 void Form_Click(Game& game) {
-  const int phase = game.table.Phase;
-  const bool dealt = phase == 2 || (phase == 6 && game.table.GameNum < 12);
-  if (phase == 2) {
+  const Phase phase = game.table.Phase;
+  const bool lastMonth = game.table.GameNum >= 12;
+  const bool dealt = phase == Phase::DealerKnown || (phase == Phase::MonthOver && !lastMonth);
+  if (phase == Phase::DealerKnown) {
     StartFirstMonth(game);
-  } else if (phase == 6 && game.table.GameNum < 12) {
+  } else if (phase == Phase::MonthOver && !lastMonth) {
     StartNextMonth(game);
-  } else if (phase == 6) {
+  } else if (phase == Phase::MonthOver) {
     EndMatch(game);
-  } else if (phase == 7) {
+  } else if (phase == Phase::MatchOver) {
     StartGame(game);
   }
   NoticeMonthEnd(game, phase, dealt);

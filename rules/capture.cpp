@@ -91,7 +91,7 @@ void JudgeSame(Game& game, PlayedCard& card) {
     if (SameMonth(t.FieldCard[s].code, card.code)) t.SameSlot[t.SameNum++] = static_cast<std::int16_t>(s);
   }
   if (t.SameNum == 2 && t.TurnStep % 2 == 0) {
-    game.SetPhase(t.TurnStep == 0 ? 4 : 5);
+    game.SetPhase(t.TurnStep == 0 ? Phase::HandChoice : Phase::StockChoice);
     for (int i = 0; i < 2; ++i) {
       const Point at = TableSlotPosition(t, t.SameSlot[i]);
       game.board.Box[i] = {static_cast<std::int16_t>(at.x - 2), static_cast<std::int16_t>(at.y - 2), true};

@@ -31,7 +31,7 @@ std::string RowCell(const std::string& name, const std::string& points) {
 
 void JudgeGameScore(Game& game) {
   TableState& table = game.table;
-  const int points = ValueOf(game.agari.note);
+  const int points = game.agari.total;
   // An equal month goes below the one already listed.
   int place = 0;
   while (place < kBestMonths && points <= table.BestMonthPoints[place]) ++place;
@@ -47,8 +47,8 @@ void JudgeGameScore(Game& game) {
 }
 
 void PutMatchResult(Game& game) {
-  const int player = ValueOf(game.board.Score[1].caption);
-  const int computer = ValueOf(game.board.Score[0].caption);
+  const int player = game.table.matchScore[0];
+  const int computer = game.table.matchScore[1];
   const auto difference = static_cast<std::int16_t>(player - computer);
   auto& message = game.board.message;
   message[0].caption = "勝負の結果、";

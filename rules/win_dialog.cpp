@@ -2,7 +2,9 @@
 #include "rules/win_dialog.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <numeric>
 #include <string>
 
 #include "engine/card.h"
@@ -15,8 +17,6 @@ namespace pg {
 
 namespace {
 
-constexpr int kYakuWin = 5;
-constexpr int kDealerRight = 6;
 constexpr int kRowTwips = 360;
 // The frame and the buttons count in pixels: one row of 360 twips.
 constexpr int kRowUnits = kRowTwips / 15;
@@ -48,7 +48,7 @@ void AddRow(WinDialogState& dialog) {
 
 void SetRow(WinDialogState& dialog, int row, const YakuRow& yaku) {
   dialog.yakunam[row] = yaku.name;
-  dialog.yakuten[row] = yaku.points;
+  dialog.yakuten[row] = yaku.pointsText;
   dialog.rowVisible[row] = true;
 }
 
@@ -59,6 +59,7 @@ void ShowButton(DialogButton& button, std::string_view caption) {
 }
 
 void NameWinner(WinDialogState& dialog, int side) {
+  dialog.winner = static_cast<std::int16_t>(side);
   dialog.nam = side == 0 ? kPlayerName : kComputerName;
   dialog.namColor = side == 0 ? kPlayerColour : kComputerColour;
 }
@@ -73,9 +74,15 @@ bool ComputerStops(Game& game) {
   return stop || cardsLeft == 0;
 }
 
-// Fills the rows and the total of a yaku win; returns the number of rows listed.
-int ListYaku(Game& game, int winner) {
+struct Listed {
+  int rows = 0;
+  int total = 0;
+};
+
+// Fills the rows of a yaku win and adds up the points they show.
+Listed ListYaku(Game& game, int winner) {
   WinDialogState& dialog = game.agari;
+  std::array<int, kYakuGroups> points{};
   int rows = 0;
   for (int group = 0; group < kYakuGroups; ++group) {
     if (game.table.YakuCount[winner][group] < YakuThreshold(group)) continue;
@@ -83,19 +90,19 @@ int ListYaku(Game& game, int winner) {
     // The pair of ribbon sets is one row in place of 赤短; its own row stays empty, so it is
     // neither counted nor entered among the best months, but the layout keeps its growth.
     const bool merged = group == 5 && BothRibbonSets(game, winner);
-    SetRow(dialog, merged ? rows - 1 : rows, ScoreRow(game, winner, group));
+    const int row = merged ? rows - 1 : rows;
+    const YakuRow yaku = ScoreRow(game, winner, group);
+    SetRow(dialog, row, yaku);
+    points[row] = yaku.points;
     if (!merged) ++rows;
   }
-  return rows;
+  return {rows, std::accumulate(points.begin(), points.end(), 0)};
 }
 
 void YakuWin(Game& game) {
   WinDialogState& dialog = game.agari;
-  const int winner = game.table.TurnStep % 2;
-  const int rows = ListYaku(game, winner);
-
-  int total = 0;
-  for (int row = 0; row < rows; ++row) total += PointsOf(dialog.yakuten[row]);
+  const int winner = WinnerOf(game.table);
+  auto [rows, total] = ListYaku(game, winner);
   // No multiplier for an earlier こいこい: only the 7文 bonus doubles.
   if (total >= kBonusFrom) {
     AddRow(dialog);
@@ -103,6 +110,7 @@ void YakuWin(Game& game) {
     dialog.bonusVisible = true;
     total *= 2;
   }
+  dialog.total = static_cast<std::int16_t>(total);
   dialog.sum = NumText(total) + "文";
   dialog.note = Digits(total);
 
@@ -118,7 +126,7 @@ void YakuWin(Game& game) {
 
   game.platform.RunModal(Dialog::Agari);
   if (dialog.check == "OK") {
-    game.SetPhase(6);
+    game.SetPhase(Phase::MonthOver);
     game.table.Oya = static_cast<std::int16_t>(winner);
   }
 }
@@ -128,16 +136,16 @@ void SingleRowWin(Game& game, const std::string& name, int points) {
   WinDialogState& dialog = game.agari;
   TableState& table = game.table;
   AddRow(dialog);
-  SetRow(dialog, 0, {name, Digits(points) + "文"});
+  SetRow(dialog, 0, {name, points, Digits(points) + "文"});
   ShowButton(dialog.Command1[0], kOk);
+  dialog.total = static_cast<std::int16_t>(points);
   dialog.sum = Digits(points) + "文";
   dialog.note = Digits(points);
-  // Codes 1, 2 and 6 belong to the dealer, 3 and 4 to the other side.
-  const int winner = ((table.WinCode - 1) / 2 + table.Oya) % 2;
+  const int winner = WinnerOf(table);
   NameWinner(dialog, winner);
   table.Oya = static_cast<std::int16_t>(winner);
   game.platform.RunModal(Dialog::Agari);
-  game.SetPhase(6);
+  game.SetPhase(Phase::MonthOver);
 }
 
 void ShowComputerHand(Game& game) {
@@ -178,16 +186,28 @@ void Agari(Game& game) {
   EraseFormAgari(game);
   // A choice left from the previous dialog must not decide this one.
   game.agari.check.clear();
-  const int code = game.table.WinCode;
-  if (code == kYakuWin) {
+  const WinCode code = game.table.WinCode;
+  if (code == WinCode::Yaku) {
     YakuWin(game);
-  } else if (code == kDealerRight) {
+  } else if (code == WinCode::DealerRight) {
     SingleRowWin(game, "親権", 1);
-  } else if (code >= 1 && code <= 4) {
+  } else if (IsDealtHandYaku(code)) {
     ShowComputerHand(game);
-    SingleRowWin(game, code % 2 == 0 ? "手四" : "くっつき", kDealtHandPoints);
+    SingleRowWin(game, IsTeshi(code) ? "手四" : "くっつき", kDealtHandPoints);
   }
-  game.table.WinCode = 0;
+  game.table.WinCode = WinCode::None;
+}
+
+int WinnerOf(const TableState& table) {
+  switch (table.WinCode) {
+    case WinCode::Yaku:
+      return table.TurnStep % 2;
+    case WinCode::NonDealerKuttsuki:
+    case WinCode::NonDealerTeshi:
+      return 1 - table.Oya;
+    default:
+      return table.Oya;
+  }
 }
 
 void AgariCommandClick(Game& game, int index) {
@@ -198,11 +218,14 @@ void AgariCommandClick(Game& game, int index) {
   if (dialog.Command1.at(index).caption == kPlayOn) {
     dialog.check = "NO";
   } else {
-    Label& score = game.board.Score[dialog.nam == kPlayerName ? 1 : 0];
-    const int total = PointsOf(dialog.sum);
+    std::int16_t& score = game.table.matchScore[dialog.winner];
+    // Score(1) shows the player's total, Score(0) the computer's.
+    Label& shown = game.board.Score[1 - dialog.winner];
+    const int total = dialog.total;
     const int stepMs = total > 0 ? std::min(kSlowestPayStepMs, kLongestPaymentMs / total) : 0;
     for (int paid = 1; paid <= total; ++paid) {
-      score.caption = NumText(ValueOf(score.caption) + 1);
+      ++score;
+      shown.caption = NumText(score);
       dialog.sum = NumText(total - paid) + "文";
       game.platform.ShowPaced(stepMs);
     }

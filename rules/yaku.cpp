@@ -89,7 +89,7 @@ int YakuThreshold(int group) {
 void JudgeYaku(Game& game, int side, int group) {
   TableState& table = game.table;
   table.YakuTouched.at(group) = '1';
-  if (table.YakuCount.at(side).at(group) >= YakuThreshold(group)) table.WinCode = 5;
+  if (table.YakuCount.at(side).at(group) >= YakuThreshold(group)) table.WinCode = WinCode::Yaku;
 }
 
 void GotoYaku(Game& game) {

@@ -9,8 +9,8 @@ struct Game;
 inline constexpr const char* kYakuThresholds = "63223355A";
 int YakuThreshold(int group);
 
-// Called right after YakuCount(side, group) grew: marks the group touched and raises WinCode 5 at
-// the threshold.
+// Called right after YakuCount(side, group) grew: marks the group touched and raises
+// WinCode::Yaku at the threshold.
 void JudgeYaku(Game& game, int side, int group);
 // Refreshes the progress labels of the side that has just moved (TurnStep Mod 2).
 void GotoYaku(Game& game);

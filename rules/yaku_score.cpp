@@ -9,7 +9,11 @@ namespace pg {
 
 namespace {
 
-std::string Mon(int points) { return NumText(points) + "文"; }
+// Most rows write their points in the number form, with its leading blank.
+YakuRow Row(const char* name, int points) { return {name, points, NumText(points) + "文"}; }
+
+// Fixed texts and the rule values carry plain digits.
+YakuRow PlainRow(const char* name, int points) { return {name, points, Digits(points) + "文"}; }
 
 }  // namespace
 
@@ -24,27 +28,26 @@ YakuRow ScoreRow(const Game& game, int side, int group) {
   const int tan = count[7];
   switch (group) {
     case 0:
-      // 三光 and 五光 carry fixed texts without the blank the number form would add.
-      if (count[0] == 6) return {"三光", "5文"};
-      if (count[0] >= 9) return {"五光", "10文"};
-      return {"四光", Mon(count[0])};
+      if (count[0] == 6) return PlainRow("三光", 5);
+      if (count[0] >= 9) return PlainRow("五光", 10);
+      return Row("四光", count[0]);
     case 1:
-      return {"猪鹿蝶", Mon(5 + tane - 3)};
+      return Row("猪鹿蝶", 5 + tane - 3);
     case 2:
-      return {"花見で一杯", game.rules.rten[0] + "文"};
+      return PlainRow("花見で一杯", game.rules.HanamiPoints());
     case 3:
-      return {"月見で一杯", game.rules.rten[1] + "文"};
+      return PlainRow("月見で一杯", game.rules.TsukimiPoints());
     case 4:
-      return {"赤短", Mon(5 + tan - 3)};
+      return Row("赤短", 5 + tan - 3);
     case 5:
-      if (BothRibbonSets(game, side)) return {"赤短・青短", Mon(10 + tan - 6)};
-      return {"青短", Mon(5 + tan - 3)};
+      if (BothRibbonSets(game, side)) return Row("赤短・青短", 10 + tan - 6);
+      return Row("青短", 5 + tan - 3);
     case 6:
-      return {"タネ", Mon(tane - 4)};
+      return Row("タネ", tane - 4);
     case 7:
-      return {"タン", Mon(tan - 4)};
+      return Row("タン", tan - 4);
     default:
-      return {"カス", Mon(count[8] - 9)};
+      return Row("カス", count[8] - 9);
   }
 }
 

@@ -9,7 +9,8 @@ struct Game;
 
 struct YakuRow {
   std::string name;
-  std::string points;  // the number and "文", as the dialog shows and later reads it back
+  int points = 0;
+  std::string pointsText;  // the number and "文", as the dialog shows it
 };
 
 // The row of a group whose count has reached its threshold. Group 5 gives the merged

@@ -33,7 +33,8 @@ void GameTest::DealArranged(int oya, std::initializer_list<const char*> playerHa
   TableState& t = game.table;
   t.Oya = static_cast<std::int16_t>(oya);
   t.GameNum = 1;
-  game.SetPhase(3);
+  game.SetPhase(Phase::PlayerToPlay);
+  game.table.matchScore = {};
   for (Label& score : game.board.Score) score.caption = "0";
   PrepareMonth(game);
   std::vector<CardCode> player, computer, field, rest;

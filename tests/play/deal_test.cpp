@@ -14,7 +14,7 @@ class DealTest : public GameTest {
     game.random.Seed(seed);
     game.table.Oya = static_cast<std::int16_t>(oya);
     game.table.GameNum = 1;
-    game.SetPhase(3);
+    game.SetPhase(Phase::PlayerToPlay);
     // As the end of the previous month leaves them.
     for (CardPicture& card : game.board.Card) card.enabled = false;
     GameStart(game);
@@ -93,15 +93,15 @@ TEST_F(DealTest, DealtHandYaku) {
     const char* name;
     const char* dealer;
     const char* other;
-    int winCode;
+    WinCode winCode;
   } cases[] = {
-      {"four pairs: くっつき", "000220220000", "111011101111", 1},
-      {"three pairs and two singles", "000221120000", "111011101111", 0},
-      {"three of a month and two pairs", "000322000100", "111011101111", 0},
-      {"four of a month and two pairs", "000422000000", "111011101111", 2},
-      {"the other hand's 手四", "111011101111", "400000002200", 4},
-      {"the other hand's くっつき", "111011101111", "220000002200", 3},
-      {"both qualify: the dealer's counts", "000220220000", "400000002200", 1},
+      {"four pairs: くっつき", "000220220000", "111011101111", WinCode::DealerKuttsuki},
+      {"three pairs and two singles", "000221120000", "111011101111", WinCode::None},
+      {"three of a month and two pairs", "000322000100", "111011101111", WinCode::None},
+      {"four of a month and two pairs", "000422000000", "111011101111", WinCode::DealerTeshi},
+      {"the other hand's 手四", "111011101111", "400000002200", WinCode::NonDealerTeshi},
+      {"the other hand's くっつき", "111011101111", "220000002200", WinCode::NonDealerKuttsuki},
+      {"both qualify: the dealer's counts", "000220220000", "400000002200", WinCode::DealerKuttsuki},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -109,7 +109,7 @@ TEST_F(DealTest, DealtHandYaku) {
       game.table.Oya = static_cast<std::int16_t>(oya);
       game.table.HandMonth[oya] = c.dealer;
       game.table.HandMonth[1 - oya] = c.other;
-      game.table.WinCode = 0;
+      game.table.WinCode = WinCode::None;
       JudgeTefuda(game);
       EXPECT_EQ(game.table.WinCode, c.winCode);
     }

@@ -22,8 +22,8 @@ class DealerDecisionTest : public GameTest {
 };
 
 TEST_F(DealerDecisionTest, TwelveFaceDownCandidatesOneOfEachMonth) {
-  EXPECT_EQ(game.table.Phase, 1);
-  EXPECT_EQ(game.options.JudgeMode, "1");
+  EXPECT_EQ(game.table.Phase, Phase::DealerDraw);
+  EXPECT_EQ(game.options.JudgeMode, Phase::DealerDraw);
   for (int month = 1; month <= 12; ++month) {
     const int q = PositionOfMonth(month);
     ASSERT_GE(q, 0) << "month " << month;
@@ -47,8 +47,8 @@ TEST_F(DealerDecisionTest, JanuaryAlwaysDealsToThePlayerAndDecemberToTheComputer
   Card_Click(game, january);
   EXPECT_EQ(game.table.Oya, 0);
   EXPECT_EQ(game.board.message[5].caption, "あなたが親です。");
-  EXPECT_EQ(game.table.Phase, 2);
-  EXPECT_EQ(game.options.JudgeMode, "2");
+  EXPECT_EQ(game.table.Phase, Phase::DealerKnown);
+  EXPECT_EQ(game.options.JudgeMode, Phase::DealerKnown);
 
   StartGame(game);
   Card_Click(game, PositionOfMonth(12));
@@ -83,10 +83,10 @@ TEST_F(DealerDecisionTest, ResultLineNamesBothMonthsAndTheComputerNeverTakesTheP
 
 TEST_F(DealerDecisionTest, ClicksOutsideTheDrawChangeNothing) {
   Form_Click(game);
-  EXPECT_EQ(game.table.Phase, 1);
+  EXPECT_EQ(game.table.Phase, Phase::DealerDraw);
   Card_Click(game, 3);
   Card_Click(game, 4);
-  EXPECT_EQ(game.table.Phase, 2) << "a second pick is not a card click of the draw";
+  EXPECT_EQ(game.table.Phase, Phase::DealerKnown) << "a second pick is not a card click of the draw";
 }
 
 }  // namespace

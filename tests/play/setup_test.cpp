@@ -44,6 +44,7 @@ TEST_F(StartGameTest, ANewMatchHidesTheTableAndKeepsTheScoresUntilItsFirstMonth)
   DealArranged(0, {"11", "21", "33", "43", "53", "63", "73", "83"}, {"14", "24", "34", "44", "54", "64", "74", "C3"},
                {"12", "22", "32", "13", "52", "62", "72", "C1"});
   game.table.BestMonthPoints = {9, 4, 2};
+  game.table.matchScore[0] = 12;
   game.board.Score[1].caption = " 12";
   game.board.PG[0].visible = true;
   game.board.message[4].visible = true;
@@ -52,11 +53,13 @@ TEST_F(StartGameTest, ANewMatchHidesTheTableAndKeepsTheScoresUntilItsFirstMonth)
   EXPECT_FALSE(game.board.PG[0].visible);
   EXPECT_FALSE(game.board.message[4].visible);
   EXPECT_FALSE(game.board.Score[1].visible || game.board.Score[1].enabled);
-  EXPECT_EQ(game.board.Score[1].caption, " 12") << "reset only when the first month begins";
+  EXPECT_EQ(game.table.matchScore[0], 12) << "reset only when the first month begins";
+  EXPECT_EQ(game.board.Score[1].caption, " 12");
   for (int i = 12; i < kCardCount; ++i) EXPECT_FALSE(game.board.Card[i].visible || game.board.Card[i].enabled);
-  EXPECT_EQ(game.options.JudgeMode, "1");
+  EXPECT_EQ(game.options.JudgeMode, Phase::DealerDraw);
 
   GameSetUp(game);
+  EXPECT_EQ(game.table.matchScore[0], 0);
   EXPECT_EQ(game.board.Score[1].caption, "0");
   EXPECT_TRUE(game.board.Face[0] && game.board.Face[1] && game.board.PnumP && game.board.Pnum.visible);
   EXPECT_EQ(game.board.background.captions.size(), 8u) << "the capture areas are ruled and captioned";

@@ -23,7 +23,7 @@ class TurnDriverTest : public GameTest {
   // Plays the leftmost hand card, choosing the first framed card when asked.
   void PlayFirstCard() {
     Card_Click(game, game.table.HandCard[0][0].pic);
-    if (game.table.Phase == 4 || game.table.Phase == 5) {
+    if (game.table.Phase == Phase::HandChoice || game.table.Phase == Phase::StockChoice) {
       Card_Click(game, game.table.FieldCard[game.table.SameSlot[0]].pic);
     }
   }
@@ -33,8 +33,8 @@ TEST_F(TurnDriverTest, HandCardMatchingTwoWaitsForTheChoice) {
   DealArranged(0, {"11", "21", "33", "43", "53", "63", "73", "83"}, {"14", "24", "34", "44", "54", "64", "74", "C3"},
                {"12", "22", "32", "13", "52", "62", "72", "C1"}, {"B4"});
   Card_Click(game, HandPicture("11"));
-  EXPECT_EQ(game.table.Phase, 4);
-  EXPECT_EQ(game.options.JudgeMode, "4");
+  EXPECT_EQ(game.table.Phase, Phase::HandChoice);
+  EXPECT_EQ(game.options.JudgeMode, Phase::HandChoice);
   EXPECT_EQ(game.table.StockLeft, 24);
   EXPECT_TRUE(game.board.Box[0].visible && game.board.Box[1].visible);
   EXPECT_EQ(game.board.Box[1].left, 144 + 56 * 1 - 2) << "slot 3 holds 13";
@@ -42,12 +42,12 @@ TEST_F(TurnDriverTest, HandCardMatchingTwoWaitsForTheChoice) {
   EXPECT_TRUE(game.board.Card[TablePicture("13")].enabled);
 
   Card_Click(game, HandPicture("21"));
-  EXPECT_EQ(game.table.Phase, 4) << "another hand card does nothing";
+  EXPECT_EQ(game.table.Phase, Phase::HandChoice) << "another hand card does nothing";
   Card_Click(game, TablePicture("52"));
-  EXPECT_EQ(game.table.Phase, 4) << "nor an unframed table card";
+  EXPECT_EQ(game.table.Phase, Phase::HandChoice) << "nor an unframed table card";
 
   Card_Click(game, TablePicture("13"));
-  EXPECT_EQ(game.table.Phase, 3);
+  EXPECT_EQ(game.table.Phase, Phase::PlayerToPlay);
   EXPECT_FALSE(game.board.Box[0].visible || game.board.Box[1].visible);
   EXPECT_EQ(game.table.YakuCount[0][0], 2) << "the crane";
   EXPECT_EQ(game.table.YakuCount[0][8], 1) << "and the chosen chaff";
@@ -61,12 +61,12 @@ TEST_F(TurnDriverTest, StockCardMatchingTwoWaitsWithTheStockUnchanged) {
   DealArranged(0, {"11", "21", "33", "43", "53", "63", "73", "83"}, {"14", "24", "34", "44", "54", "64", "74", "C3"},
                {"B1", "22", "92", "A2", "A4", "62", "72", "C1"}, {"A1"});
   Card_Click(game, HandPicture("33"));
-  EXPECT_EQ(game.table.Phase, 5);
+  EXPECT_EQ(game.table.Phase, Phase::StockChoice);
   EXPECT_EQ(game.table.StockLeft, 24);
   EXPECT_EQ(game.table.Deck[48 - game.table.StockLeft], CardCode('A', '1'));
   EXPECT_EQ(game.board.Card[24].cell, CellOf(CardCode('A', '1'))) << "turned face up while waiting";
   Card_Click(game, TablePicture("A2"));
-  EXPECT_EQ(game.table.Phase, 3);
+  EXPECT_EQ(game.table.Phase, Phase::PlayerToPlay);
   EXPECT_EQ(game.table.StockLeft, 22);
   EXPECT_EQ(game.table.YakuCount[0][5], 1) << "the blue ribbon chosen";
   EXPECT_EQ(game.table.YakuCount[0][1], 1) << "taken by the deer";
@@ -117,8 +117,8 @@ TEST_F(TurnDriverTest, HintsMarkTheHandCardsThatCanTake) {
 TEST_F(TurnDriverTest, AWholeMatchKeepsEveryCardAccountedFor) {
   StartMatch(11);
   int clicks = 0;
-  while (game.table.Phase != 7 && clicks < 400) {
-    if (game.table.Phase == 6) {
+  while (game.table.Phase != Phase::MatchOver && clicks < 400) {
+    if (game.table.Phase == Phase::MonthOver) {
       Form_Click(game);
     } else {
       PlayFirstCard();
@@ -127,22 +127,22 @@ TEST_F(TurnDriverTest, AWholeMatchKeepsEveryCardAccountedFor) {
     }
     ++clicks;
   }
-  EXPECT_EQ(game.table.Phase, 7);
+  EXPECT_EQ(game.table.Phase, Phase::MatchOver);
   EXPECT_EQ(game.board.message[0].caption, "勝負の結果、");
   EXPECT_EQ(game.board.message[2].top, 46 + 188 + 88);
   for (const CardPicture& card : game.board.Card) EXPECT_FALSE(card.visible);
   Form_Click(game);
-  EXPECT_EQ(game.table.Phase, 1) << "the next click starts a new match";
+  EXPECT_EQ(game.table.Phase, Phase::DealerDraw) << "the next click starts a new match";
 }
 
 TEST_F(TurnDriverTest, PlayPressedMidMonthHidesEverythingAndStartsANewDraw) {
   DealArranged(0, {"11", "21", "33", "43", "53", "63", "73", "83"}, {"14", "24", "34", "44", "54", "64", "74", "C3"},
                {"12", "22", "32", "13", "52", "62", "72", "C1"});
   Card_Click(game, HandPicture("11"));
-  ASSERT_EQ(game.table.Phase, 4) << "abandoned in the middle of a choice";
+  ASSERT_EQ(game.table.Phase, Phase::HandChoice) << "abandoned in the middle of a choice";
   game.board.YakuState[3].visible = true;
   StartGame(game);
-  EXPECT_EQ(game.table.Phase, 1);
+  EXPECT_EQ(game.table.Phase, Phase::DealerDraw);
   for (int i = 12; i < kCardCount; ++i) EXPECT_FALSE(game.board.Card[i].visible) << i;
   for (const Label& label : game.board.YakuState) EXPECT_FALSE(label.visible);
   EXPECT_FALSE(game.board.Face[0] || game.board.ScoreP[1] || game.board.oyamark.visible || game.board.Pnum.visible);
@@ -159,11 +159,11 @@ TEST_F(TurnDriverTest, DealtHandMonthsEnterTheBestMonthsOnlyForThePlayer) {
   } rows[] = {{140, 1}, {151, 0}};
   for (const auto& row : rows) {
     StartMatch(row.seed);
-    ASSERT_EQ(game.table.Phase, 6) << "seed " << row.seed;
+    ASSERT_EQ(game.table.Phase, Phase::MonthOver) << "seed " << row.seed;
     ASSERT_TRUE(game.agari.yakunam[0] == "手四" || game.agari.yakunam[0] == "くっつき") << "seed " << row.seed;
     ASSERT_EQ(game.table.Oya, row.winner) << "seed " << row.seed;
     EXPECT_EQ(game.table.BestMonthPoints[0], row.winner == 0 ? 6 : 0) << "seed " << row.seed;
-    EXPECT_EQ(std::stoi(game.board.Score[1 - row.winner].caption), 6);
+    EXPECT_EQ(game.table.matchScore[row.winner], 6);
   }
 }
 

@@ -36,7 +36,7 @@ std::string Filler(int cells) {
 class MatchScoreTest : public ::testing::Test {
  protected:
   void Month(int points, const std::string& name, const std::string& yakuten = " 1文") {
-    game.agari.note = std::to_string(points);
+    game.agari.total = static_cast<std::int16_t>(points);
     game.agari.yakunam[0] = name;
     game.agari.yakuten[0] = yakuten;
     pg::JudgeGameScore(game);
@@ -47,7 +47,7 @@ class MatchScoreTest : public ::testing::Test {
     platform.onModal = [this](pg::Dialog) { pg::AgariCommandClick(game, 1); };
     game.table.YakuCount[0] = counts;
     game.table.TurnStep = 0;
-    game.table.WinCode = 5;
+    game.table.WinCode = pg::WinCode::Yaku;
     pg::Agari(game);
     pg::JudgeGameScore(game);
   }
@@ -101,16 +101,16 @@ TEST_F(MatchScoreTest, TheRibbonPairIsEnteredOnce) {
 
 TEST_F(MatchScoreTest, ResultNamesTheWinnerAndTheDifference) {
   const struct {
-    const char *player, *computer, *line, *verdict;
+    std::int16_t player, computer;
+    const char *line, *verdict;
   } cases[] = {
-      {" 35", " 20", " 35文 対 20文、その差 15文で", "あなたの勝ちです。"},
-      {" 12", " 30", " 12文 対 30文、その差 18文で", "ｃｏｍの勝ちです。"},
-      {" 24", " 24", " 24文 対 24文、その差 0文で", "引き分けです。"},
+      {35, 20, " 35文 対 20文、その差 15文で", "あなたの勝ちです。"},
+      {12, 30, " 12文 対 30文、その差 18文で", "ｃｏｍの勝ちです。"},
+      {24, 24, " 24文 対 24文、その差 0文で", "引き分けです。"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line);
-    game.board.Score[1].caption = c.player;
-    game.board.Score[0].caption = c.computer;
+    game.table.matchScore = {c.player, c.computer};
     pg::PutMatchResult(game);
     EXPECT_EQ(game.board.message[0].caption, "勝負の結果、");
     EXPECT_EQ(game.board.message[1].caption, c.line);

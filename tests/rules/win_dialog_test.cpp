@@ -10,7 +10,6 @@
 
 #include "engine/card.h"
 #include "engine/game.h"
-#include "engine/text.h"
 #include "play/timers.h"
 #include "headless/scripted_platform.h"
 
@@ -25,14 +24,14 @@ class WinDialogTest : public ::testing::Test {
     platform.onTimer = [this](pg::Timer timer) { pg::TimerTick(game, timer); };
     game.board.Score[0].caption = " 0";
     game.board.Score[1].caption = " 0";
-    game.SetPhase(3);
+    game.SetPhase(pg::Phase::PlayerToPlay);
   }
   // A yaku report for `side` with these counts; `click` is pressed once the dialog shows.
   void Win(int side, const Counts& counts, int click, int handLeft = 10) {
     for (int group = 0; group < 9; ++group) game.table.YakuCount[side][group] = counts[group];
     game.table.TurnStep = static_cast<std::int16_t>(side + 2);
     game.table.HandLeft = static_cast<std::int16_t>(handLeft);
-    game.table.WinCode = 5;
+    game.table.WinCode = pg::WinCode::Yaku;
     Show(click);
   }
   void Show(int click) {
@@ -75,7 +74,7 @@ TEST_F(WinDialogTest, ListsEveryCompleteYakuAndDoublesFromSeven) {
       {"花見で一杯 at its setting", {0, 0, 2}, {{"花見で一杯", "3文"}}, " 3文", 1, false},
       {"カス at ten", {0, 0, 0, 0, 0, 0, 0, 0, 10}, {{"カス", " 1文"}}, " 1文", 1, false},
   };
-  game.rules.rten[0] = "3";
+  game.rules.SetPoints(0, 3);
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     Win(0, c.counts, 0);
@@ -91,7 +90,7 @@ TEST_F(WinDialogTest, ListsEveryCompleteYakuAndDoublesFromSeven) {
 }
 
 TEST_F(WinDialogTest, PlayerStopsAndIsPaidOneMonAtATime) {
-  game.board.Score[1].caption = " 3";
+  game.table.matchScore[0] = 3;
   std::vector<std::string> seen;
   platform.onStep = [&] { seen.push_back(game.board.Score[1].caption + "/" + game.agari.sum); };
   Win(0, {0, 3, 0, 0, 0, 0, 4}, 1);
@@ -99,9 +98,9 @@ TEST_F(WinDialogTest, PlayerStopsAndIsPaidOneMonAtATime) {
   EXPECT_EQ(shown.nam, "あなた");
   EXPECT_EQ(game.agari.note, "6");
   EXPECT_EQ(game.board.Score[0].caption, " 0");
-  EXPECT_EQ(game.options.JudgeMode, "6");
+  EXPECT_EQ(game.options.JudgeMode, pg::Phase::MonthOver);
   EXPECT_EQ(game.table.Oya, 0);
-  EXPECT_EQ(game.table.WinCode, 0);
+  EXPECT_EQ(game.table.WinCode, pg::WinCode::None);
   EXPECT_TRUE(platform.timers.empty());
 }
 
@@ -123,10 +122,10 @@ TEST_F(WinDialogTest, AChoiceOnceMadeIsNotTakenBack) {
   };
   game.table.YakuCount[0][0] = 6;
   game.table.TurnStep = 0;
-  game.table.WinCode = 5;
+  game.table.WinCode = pg::WinCode::Yaku;
   pg::Agari(game);
   EXPECT_EQ(game.board.Score[1].caption, " 5");
-  EXPECT_EQ(game.options.JudgeMode, "6");
+  EXPECT_EQ(game.options.JudgeMode, pg::Phase::MonthOver);
 }
 
 TEST_F(WinDialogTest, ComputerStopsMoreOftenAsItsHandEmpties) {
@@ -140,7 +139,7 @@ TEST_F(WinDialogTest, ComputerStopsMoreOftenAsItsHandEmpties) {
       game.table.YakuCount[1][0] = 6;
       game.table.TurnStep = 3;
       game.table.HandLeft = static_cast<std::int16_t>(c.handLeft);
-      game.table.WinCode = 5;
+      game.table.WinCode = pg::WinCode::Yaku;
       Show(2);
       EXPECT_EQ(shown.nam, "ｃｏｍ");
       EXPECT_FALSE(shown.Command1[0].visible);
@@ -153,18 +152,18 @@ TEST_F(WinDialogTest, ComputerStopsMoreOftenAsItsHandEmpties) {
 
 TEST_F(WinDialogTest, PlayingOnEarnsNothingWhenTheOtherSideStops) {
   Win(0, {0, 3, 0, 0, 0, 0, 3}, 0);
-  EXPECT_EQ(game.options.JudgeMode, "3");
+  EXPECT_EQ(game.options.JudgeMode, pg::Phase::PlayerToPlay);
   Win(1, {6}, 2, 0);
   EXPECT_EQ(game.board.Score[1].caption, " 0");
   EXPECT_EQ(game.board.Score[0].caption, " 5");
-  EXPECT_EQ(game.options.JudgeMode, "6");
+  EXPECT_EQ(game.options.JudgeMode, pg::Phase::MonthOver);
   EXPECT_EQ(game.table.Oya, 1);
 }
 
 TEST_F(WinDialogTest, DealersRightPaysTheDealerOneMon) {
   Win(0, {6, 3, 2, 2, 3, 3, 5, 5, 10}, 0);
   game.table.Oya = 1;
-  game.table.WinCode = 6;
+  game.table.WinCode = pg::WinCode::DealerRight;
   Show(0);
   EXPECT_EQ(ShownRows(), (Rows{{"親権", "1文"}}));
   EXPECT_EQ(shown.height, 2655 + 360);
@@ -173,30 +172,36 @@ TEST_F(WinDialogTest, DealersRightPaysTheDealerOneMon) {
   EXPECT_EQ(shown.nam, "ｃｏｍ");
   EXPECT_EQ(game.board.Score[0].caption, " 1");
   EXPECT_EQ(game.table.Oya, 1);
-  EXPECT_EQ(game.options.JudgeMode, "6");
+  EXPECT_EQ(game.options.JudgeMode, pg::Phase::MonthOver);
 }
 
 TEST_F(WinDialogTest, DealtHandYakuPaysItsHolderAfterShowingTheComputersHand) {
   const struct {
-    int code;
+    pg::WinCode code;
     const char* name;
-    int winner;
-  } cases[] = {{1, "くっつき", 0}, {2, "手四", 0}, {3, "くっつき", 1}, {4, "手四", 1}};
+    bool dealersHand;
+  } cases[] = {{pg::WinCode::DealerKuttsuki, "くっつき", true},
+               {pg::WinCode::DealerTeshi, "手四", true},
+               {pg::WinCode::NonDealerKuttsuki, "くっつき", false},
+               {pg::WinCode::NonDealerTeshi, "手四", false}};
   for (int k = 0; k < 8; ++k) game.table.HandCard[1][k] = {pg::CodeOf(8 * k), static_cast<std::int16_t>(k + 8)};
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
-    for (auto& card : game.board.Card) card.cell = pg::kBackCell;
-    // Score(1) is the player's total, Score(0) the computer's.
-    pg::Label& score = game.board.Score[1 - c.winner];
-    const int before = pg::ValueOf(score.caption);
-    game.table.Oya = 0;
-    game.table.HandLeft = 16;
-    game.table.WinCode = static_cast<std::int16_t>(c.code);
-    Show(0);
-    EXPECT_EQ(ShownRows(), (Rows{{c.name, "6文"}}));
-    EXPECT_EQ(game.table.Oya, c.winner);
-    EXPECT_EQ(pg::ValueOf(score.caption), before + 6);
-    for (int k = 0; k < 8; ++k) EXPECT_EQ(game.board.Card[k + 8].cell, pg::CellOf(pg::CodeOf(8 * k)));
+    for (int oya = 0; oya < 2; ++oya) {
+      SCOPED_TRACE(std::to_string(static_cast<int>(c.code)) + ", dealer " + std::to_string(oya));
+      const int winner = c.dealersHand ? oya : 1 - oya;
+      for (auto& card : game.board.Card) card.cell = pg::kBackCell;
+      const int before = game.table.matchScore[winner];
+      game.table.Oya = static_cast<std::int16_t>(oya);
+      game.table.HandLeft = 16;
+      game.table.WinCode = c.code;
+      Show(0);
+      EXPECT_EQ(ShownRows(), (Rows{{c.name, "6文"}}));
+      EXPECT_EQ(game.table.Oya, winner);
+      EXPECT_EQ(game.table.matchScore[winner], before + 6);
+      // Score(1) shows the player's total, Score(0) the computer's.
+      EXPECT_EQ(game.board.Score[1 - winner].caption, " " + std::to_string(before + 6));
+      for (int k = 0; k < 8; ++k) EXPECT_EQ(game.board.Card[k + 8].cell, pg::CellOf(pg::CodeOf(8 * k)));
+    }
   }
 }
 

@@ -32,15 +32,15 @@ TEST_F(YakuTest, WinCodeRisesAtEachGroupsThreshold) {
   const int thresholds[] = {6, 3, 2, 2, 3, 3, 5, 5, 10};
   for (int group = 0; group < 9; ++group) {
     SCOPED_TRACE("group " + std::to_string(group));
-    game.table.WinCode = 0;
+    game.table.WinCode = pg::WinCode::None;
     game.table.YakuTouched = "000000000";
     Capture(1, group, thresholds[group] - 1);
-    EXPECT_EQ(game.table.WinCode, 0);
+    EXPECT_EQ(game.table.WinCode, pg::WinCode::None);
     std::string touched = "000000000";
     touched[group] = '1';
     EXPECT_EQ(game.table.YakuTouched, touched);
     Capture(1, group, thresholds[group]);
-    EXPECT_EQ(game.table.WinCode, 5);
+    EXPECT_EQ(game.table.WinCode, pg::WinCode::Yaku);
   }
 }
 
@@ -131,11 +131,11 @@ TEST_F(YakuTest, AFourthAnimalAfterInoshikachoReportsNothing) {
   Capture(0, 6, 3);
   Capture(0, 1, 3);
   pg::GotoYaku(game);
-  game.table.WinCode = 0;
+  game.table.WinCode = pg::WinCode::None;
   game.table.YakuTouched = "000000000";
   Capture(0, 6, 4);
   pg::GotoYaku(game);
-  EXPECT_EQ(game.table.WinCode, 0);
+  EXPECT_EQ(game.table.WinCode, pg::WinCode::None);
   EXPECT_EQ(State(0, 1).caption, "猪鹿蝶　完成");
 }
 

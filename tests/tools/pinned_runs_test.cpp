@@ -33,7 +33,7 @@ class BoardHasher : public GameObserver {
   void Dealt() override { Snapshot(); }
   void PlayFinished(CardCode) override { Snapshot(); }
   void LabelsRefreshed(int) override { Snapshot(); }
-  void AgariClosed(int, int) override { Snapshot(); }
+  void AgariClosed(WinCode, int) override { Snapshot(); }
   void MonthEnded() override { Snapshot(); }
   void MatchEnded() override { Snapshot(); }
   std::uint64_t Value() const { return hash_.Value(); }
@@ -82,8 +82,7 @@ SelfPlayOptions OptionsOf(const PinnedRun& run) {
   std::string value;
   for (int i = 0; i < 4 && std::getline(values, value, ','); ++i) options.rules.option[i] = std::stoi(value);
   for (int i = 0; i < 2 && std::getline(values, value, ','); ++i) {
-    options.rules.rten[i] = value;
-    options.rules.rscroll[i] = std::stoi(value);
+    options.rules.SetPoints(i, static_cast<std::int16_t>(std::stoi(value)));
   }
   return options;
 }
@@ -104,8 +103,8 @@ TEST(PinnedRunsTest, FixedSeedsReplayTheirRecordedMatches) {
     logHash.Add(log.str());
     EXPECT_EQ(logHash.Value(), run.logHash) << run.name;
     EXPECT_EQ(board.Value(), run.boardHash) << run.name;
-    EXPECT_EQ(std::stoi(play.State().board.Score[1].caption), run.playerScore) << run.name;
-    EXPECT_EQ(std::stoi(play.State().board.Score[0].caption), run.computerScore) << run.name;
+    EXPECT_EQ(play.State().table.matchScore[0], run.playerScore) << run.name;
+    EXPECT_EQ(play.State().table.matchScore[1], run.computerScore) << run.name;
   }
 }
 

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "engine/game.h"
-#include "engine/text.h"
 #include "tools/selfplay/self_play.h"
 
 namespace pg::selfplay {
@@ -27,10 +26,7 @@ SelfPlayOptions OptionsFor(std::uint64_t seed) {
   options.matches = kMatchesPerSeed;
   for (std::size_t i = 0; i < 4; ++i) options.rules.option[i] = static_cast<std::int16_t>((seed >> i) & 1);
   const int points[2] = {static_cast<int>(1 + seed % 5), static_cast<int>(1 + seed / 5 % 5)};
-  for (std::size_t i = 0; i < 2; ++i) {
-    options.rules.rten[i] = Digits(points[i]);
-    options.rules.rscroll[i] = static_cast<std::int16_t>(points[i]);
-  }
+  for (int i = 0; i < 2; ++i) options.rules.SetPoints(i, static_cast<std::int16_t>(points[i]));
   return options;
 }
 
@@ -71,9 +67,9 @@ class BookKeeper : public GameObserver {
     CheckCountsRise();
   }
   void LabelsRefreshed(int) override { CheckCountsRise(); }
-  void AgariClosed(int, int side) override {
+  void AgariClosed(WinCode, int side) override {
     // A dialog answered こいこい pays nothing; 勝負 and ＯＫ pay its total.
-    if (game_.agari.check == "OK") paid_[side] += ValueOf(game_.agari.note);
+    if (game_.agari.check == "OK") paid_[side] += game_.agari.total;
   }
   void MonthEnded() override {
     ++monthsEnded_;
@@ -178,8 +174,8 @@ class BookKeeper : public GameObserver {
   }
 
   void CheckScores() {
-    const int player = ValueOf(game_.board.Score[1].caption);
-    const int computer = ValueOf(game_.board.Score[0].caption);
+    const int player = game_.table.matchScore[0];
+    const int computer = game_.table.matchScore[1];
     if (player != paid_[0] || computer != paid_[1]) {
       Fault("scores " + std::to_string(player) + ":" + std::to_string(computer) + " but paid " +
             std::to_string(paid_[0]) + ":" + std::to_string(paid_[1]));

@@ -40,7 +40,7 @@ TEST_F(FormAgariTest, PlayerWithTheLastCardSeesOnlyStopOpen) {
   game.table.YakuCount[0][0] = 7;
   game.table.TurnStep = 2;
   game.table.HandLeft = 1;
-  game.table.WinCode = 5;
+  game.table.WinCode = pg::WinCode::Yaku;
   QString title;
   platform.onModal = [&](pg::Dialog) {
     form.SyncFromCore();

@@ -44,7 +44,7 @@ TEST_F(FormMainTest, CaptionSizeAndMenu) {
 TEST_F(FormMainTest, PlayStartsTheDealerDrawOnScreen) {
   setup(game);
   form.findChild<QPushButton*>("MenuPlay")->click();
-  EXPECT_EQ(game.table.Phase, 1);
+  EXPECT_EQ(game.table.Phase, Phase::DealerDraw);
   int shownCards = 0;
   int shownTexts = 0;
   for (QGraphicsItem* item : form.Board()->scene()->items()) {

@@ -5,8 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "engine/text.h"
-
 namespace pg::selfplay {
 
 namespace {
@@ -39,8 +37,7 @@ std::optional<RuleControls> Rules(std::string_view text) {
   for (std::size_t i = 0; i < 2; ++i) {
     const int points = values[4 + i];
     if (points < 1 || points > 5) return std::nullopt;
-    rules.rten[i] = Digits(points);
-    rules.rscroll[i] = static_cast<std::int16_t>(points);
+    rules.SetPoints(static_cast<int>(i), static_cast<std::int16_t>(points));
   }
   return rules;
 }

@@ -23,8 +23,8 @@ void ObserverList::LabelsRefreshed(int side) {
   for (GameObserver* w : watchers_) w->LabelsRefreshed(side);
 }
 
-void ObserverList::AgariClosed(int winCode, int side) {
-  for (GameObserver* w : watchers_) w->AgariClosed(winCode, side);
+void ObserverList::AgariClosed(WinCode code, int side) {
+  for (GameObserver* w : watchers_) w->AgariClosed(code, side);
 }
 
 void ObserverList::MonthEnded() {

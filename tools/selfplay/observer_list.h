@@ -17,7 +17,7 @@ class ObserverList : public GameObserver {
   void Captured(int side, CardCode code) override;
   void PlayFinished(CardCode card) override;
   void LabelsRefreshed(int side) override;
-  void AgariClosed(int winCode, int side) override;
+  void AgariClosed(WinCode code, int side) override;
   void MonthEnded() override;
   void MatchEnded() override;
 

@@ -36,14 +36,14 @@ void SelfPlay::Run() {
 void SelfPlay::PlayMatch(int match) {
   log_.MatchStarted(match);
   // After the first match the click that ends the result screen starts the next draw.
-  if (game_.table.Phase == 7) {
+  if (game_.table.Phase == Phase::MatchOver) {
     Form_Click(game_);
   } else {
     StartGame(game_);
   }
   Card_Click(game_, game_.random.Below(kDealerCandidates));
   Form_Click(game_);
-  for (int clicks = 0; game_.table.Phase != 7; ++clicks) {
+  for (int clicks = 0; game_.table.Phase != Phase::MatchOver; ++clicks) {
     if (clicks == kMaxClicksPerMatch) {
       throw std::runtime_error("match " + std::to_string(match) + " did not end after " + std::to_string(clicks) +
                                " clicks");
@@ -55,23 +55,24 @@ void SelfPlay::PlayMatch(int match) {
 void SelfPlay::Click() {
   const TableState& t = game_.table;
   switch (t.Phase) {
-    case 3: {
+    case Phase::PlayerToPlay: {
       const int k = game_.random.Below((t.HandLeft + 1) / 2);
       Card_Click(game_, t.HandCard[0][k].pic);
       break;
     }
-    case 4:
-    case 5: {
+    case Phase::HandChoice:
+    case Phase::StockChoice: {
       const Slot chosen = t.FieldCard[t.SameSlot[game_.random.Below(2)]];
       log_.ChoiceMade(chosen.code);
       Card_Click(game_, chosen.pic);
       break;
     }
-    case 6:
+    case Phase::MonthOver:
       Form_Click(game_);
       break;
     default:
-      throw std::runtime_error("month " + std::to_string(t.GameNum) + " stopped in phase " + std::to_string(t.Phase));
+      throw std::runtime_error("month " + std::to_string(t.GameNum) + " stopped in phase " +
+                               std::to_string(static_cast<int>(t.Phase)));
   }
 }
 

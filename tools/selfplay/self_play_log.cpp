@@ -2,7 +2,6 @@
 #include "tools/selfplay/self_play_log.h"
 
 #include "engine/game.h"
-#include "engine/text.h"
 #include "tools/selfplay/json_line.h"
 
 namespace pg::selfplay {
@@ -11,8 +10,8 @@ namespace {
 
 std::string Code(CardCode code) { return Quoted(code.Text()); }
 
-std::string Scores(const Board& board) {
-  return Array({std::to_string(ValueOf(board.Score[1].caption)), std::to_string(ValueOf(board.Score[0].caption))});
+std::string Scores(const TableState& t) {
+  return Array({std::to_string(t.matchScore[0]), std::to_string(t.matchScore[1])});
 }
 
 std::string TableCodes(const TableState& t) {
@@ -79,9 +78,9 @@ void SelfPlayLog::LabelsRefreshed(int side) {
   out_ << JsonLine("labels").Number("side", side).Json("captions", Array(captions)).Line();
 }
 
-void SelfPlayLog::AgariClosed(int winCode, int side) {
+void SelfPlayLog::AgariClosed(WinCode code, int side) {
   out_ << JsonLine("agari")
-              .Number("code", winCode)
+              .Number("code", static_cast<int>(code))
               .Number("side", side)
               .Json("rows", answer_.rows)
               .Flag("bonus", answer_.bonus)
@@ -95,7 +94,7 @@ void SelfPlayLog::MonthEnded() {
   const TableState& t = game_.table;
   out_ << JsonLine("month_end")
               .Number("month", t.GameNum)
-              .Json("score", Scores(game_.board))
+              .Json("score", Scores(game_.table))
               .Number("oya", t.Oya)
               .Line();
 }
@@ -107,7 +106,7 @@ void SelfPlayLog::MatchEnded() {
   std::vector<std::string> best;
   for (int i = 0; i < 3; ++i) best.push_back(Array({std::to_string(t.BestMonthPoints[i]), Quoted(t.BestMonthText[i])}));
   out_ << JsonLine("match_end")
-              .Json("score", Scores(game_.board))
+              .Json("score", Scores(game_.table))
               .Json("messages", Array(messages))
               .Json("best", Array(best))
               .Line();
