@@ -34,20 +34,20 @@ class PointerTest : public GameTest {
 TEST_F(PointerTest, AClickReachesTheControlUnderThePointerOrFallsThroughWhenItIsDisabled) {
   StartGame(game);
   oya2(game, 3);
-  ASSERT_EQ(game.table.Phase, 2) << "the dealer is known: a click on the table deals";
+  ASSERT_EQ(game.table.Phase, Phase::DealerKnown) << "the dealer is known: a click on the table deals";
   const ControlId result{ControlKind::Message, 5};
 
   Click(result);
-  EXPECT_EQ(game.table.Phase, 2) << "an enabled label swallows the click";
+  EXPECT_EQ(game.table.Phase, Phase::DealerKnown) << "an enabled label swallows the click";
   Click(kTable, result);
   Click(result, kTable);
-  EXPECT_EQ(game.table.Phase, 2) << "a press and a release over different controls are no click";
+  EXPECT_EQ(game.table.Phase, Phase::DealerKnown) << "a press and a release over different controls are no click";
   PointerReleased(game, kTable);
-  EXPECT_EQ(game.table.Phase, 2) << "a release without its press is no click";
+  EXPECT_EQ(game.table.Phase, Phase::DealerKnown) << "a release without its press is no click";
 
   ASSERT_FALSE(game.board.Card[3].enabled);
   Click(CardControl(3));
-  EXPECT_NE(game.table.Phase, 2) << "a disabled card lets the click through to the table, which deals";
+  EXPECT_NE(game.table.Phase, Phase::DealerKnown) << "a disabled card lets the click through to the table, which deals";
   EXPECT_EQ(game.table.GameNum, 1);
 }
 
@@ -55,7 +55,7 @@ TEST_F(PointerTest, LabelsAndPicturesSwallowClicksThatWouldDealTheNextMonth) {
   GameSetUp(game);
   DealHanamiOnTheLastSlot();
   Click(CardControl(HandPicture("91")));
-  ASSERT_EQ(game.table.Phase, 6);
+  ASSERT_EQ(game.table.Phase, Phase::MonthOver);
   const ControlId swallowing[] = {{ControlKind::YakuState, 2}, {ControlKind::YakuState, 11}, {ControlKind::Face, 1},
                                   {ControlKind::ScorePlate, 0}, {ControlKind::Score, 1}, {ControlKind::MonthPlate, 0},
                                   {ControlKind::Month, 0}, {ControlKind::DealerMark, 0}};
@@ -72,7 +72,7 @@ TEST_F(PointerTest, AYakuOnThePlayersLastSlotClosesTheMonthAndTouchesNoOtherPict
   std::array<CardPicture, kCardCount> before = game.board.Card;
   const int played = HandPicture("91");
   Click(CardControl(played));
-  ASSERT_EQ(game.table.Phase, 6) << "the player stopped on 花見で一杯";
+  ASSERT_EQ(game.table.Phase, Phase::MonthOver) << "the player stopped on 花見で一杯";
   ASSERT_EQ(game.table.HandCard[0][7].pic, kNoPicture) << "the played slot was the last";
   for (int i = 0; i < kCardCount; ++i) {
     EXPECT_FALSE(game.board.Card[i].enabled) << "picture " << i;
@@ -108,11 +108,12 @@ TEST_F(PointerTest, ThePaymentRunsOneMonAStepAtAPaceTheEyeCanFollow) {
   for (int ms : platform.pauses) EXPECT_EQ(ms, 120);
 
   platform.pauses.clear();
-  game.agari.sum = " 60文";
-  game.agari.nam = "あなた";
+  game.agari.total = 60;
+  game.agari.winner = 0;
   game.agari.timerEnabled = false;
   AgariCommandClick(game, 1);
   ASSERT_EQ(platform.pauses.size(), 60u);
+  EXPECT_EQ(game.board.Score[1].caption, " 65");
   const int whole = std::accumulate(platform.pauses.begin(), platform.pauses.end(), 0);
   EXPECT_GE(whole, 1000) << "still followed by the eye";
   EXPECT_LE(whole, 1500) << "a long payment stays short";
