@@ -16,6 +16,8 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   pg::ui::QtPlatform platform;
   pg::Game game(platform);
+  // Everything the game remembers lives in the current directory.
+  game.statusPath = "STATUS.DAT";
   pg::ui::FormMain formMain(game, platform);
   title.Start(game, formMain);
   return QApplication::exec();

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "engine/board.h"
@@ -10,9 +12,11 @@
 #include "engine/options.h"
 #include "engine/platform.h"
 #include "engine/random.h"
+#include "engine/record_dialogs.h"
 #include "engine/table_state.h"
 #include "engine/rule_settings.h"
 #include "engine/win_dialog_state.h"
+#include "records/status_file.h"
 
 namespace pg {
 
@@ -31,6 +35,15 @@ struct Game {
   OptionControls options;
   RuleControls rules;
   WinDialogState agari;
+  ScoreDialogState score;
+  NameDialogState inputName;
+  WaitDialogState wait;
+  // The menu's hover guard: the picture buttons ignore hovering while it reads false.
+  bool HelpJudge = true;
+  // The status file, and this copy's hold on its lock once it first took it. A game keeps no
+  // records until it is given the file: the program gives it STATUS.DAT; self-play gives none.
+  std::filesystem::path statusPath;
+  std::unique_ptr<StatusFileLock> statusLock;
   std::int32_t windowWidthTwips = kLargeWindowWidthTwips;
   // The control a mouse button went down on, until it comes up again.
   std::optional<ControlId> pressed;
@@ -39,6 +52,7 @@ struct Game {
 
   // Every change of the phase is mirrored into the options dialog's JudgeMode.
   void SetPhase(Phase phase);
+  bool KeepsRecords() const { return !statusPath.empty(); }
   // The 640 x 480 layout is recognised by the window's outer width.
   bool SmallScreen() const { return windowWidthTwips == kSmallWindowWidthTwips; }
   template <typename Event, typename... Args>

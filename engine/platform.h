@@ -10,6 +10,15 @@ namespace pg {
 
 enum class Dialog { Agari, Rule, Option, Score, InputName, Version, Wait };
 enum class Timer { MenuGuard, Ending, HiScore, Agari };
+// The windows whose places the status file keeps, in the order it keeps them.
+enum class Window { Agari, Main, Option, Rule, Score, Version };
+inline constexpr int kStoredWindows = 6;
+
+// A window's top left corner in twips (15 to a pixel), fractional where the screen is scaled.
+struct WindowOrigin {
+  double left = 0;
+  double top = 0;
+};
 
 enum class MessageIcon { Exclamation, Question, Information };
 enum class MessageButtons { Ok, YesNo };
@@ -40,6 +49,13 @@ class Platform {
   // Shows a modal dialog and returns once EndModal was called for it (from a handler or timer).
   virtual void RunModal(Dialog dialog) = 0;
   virtual void EndModal(Dialog dialog) = 0;
+
+  // Window places in twips: where a window opens, and where its normal (not minimised) frame lies.
+  virtual void PlaceWindow(Window window, int leftTwips, int topTwips) = 0;
+  // Nothing for a window the platform does not show.
+  virtual std::optional<WindowOrigin> NormalWindowOrigin(Window window) = 0;
+  // The main window's pointer: the hourglass while the game waits for the status file.
+  virtual void SetWaitCursor(bool waiting) = 0;
 
   virtual void StartTimer(Timer timer, int intervalMs) = 0;
   virtual void StopTimer(Timer timer) = 0;

@@ -17,10 +17,13 @@ struct RuleControls {
   std::array<std::int16_t, 2> rscroll{5, 5};
   std::string ChangeCheck = "False";
 
+
   bool HanamiOn() const { return option[0] == 0; }
   bool TsukimiOn() const { return option[1] == 0; }
   bool OyaRightOn() const { return option[2] == 0; }
   bool KikuAsChaff() const { return option[3] == 1; }
+  // A point control is greyed out while its yaku (花見 or 月見) is 無.
+  bool PointsEnabled(int index) const { return option[index] == 0; }
   int HanamiPoints() const { return rscroll[0]; }
   int TsukimiPoints() const { return rscroll[1]; }
   // Moves spin control `index` and writes its value into the label beside it.

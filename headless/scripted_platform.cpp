@@ -57,8 +57,10 @@ void ScriptedPlatform::EndModal(Dialog dialog) {
   if (it != open_.end()) open_.erase(it);
 }
 
-MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_view, MessageIcon, MessageButtons buttons) {
+MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_view title, MessageIcon,
+                                            MessageButtons buttons) {
   messages.emplace_back(text);
+  messageTitles.emplace_back(title);
   if (messageAnswers.empty()) return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
   const MessageAnswer answer = messageAnswers.front();
   messageAnswers.pop_front();

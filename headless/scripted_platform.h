@@ -29,6 +29,15 @@ class ScriptedPlatform : public Platform {
   PictureLoad LoadFace(int index, const std::string& path) override;
   void RunModal(Dialog dialog) override;
   void EndModal(Dialog dialog) override;
+  void PlaceWindow(Window window, int leftTwips, int topTwips) override {
+    windowOrigins[window] = {static_cast<double>(leftTwips), static_cast<double>(topTwips)};
+  }
+  std::optional<WindowOrigin> NormalWindowOrigin(Window window) override {
+    const auto it = windowOrigins.find(window);
+    if (it == windowOrigins.end()) return std::nullopt;
+    return it->second;
+  }
+  void SetWaitCursor(bool waiting) override { waitCursor = waiting; }
   void StartTimer(Timer timer, int intervalMs) override { timers[timer] = intervalMs; }
   void StopTimer(Timer timer) override { timers.erase(timer); }
   MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
@@ -57,9 +66,13 @@ class ScriptedPlatform : public Platform {
   std::string faces[2];
   std::vector<Dialog> modalsShown;
   std::vector<std::string> messages;
+  std::vector<std::string> messageTitles;
   std::vector<std::string> sounds;
   std::vector<std::string> helpShown;
   std::map<Timer, int> timers;
+  // Where each window lies, in twips; scripts move them as a player would.
+  std::map<Window, WindowOrigin> windowOrigins;
+  bool waitCursor = false;
   bool quit = false;
 
  private:

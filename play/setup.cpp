@@ -12,7 +12,7 @@ namespace pg {
 
 void setup(Game& game) {
   game.random.Seed(game.platform.Now());
-  ApplyStatusRecords(game, DefaultStatusRecords());
+  ApplyStatusRecords(game, game.KeepsRecords() ? LoadStatusFile(game.statusPath) : DefaultStatusRecords());
   game.table.LayoutTop = 46;
   WallPaint(game, game.options.Wall);
   FacePaint(game, 0);

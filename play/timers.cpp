@@ -2,6 +2,9 @@
 #include "play/timers.h"
 
 #include "engine/game.h"
+#include "play/ending.h"
+#include "play/hi_score.h"
+#include "play/menu.h"
 #include "rules/win_dialog.h"
 
 namespace pg {
@@ -12,9 +15,13 @@ void TimerTick(Game& game, Timer timer) {
       AgariTimerTick(game);
       break;
     case Timer::MenuGuard:
+      MenuGuardTimer_Timer(game);
+      break;
     case Timer::Ending:
+      EndingTimer_Timer(game);
+      break;
     case Timer::HiScore:
-      game.platform.StopTimer(timer);
+      HiScoreTimer_Timer(game);
       break;
   }
 }

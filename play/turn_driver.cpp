@@ -23,6 +23,7 @@
 #include "engine/game.h"
 #include "engine/hand.h"
 #include "engine/messages.h"
+#include "play/hi_score.h"
 #include "play/setup.h"
 #include "rules/capture.h"
 #include "rules/match_score.h"
@@ -220,6 +221,7 @@ void EndMatch(Game& game) {
     ShowCentredMessage(game, i, text, LargeMessageSize(game), game.table.LayoutTop + 188 + 44 * i);
   }
   game.Notify(&GameObserver::MatchEnded);
+  if (game.KeepsRecords()) StartHiScoreUpdate(game);
 }
 
 // Tells the watchers once per month, whichever way it ended: a click that dealt a month may

@@ -66,13 +66,17 @@ void Paint(Label& label, Rgb colour, YakuDisplay display) {
   if (display != YakuDisplay::Never) label.visible = true;
 }
 
-void HighlightMover(Label& label, YakuDisplay display) {
+// Paints a label one card short or complete; false when it is neither.
+bool HighlightMover(Label& label, YakuDisplay display) {
   const std::string_view caption = label.caption;
   if (caption.ends_with("残1")) {
     Paint(label, kOneToGoColour, display);
   } else if (caption.ends_with("完成") || FirstChars(LastChars(caption, 3), 2) == "完+") {
     Paint(label, kCompleteColour, display);
+  } else {
+    return false;
   }
+  return true;
 }
 
 void HighlightOpponent(Label& label, YakuDisplay display) {
@@ -112,6 +116,24 @@ void GotoYaku(Game& game) {
       HighlightMover(own, display);
     }
     HighlightOpponent(other, display);
+  }
+}
+
+void ShowProgressLabel(Label& label, YakuDisplay display) {
+  switch (display) {
+    case YakuDisplay::Always:
+      label.visible = true;
+      break;
+    case YakuDisplay::NearCompletion:
+      if (HighlightMover(label, display)) break;
+      if (EndsBlocked(label)) {
+        Paint(label, kBlockedColour, display);
+      } else {
+        label.visible = false;
+      }
+      break;
+    case YakuDisplay::Never:
+      break;
   }
 }
 

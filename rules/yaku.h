@@ -1,6 +1,9 @@
 // Yaku groups: thresholds, the win signal, and the eighteen progress labels.
 #pragma once
 
+#include "engine/board.h"
+#include "engine/options.h"
+
 namespace pg {
 
 struct Game;
@@ -14,5 +17,8 @@ int YakuThreshold(int group);
 void JudgeYaku(Game& game, int side, int group);
 // Refreshes the progress labels of the side that has just moved (TurnStep Mod 2).
 void GotoYaku(Game& game);
+// Brings a progress label back in line with the display mode, judged by its caption alone: shown as
+// it is, shown only when one card short, complete or blocked (in their colours), or left hidden.
+void ShowProgressLabel(Label& label, YakuDisplay display);
 
 }  // namespace pg

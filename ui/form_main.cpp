@@ -1,18 +1,24 @@
 // Main window: forwards clicks on cards and on the table to the game, and lays out the menu.
 #include "ui/form_main.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPainter>
 #include <QPushButton>
 
 #include "engine/game.h"
-#include "play/setup.h"
+#include "play/ending.h"
+#include "play/hi_score.h"
+#include "play/menu.h"
 #include "play/pointer.h"
+#include "play/setup.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/form_agari.h"
+#include "ui/form_input_name.h"
+#include "ui/form_rule.h"
+#include "ui/form_score.h"
+#include "ui/form_wait.h"
 #include "ui/qt_platform.h"
 
 namespace pg::ui {
@@ -54,6 +60,24 @@ constexpr MenuEntry kMenu[] = {
     {"MenuInfo", MenuPicture::Info, "バージョン情報", 472},
 };
 
+using MenuCommand = void (*)(Game&);
+
+// The commands built so far; the others' buttons stay disabled until they are.
+MenuCommand Command(MenuPicture picture) {
+  switch (picture) {
+    case MenuPicture::Play:
+      return StartGame;
+    case MenuPicture::End:
+      return MenuEnd;
+    case MenuPicture::Rule:
+      return MenuRule;
+    case MenuPicture::HiScore:
+      return MenuHiScore;
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace
 
 FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), board_(nullptr) {
@@ -64,7 +88,18 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), board_(nullp
   board_ = new BoardView(game, this);
   board_->move(0, 0);
   platform.Attach(&game, board_);
-  platform.RegisterDialog(Dialog::Agari, new FormAgari(game, this));
+  auto* agari = new FormAgari(game, this);
+  auto* rule = new FormRule(game, this, [this] { board_->Sync(); });
+  auto* score = new FormScore(game, this);
+  platform.RegisterDialog(Dialog::Agari, agari);
+  platform.RegisterDialog(Dialog::Rule, rule);
+  platform.RegisterDialog(Dialog::Score, score);
+  platform.RegisterDialog(Dialog::InputName, new FormInputName(game, this));
+  platform.RegisterDialog(Dialog::Wait, new FormWait(game, this));
+  platform.RegisterWindow(Window::Main, this);
+  platform.RegisterWindow(Window::Agari, agari);
+  platform.RegisterWindow(Window::Rule, rule);
+  platform.RegisterWindow(Window::Score, score);
   CreateMenu();
   connect(board_, &BoardView::Pressed, this, [this](ControlId control) { PointerPressed(game_, control); });
   connect(board_, &BoardView::Released, this, [this](ControlId control) { Run([&] { PointerReleased(game_, control); }); });
@@ -90,18 +125,17 @@ void FormMain::CreateMenu() {
     button->setFlat(true);
     button->setToolTip(entry.tip);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setEnabled(entry.picture == MenuPicture::Play || entry.picture == MenuPicture::End);
-    if (entry.picture == MenuPicture::Play) {
-      connect(button, &QPushButton::clicked, this, [this] { Run([&] { StartGame(game_); }); });
-    } else if (entry.picture == MenuPicture::End) {
-      connect(button, &QPushButton::clicked, this, [] { QApplication::quit(); });
+    button->setEnabled(Command(entry.picture) != nullptr);
+    if (const auto command = Command(entry.picture)) {
+      connect(button, &QPushButton::clicked, this, [this, command] { Run([&] { command(game_); }); });
     }
   }
 }
 
+// The request itself is refused: the game ends only through its question.
 void FormMain::closeEvent(QCloseEvent* event) {
-  event->accept();
-  QApplication::quit();
+  event->ignore();
+  Run([&] { Form_QueryUnload(game_); });
 }
 
 }  // namespace pg::ui

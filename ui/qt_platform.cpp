@@ -22,6 +22,8 @@ namespace pg::ui {
 
 namespace {
 
+constexpr double kTwipsPerPixel = 15.0;
+
 QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 bool IsInput(QEvent::Type type) {
@@ -64,6 +66,30 @@ void QtPlatform::Attach(Game* game, BoardView* view) {
 }
 
 void QtPlatform::RegisterDialog(Dialog which, CoreDialog* dialog) { dialogs_[which] = dialog; }
+
+void QtPlatform::RegisterWindow(Window which, QWidget* window) { windows_[which] = window; }
+
+void QtPlatform::PlaceWindow(Window window, int leftTwips, int topTwips) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end()) return;
+  it->second->move(qRound(leftTwips / kTwipsPerPixel), qRound(topTwips / kTwipsPerPixel));
+}
+
+// The frame's place, as a minimised window would still have it restored.
+std::optional<WindowOrigin> QtPlatform::NormalWindowOrigin(Window window) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end()) return std::nullopt;
+  const QPoint origin = it->second->frameGeometry().topLeft();
+  return WindowOrigin{origin.x() * kTwipsPerPixel, origin.y() * kTwipsPerPixel};
+}
+
+void QtPlatform::SetWaitCursor(bool waiting) {
+  if (waiting) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
 
 bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
   if (dropInput_ && IsInput(event->type())) {

@@ -24,6 +24,8 @@ class QtPlatform : public QObject, public Platform {
 
   void Attach(Game* game, BoardView* view);
   void RegisterDialog(Dialog which, CoreDialog* dialog);
+  // The window the status file keeps the place of; the main window is the board's.
+  void RegisterWindow(Window which, QWidget* window);
   // Milliseconds each animation step stays on screen; 0 also drops the paced steps' pauses.
   void SetStepInterval(int ms) { stepMs_ = ms; }
   int StepsShown() const { return stepsShown_; }
@@ -37,6 +39,9 @@ class QtPlatform : public QObject, public Platform {
   PictureLoad LoadFace(int index, const std::string& path) override;
   void RunModal(Dialog dialog) override;
   void EndModal(Dialog dialog) override;
+  void PlaceWindow(Window window, int leftTwips, int topTwips) override;
+  std::optional<WindowOrigin> NormalWindowOrigin(Window window) override;
+  void SetWaitCursor(bool waiting) override;
   void StartTimer(Timer timer, int intervalMs) override;
   void StopTimer(Timer timer) override;
   MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
@@ -57,6 +62,7 @@ class QtPlatform : public QObject, public Platform {
   Game* game_ = nullptr;
   QPointer<BoardView> view_;
   std::map<Dialog, CoreDialog*> dialogs_;
+  std::map<Window, QWidget*> windows_;
   std::map<Timer, QTimer*> timers_;
   int stepMs_ = 10;
   int stepsShown_ = 0;

@@ -1,0 +1,39 @@
+// The controls of the dialogs around the status file: the high-score window, the name dialog and
+// the wait window.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "records/high_scores.h"
+#include "records/status_records.h"
+
+namespace pg {
+
+// FormScore: both tables as shown, names without their trailing blanks, and which names are bold.
+struct ScoreDialogState {
+  TotalTable total;
+  GameTable game;
+  std::array<bool, kTotalRows> totalBold{};
+  std::array<bool, kGameRows> gameBold{};
+};
+
+// FormInputName: the lines naming the places the match took, and the name typed.
+struct NameDialogState {
+  std::string Total;
+  bool totalVisible = false;
+  std::string Game;
+  bool gameVisible = false;
+  std::string InputName;
+};
+
+// FormWait: shown while another copy holds the status file's lock. At exit it also offers the
+// way back to the game.
+struct WaitDialogState {
+  bool wayBack = false;
+};
+
+// The name box takes at most this many characters.
+inline constexpr int kNameChars = 16;
+
+}  // namespace pg

@@ -1,0 +1,112 @@
+// Ending the game. The save happens only under the status file's lock; a copy that waits for it may
+// go back to its game, since the other copy may hold the lock for as long as its name dialog is open.
+#include "play/ending.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "engine/game.h"
+#include "play/menu.h"
+#include "play/status_lock.h"
+
+namespace pg {
+
+namespace {
+
+constexpr const char* kWhat = "設定";
+constexpr int kRetryMs = 1000;
+
+// Halves go to the even neighbour, and places beyond what 16 bits hold stop at their edge.
+std::int16_t StoredTwips(double twips) {
+  const double rounded = std::nearbyint(twips);
+  return static_cast<std::int16_t>(std::clamp(rounded, -32768.0, 32767.0));
+}
+
+// A window the platform does not show keeps the place it was loaded with.
+WindowPositions CurrentPlaces(Game& game) {
+  WindowPositions places = game.table.status.windows;
+  for (int w = 0; w < kStoredWindows; ++w) {
+    const auto origin = game.platform.NormalWindowOrigin(static_cast<Window>(w));
+    if (!origin) continue;
+    places.left[w] = StoredTwips(origin->left);
+    places.top[w] = StoredTwips(origin->top);
+  }
+  return places;
+}
+
+OptionSettings CurrentOptions(const OptionControls& o) {
+  OptionSettings settings;
+  settings.Speed = o.Slider;
+  settings.WallChoice = o.Wall;
+  settings.WallFile = o.WFileName;
+  settings.ScreenMode = o.SOption;
+  settings.YakuDisplay = static_cast<std::int16_t>(o.DekiYaku);
+  settings.FaceFile0 = o.FFileName[0];
+  settings.FaceFile1 = o.FFileName[1];
+  return settings;
+}
+
+RuleSettings CurrentRules(const RuleControls& r) {
+  return {r.option[0], r.option[1], r.option[2], r.option[3], r.rscroll[0], r.rscroll[1]};
+}
+
+}  // namespace
+
+void Ending(Game& game) {
+  const MessageAnswer answer = game.platform.ShowMessage("Petalgame 32 を終了しますか。", "Petalgame 32",
+                                                         MessageIcon::Question, MessageButtons::YesNo);
+  if (answer != MessageAnswer::Yes) return;
+  switch (TakeStatusLock(game, kWhat)) {
+    case LockOutcome::Acquired:
+      EndingSub(game);
+      break;
+    case LockOutcome::Busy:
+      game.wait.wayBack = true;
+      game.platform.SetWaitCursor(true);
+      game.platform.StartTimer(Timer::Ending, kRetryMs);
+      game.platform.RunModal(Dialog::Wait);
+      break;
+    case LockOutcome::Failed:
+      // Told already that nothing can be saved; the player asked to end, so the game ends.
+      game.platform.Quit();
+      break;
+  }
+}
+
+void MenuEnd(Game& game) {
+  ArmMenuGuard(game);
+  Ending(game);
+}
+
+void Form_QueryUnload(Game& game) { Ending(game); }
+
+void EndingTimer_Timer(Game& game) {
+  const LockOutcome outcome = TakeStatusLock(game, kWhat);
+  if (outcome == LockOutcome::Busy) return;
+  game.platform.StopTimer(Timer::Ending);
+  game.platform.EndModal(Dialog::Wait);
+  game.platform.SetWaitCursor(false);
+  if (outcome == LockOutcome::Acquired) {
+    EndingSub(game);
+  } else {
+    game.platform.Quit();
+  }
+}
+
+void EndingSub(Game& game) {
+  const WindowPositions places = CurrentPlaces(game);
+  if (const auto error = SaveExitRecords(game.statusPath, places, CurrentOptions(game.options), CurrentRules(game.rules))) {
+    ReportSaveFailure(game, kWhat, *error);
+  }
+  ReleaseStatusLock(game, kWhat);
+  game.platform.Quit();
+}
+
+void WaitWayBack(Game& game) {
+  game.platform.StopTimer(Timer::Ending);
+  game.platform.EndModal(Dialog::Wait);
+  game.platform.SetWaitCursor(false);
+}
+
+}  // namespace pg

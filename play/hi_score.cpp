@@ -1,0 +1,116 @@
+// The high-score update after a match: the file is read and written only while this copy holds the
+// lock, so two copies finishing together never lose each other's entries.
+#include "play/hi_score.h"
+
+#include <string_view>
+
+#include "engine/game.h"
+#include "play/menu.h"
+#include "play/status_lock.h"
+#include "records/high_scores.h"
+
+namespace pg {
+
+namespace {
+
+constexpr const char* kWhat = "ハイスコア";
+constexpr int kRetryMs = 1000;
+
+MatchResult ResultOf(const TableState& table) {
+  return {table.matchScore[0], table.matchScore[1], table.BestMonthPoints, table.BestMonthText};
+}
+
+void ShowTables(Game& game, const HighScoreUpdate& update) {
+  ScoreDialogState& score = game.score;
+  score.total = update.total;
+  score.game = update.game;
+  score.totalBold = update.totalBold;
+  score.gameBold = update.gameBold;
+}
+
+bool IsBlank(std::string_view name) {
+  constexpr std::string_view kIdeographicSpace = "　";
+  while (!name.empty()) {
+    if (name.front() == ' ') {
+      name.remove_prefix(1);
+    } else if (name.starts_with(kIdeographicSpace)) {
+      name.remove_prefix(kIdeographicSpace.size());
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+void StartHiScoreUpdate(Game& game) {
+  switch (TakeStatusLock(game, kWhat)) {
+    case LockOutcome::Acquired:
+      HiScoreSub(game);
+      break;
+    case LockOutcome::Busy:
+      game.wait.wayBack = false;
+      game.platform.SetWaitCursor(true);
+      game.platform.StartTimer(Timer::HiScore, kRetryMs);
+      game.platform.RunModal(Dialog::Wait);
+      break;
+    case LockOutcome::Failed:
+      break;
+  }
+}
+
+void HiScoreTimer_Timer(Game& game) {
+  if (TakeStatusLock(game, kWhat) == LockOutcome::Busy) return;
+  game.platform.StopTimer(Timer::HiScore);
+  game.platform.EndModal(Dialog::Wait);
+  game.platform.SetWaitCursor(false);
+  if (game.statusLock->Held()) HiScoreSub(game);
+}
+
+void HiScoreSub(Game& game) {
+  const HighScoreTables stored = ReadHighScores(game.statusPath);
+  HighScoreUpdate update = MergeHighScores(stored.total, stored.game, ResultOf(game.table));
+  NameDialogState& dialog = game.inputName;
+  dialog.Total = TotalLine(update);
+  dialog.totalVisible = update.EnteredTotal();
+  dialog.Game = GameLine(update);
+  dialog.gameVisible = update.EnteredGame();
+  if (!update.EnteredTotal() && !update.EnteredGame()) {
+    ReleaseStatusLock(game, kWhat);
+    return;
+  }
+  game.platform.RunModal(Dialog::InputName);
+  NameNewRows(update, dialog.InputName);
+  if (const auto error = SaveHighScores(game.statusPath, update.total, update.game)) {
+    ReportSaveFailure(game, kWhat, *error);
+  }
+  ReleaseStatusLock(game, kWhat);
+  ShowTables(game, update);
+  game.platform.RunModal(Dialog::Score);
+  game.score.totalBold.fill(false);
+  game.score.gameBold.fill(false);
+}
+
+void MenuHiScore(Game& game) {
+  const HighScoreTables stored = ReadHighScores(game.statusPath);
+  HighScoreUpdate shown;
+  shown.total = stored.total;
+  shown.game = stored.game;
+  ShowTables(game, shown);
+  ArmMenuGuard(game);
+  game.platform.RunModal(Dialog::Score);
+}
+
+void InputNameOk(Game& game) {
+  // Blanks alone would be stored as a name that reads back as none.
+  if (IsBlank(game.inputName.InputName)) {
+    game.platform.ShowMessage("名前が入力されていません。", "入力エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+    return;
+  }
+  game.platform.EndModal(Dialog::InputName);
+}
+
+void FormScoreOk(Game& game) { game.platform.EndModal(Dialog::Score); }
+
+}  // namespace pg

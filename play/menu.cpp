@@ -1,0 +1,37 @@
+// Menu commands: the hover guard, and the rule dialog with the restart a change brings.
+#include "play/menu.h"
+
+#include "engine/game.h"
+#include "play/setup.h"
+
+namespace pg {
+
+namespace {
+
+constexpr int kGuardMs = 1000;
+
+}  // namespace
+
+void ArmMenuGuard(Game& game) {
+  game.HelpJudge = false;
+  game.platform.StartTimer(Timer::MenuGuard, kGuardMs);
+}
+
+void MenuGuardTimer_Timer(Game& game) {
+  game.HelpJudge = true;
+  game.platform.StopTimer(Timer::MenuGuard);
+}
+
+void MenuRule(Game& game) {
+  ArmMenuGuard(game);
+  game.rules.ChangeCheck = "False";
+  game.platform.RunModal(Dialog::Rule);
+  if (game.rules.ChangeCheck != "True") return;
+  game.rules.ChangeCheck = "False";
+  // Before the dealer is known nothing has started that a new rule could spoil.
+  if (game.table.Phase > Phase::DealerKnown) StartGame(game);
+}
+
+void FormRuleOk(Game& game) { game.platform.EndModal(Dialog::Rule); }
+
+}  // namespace pg

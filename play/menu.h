@@ -1,0 +1,16 @@
+// The menu commands of the main window that open the game's dialogs.
+#pragma once
+
+namespace pg {
+
+struct Game;
+
+// For one second after a menu command the picture buttons ignore the pointer hovering over them.
+void ArmMenuGuard(Game& game);
+void MenuGuardTimer_Timer(Game& game);
+// Shows the rule dialog; a change restarts a running match.
+void MenuRule(Game& game);
+// The rule dialog's "OK" and close box only hide it.
+void FormRuleOk(Game& game);
+
+}  // namespace pg

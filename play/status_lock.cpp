@@ -1,0 +1,29 @@
+// The lock object lives as long as the game: the OS lock it holds is what tells other copies that
+// this copy's -1 in record 6 is still alive.
+#include "play/status_lock.h"
+
+#include <memory>
+#include <string>
+
+#include "engine/game.h"
+
+namespace pg {
+
+LockOutcome TakeStatusLock(Game& game, std::string_view what) {
+  if (!game.statusLock) game.statusLock = std::make_unique<StatusFileLock>(game.statusPath);
+  const LockAttempt attempt = game.statusLock->TryAcquire();
+  if (attempt.outcome == LockOutcome::Failed) ReportSaveFailure(game, what, attempt.error);
+  return attempt.outcome;
+}
+
+void ReleaseStatusLock(Game& game, std::string_view what) {
+  if (!game.statusLock || !game.statusLock->Held()) return;
+  if (const auto error = game.statusLock->Release()) ReportSaveFailure(game, what, *error);
+}
+
+void ReportSaveFailure(Game& game, std::string_view what, const StatusFileError& error) {
+  const std::string text = std::string(what) + "を保存できませんでした。\n" + error.reason;
+  game.platform.ShowMessage(text, "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+}
+
+}  // namespace pg

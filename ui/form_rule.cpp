@@ -1,0 +1,160 @@
+// The rule dialog on screen. A button's handler runs when it takes the focus, as a click or the arrow
+// keys give it; the dialog opens with the focus on "OK", so opening it changes nothing.
+#include "ui/form_rule.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "engine/card.h"
+#include "engine/game.h"
+#include "play/menu.h"
+#include "rules/rule_dialog.h"
+#include "ui/art/artwork.h"
+#include "ui/art/card_sheet.h"
+#include "ui/label_item.h"
+
+namespace pg::ui {
+
+namespace {
+
+struct RowText {
+  const char* label;
+  const char* first;
+  const char* second;
+};
+
+constexpr RowText kRows[] = {
+    {"花見で一杯の有無", "有", "無"},
+    {"月見で一杯の有無", "有", "無"},
+    {"親権の有無", "有", "無"},
+    {"「菊に杯」の扱い", "１０点札", "カス札"},
+};
+
+// Each row opens with a small picture of what it is about: the cherry curtain, the moon, the dealer's
+// mark and the sake cup.
+QPixmap RowPicture(int row, const QPixmap& sheet, qreal dpr) {
+  constexpr CardCode kCards[] = {{'3', '1'}, {'8', '1'}, {}, {'9', '1'}};
+  const QPixmap picture = row == 2 ? DealerMark(dpr) : CardCell(sheet, CellOf(kCards[row]));
+  return picture.scaledToHeight(qRound(32 * dpr), Qt::SmoothTransformation);
+}
+
+}  // namespace
+
+FormRule::FormRule(Game& game, QWidget* parent, std::function<void()> boardChanged)
+    : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      game_(game),
+      boardChanged_(std::move(boardChanged)) {
+  setWindowTitle("ルールの変更");
+  setModal(true);
+  setFont(GameFont(10));
+  const qreal dpr = devicePixelRatioF();
+  const QPixmap sheet = RenderCardSheet(dpr);
+
+  auto* rulesFrame = new QGroupBox(this);
+  auto* grid = new QGridLayout(rulesFrame);
+  grid->setVerticalSpacing(14);
+  grid->setHorizontalSpacing(10);
+  for (int row = 0; row < 4; ++row) {
+    auto* picture = new QLabel;
+    QPixmap pixmap = RowPicture(row, sheet, dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    picture->setPixmap(pixmap);
+    picture->setFixedWidth(24);
+    picture->setAlignment(Qt::AlignCenter);
+    grid->addWidget(picture, row, 0);
+    grid->addWidget(new QLabel(kRows[row].label), row, 1);
+
+    auto* pair = new QWidget;
+    auto* pairLayout = new QHBoxLayout(pair);
+    pairLayout->setContentsMargins(0, 0, 0, 0);
+    auto* group = new QButtonGroup(pair);
+    for (int index = 0; index < 2; ++index) {
+      auto* button = new QRadioButton(index == 0 ? kRows[row].first : kRows[row].second);
+      button->installEventFilter(this);
+      group->addButton(button);
+      pairLayout->addWidget(button);
+      options_[row][index] = button;
+    }
+    grid->addWidget(pair, row, 2);
+
+    if (row < 2) {
+      auto* frame = new QGroupBox;
+      auto* frameLayout = new QHBoxLayout(frame);
+      frameLayout->setContentsMargins(6, 2, 6, 2);
+      frameLayout->addWidget(new QLabel("得点（文）"));
+      auto* spin = new QSpinBox;
+      spin->setRange(1, 5);
+      spin->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
+      connect(spin, &QSpinBox::valueChanged, this, [this, row](int value) {
+        if (syncing_) return;
+        RuleScrollChange(game_, row, value);
+      });
+      frameLayout->addWidget(spin);
+      points_[row] = spin;
+      pointFrames_[row] = frame;
+      grid->addWidget(frame, row, 3);
+    }
+  }
+
+  auto* notice = new QLabel("※ルールを変更した場合、ゲームは初期化されます。");
+  auto* ok = new QPushButton("OK");
+  ok->setDefault(true);
+  ok->setMinimumWidth(80);
+  connect(ok, &QPushButton::clicked, this, [this] { FormRuleOk(game_); });
+  ok_ = ok;
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 10, 12, 12);
+  layout->addWidget(rulesFrame);
+  layout->addWidget(notice);
+  layout->addWidget(ok, 0, Qt::AlignRight);
+  SyncFromCore();
+}
+
+void FormRule::SyncFromCore() {
+  syncing_ = true;
+  const RuleControls& rules = game_.rules;
+  for (int row = 0; row < 4; ++row) options_[row][rules.option[row] == 0 ? 0 : 1]->setChecked(true);
+  for (int i = 0; i < 2; ++i) {
+    points_[i]->setValue(rules.rscroll[i]);
+    pointFrames_[i]->setEnabled(rules.PointsEnabled(i));
+  }
+  syncing_ = false;
+}
+
+bool FormRule::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn && !syncing_) {
+    for (int row = 0; row < 4; ++row) {
+      for (int index = 0; index < 2; ++index) {
+        if (watched != options_[row][index]) continue;
+        RuleOptionFocus(game_, static_cast<RuleRow>(row), index);
+        SyncFromCore();
+        boardChanged_();
+      }
+    }
+  }
+  return CoreDialog::eventFilter(watched, event);
+}
+
+void FormRule::showEvent(QShowEvent* event) {
+  CoreDialog::showEvent(event);
+  ok_->setFocus();
+}
+
+void FormRule::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  FormRuleOk(game_);
+}
+
+void FormRule::reject() { FormRuleOk(game_); }
+
+}  // namespace pg::ui

@@ -1,0 +1,148 @@
+// The high-score tables on screen; the page last chosen stays chosen for the next showing.
+#include "ui/form_score.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "engine/caption_chars.h"
+#include "engine/game.h"
+#include "engine/text.h"
+#include "play/hi_score.h"
+#include "ui/label_item.h"
+
+namespace pg::ui {
+
+namespace {
+
+constexpr int kYakuLines = 8;
+constexpr int kLineChars = 10;
+constexpr const char* kPlaces[] = {"　１位　", "　２位　", "　３位　"};
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QLabel* Label(const QString& text, Qt::Alignment alignment = Qt::AlignLeft) {
+  auto* label = new QLabel(text);
+  label->setFont(GameFont(10));
+  label->setAlignment(alignment | Qt::AlignVCenter);
+  return label;
+}
+
+void SetName(QLabel* label, const std::string& name, bool bold) {
+  label->setText(Q(name));
+  QFont font = label->font();
+  font.setBold(bold);
+  label->setFont(font);
+}
+
+// The yaku list's fixed pitch lines up the points of the ten-character lines.
+QFont ListFont() {
+  QFont font("Noto Sans Mono CJK JP");
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPixelSize(12);
+  return font;
+}
+
+}  // namespace
+
+FormScore::FormScore(Game& game, QWidget* parent)
+    : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      game_(game) {
+  setWindowTitle("ﾊｲｽｺｱ");
+  setModal(true);
+  tabs_ = new QTabWidget(this);
+  tabs_->setFont(GameFont(10));
+  tabs_->addTab(CreateTotalPage(), "総合");
+  tabs_->addTab(CreateGamePage(), "一勝負");
+  auto* ok = new QPushButton("OK", this);
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, [this] { FormScoreOk(game_); });
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 8, 8, 8);
+  layout->addWidget(tabs_);
+  layout->addWidget(ok, 0, Qt::AlignRight);
+  SyncFromCore();
+}
+
+QWidget* FormScore::CreateTotalPage() {
+  auto* page = new QWidget;
+  auto* grid = new QGridLayout(page);
+  grid->setHorizontalSpacing(14);
+  const char* headers[] = {"【順位】", "【名前】", "自分の得点(文)", "相手の得点(文)", "得点差(文)"};
+  for (int c = 0; c < 5; ++c) grid->addWidget(Label(headers[c], Qt::AlignHCenter), 0, c);
+  for (int r = 0; r < kTotalRows; ++r) {
+    grid->addWidget(Label(QString::number(r + 1), Qt::AlignHCenter), r + 1, 0);
+    nam_[r] = Label("");
+    nam_[r]->setMinimumWidth(120);
+    yten_[r] = Label("", Qt::AlignRight);
+    cten_[r] = Label("", Qt::AlignRight);
+    ten_[r] = Label("", Qt::AlignRight);
+    grid->addWidget(nam_[r], r + 1, 1);
+    grid->addWidget(yten_[r], r + 1, 2);
+    grid->addWidget(cten_[r], r + 1, 3);
+    grid->addWidget(ten_[r], r + 1, 4);
+  }
+  grid->setRowStretch(kTotalRows + 1, 1);
+  return page;
+}
+
+QWidget* FormScore::CreateGamePage() {
+  auto* page = new QWidget;
+  auto* row = new QHBoxLayout(page);
+  for (int r = 0; r < kGameRows; ++r) {
+    auto* frame = new QGroupBox(kPlaces[r]);
+    auto* grid = new QGridLayout(frame);
+    gten_[r] = Label("", Qt::AlignRight);
+    gnam_[r] = Label("");
+    glist_[r] = new QListWidget;
+    glist_[r]->setFont(ListFont());
+    glist_[r]->setFocusPolicy(Qt::NoFocus);
+    glist_[r]->setSelectionMode(QAbstractItemView::NoSelection);
+    glist_[r]->setMinimumSize(QFontMetrics(ListFont()).horizontalAdvance(QString(kLineChars, QChar(0x3000))) + 8,
+                              QFontMetrics(ListFont()).lineSpacing() * kYakuLines + 8);
+    grid->addWidget(Label("[名前]"), 0, 0);
+    grid->addWidget(gten_[r], 0, 1);
+    grid->addWidget(gnam_[r], 1, 0, 1, 2);
+    grid->addWidget(Label("[完成役]"), 2, 0, 1, 2);
+    grid->addWidget(glist_[r], 3, 0, 1, 2);
+    row->addWidget(frame);
+  }
+  return page;
+}
+
+void FormScore::SyncFromCore() {
+  const ScoreDialogState& score = game_.score;
+  for (int r = 0; r < kTotalRows; ++r) {
+    SetName(nam_[r], score.total.name[r], score.totalBold[r]);
+    yten_[r]->setText(Q(NumText(score.total.Yten[r])));
+    cten_[r]->setText(Q(NumText(score.total.Cten[r])));
+    ten_[r]->setText(Q(NumText(score.total.ten[r])));
+  }
+  for (int r = 0; r < kGameRows; ++r) {
+    SetName(gnam_[r], score.game.name[r], score.gameBold[r]);
+    gten_[r]->setText(Q(Digits(score.game.points[r]) + "文"));
+    glist_[r]->clear();
+    // Eight lines of ten characters; a shorter text leaves its last lines empty.
+    std::string_view text = score.game.yaku[r];
+    for (int line = 0; line < kYakuLines; ++line) {
+      const std::string_view slice = FirstChars(text, kLineChars);
+      glist_[r]->addItem(Q(std::string(slice)));
+      text.remove_prefix(slice.size());
+    }
+  }
+}
+
+void FormScore::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  FormScoreOk(game_);
+}
+
+void FormScore::reject() { FormScoreOk(game_); }
+
+}  // namespace pg::ui
