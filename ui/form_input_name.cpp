@@ -17,8 +17,8 @@ namespace pg::ui {
 
 namespace {
 
-constexpr int kWidth = 217;
-constexpr int kHeight = 161;
+constexpr int kWidth = 248;
+constexpr int kHeight = 184;
 
 class Cp932Validator : public QValidator {
  public:
@@ -43,19 +43,19 @@ FormInputName::FormInputName(Game& game, QWidget* parent)
   setWindowTitle("名前入力");
   setModal(true);
   setFixedSize(kWidth, kHeight);
-  total_ = CentredLabel(this, "", 16);
-  gameLine_ = CentredLabel(this, "", 32);
-  CentredLabel(this, "入賞しています。", 56);
-  CentredLabel(this, "名前を入力して下さい。", 80);
+  total_ = CentredLabel(this, "", 14);
+  gameLine_ = CentredLabel(this, "", 34);
+  CentredLabel(this, "入賞しています。", 62);
+  CentredLabel(this, "名前を入力して下さい。", 90);
   inputName_ = new QLineEdit(this);
-  inputName_->setGeometry(40, 100, 137, 22);
+  inputName_->setGeometry(44, 114, 160, 24);
   inputName_->setFont(GameFont(10));
   inputName_->setMaxLength(kNameChars);
   inputName_->setValidator(new Cp932Validator(inputName_));
   connect(inputName_, &QLineEdit::textChanged, this,
           [this](const QString& text) { game_.inputName.InputName = text.toStdString(); });
   auto* ok = new QPushButton("OK", this);
-  ok->setGeometry(144, 128, 65, 25);
+  ok->setGeometry(160, 148, 72, 26);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] { InputNameOk(game_); });
   connect(inputName_, &QLineEdit::returnPressed, this, [this] { InputNameOk(game_); });

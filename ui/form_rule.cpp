@@ -58,6 +58,12 @@ FormRule::FormRule(Game& game, QWidget* parent, std::function<void()> boardChang
   setFont(GameFont(10));
   const qreal dpr = devicePixelRatioF();
   const QPixmap sheet = RenderCardSheet(dpr);
+  // Made first, "OK" comes first in the focus chain.
+  auto* ok = new QPushButton("OK", this);
+  ok->setDefault(true);
+  ok->setMinimumWidth(80);
+  connect(ok, &QPushButton::clicked, this, [this] { FormRuleOk(game_); });
+  ok_ = ok;
 
   auto* rulesFrame = new QGroupBox(this);
   auto* grid = new QGridLayout(rulesFrame);
@@ -106,11 +112,6 @@ FormRule::FormRule(Game& game, QWidget* parent, std::function<void()> boardChang
   }
 
   auto* notice = new QLabel("※ルールを変更した場合、ゲームは初期化されます。");
-  auto* ok = new QPushButton("OK");
-  ok->setDefault(true);
-  ok->setMinimumWidth(80);
-  connect(ok, &QPushButton::clicked, this, [this] { FormRuleOk(game_); });
-  ok_ = ok;
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 10, 12, 12);
@@ -131,8 +132,10 @@ void FormRule::SyncFromCore() {
   syncing_ = false;
 }
 
+// Focus given back when the window becomes active again is no touch of the player's.
 bool FormRule::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn && !syncing_) {
+  const auto* focus = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event) : nullptr;
+  if (focus && focus->reason() != Qt::ActiveWindowFocusReason && !syncing_) {
     for (int row = 0; row < 4; ++row) {
       for (int index = 0; index < 2; ++index) {
         if (watched != options_[row][index]) continue;

@@ -75,7 +75,8 @@ QWidget* FormScore::CreateTotalPage() {
   auto* grid = new QGridLayout(page);
   grid->setHorizontalSpacing(14);
   const char* headers[] = {"【順位】", "【名前】", "自分の得点(文)", "相手の得点(文)", "得点差(文)"};
-  for (int c = 0; c < 5; ++c) grid->addWidget(Label(headers[c], Qt::AlignHCenter), 0, c);
+  // Number columns are right-aligned under right-aligned headers.
+  for (int c = 0; c < 5; ++c) grid->addWidget(Label(headers[c], c < 2 ? Qt::AlignHCenter : Qt::AlignRight), 0, c);
   for (int r = 0; r < kTotalRows; ++r) {
     grid->addWidget(Label(QString::number(r + 1), Qt::AlignHCenter), r + 1, 0);
     nam_[r] = Label("");
@@ -104,13 +105,15 @@ QWidget* FormScore::CreateGamePage() {
     glist_[r]->setFont(ListFont());
     glist_[r]->setFocusPolicy(Qt::NoFocus);
     glist_[r]->setSelectionMode(QAbstractItemView::NoSelection);
-    glist_[r]->setMinimumSize(QFontMetrics(ListFont()).horizontalAdvance(QString(kLineChars, QChar(0x3000))) + 8,
-                              QFontMetrics(ListFont()).lineSpacing() * kYakuLines + 8);
+    const QFontMetrics metrics(ListFont());
+    glist_[r]->setFixedSize(metrics.horizontalAdvance(QString(kLineChars, QChar(0x3000))) + 12,
+                            metrics.lineSpacing() * kYakuLines + 12);
     grid->addWidget(Label("[名前]"), 0, 0);
     grid->addWidget(gten_[r], 0, 1);
     grid->addWidget(gnam_[r], 1, 0, 1, 2);
     grid->addWidget(Label("[完成役]"), 2, 0, 1, 2);
     grid->addWidget(glist_[r], 3, 0, 1, 2);
+    grid->setRowStretch(4, 1);
     row->addWidget(frame);
   }
   return page;

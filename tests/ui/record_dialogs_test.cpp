@@ -1,0 +1,104 @@
+// The dialogs around the status file as a player meets them: the rule dialog, the name box and the
+// tables.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "engine/game.h"
+#include "play/menu.h"
+#include "play/setup.h"
+#include "ui/form_input_name.h"
+#include "ui/form_main.h"
+#include "ui/form_score.h"
+#include "ui/qt_platform.h"
+#include "tests/ui/test_application.h"
+
+namespace pg::test {
+namespace {
+
+class RecordDialogsTest : public ::testing::Test {
+ protected:
+  RecordDialogsTest() {
+    platform.SetStepInterval(0);
+    setup(game);
+  }
+  // Runs `act` on the modal dialog that is open once the event loop turns.
+  static void WhenShown(std::function<void(QWidget*)> act) {
+    QTimer::singleShot(0, [act] { act(QApplication::activeModalWidget()); });
+  }
+
+  bool applicationReady = EnsureApplication();
+  ui::QtPlatform platform;
+  Game game{platform};
+  ui::FormMain form{game, platform};
+};
+
+TEST_F(RecordDialogsTest, TheRuleDialogOpensWithoutTouchingARuleAndAClickOnOneCounts) {
+  StartGame(game);
+  game.SetPhase(Phase::PlayerToPlay);
+  WhenShown([](QWidget* dialog) {
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "ルールの変更");
+    for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+      if (button->text() == "OK") button->click();
+    }
+  });
+  MenuRule(game);
+  EXPECT_EQ(game.table.Phase, Phase::PlayerToPlay) << "opening and closing changes nothing";
+
+  WhenShown([](QWidget* dialog) {
+    for (QRadioButton* button : dialog->findChildren<QRadioButton*>()) {
+      // The selected button of the dealer's-right pair, clicked again.
+      if (button->text() == "無" && button->isChecked() && button->parentWidget()->y() > 80) button->setFocus();
+    }
+    dialog->close();
+  });
+  MenuRule(game);
+  EXPECT_EQ(game.table.Phase, Phase::DealerDraw) << "a touched rule restarts the match";
+}
+
+TEST_F(RecordDialogsTest, TheNameBoxTakesSixteenCharactersTheStatusFileCanHold) {
+  ui::FormInputName dialog(game, &form);
+  auto* box = dialog.findChild<QLineEdit*>();
+  ASSERT_NE(box, nullptr);
+  box->setFocus();
+  box->insert("はなこ");
+  box->insert("한");
+  box->insert("😀");
+  EXPECT_EQ(box->text(), "はなこ") << "characters the file cannot hold are refused";
+  EXPECT_EQ(game.inputName.InputName, "はなこ");
+  box->insert("ABCDEFGHIJKLMNOPQRS");
+  EXPECT_EQ(box->text().size(), kNameChars);
+}
+
+TEST_F(RecordDialogsTest, TheTablesShowTheirRowsAndTheNewNamesInBold) {
+  game.score.total.name[1] = "はなこ";
+  game.score.total.ten[1] = 12;
+  game.score.totalBold[1] = true;
+  game.score.game.points[0] = 9;
+  game.score.game.yaku[0] = "三光　　　   5文タン　　　   4文";
+  ui::FormScore dialog(game, &form);
+  dialog.SyncFromCore();
+  EXPECT_EQ(dialog.windowTitle(), "ﾊｲｽｺｱ");
+  const auto* tabs = dialog.findChild<QTabWidget*>();
+  ASSERT_EQ(tabs->count(), 2);
+  EXPECT_EQ(tabs->tabText(0), "総合");
+  EXPECT_EQ(tabs->tabText(1), "一勝負");
+  bool boldName = false;
+  bool monthTotal = false;
+  for (QLabel* label : dialog.findChildren<QLabel*>()) {
+    if (label->text() == "はなこ") boldName = label->font().bold();
+    if (label->text() == "9文") monthTotal = true;
+  }
+  EXPECT_TRUE(boldName);
+  EXPECT_TRUE(monthTotal);
+}
+
+}  // namespace
+}  // namespace pg::test
