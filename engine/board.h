@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/card.h"
+#include "engine/yaku_group.h"
 
 namespace pg {
 
@@ -75,6 +76,8 @@ struct Board {
   Background background;
 
   Board();
+  // The progress label of one side's yaku group: the player's nine come first.
+  Label& YakuLabel(int side, YakuGroup group) { return YakuState[kYakuGroups * side + IndexOf(group)]; }
   void BringToFront(int card);
   void SendToBack(int card);
 };

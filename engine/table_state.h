@@ -8,6 +8,7 @@
 #include "engine/card.h"
 #include "engine/phase.h"
 #include "engine/win_code.h"
+#include "engine/yaku_group.h"
 #include "records/status_records.h"
 
 namespace pg {
@@ -24,7 +25,6 @@ struct Slot {
 inline constexpr Slot kTakenSlot{kEmptySlot, kNoPicture};
 inline constexpr int kTableSlots = 21;
 inline constexpr int kHandSlots = 8;
-inline constexpr int kYakuGroups = 9;
 
 enum class Side : std::int16_t { Player = 0, Computer = 1 };
 
@@ -41,7 +41,7 @@ struct TableState {
   std::int16_t HandLeft = 0;
   std::int16_t FieldCount = 0;
   std::int16_t FieldCountBefore = 0;
-  std::array<std::array<std::int16_t, 10>, 3> YakuCount{};
+  std::array<ByYakuGroup<std::int16_t>, 3> YakuCount{};
   std::int16_t GameNum = 0;
   std::int16_t SameNum = 0;
   std::array<std::int16_t, 4> SameSlot{};
@@ -50,7 +50,8 @@ struct TableState {
   std::int16_t LayoutTop = 46;
   std::array<std::int16_t, 3> BestMonthPoints{};
   std::array<std::string, 3> BestMonthText;
-  std::string YakuTouched = "000000000";
+  // Set for each group a card was counted into since the turn began.
+  ByYakuGroup<bool> YakuTouched{};
   StatusRecords status;
   // The match totals in 文 by side, which the score labels show.
   std::array<std::int16_t, 2> matchScore{};

@@ -12,8 +12,8 @@ namespace pg {
 
 namespace {
 
-constexpr const char* kStartLabels[kYakuGroups] = {"三光　残3", "猪鹿蝶　残3", "花見　残2", "月見　残2", "赤短　残3",
-                                                  "青短　残3", "ﾀﾈ　残5",    "ﾀﾝ　残5",   "ｶｽ　残10"};
+constexpr ByYakuGroup<const char*> kStartLabels{
+    {"三光　残3", "猪鹿蝶　残3", "花見　残2", "月見　残2", "赤短　残3", "青短　残3", "ﾀﾈ　残5", "ﾀﾝ　残5", "ｶｽ　残10"}};
 
 void GatherDeck(Game& game) {
   TableState& t = game.table;
@@ -30,14 +30,17 @@ void GatherDeck(Game& game) {
 }
 
 void ResetProgressLabels(Game& game) {
-  auto& labels = game.board.YakuState;
+  Board& board = game.board;
+  auto& labels = board.YakuState;
   for (int side = 0; side < 2; ++side) {
-    for (int g = 0; g < kYakuGroups; ++g) labels[9 * side + g].caption = kStartLabels[g];
+    for (YakuGroup g : kAllYakuGroups) board.YakuLabel(side, g).caption = kStartLabels[g];
   }
   if (game.options.DekiYaku == YakuDisplay::Always) {
     for (Label& label : labels) label.visible = true;
-    if (!game.rules.HanamiOn()) labels[2].visible = labels[11].visible = false;
-    if (!game.rules.TsukimiOn()) labels[3].visible = labels[12].visible = false;
+    for (int side = 0; side < 2; ++side) {
+      if (!game.rules.HanamiOn()) board.YakuLabel(side, YakuGroup::Hanami).visible = false;
+      if (!game.rules.TsukimiOn()) board.YakuLabel(side, YakuGroup::Tsukimi).visible = false;
+    }
   } else {
     for (Label& label : labels) label.visible = false;
   }
@@ -105,9 +108,7 @@ void PrepareMonth(Game& game) {
   t.FieldCount = 8;
   t.HandMonth = {"000000000000", "000000000000"};
   t.FieldMonth = "000000000000";
-  for (int side = 0; side < 2; ++side) {
-    for (int g = 0; g < kYakuGroups; ++g) t.YakuCount[side][g] = 0;
-  }
+  for (int side = 0; side < 2; ++side) t.YakuCount[side] = {};
 }
 
 void DealDeck(Game& game) {

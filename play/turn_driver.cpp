@@ -33,8 +33,6 @@ namespace pg {
 
 namespace {
 
-constexpr const char* kUntouched = "000000000";
-
 int PlayerCards(const TableState& t) { return (t.HandLeft + 1) / 2; }
 
 void RefreshLabels(Game& game) {
@@ -80,7 +78,7 @@ void FinishCycle(Game& game) {
   TableState& t = game.table;
   RefreshLabels(game);
   if (StoppedOnYaku(game)) return;
-  t.YakuTouched = kUntouched;
+  t.YakuTouched = {};
   if (t.HandLeft != 0) ComRootin1(game);
   RefreshLabels(game);
   if (StoppedOnYaku(game)) return;
@@ -100,7 +98,7 @@ void FinishCycle(Game& game) {
 void OpenMonth(Game& game) {
   TableState& t = game.table;
   if (t.Oya == 1) {
-    t.YakuTouched = kUntouched;
+    t.YakuTouched = {};
     ComRootin1(game);
     RefreshLabels(game);
   }
@@ -140,7 +138,7 @@ void PlayHandCard(Game& game, int index) {
 
   t.TurnStep = 0;
   t.FieldCountBefore = t.FieldCount;
-  t.YakuTouched = kUntouched;
+  t.YakuTouched = {};
   for (int i = 0; i < PlayerCards(t); ++i) game.board.PG[i].visible = false;
   --t.HandLeft;
   t.PlayedSlot = static_cast<std::int16_t>(s);

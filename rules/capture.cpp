@@ -13,8 +13,6 @@ namespace {
 constexpr CardCode kKiku{'9', '1'};
 constexpr CardCode kRain{'B', '1'};
 
-enum Group { kLight, kInoShikaCho, kHanami, kTsukimi, kAkatan, kAotan, kTane, kTan, kKasu };
-
 bool IsOneOf(CardCode code, std::initializer_list<CardCode> set) {
   for (CardCode c : set) {
     if (c == code) return true;
@@ -22,7 +20,7 @@ bool IsOneOf(CardCode code, std::initializer_list<CardCode> set) {
   return false;
 }
 
-void Count(Game& game, int side, int group, int amount = 1) {
+void Count(Game& game, int side, YakuGroup group, int amount = 1) {
   game.table.YakuCount[side][group] = static_cast<std::int16_t>(game.table.YakuCount[side][group] + amount);
   JudgeYaku(game, side, group);
 }
@@ -161,39 +159,41 @@ void JudgeCard(Game& game, PlayedCard& card) {
   const int w = t.TurnStep % 2;
   const CardCode code = card.code;
   const int p = PriorityOf(code);
-  int pile;
+  using enum YakuGroup;
+  // The group whose count places the card in its pile.
+  YakuGroup pile;
   if (p <= 4) {
-    Count(game, w, kLight, code == kRain ? 1 : 2);
+    Count(game, w, Hikari, code == kRain ? 1 : 2);
     if (rules.HanamiOn() && code == CardCode('3', '1')) {
-      Count(game, w, kHanami);
+      Count(game, w, Hanami);
     } else if (rules.TsukimiOn() && code == CardCode('8', '1')) {
-      Count(game, w, kTsukimi);
+      Count(game, w, Tsukimi);
     }
-    pile = kLight;
+    pile = Hikari;
   } else if (p <= 13) {
     if (code == kKiku && rules.KikuAsChaff()) {
-      Count(game, w, kKasu);
-      pile = kKasu;
+      Count(game, w, Kasu);
+      pile = Kasu;
     } else {
-      Count(game, w, kTane);
-      pile = kTane;
+      Count(game, w, Tane);
+      pile = Tane;
     }
     if (code == kKiku) {
-      if (rules.HanamiOn()) Count(game, w, kHanami);
-      if (rules.TsukimiOn()) Count(game, w, kTsukimi);
+      if (rules.HanamiOn()) Count(game, w, Hanami);
+      if (rules.TsukimiOn()) Count(game, w, Tsukimi);
     }
-    if (IsOneOf(code, {{'7', '1'}, {'A', '1'}, {'6', '1'}})) Count(game, w, kInoShikaCho);
+    if (IsOneOf(code, {{'7', '1'}, {'A', '1'}, {'6', '1'}})) Count(game, w, InoShikaCho);
   } else if (p <= 23) {
-    Count(game, w, kTan);
+    Count(game, w, Tan);
     if (IsOneOf(code, {{'1', '2'}, {'2', '2'}, {'3', '2'}})) {
-      Count(game, w, kAkatan);
+      Count(game, w, Akatan);
     } else if (IsOneOf(code, {{'6', '2'}, {'9', '2'}, {'A', '2'}})) {
-      Count(game, w, kAotan);
+      Count(game, w, Aotan);
     }
-    pile = kTan;
+    pile = Tan;
   } else {
-    Count(game, w, kKasu);
-    pile = kKasu;
+    Count(game, w, Kasu);
+    pile = Kasu;
   }
   game.Notify(&GameObserver::Captured, w, code);
 
@@ -201,20 +201,20 @@ void JudgeCard(Game& game, PlayedCard& card) {
   int x = 0;
   int y = 0;
   switch (pile) {
-    case kLight:
-      x = 704 - 20 * ((counts[kLight] + 1) / 2 - 1);
+    case Hikari:
+      x = 704 - 20 * ((counts[Hikari] + 1) / 2 - 1);
       y = t.LayoutTop + 262 - 92 * w;
       break;
-    case kTane:
-      x = 568 - 20 * (counts[kTane] - 1);
+    case Tane:
+      x = 568 - 20 * (counts[Tane] - 1);
       y = t.LayoutTop + 262 - 92 * w;
       break;
-    case kTan:
-      x = 704 - 20 * (counts[kTan] - 1);
+    case Tan:
+      x = 704 - 20 * (counts[Tan] - 1);
       y = t.LayoutTop + 340 - 248 * w;
       break;
     default:
-      x = 704 - 20 * (counts[kKasu] - 1);
+      x = 704 - 20 * (counts[Kasu] - 1);
       y = t.LayoutTop + 418 - 404 * w;
       break;
   }

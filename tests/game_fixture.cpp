@@ -109,8 +109,9 @@ void GameTest::ExpectCardsAccountedFor() const {
   for (int i = 48 - t.StockLeft; i < kCardCount; ++i) inPlay.insert(t.Deck[i].Text());
   int captured = 0;
   for (int side = 0; side < 2; ++side) {
+    // Each bright counts 2 but the rain bright 1; every other card lies in one of the other three piles.
     const auto& c = t.YakuCount[side];
-    captured += (c[0] + 1) / 2 + c[6] + c[7] + c[8];
+    captured += (c[YakuGroup::Hikari] + 1) / 2 + c[YakuGroup::Tane] + c[YakuGroup::Tan] + c[YakuGroup::Kasu];
   }
   EXPECT_EQ(held, static_cast<std::size_t>(t.HandLeft));
   EXPECT_EQ(inPlay.size(), held + t.FieldCount + t.StockLeft) << "a card is in two places";

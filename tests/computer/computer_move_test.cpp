@@ -51,7 +51,7 @@ TEST_F(ComputerMoveTest, PlaysHandCardThenStockCardAndClosesUp) {
                {"A2", "A4", "92", "93", "B1", "B2", "B3", "C1"}, {"C2"});
   ComRootin1(game);
   // With two table cards of its month the computer takes the listed one: A2, not A4.
-  EXPECT_EQ(game.table.YakuCount[1][7], 1);
+  EXPECT_EQ(game.table.YakuCount[1][YakuGroup::Tan], 1);
   EXPECT_EQ(game.table.TurnStep, 3);
   EXPECT_EQ(game.table.HandLeft, 15);
   EXPECT_EQ(game.table.StockLeft, 23);

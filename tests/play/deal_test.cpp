@@ -69,8 +69,8 @@ TEST_F(DealTest, SeedOnePinsTheShuffle) {
 TEST_F(DealTest, MonthTalliesAndLabelsStartEveryMonthAfresh) {
   game.options.DekiYaku = YakuDisplay::Always;
   game.rules.option[1] = 1;
-  game.board.YakuState[4].caption = "赤短　完成";
-  game.board.YakuState[4].opaque = true;
+  game.board.YakuLabel(0, YakuGroup::Akatan).caption = "赤短　完成";
+  game.board.YakuLabel(0, YakuGroup::Akatan).opaque = true;
   Deal(1, 3);
   int tallied = 0;
   for (const std::string* tally : {&game.table.HandMonth[0], &game.table.HandMonth[1], &game.table.FieldMonth}) {
@@ -78,12 +78,12 @@ TEST_F(DealTest, MonthTalliesAndLabelsStartEveryMonthAfresh) {
     for (char d : *tally) tallied += d - '0';
   }
   EXPECT_EQ(tallied, 24);
-  EXPECT_EQ(game.board.YakuState[4].caption, "赤短　残3");
-  EXPECT_EQ(game.board.YakuState[17].caption, "ｶｽ　残10");
-  EXPECT_FALSE(game.board.YakuState[4].opaque);
-  EXPECT_TRUE(game.board.YakuState[2].visible);
-  EXPECT_FALSE(game.board.YakuState[3].visible) << "月見 is off";
-  EXPECT_FALSE(game.board.YakuState[12].visible);
+  EXPECT_EQ(game.board.YakuLabel(0, YakuGroup::Akatan).caption, "赤短　残3");
+  EXPECT_EQ(game.board.YakuLabel(1, YakuGroup::Kasu).caption, "ｶｽ　残10");
+  EXPECT_FALSE(game.board.YakuLabel(0, YakuGroup::Akatan).opaque);
+  EXPECT_TRUE(game.board.YakuLabel(0, YakuGroup::Hanami).visible);
+  EXPECT_FALSE(game.board.YakuLabel(0, YakuGroup::Tsukimi).visible) << "月見 is off";
+  EXPECT_FALSE(game.board.YakuLabel(1, YakuGroup::Tsukimi).visible);
   EXPECT_EQ(game.board.Pnum.caption, "1");
   EXPECT_EQ(game.board.oyamark.top, 46 + 368 - 304);
 }

@@ -152,7 +152,7 @@ class BookKeeper : public GameObserver {
     for (int side = 0; side < 2; ++side) {
       // Lights count 2 each but the rain man 1; the other cards count once in one of the last three piles.
       const auto& c = t.YakuCount[side];
-      const int counted = (c[0] + 1) / 2 + c[6] + c[7] + c[8];
+      const int counted = (c[YakuGroup::Hikari] + 1) / 2 + c[YakuGroup::Tane] + c[YakuGroup::Tan] + c[YakuGroup::Kasu];
       if (counted != static_cast<int>(piles_[side].size())) {
         Fault("side " + std::to_string(side) + " counted " + std::to_string(counted) + " captures but took " +
               std::to_string(piles_[side].size()));
@@ -163,9 +163,9 @@ class BookKeeper : public GameObserver {
   void CheckCountsRise() {
     const auto& now = game_.table.YakuCount;
     for (int side = 0; side < 2; ++side) {
-      for (int g = 0; g < kYakuGroups; ++g) {
+      for (YakuGroup g : kAllYakuGroups) {
         if (now[side][g] < counts_[side][g]) {
-          Fault("YakuCount(" + std::to_string(side) + ", " + std::to_string(g) + ") fell from " +
+          Fault("YakuCount(" + std::to_string(side) + ", " + std::to_string(IndexOf(g)) + ") fell from " +
                 std::to_string(counts_[side][g]) + " to " + std::to_string(now[side][g]));
         }
       }
@@ -188,7 +188,7 @@ class BookKeeper : public GameObserver {
   int match_ = -1;
   std::array<std::vector<CardCode>, 2> piles_;
   std::vector<CardCode> took_;
-  std::array<std::array<std::int16_t, 10>, 3> counts_{};
+  decltype(TableState::YakuCount) counts_{};
   std::array<int, 2> paid_{};
   int monthsEnded_ = 0;
 };
