@@ -26,15 +26,18 @@ inline constexpr Slot kTakenSlot{kEmptySlot, kNoPicture};
 inline constexpr int kTableSlots = 21;
 inline constexpr int kHandSlots = 8;
 
+// How many cards of each month lie in one place; month m counts at index m - 1.
+using MonthTally = std::array<std::int16_t, 12>;
+
 enum class Side : std::int16_t { Player = 0, Computer = 1 };
 
 struct TableState {
   pg::Phase Phase = pg::Phase::Idle;
   std::array<CardCode, 49> Deck{};
   std::array<Slot, kTableSlots> FieldCard{};
-  std::string FieldMonth;
+  MonthTally FieldMonth{};
   std::array<std::array<Slot, kHandSlots>, 2> HandCard{};
-  std::array<std::string, 2> HandMonth;
+  std::array<MonthTally, 2> HandMonth{};
   std::int16_t Oya = 0;
   std::int16_t TurnStep = 0;
   std::int16_t StockLeft = 0;

@@ -142,9 +142,9 @@ void JudgeOK(Game& game, PlayedCard& card) {
   // All four cards of a month dealt to the table go to the dealer with its first hand card.
   if (t.TurnStep / 2 == 0 && t.HandLeft == 15) {
     for (int m = 1; m <= 12; ++m) {
-      if (t.FieldMonth[m - 1] != '4') continue;
+      if (t.FieldMonth[m - 1] != 4) continue;
       for (int j = 0; j < t.FieldCountBefore; ++j) {
-        if (t.FieldCard[j].code.MonthChar() == HexDigit(m)) TakeSlot(game, card, j);
+        if (MonthOf(t.FieldCard[j].code) == m) TakeSlot(game, card, j);
       }
       t.FieldCount = static_cast<std::int16_t>(t.FieldCount - 4);
     }

@@ -3,10 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "tests/game_fixture.h"
 
 namespace pg::test {
 namespace {
+
+// A month tally written as twelve digits, January first.
+MonthTally Tally(std::string_view digits) {
+  MonthTally tally{};
+  for (std::size_t m = 0; m < tally.size(); ++m) tally[m] = static_cast<std::int16_t>(digits.at(m) - '0');
+  return tally;
+}
 
 class DealTest : public GameTest {
  protected:
@@ -72,12 +81,13 @@ TEST_F(DealTest, MonthTalliesAndLabelsStartEveryMonthAfresh) {
   game.board.YakuLabel(0, YakuGroup::Akatan).caption = "赤短　完成";
   game.board.YakuLabel(0, YakuGroup::Akatan).opaque = true;
   Deal(1, 3);
-  int tallied = 0;
-  for (const std::string* tally : {&game.table.HandMonth[0], &game.table.HandMonth[1], &game.table.FieldMonth}) {
-    ASSERT_EQ(tally->size(), 12u);
-    for (char d : *tally) tallied += d - '0';
+  MonthTally dealt{};
+  for (int i = 0; i < 24; ++i) ++dealt[MonthOf(game.table.Deck[i]) - 1];
+  MonthTally tallied{};
+  for (const MonthTally* tally : {&game.table.HandMonth[0], &game.table.HandMonth[1], &game.table.FieldMonth}) {
+    for (int m = 0; m < 12; ++m) tallied[m] += (*tally)[m];
   }
-  EXPECT_EQ(tallied, 24);
+  EXPECT_EQ(tallied, dealt) << "every dealt card is tallied once, by its month";
   EXPECT_EQ(game.board.YakuLabel(0, YakuGroup::Akatan).caption, "赤短　残3");
   EXPECT_EQ(game.board.YakuLabel(1, YakuGroup::Kasu).caption, "ｶｽ　残10");
   EXPECT_FALSE(game.board.YakuLabel(0, YakuGroup::Akatan).opaque);
@@ -107,8 +117,8 @@ TEST_F(DealTest, DealtHandYaku) {
     SCOPED_TRACE(c.name);
     for (int oya = 0; oya < 2; ++oya) {
       game.table.Oya = static_cast<std::int16_t>(oya);
-      game.table.HandMonth[oya] = c.dealer;
-      game.table.HandMonth[1 - oya] = c.other;
+      game.table.HandMonth[oya] = Tally(c.dealer);
+      game.table.HandMonth[1 - oya] = Tally(c.other);
       game.table.WinCode = WinCode::None;
       JudgeTefuda(game);
       EXPECT_EQ(game.table.WinCode, c.winCode);

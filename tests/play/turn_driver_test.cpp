@@ -94,7 +94,7 @@ TEST_F(TurnDriverTest, ThreeOfAMonthAreTakenAtOnceAndTheTableClosesUpInOrder) {
 TEST_F(TurnDriverTest, FourOfAMonthDealtToTheTableGoToTheDealerAndTheLaidCardStays) {
   DealArranged(0, {"B3", "21", "53", "43", "54", "63", "73", "83"}, {"23", "24", "42", "44", "82", "84", "92", "94"},
                {"11", "32", "12", "33", "34", "62", "72", "31"}, {"A1", "C3"});
-  EXPECT_EQ(game.table.FieldMonth, "204001100000");
+  EXPECT_EQ(game.table.FieldMonth, (MonthTally{2, 0, 4, 0, 0, 1, 1, 0, 0, 0, 0, 0}));
   Card_Click(game, HandPicture("B3"));
   EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Hikari], 2) << "31";
   EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Hanami], 1) << "31 counts for 花見";
