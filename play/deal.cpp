@@ -92,7 +92,9 @@ void GameStart(Game& game) {
 
 void PrepareMonth(Game& game) {
   TableState& t = game.table;
-  game.board.oyamark.top = static_cast<std::int16_t>(t.LayoutTop + 368 - 304 * t.Oya);
+  const Point mark = DealerMarkPosition(t);
+  game.board.oyamark.left = mark.x;
+  game.board.oyamark.top = mark.y;
   game.board.oyamark.visible = true;
   game.board.Pnum.caption = Digits(t.GameNum);
   game.platform.Redraw();

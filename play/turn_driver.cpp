@@ -21,6 +21,7 @@
 #include "play/deal.h"
 #include "play/dealer_decision.h"
 #include "engine/game.h"
+#include "engine/geometry.h"
 #include "engine/hand.h"
 #include "engine/messages.h"
 #include "play/setup.h"
@@ -215,7 +216,7 @@ void EndMatch(Game& game) {
   PutMatchResult(game);
   for (int i = 0; i < 3; ++i) {
     const std::string text = board.message[i].caption;
-    ShowCentredMessage(game, i, text, LargeMessageSize(game), game.table.LayoutTop + 188 + 44 * i);
+    ShowCentredMessage(game, i, text, LargeMessageSize(game), MatchResultTop(game.table, i));
   }
   game.Notify(&GameObserver::MatchEnded);
 }

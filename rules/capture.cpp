@@ -91,8 +91,8 @@ void JudgeSame(Game& game, PlayedCard& card) {
   if (t.SameNum == 2 && t.TurnStep % 2 == 0) {
     game.SetPhase(t.TurnStep == 0 ? Phase::HandChoice : Phase::StockChoice);
     for (int i = 0; i < 2; ++i) {
-      const Point at = TableSlotPosition(t, t.SameSlot[i]);
-      game.board.Box[i] = {static_cast<std::int16_t>(at.x - 2), static_cast<std::int16_t>(at.y - 2), true};
+      const Point at = ChoiceFramePosition(t, t.SameSlot[i]);
+      game.board.Box[i] = {at.x, at.y, true};
       CardPicture& framed = game.board.Card.at(t.FieldCard[t.SameSlot[i]].pic);
       framed.enabled = framed.handCursor = true;
     }
@@ -153,72 +153,61 @@ void JudgeOK(Game& game, PlayedCard& card) {
   game.Notify(&GameObserver::PlayFinished, played);
 }
 
+int PileSize(const TableState& table, int side, CardClass pile) {
+  const auto& counts = table.YakuCount[side];
+  switch (pile) {
+    case CardClass::Bright:
+      // Each bright counts 2 but the rain bright 1, so halving rounds the rain bright up to a card.
+      return (counts[YakuGroup::Hikari] + 1) / 2;
+    case CardClass::Animal:
+      return counts[YakuGroup::Tane];
+    case CardClass::Ribbon:
+      return counts[YakuGroup::Tan];
+    default:
+      return counts[YakuGroup::Kasu];
+  }
+}
+
 void JudgeCard(Game& game, PlayedCard& card) {
   TableState& t = game.table;
   const RuleControls& rules = game.rules;
   const int w = t.TurnStep % 2;
   const CardCode code = card.code;
-  const int p = PriorityOf(code);
   using enum YakuGroup;
-  // The group whose count places the card in its pile.
-  YakuGroup pile;
-  if (p <= 4) {
-    Count(game, w, Hikari, code == kRain ? 1 : 2);
-    if (rules.HanamiOn() && code == CardCode('3', '1')) {
-      Count(game, w, Hanami);
-    } else if (rules.TsukimiOn() && code == CardCode('8', '1')) {
-      Count(game, w, Tsukimi);
-    }
-    pile = Hikari;
-  } else if (p <= 13) {
-    if (code == kKiku && rules.KikuAsChaff()) {
+  // The sake cup lies with the chaff when the rule counts it there, and still counts for 花見 and 月見.
+  const CardClass pile = ClassOf(code, rules.KikuAsChaff());
+  switch (ClassOf(code, false)) {
+    case CardClass::Bright:
+      Count(game, w, Hikari, code == kRain ? 1 : 2);
+      if (rules.HanamiOn() && code == CardCode('3', '1')) {
+        Count(game, w, Hanami);
+      } else if (rules.TsukimiOn() && code == CardCode('8', '1')) {
+        Count(game, w, Tsukimi);
+      }
+      break;
+    case CardClass::Animal:
+      Count(game, w, pile == CardClass::Chaff ? Kasu : Tane);
+      if (code == kKiku) {
+        if (rules.HanamiOn()) Count(game, w, Hanami);
+        if (rules.TsukimiOn()) Count(game, w, Tsukimi);
+      }
+      if (IsOneOf(code, {{'7', '1'}, {'A', '1'}, {'6', '1'}})) Count(game, w, InoShikaCho);
+      break;
+    case CardClass::Ribbon:
+      Count(game, w, Tan);
+      if (IsOneOf(code, {{'1', '2'}, {'2', '2'}, {'3', '2'}})) {
+        Count(game, w, Akatan);
+      } else if (IsOneOf(code, {{'6', '2'}, {'9', '2'}, {'A', '2'}})) {
+        Count(game, w, Aotan);
+      }
+      break;
+    case CardClass::Chaff:
       Count(game, w, Kasu);
-      pile = Kasu;
-    } else {
-      Count(game, w, Tane);
-      pile = Tane;
-    }
-    if (code == kKiku) {
-      if (rules.HanamiOn()) Count(game, w, Hanami);
-      if (rules.TsukimiOn()) Count(game, w, Tsukimi);
-    }
-    if (IsOneOf(code, {{'7', '1'}, {'A', '1'}, {'6', '1'}})) Count(game, w, InoShikaCho);
-  } else if (p <= 23) {
-    Count(game, w, Tan);
-    if (IsOneOf(code, {{'1', '2'}, {'2', '2'}, {'3', '2'}})) {
-      Count(game, w, Akatan);
-    } else if (IsOneOf(code, {{'6', '2'}, {'9', '2'}, {'A', '2'}})) {
-      Count(game, w, Aotan);
-    }
-    pile = Tan;
-  } else {
-    Count(game, w, Kasu);
-    pile = Kasu;
+      break;
   }
   game.Notify(&GameObserver::Captured, w, code);
-
-  const auto& counts = t.YakuCount[w];
-  int x = 0;
-  int y = 0;
-  switch (pile) {
-    case Hikari:
-      x = 704 - 20 * ((counts[Hikari] + 1) / 2 - 1);
-      y = t.LayoutTop + 262 - 92 * w;
-      break;
-    case Tane:
-      x = 568 - 20 * (counts[Tane] - 1);
-      y = t.LayoutTop + 262 - 92 * w;
-      break;
-    case Tan:
-      x = 704 - 20 * (counts[Tan] - 1);
-      y = t.LayoutTop + 340 - 248 * w;
-      break;
-    default:
-      x = 704 - 20 * (counts[Kasu] - 1);
-      y = t.LayoutTop + 418 - 404 * w;
-      break;
-  }
-  Fly(game, card, {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
+  // The card is counted before it flies, so it lands on the place its count gives it.
+  Fly(game, card, CapturePilePosition(t, w, pile, PileSize(t, w, pile) - 1));
 }
 
 void JudgeAifuda(Game& game) {

@@ -47,18 +47,17 @@ TEST_F(DealTest, TheNonDealerReceivesFirstInEachRoundAndTheTableTheMiddlePair) {
     for (int s = 0; s < 8; ++s) {
       EXPECT_EQ(game.table.FieldCard[s].pic, table[s]);
       EXPECT_EQ(game.table.FieldCard[s].code, game.table.Deck[table[s]]);
-      EXPECT_EQ(game.board.Card[table[s]].left, 144 + 56 * (s / 2));
-      EXPECT_EQ(game.board.Card[table[s]].top, 46 + 176 + 80 * (s % 2));
+      EXPECT_EQ(PlaceOf(table[s]), TableSlotPosition(game.table, s));
     }
     for (int k = 0; k < 8; ++k) {
       const CardPicture& mine = game.board.Card[game.table.HandCard[0][k].pic];
       const CardPicture& its = game.board.Card[game.table.HandCard[1][k].pic];
       EXPECT_TRUE(mine.enabled && mine.handCursor);
       EXPECT_EQ(mine.cell, CellOf(game.table.HandCard[0][k].code));
-      EXPECT_EQ(mine.top, 46 + 376);
+      EXPECT_EQ(PlaceOf(game.table.HandCard[0][k].pic), HandSlotPosition(game.table, 0, k));
       EXPECT_FALSE(its.enabled);
       EXPECT_EQ(its.cell, kBackCell);
-      EXPECT_EQ(its.top, 46 + 56);
+      EXPECT_EQ(PlaceOf(game.table.HandCard[1][k].pic), HandSlotPosition(game.table, 1, k));
     }
     EXPECT_EQ(game.table.StockLeft, 24);
     EXPECT_EQ(game.table.HandLeft, 16);
@@ -95,7 +94,7 @@ TEST_F(DealTest, MonthTalliesAndLabelsStartEveryMonthAfresh) {
   EXPECT_FALSE(game.board.YakuLabel(0, YakuGroup::Tsukimi).visible) << "月見 is off";
   EXPECT_FALSE(game.board.YakuLabel(1, YakuGroup::Tsukimi).visible);
   EXPECT_EQ(game.board.Pnum.caption, "1");
-  EXPECT_EQ(game.board.oyamark.top, 46 + 368 - 304);
+  EXPECT_EQ((Point{game.board.oyamark.left, game.board.oyamark.top}), DealerMarkPosition(game.table));
 }
 
 TEST_F(DealTest, DealtHandYaku) {

@@ -37,8 +37,8 @@ TEST_F(TurnDriverTest, HandCardMatchingTwoWaitsForTheChoice) {
   EXPECT_EQ(game.options.JudgeMode, Phase::HandChoice);
   EXPECT_EQ(game.table.StockLeft, 24);
   EXPECT_TRUE(game.board.Box[0].visible && game.board.Box[1].visible);
-  EXPECT_EQ(game.board.Box[1].left, 144 + 56 * 1 - 2) << "slot 3 holds 13";
-  EXPECT_EQ(game.board.Box[1].top, 46 + 176 + 80 - 2);
+  EXPECT_EQ((Point{game.board.Box[1].left, game.board.Box[1].top}), ChoiceFramePosition(game.table, 3))
+      << "slot 3 holds 13";
   EXPECT_TRUE(game.board.Card[TablePicture("13")].enabled);
 
   Card_Click(game, HandPicture("21"));
@@ -83,8 +83,7 @@ TEST_F(TurnDriverTest, ThreeOfAMonthAreTakenAtOnceAndTheTableClosesUpInOrder) {
   // 32, 33, 34 left slots 1, 3, 4; then the stock's A1, the computer's 94 and its stock card B4.
   EXPECT_EQ(Table(), (Codes{"11", "12", "62", "72", "C1", "A1", "94", "B4"}));
   for (int s = 0; s < game.table.FieldCount; ++s) {
-    EXPECT_EQ(game.board.Card[game.table.FieldCard[s].pic].left, 144 + 56 * (s / 2));
-    EXPECT_EQ(game.board.Card[game.table.FieldCard[s].pic].top, 46 + 176 + 80 * (s % 2));
+    EXPECT_EQ(PlaceOf(game.table.FieldCard[s].pic), TableSlotPosition(game.table, s)) << "slot " << s;
   }
   ExpectCardsAccountedFor();
 }
@@ -129,7 +128,7 @@ TEST_F(TurnDriverTest, AWholeMatchKeepsEveryCardAccountedFor) {
   }
   EXPECT_EQ(game.table.Phase, Phase::MatchOver);
   EXPECT_EQ(game.board.message[0].caption, "勝負の結果、");
-  EXPECT_EQ(game.board.message[2].top, 46 + 188 + 88);
+  EXPECT_EQ(game.board.message[2].top, MatchResultTop(game.table, 2));
   for (const CardPicture& card : game.board.Card) EXPECT_FALSE(card.visible);
   Form_Click(game);
   EXPECT_EQ(game.table.Phase, Phase::DealerDraw) << "the next click starts a new match";

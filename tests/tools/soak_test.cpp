@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "rules/capture.h"
 #include "tools/selfplay/self_play.h"
 
 namespace pg::selfplay {
@@ -150,9 +151,10 @@ class BookKeeper : public GameObserver {
       Fault(std::to_string(held) + " cards in the hands, HandLeft " + std::to_string(t.HandLeft));
     }
     for (int side = 0; side < 2; ++side) {
-      // Lights count 2 each but the rain man 1; the other cards count once in one of the last three piles.
-      const auto& c = t.YakuCount[side];
-      const int counted = (c[YakuGroup::Hikari] + 1) / 2 + c[YakuGroup::Tane] + c[YakuGroup::Tan] + c[YakuGroup::Kasu];
+      int counted = 0;
+      for (CardClass pile : {CardClass::Bright, CardClass::Animal, CardClass::Ribbon, CardClass::Chaff}) {
+        counted += PileSize(t, side, pile);
+      }
       if (counted != static_cast<int>(piles_[side].size())) {
         Fault("side " + std::to_string(side) + " counted " + std::to_string(counted) + " captures but took " +
               std::to_string(piles_[side].size()));
