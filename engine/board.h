@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/card.h"
+#include "engine/yaku_group.h"
 
 namespace pg {
 
@@ -96,6 +97,8 @@ struct Board {
   // What a click on the control would reach if it were under the pointer: only what is shown and
   // enabled takes input (shapes never do; pictures always may).
   bool TakesInput(ControlId control) const;
+  // The progress label of one side's yaku group: the player's nine come first.
+  Label& YakuLabel(int side, YakuGroup group) { return YakuState[kYakuGroups * side + IndexOf(group)]; }
 };
 
 inline constexpr ControlId CardControl(int pic) { return {ControlKind::Card, static_cast<std::int16_t>(pic)}; }

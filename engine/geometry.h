@@ -1,8 +1,9 @@
-// Where the stock pile, the hands and the table slots lie on the board.
+// Where every picture, frame, marker and message of the board lies, in the play area's units.
 #pragma once
 
 #include <cstdint>
 
+#include "engine/card.h"
 #include "engine/table_state.h"
 
 namespace pg {
@@ -13,16 +14,57 @@ struct Point {
   constexpr bool operator==(const Point&) const = default;
 };
 
-inline Point StockPosition(const TableState& t, int j) {
-  return {36, static_cast<std::int16_t>(t.LayoutTop + 146 + 2 * j)};
+// Every Y of the play area is offset by LayoutTop, which the screen mode decides.
+inline Point At(const TableState& t, int x, int y) {
+  return {static_cast<std::int16_t>(x), static_cast<std::int16_t>(t.LayoutTop + y)};
 }
 
-inline Point TableSlotPosition(const TableState& t, int s) {
-  return {static_cast<std::int16_t>(144 + 56 * (s / 2)), static_cast<std::int16_t>(t.LayoutTop + 176 + 80 * (s % 2))};
+// Deck position j lies in the stock pile, each card two pixels below the one before.
+inline Point StockPosition(const TableState& t, int j) { return At(t, 36, 146 + 2 * j); }
+
+// Two rows filled column by column, the even slots above.
+inline Point TableSlotPosition(const TableState& t, int s) { return At(t, 144 + 56 * (s / 2), 176 + 80 * (s % 2)); }
+
+// The player's hand below the table, the computer's above it.
+inline Point HandSlotPosition(const TableState& t, int side, int k) { return At(t, 112 + 40 * k, 376 - 320 * side); }
+
+// The frame around table slot s while the player chooses between two cards of a month.
+inline Point ChoiceFramePosition(const TableState& t, int s) {
+  const Point card = TableSlotPosition(t, s);
+  return {static_cast<std::int16_t>(card.x - 2), static_cast<std::int16_t>(card.y - 2)};
 }
 
-inline Point HandSlotPosition(const TableState& t, int side, int k) {
-  return {static_cast<std::int16_t>(112 + 40 * k), static_cast<std::int16_t>(t.LayoutTop + 376 - 320 * side)};
+// The 10-pixel marker just above the player's hand slot k, centred over the card.
+inline Point HintMarkerPosition(const TableState& t, int k) {
+  const Point card = HandSlotPosition(t, 0, k);
+  return {static_cast<std::int16_t>(card.x + (kCellWidth - 10) / 2), static_cast<std::int16_t>(card.y - 14)};
 }
+
+// Card n (0 the first) of a side's capture pile for cards of class `pile`. Each pile grows leftwards
+// by half a card, each new card on top; the player's rows lie below the table's middle, the
+// computer's mirror them above: 20- and 10-point cards side by side, then ribbons, then chaff.
+inline Point CapturePilePosition(const TableState& t, int side, CardClass pile, int n) {
+  constexpr int kRowTop[2][3] = {{262, 340, 418}, {170, 92, 14}};
+  const int row = pile == CardClass::Ribbon ? 1 : pile == CardClass::Chaff ? 2 : 0;
+  const int right = pile == CardClass::Animal ? 568 : 704;
+  return At(t, right - 20 * n, kRowTop[side][row]);
+}
+
+// Candidate q of the dealer draw: two rows of six.
+inline Point DealerDrawPosition(const TableState& t, int q) { return At(t, 180 + 72 * (q % 6), 160 + 96 * (q / 6)); }
+
+// The name of the side that picked candidate q: above a card of the upper row, below one of the lower.
+inline Point DealerDrawNamePosition(const TableState& t, int side, int q) {
+  return At(t, (side == 0 ? 178 : 183) + 72 * (q % 6), 140 + 184 * (q / 6));
+}
+
+// The mark beside the dealer's hand.
+inline Point DealerMarkPosition(const TableState& t) { return At(t, 24, 368 - 304 * t.Oya); }
+
+// Tops of the centred message lines: the dealer draw's two prompts above the cards and its two
+// result lines below them, and the three lines of a match's result.
+inline std::int16_t DrawPromptTop(const TableState& t, int line) { return At(t, 0, 32 + 40 * line).y; }
+inline std::int16_t DrawResultTop(const TableState& t, int line) { return At(t, 0, 380 + 40 * line).y; }
+inline std::int16_t MatchResultTop(const TableState& t, int line) { return At(t, 0, 188 + 44 * line).y; }
 
 }  // namespace pg

@@ -2,6 +2,7 @@
 #include "engine/hand.h"
 
 #include "engine/game.h"
+#include "engine/geometry.h"
 
 namespace pg {
 
@@ -10,7 +11,7 @@ void TakeOutOfHand(Game& game, int side, int slot) {
   t.HandCard[side][slot] = kTakenSlot;
   for (int i = slot; i < t.HandLeft / 2; ++i) {
     t.HandCard[side][i] = t.HandCard[side][i + 1];
-    game.board.Card.at(t.HandCard[side][i].pic).left = static_cast<std::int16_t>(112 + 40 * i);
+    game.board.Card.at(t.HandCard[side][i].pic).left = HandSlotPosition(t, side, i).x;
   }
 }
 

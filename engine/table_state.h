@@ -8,6 +8,7 @@
 #include "engine/card.h"
 #include "engine/phase.h"
 #include "engine/win_code.h"
+#include "engine/yaku_group.h"
 #include "records/status_records.h"
 
 namespace pg {
@@ -24,7 +25,9 @@ struct Slot {
 inline constexpr Slot kTakenSlot{kEmptySlot, kNoPicture};
 inline constexpr int kTableSlots = 21;
 inline constexpr int kHandSlots = 8;
-inline constexpr int kYakuGroups = 9;
+
+// How many cards of each month lie in one place; month m counts at index m - 1.
+using MonthTally = std::array<std::int16_t, 12>;
 
 enum class Side : std::int16_t { Player = 0, Computer = 1 };
 
@@ -32,16 +35,16 @@ struct TableState {
   pg::Phase Phase = pg::Phase::Idle;
   std::array<CardCode, 49> Deck{};
   std::array<Slot, kTableSlots> FieldCard{};
-  std::string FieldMonth;
+  MonthTally FieldMonth{};
   std::array<std::array<Slot, kHandSlots>, 2> HandCard{};
-  std::array<std::string, 2> HandMonth;
+  std::array<MonthTally, 2> HandMonth{};
   std::int16_t Oya = 0;
   std::int16_t TurnStep = 0;
   std::int16_t StockLeft = 0;
   std::int16_t HandLeft = 0;
   std::int16_t FieldCount = 0;
   std::int16_t FieldCountBefore = 0;
-  std::array<std::array<std::int16_t, 10>, 3> YakuCount{};
+  std::array<ByYakuGroup<std::int16_t>, 3> YakuCount{};
   std::int16_t GameNum = 0;
   std::int16_t SameNum = 0;
   std::array<std::int16_t, 4> SameSlot{};
@@ -50,7 +53,8 @@ struct TableState {
   std::int16_t LayoutTop = 46;
   std::array<std::int16_t, 3> BestMonthPoints{};
   std::array<std::string, 3> BestMonthText;
-  std::string YakuTouched = "000000000";
+  // Set for each group a card was counted into since the turn began.
+  ByYakuGroup<bool> YakuTouched{};
   StatusRecords status;
   // The match totals in 文 by side, which the score labels show.
   std::array<std::int16_t, 2> matchScore{};

@@ -12,8 +12,8 @@ namespace pg {
 
 namespace {
 
-constexpr const char* kStartLabels[kYakuGroups] = {"三光　残3", "猪鹿蝶　残3", "花見　残2", "月見　残2", "赤短　残3",
-                                                  "青短　残3", "ﾀﾈ　残5",    "ﾀﾝ　残5",   "ｶｽ　残10"};
+constexpr ByYakuGroup<const char*> kStartLabels{
+    {"三光　残3", "猪鹿蝶　残3", "花見　残2", "月見　残2", "赤短　残3", "青短　残3", "ﾀﾈ　残5", "ﾀﾝ　残5", "ｶｽ　残10"}};
 
 void GatherDeck(Game& game) {
   TableState& t = game.table;
@@ -30,14 +30,17 @@ void GatherDeck(Game& game) {
 }
 
 void ResetProgressLabels(Game& game) {
-  auto& labels = game.board.YakuState;
+  Board& board = game.board;
+  auto& labels = board.YakuState;
   for (int side = 0; side < 2; ++side) {
-    for (int g = 0; g < kYakuGroups; ++g) labels[9 * side + g].caption = kStartLabels[g];
+    for (YakuGroup g : kAllYakuGroups) board.YakuLabel(side, g).caption = kStartLabels[g];
   }
   if (game.options.DekiYaku == YakuDisplay::Always) {
     for (Label& label : labels) label.visible = true;
-    if (!game.rules.HanamiOn()) labels[2].visible = labels[11].visible = false;
-    if (!game.rules.TsukimiOn()) labels[3].visible = labels[12].visible = false;
+    for (int side = 0; side < 2; ++side) {
+      if (!game.rules.HanamiOn()) board.YakuLabel(side, YakuGroup::Hanami).visible = false;
+      if (!game.rules.TsukimiOn()) board.YakuLabel(side, YakuGroup::Tsukimi).visible = false;
+    }
   } else {
     for (Label& label : labels) label.visible = false;
   }
@@ -61,14 +64,14 @@ void DealCard(Game& game, int i, int speed) {
   if (i % 6 == 2 || i % 6 == 3) {
     const int slot = i - 4 * (i / 6) - 2;
     t.FieldCard[slot] = {code, pic};
-    AddToTally(t.FieldMonth, MonthOf(code));
+    ++t.FieldMonth[MonthOf(code) - 1];
     card.cell = static_cast<std::int16_t>(CellOf(code));
     target = TableSlotPosition(t, slot);
   } else {
     const int side = (i + 4 * t.Oya) % 6 >= 4 ? 0 : 1;
     const int slot = i - 4 * (i / 6) - (t.Oya == side ? 4 : 0);
     t.HandCard[side][slot] = {code, pic};
-    AddToTally(t.HandMonth[side], MonthOf(code));
+    ++t.HandMonth[side][MonthOf(code) - 1];
     target = HandSlotPosition(t, side, slot);
     if (side == 0) {
       card.cell = static_cast<std::int16_t>(CellOf(code));
@@ -81,11 +84,6 @@ void DealCard(Game& game, int i, int speed) {
 
 }  // namespace
 
-void AddToTally(std::string& tally, int month) {
-  const char digit = tally[month - 1];
-  tally[month - 1] = HexDigit((digit >= 'A' ? digit - 'A' + 10 : digit - '0') + 1);
-}
-
 void GameStart(Game& game) {
   PrepareMonth(game);
   Shuffle(game);
@@ -94,7 +92,9 @@ void GameStart(Game& game) {
 
 void PrepareMonth(Game& game) {
   TableState& t = game.table;
-  game.board.oyamark.top = static_cast<std::int16_t>(t.LayoutTop + 368 - 304 * t.Oya);
+  const Point mark = DealerMarkPosition(t);
+  game.board.oyamark.left = mark.x;
+  game.board.oyamark.top = mark.y;
   game.board.oyamark.visible = true;
   game.board.Pnum.caption = Digits(t.GameNum);
   game.platform.Redraw();
@@ -103,11 +103,9 @@ void PrepareMonth(Game& game) {
   t.StockLeft = 24;
   t.HandLeft = 16;
   t.FieldCount = 8;
-  t.HandMonth = {"000000000000", "000000000000"};
-  t.FieldMonth = "000000000000";
-  for (int side = 0; side < 2; ++side) {
-    for (int g = 0; g < kYakuGroups; ++g) t.YakuCount[side][g] = 0;
-  }
+  t.HandMonth = {};
+  t.FieldMonth = {};
+  for (int side = 0; side < 2; ++side) t.YakuCount[side] = {};
 }
 
 void DealDeck(Game& game) {
@@ -119,21 +117,24 @@ void DealDeck(Game& game) {
 
 void JudgeTefuda(Game& game) {
   TableState& t = game.table;
-  int s = 0;
-  int c = 0;
-  for (; s < 2; ++s) {
-    c = 0;
-    const std::string& tally = t.HandMonth[(t.Oya + s) % 2];
-    for (char d : tally) c += d == '2' ? 1 : d == '4' ? 10 : 0;
-    if (c >= 4) break;
-  }
-  if (c < 4) return;
-  // Four pairs is くっつき, a month held four times 手四; the dealer's hand wins a tie.
-  const bool teshi = c >= 10;
-  if (s == 0) {
-    t.WinCode = teshi ? WinCode::DealerTeshi : WinCode::DealerKuttsuki;
-  } else {
-    t.WinCode = teshi ? WinCode::NonDealerTeshi : WinCode::NonDealerKuttsuki;
+  // A month held four times is 手四, four pairs くっつき; the dealer's hand is judged first and
+  // wins a tie.
+  for (int s = 0; s < 2; ++s) {
+    int pairs = 0;
+    bool four = false;
+    for (std::int16_t cards : t.HandMonth[(t.Oya + s) % 2]) {
+      if (cards == 2) ++pairs;
+      if (cards == 4) four = true;
+    }
+    const bool dealers = s == 0;
+    if (four) {
+      t.WinCode = dealers ? WinCode::DealerTeshi : WinCode::NonDealerTeshi;
+      return;
+    }
+    if (pairs >= 4) {
+      t.WinCode = dealers ? WinCode::DealerKuttsuki : WinCode::NonDealerKuttsuki;
+      return;
+    }
   }
 }
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "engine/game.h"
+#include "engine/geometry.h"
 #include "engine/messages.h"
 #include "engine/text.h"
 
@@ -15,12 +16,14 @@ constexpr int kCandidates = 12;
 
 int NameSize(const Game& game) { return game.SmallScreen() ? 9 : 12; }
 
-void ShowNameBy(Game& game, int index, const char* name, int left, int q) {
-  Label& label = game.board.message[index];
+// The side's name goes into message(2 + side), by the candidate it picked.
+void ShowNameBy(Game& game, int side, const char* name, int q) {
+  Label& label = game.board.message[2 + side];
+  const Point at = DealerDrawNamePosition(game.table, side, q);
   label.caption = name;
   label.fontSize = static_cast<std::int16_t>(NameSize(game));
-  label.left = static_cast<std::int16_t>(left + 72 * (q % 6));
-  label.top = static_cast<std::int16_t>(game.table.LayoutTop + 140 + 184 * (q / 6));
+  label.left = at.x;
+  label.top = at.y;
   label.enabled = label.visible = true;
 }
 
@@ -32,13 +35,14 @@ void TurnCandidate(Game& game, int q) {
 
 void oya1(Game& game) {
   TableState& t = game.table;
-  ShowCentredMessage(game, 0, "親を決めます。", LargeMessageSize(game), t.LayoutTop + 32);
-  ShowCentredMessage(game, 1, "下の12枚の中から１枚を選択して下さい。", LargeMessageSize(game), t.LayoutTop + 72);
+  ShowCentredMessage(game, 0, "親を決めます。", LargeMessageSize(game), DrawPromptTop(t, 0));
+  ShowCentredMessage(game, 1, "下の12枚の中から１枚を選択して下さい。", LargeMessageSize(game), DrawPromptTop(t, 1));
   for (int q = 0; q < kCandidates; ++q) {
     CardPicture& card = game.board.Card[q];
+    const Point at = DealerDrawPosition(t, q);
     card.cell = kBackCell;
-    card.left = static_cast<std::int16_t>(180 + 72 * (q % 6));
-    card.top = static_cast<std::int16_t>(t.LayoutTop + 160 + 96 * (q / 6));
+    card.left = at.x;
+    card.top = at.y;
     card.handCursor = card.visible = card.enabled = true;
     t.FieldCard[q].code = CardCode(HexDigit(q + 1), '1');
   }
@@ -51,11 +55,11 @@ void oya1(Game& game) {
 
 void oya2(Game& game, int p) {
   TableState& t = game.table;
-  ShowNameBy(game, 2, "あなた", 178, p);
+  ShowNameBy(game, 0, "あなた", p);
   TurnCandidate(game, p);
   int c = game.random.Below(kCandidates);
   while (c == p) c = game.random.Below(kCandidates);
-  ShowNameBy(game, 3, "ｃｏｍ", 183, c);
+  ShowNameBy(game, 1, "ｃｏｍ", c);
   TurnCandidate(game, c);
 
   const int mp = MonthOf(t.FieldCard[p].code);
@@ -63,9 +67,9 @@ void oya2(Game& game, int p) {
   const std::string result = "あなた：" + NumText(mp) + "月　、　ｃｏｍ：" + NumText(mc) + "月";
   const bool playerDeals = mc > mp;
   t.Oya = playerDeals ? 0 : 1;
-  ShowCentredMessage(game, 4, result, LargeMessageSize(game), t.LayoutTop + 380);
+  ShowCentredMessage(game, 4, result, LargeMessageSize(game), DrawResultTop(t, 0));
   ShowCentredMessage(game, 5, playerDeals ? "あなたが親です。" : "ｃｏｍが親です。", LargeMessageSize(game),
-                     t.LayoutTop + 420);
+                     DrawResultTop(t, 1));
   game.SetPhase(Phase::DealerKnown);
   for (int q = 0; q < kCandidates; ++q) game.board.Card[q].enabled = false;
   game.Notify(&GameObserver::DealerDecided, p, c);

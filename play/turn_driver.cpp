@@ -21,6 +21,7 @@
 #include "play/deal.h"
 #include "play/dealer_decision.h"
 #include "engine/game.h"
+#include "engine/geometry.h"
 #include "engine/hand.h"
 #include "engine/messages.h"
 #include "play/hi_score.h"
@@ -33,8 +34,6 @@
 namespace pg {
 
 namespace {
-
-constexpr const char* kUntouched = "000000000";
 
 int PlayerCards(const TableState& t) { return (t.HandLeft + 1) / 2; }
 
@@ -81,7 +80,7 @@ void FinishCycle(Game& game) {
   TableState& t = game.table;
   RefreshLabels(game);
   if (StoppedOnYaku(game)) return;
-  t.YakuTouched = kUntouched;
+  t.YakuTouched = {};
   if (t.HandLeft != 0) ComRootin1(game);
   RefreshLabels(game);
   if (StoppedOnYaku(game)) return;
@@ -101,7 +100,7 @@ void FinishCycle(Game& game) {
 void OpenMonth(Game& game) {
   TableState& t = game.table;
   if (t.Oya == 1) {
-    t.YakuTouched = kUntouched;
+    t.YakuTouched = {};
     ComRootin1(game);
     RefreshLabels(game);
   }
@@ -141,7 +140,7 @@ void PlayHandCard(Game& game, int index) {
 
   t.TurnStep = 0;
   t.FieldCountBefore = t.FieldCount;
-  t.YakuTouched = kUntouched;
+  t.YakuTouched = {};
   for (int i = 0; i < PlayerCards(t); ++i) game.board.PG[i].visible = false;
   --t.HandLeft;
   t.PlayedSlot = static_cast<std::int16_t>(s);
@@ -218,7 +217,7 @@ void EndMatch(Game& game) {
   PutMatchResult(game);
   for (int i = 0; i < 3; ++i) {
     const std::string text = board.message[i].caption;
-    ShowCentredMessage(game, i, text, LargeMessageSize(game), game.table.LayoutTop + 188 + 44 * i);
+    ShowCentredMessage(game, i, text, LargeMessageSize(game), MatchResultTop(game.table, i));
   }
   game.Notify(&GameObserver::MatchEnded);
   if (game.KeepsRecords()) StartHiScoreUpdate(game);

@@ -13,8 +13,6 @@ namespace {
 constexpr CardCode kKiku{'9', '1'};
 constexpr CardCode kRain{'B', '1'};
 
-enum Group { kLight, kInoShikaCho, kHanami, kTsukimi, kAkatan, kAotan, kTane, kTan, kKasu };
-
 bool IsOneOf(CardCode code, std::initializer_list<CardCode> set) {
   for (CardCode c : set) {
     if (c == code) return true;
@@ -22,7 +20,7 @@ bool IsOneOf(CardCode code, std::initializer_list<CardCode> set) {
   return false;
 }
 
-void Count(Game& game, int side, int group, int amount = 1) {
+void Count(Game& game, int side, YakuGroup group, int amount = 1) {
   game.table.YakuCount[side][group] = static_cast<std::int16_t>(game.table.YakuCount[side][group] + amount);
   JudgeYaku(game, side, group);
 }
@@ -93,8 +91,8 @@ void JudgeSame(Game& game, PlayedCard& card) {
   if (t.SameNum == 2 && t.TurnStep % 2 == 0) {
     game.SetPhase(t.TurnStep == 0 ? Phase::HandChoice : Phase::StockChoice);
     for (int i = 0; i < 2; ++i) {
-      const Point at = TableSlotPosition(t, t.SameSlot[i]);
-      game.board.Box[i] = {static_cast<std::int16_t>(at.x - 2), static_cast<std::int16_t>(at.y - 2), true};
+      const Point at = ChoiceFramePosition(t, t.SameSlot[i]);
+      game.board.Box[i] = {at.x, at.y, true};
       CardPicture& framed = game.board.Card.at(t.FieldCard[t.SameSlot[i]].pic);
       framed.enabled = framed.handCursor = true;
     }
@@ -144,9 +142,9 @@ void JudgeOK(Game& game, PlayedCard& card) {
   // All four cards of a month dealt to the table go to the dealer with its first hand card.
   if (t.TurnStep / 2 == 0 && t.HandLeft == 15) {
     for (int m = 1; m <= 12; ++m) {
-      if (t.FieldMonth[m - 1] != '4') continue;
+      if (t.FieldMonth[m - 1] != 4) continue;
       for (int j = 0; j < t.FieldCountBefore; ++j) {
-        if (t.FieldCard[j].code.MonthChar() == HexDigit(m)) TakeSlot(game, card, j);
+        if (MonthOf(t.FieldCard[j].code) == m) TakeSlot(game, card, j);
       }
       t.FieldCount = static_cast<std::int16_t>(t.FieldCount - 4);
     }
@@ -155,70 +153,61 @@ void JudgeOK(Game& game, PlayedCard& card) {
   game.Notify(&GameObserver::PlayFinished, played);
 }
 
+int PileSize(const TableState& table, int side, CardClass pile) {
+  const auto& counts = table.YakuCount[side];
+  switch (pile) {
+    case CardClass::Bright:
+      // Each bright counts 2 but the rain bright 1, so halving rounds the rain bright up to a card.
+      return (counts[YakuGroup::Hikari] + 1) / 2;
+    case CardClass::Animal:
+      return counts[YakuGroup::Tane];
+    case CardClass::Ribbon:
+      return counts[YakuGroup::Tan];
+    default:
+      return counts[YakuGroup::Kasu];
+  }
+}
+
 void JudgeCard(Game& game, PlayedCard& card) {
   TableState& t = game.table;
   const RuleControls& rules = game.rules;
   const int w = t.TurnStep % 2;
   const CardCode code = card.code;
-  const int p = PriorityOf(code);
-  int pile;
-  if (p <= 4) {
-    Count(game, w, kLight, code == kRain ? 1 : 2);
-    if (rules.HanamiOn() && code == CardCode('3', '1')) {
-      Count(game, w, kHanami);
-    } else if (rules.TsukimiOn() && code == CardCode('8', '1')) {
-      Count(game, w, kTsukimi);
-    }
-    pile = kLight;
-  } else if (p <= 13) {
-    if (code == kKiku && rules.KikuAsChaff()) {
-      Count(game, w, kKasu);
-      pile = kKasu;
-    } else {
-      Count(game, w, kTane);
-      pile = kTane;
-    }
-    if (code == kKiku) {
-      if (rules.HanamiOn()) Count(game, w, kHanami);
-      if (rules.TsukimiOn()) Count(game, w, kTsukimi);
-    }
-    if (IsOneOf(code, {{'7', '1'}, {'A', '1'}, {'6', '1'}})) Count(game, w, kInoShikaCho);
-  } else if (p <= 23) {
-    Count(game, w, kTan);
-    if (IsOneOf(code, {{'1', '2'}, {'2', '2'}, {'3', '2'}})) {
-      Count(game, w, kAkatan);
-    } else if (IsOneOf(code, {{'6', '2'}, {'9', '2'}, {'A', '2'}})) {
-      Count(game, w, kAotan);
-    }
-    pile = kTan;
-  } else {
-    Count(game, w, kKasu);
-    pile = kKasu;
+  using enum YakuGroup;
+  // The sake cup lies with the chaff when the rule counts it there, and still counts for 花見 and 月見.
+  const CardClass pile = ClassOf(code, rules.KikuAsChaff());
+  switch (ClassOf(code, false)) {
+    case CardClass::Bright:
+      Count(game, w, Hikari, code == kRain ? 1 : 2);
+      if (rules.HanamiOn() && code == CardCode('3', '1')) {
+        Count(game, w, Hanami);
+      } else if (rules.TsukimiOn() && code == CardCode('8', '1')) {
+        Count(game, w, Tsukimi);
+      }
+      break;
+    case CardClass::Animal:
+      Count(game, w, pile == CardClass::Chaff ? Kasu : Tane);
+      if (code == kKiku) {
+        if (rules.HanamiOn()) Count(game, w, Hanami);
+        if (rules.TsukimiOn()) Count(game, w, Tsukimi);
+      }
+      if (IsOneOf(code, {{'7', '1'}, {'A', '1'}, {'6', '1'}})) Count(game, w, InoShikaCho);
+      break;
+    case CardClass::Ribbon:
+      Count(game, w, Tan);
+      if (IsOneOf(code, {{'1', '2'}, {'2', '2'}, {'3', '2'}})) {
+        Count(game, w, Akatan);
+      } else if (IsOneOf(code, {{'6', '2'}, {'9', '2'}, {'A', '2'}})) {
+        Count(game, w, Aotan);
+      }
+      break;
+    case CardClass::Chaff:
+      Count(game, w, Kasu);
+      break;
   }
   game.Notify(&GameObserver::Captured, w, code);
-
-  const auto& counts = t.YakuCount[w];
-  int x = 0;
-  int y = 0;
-  switch (pile) {
-    case kLight:
-      x = 704 - 20 * ((counts[kLight] + 1) / 2 - 1);
-      y = t.LayoutTop + 262 - 92 * w;
-      break;
-    case kTane:
-      x = 568 - 20 * (counts[kTane] - 1);
-      y = t.LayoutTop + 262 - 92 * w;
-      break;
-    case kTan:
-      x = 704 - 20 * (counts[kTan] - 1);
-      y = t.LayoutTop + 340 - 248 * w;
-      break;
-    default:
-      x = 704 - 20 * (counts[kKasu] - 1);
-      y = t.LayoutTop + 418 - 404 * w;
-      break;
-  }
-  Fly(game, card, {static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
+  // The card is counted before it flies, so it lands on the place its count gives it.
+  Fly(game, card, CapturePilePosition(t, w, pile, PileSize(t, w, pile) - 1));
 }
 
 void JudgeAifuda(Game& game) {

@@ -26,6 +26,9 @@ PlayedCard FromStock(const TableState& table);
 // computer's). StockLeft falls only once the caller knows the card is played out.
 void PlayStockCard(Game& game, int turnStep);
 
+// Cards in a side's capture pile of a class, by the yaku counts.
+int PileSize(const TableState& table, int side, CardClass pile);
+
 void JudgeSame(Game& game, PlayedCard& card);
 void JudgeOK(Game& game, PlayedCard& card);
 void JudgeCard(Game& game, PlayedCard& card);

@@ -84,12 +84,12 @@ Listed ListYaku(Game& game, int winner) {
   WinDialogState& dialog = game.agari;
   std::array<int, kYakuGroups> points{};
   int rows = 0;
-  for (int group = 0; group < kYakuGroups; ++group) {
+  for (YakuGroup group : kAllYakuGroups) {
     if (game.table.YakuCount[winner][group] < YakuThreshold(group)) continue;
     AddRow(dialog);
     // The pair of ribbon sets is one row in place of 赤短; its own row stays empty, so it is
     // neither counted nor entered among the best months, but the layout keeps its growth.
-    const bool merged = group == 5 && BothRibbonSets(game, winner);
+    const bool merged = group == YakuGroup::Aotan && BothRibbonSets(game, winner);
     const int row = merged ? rows - 1 : rows;
     const YakuRow yaku = ScoreRow(game, winner, group);
     SetRow(dialog, row, yaku);

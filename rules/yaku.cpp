@@ -1,7 +1,6 @@
 // Yaku thresholds, the win signal, and the eighteen progress labels.
 #include "rules/yaku.h"
 
-#include <array>
 #include <string>
 #include <string_view>
 
@@ -14,9 +13,9 @@ namespace pg {
 
 namespace {
 
-// Group 0 has no fixed name part: its text says which bright yaku is in reach.
-constexpr std::array<std::string_view, kYakuGroups> kNamePart{
-    "", "猪鹿蝶　", "花見　", "月見　", "赤短　", "青短　", "ﾀﾈ　", "ﾀﾝ　", "ｶｽ　"};
+// 光 has no fixed name part: its text says which bright yaku is in reach.
+constexpr ByYakuGroup<std::string_view> kNamePart{
+    {"", "猪鹿蝶　", "花見　", "月見　", "赤短　", "青短　", "ﾀﾈ　", "ﾀﾝ　", "ｶｽ　"}};
 constexpr std::string_view kBlocked = "×";
 
 constexpr Rgb kOneToGoColour{255, 255, 128};
@@ -32,30 +31,30 @@ std::string BrightText(int count) {
   return "五光　完成";
 }
 
-std::string GroupText(const TableState& table, int side, int group) {
+std::string GroupText(const TableState& table, int side, YakuGroup group) {
   const int count = table.YakuCount[side][group];
   const int need = YakuThreshold(group);
   const std::string name(kNamePart[group]);
   if (count < need) return name + "残" + Digits(need - count);
   if (count > need) return name + "完+" + Digits(count - need);
   // 猪鹿蝶 and the ribbon pairs pay extra cards of their wider group from the moment they complete.
-  const int tane = table.YakuCount[side][6];
-  const int tan = table.YakuCount[side][7];
-  if (group == 1 && tane >= 4) return name + "完+" + Digits(tane - 3);
-  if ((group == 4 || group == 5) && tan >= 4) return name + "完+" + Digits(tan - 3);
+  const int tane = table.YakuCount[side][YakuGroup::Tane];
+  const int tan = table.YakuCount[side][YakuGroup::Tan];
+  if (group == YakuGroup::InoShikaCho && tane >= 4) return name + "完+" + Digits(tane - 3);
+  if ((group == YakuGroup::Akatan || group == YakuGroup::Aotan) && tan >= 4) return name + "完+" + Digits(tan - 3);
   return name + "完成";
 }
 
 bool EndsBlocked(const Label& label) { return label.caption.ends_with(kBlocked); }
 
-// Bright yaku and the sets of groups 1..5 need cards the mover now holds, so the opponent can no
-// longer make them.
-void BlockOpponent(Label& opponent, int group, int count) {
+// Bright yaku and the sets from 猪鹿蝶 to 青短 need cards the mover now holds, so the opponent can
+// no longer make them.
+void BlockOpponent(Label& opponent, YakuGroup group, int count) {
   if (EndsBlocked(opponent)) return;
-  if (group == 0) {
+  if (group == YakuGroup::Hikari) {
     // Two brights other than B1 leave the opponent at most B1 and two others: no 三光.
     if (count >= 4) opponent.caption = std::string(FirstChars(opponent.caption, 3)) + std::string(kBlocked);
-  } else if (group <= 5) {
+  } else if (group <= YakuGroup::Aotan) {
     opponent.caption = std::string(kNamePart[group]) + std::string(kBlocked);
   }
 }
@@ -85,15 +84,10 @@ void HighlightOpponent(Label& label, YakuDisplay display) {
 
 }  // namespace
 
-int YakuThreshold(int group) {
-  const char digit = std::string_view(kYakuThresholds).at(group);
-  return digit <= '9' ? digit - '0' : digit - 'A' + 10;
-}
-
-void JudgeYaku(Game& game, int side, int group) {
+void JudgeYaku(Game& game, int side, YakuGroup group) {
   TableState& table = game.table;
-  table.YakuTouched.at(group) = '1';
-  if (table.YakuCount.at(side).at(group) >= YakuThreshold(group)) table.WinCode = WinCode::Yaku;
+  table.YakuTouched[group] = true;
+  if (table.YakuCount.at(side)[group] >= YakuThreshold(group)) table.WinCode = WinCode::Yaku;
 }
 
 void GotoYaku(Game& game) {
@@ -101,16 +95,16 @@ void GotoYaku(Game& game) {
   const YakuDisplay display = game.options.DekiYaku;
   const int mover = table.TurnStep % 2;
   const int opponent = 1 - mover;
-  for (int group = 0; group < kYakuGroups; ++group) {
-    Label& own = game.board.YakuState[kYakuGroups * mover + group];
-    Label& other = game.board.YakuState[kYakuGroups * opponent + group];
+  for (YakuGroup group : kAllYakuGroups) {
+    Label& own = game.board.YakuLabel(mover, group);
+    Label& other = game.board.YakuLabel(opponent, group);
     const int count = table.YakuCount[mover][group];
-    const bool touched = table.YakuTouched[group] == '1';
+    const bool touched = table.YakuTouched[group];
     if (EndsBlocked(own)) {
       if (touched) BlockOpponent(other, group, count);
     } else {
       if (touched) {
-        own.caption = group == 0 ? BrightText(count) : GroupText(table, mover, group);
+        own.caption = group == YakuGroup::Hikari ? BrightText(count) : GroupText(table, mover, group);
         BlockOpponent(other, group, count);
       }
       HighlightMover(own, display);

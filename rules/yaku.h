@@ -1,20 +1,23 @@
 // Yaku groups: thresholds, the win signal, and the eighteen progress labels.
 #pragma once
 
+#include <cstdint>
+
 #include "engine/board.h"
 #include "engine/options.h"
+#include "engine/yaku_group.h"
 
 namespace pg {
 
 struct Game;
 
-// Thresholds of groups 0..8 as hex digits: 三光 6, 猪鹿蝶 3, 花見 2, 月見 2, 赤短 3, 青短 3, タネ 5, タン 5, カス 10.
-inline constexpr const char* kYakuThresholds = "63223355A";
-int YakuThreshold(int group);
+// The count at which each group makes its yaku. 光 needs three brights other than the rain bright.
+inline constexpr ByYakuGroup<std::int16_t> kYakuThresholds{{6, 3, 2, 2, 3, 3, 5, 5, 10}};
+constexpr int YakuThreshold(YakuGroup group) { return kYakuThresholds[group]; }
 
 // Called right after YakuCount(side, group) grew: marks the group touched and raises
 // WinCode::Yaku at the threshold.
-void JudgeYaku(Game& game, int side, int group);
+void JudgeYaku(Game& game, int side, YakuGroup group);
 // Refreshes the progress labels of the side that has just moved (TurnStep Mod 2).
 void GotoYaku(Game& game);
 // Brings a progress label back in line with the display mode, judged by its caption alone: shown as

@@ -19,35 +19,37 @@ YakuRow PlainRow(const char* name, int points) { return {name, points, Digits(po
 
 bool BothRibbonSets(const Game& game, int side) {
   const auto& count = game.table.YakuCount[side];
-  return count[4] >= YakuThreshold(4) && count[5] >= YakuThreshold(5);
+  return count[YakuGroup::Akatan] >= YakuThreshold(YakuGroup::Akatan) &&
+         count[YakuGroup::Aotan] >= YakuThreshold(YakuGroup::Aotan);
 }
 
-YakuRow ScoreRow(const Game& game, int side, int group) {
+YakuRow ScoreRow(const Game& game, int side, YakuGroup group) {
   const auto& count = game.table.YakuCount[side];
-  const int tane = count[6];
-  const int tan = count[7];
+  const int hikari = count[YakuGroup::Hikari];
+  const int tane = count[YakuGroup::Tane];
+  const int tan = count[YakuGroup::Tan];
   switch (group) {
-    case 0:
-      if (count[0] == 6) return PlainRow("三光", 5);
-      if (count[0] >= 9) return PlainRow("五光", 10);
-      return Row("四光", count[0]);
-    case 1:
+    case YakuGroup::Hikari:
+      if (hikari == 6) return PlainRow("三光", 5);
+      if (hikari >= 9) return PlainRow("五光", 10);
+      return Row("四光", hikari);
+    case YakuGroup::InoShikaCho:
       return Row("猪鹿蝶", 5 + tane - 3);
-    case 2:
+    case YakuGroup::Hanami:
       return PlainRow("花見で一杯", game.rules.HanamiPoints());
-    case 3:
+    case YakuGroup::Tsukimi:
       return PlainRow("月見で一杯", game.rules.TsukimiPoints());
-    case 4:
+    case YakuGroup::Akatan:
       return Row("赤短", 5 + tan - 3);
-    case 5:
+    case YakuGroup::Aotan:
       if (BothRibbonSets(game, side)) return Row("赤短・青短", 10 + tan - 6);
       return Row("青短", 5 + tan - 3);
-    case 6:
+    case YakuGroup::Tane:
       return Row("タネ", tane - 4);
-    case 7:
+    case YakuGroup::Tan:
       return Row("タン", tan - 4);
     default:
-      return Row("カス", count[8] - 9);
+      return Row("カス", count[YakuGroup::Kasu] - 9);
   }
 }
 

@@ -97,6 +97,11 @@ int GameTest::TablePicture(const char* code) const {
   return -1;
 }
 
+Point GameTest::PlaceOf(int pic) const {
+  const CardPicture& card = game.board.Card.at(pic);
+  return {card.left, card.top};
+}
+
 void GameTest::ExpectCardsAccountedFor() const {
   const TableState& t = game.table;
   std::set<std::string> inPlay;
@@ -109,8 +114,9 @@ void GameTest::ExpectCardsAccountedFor() const {
   for (int i = 48 - t.StockLeft; i < kCardCount; ++i) inPlay.insert(t.Deck[i].Text());
   int captured = 0;
   for (int side = 0; side < 2; ++side) {
-    const auto& c = t.YakuCount[side];
-    captured += (c[0] + 1) / 2 + c[6] + c[7] + c[8];
+    for (CardClass pile : {CardClass::Bright, CardClass::Animal, CardClass::Ribbon, CardClass::Chaff}) {
+      captured += PileSize(t, side, pile);
+    }
   }
   EXPECT_EQ(held, static_cast<std::size_t>(t.HandLeft));
   EXPECT_EQ(inPlay.size(), held + t.FieldCount + t.StockLeft) << "a card is in two places";

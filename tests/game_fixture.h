@@ -4,11 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "engine/game.h"
+#include "engine/geometry.h"
 #include "headless/scripted_platform.h"
+
+namespace pg {
+
+// Failures name a board position as (x, y).
+inline void PrintTo(const Point& point, std::ostream* out) { *out << "(" << point.x << ", " << point.y << ")"; }
+
+}  // namespace pg
 
 namespace pg::test {
 
@@ -27,6 +36,8 @@ class GameTest : public ::testing::Test {
   // The picture index of a card of the player's hand, or of a table card.
   int HandPicture(const char* code) const;
   int TablePicture(const char* code) const;
+  // Where Card(pic) lies on the board.
+  Point PlaceOf(int pic) const;
   // All 48 cards are somewhere: in a hand, on the table, in the stock or in a capture pile.
   void ExpectCardsAccountedFor() const;
 

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 
 #include "engine/game.h"
+#include "engine/geometry.h"
 #include "ui/art/artwork.h"
 #include "ui/art/card_sheet.h"
 #include "ui/label_item.h"
@@ -115,7 +116,10 @@ void BoardView::PlaceFixedItems() {
   }
   monthPlate_->setPos(24, top + 314);
   month_->setPos(32, top + 322);
-  for (int i = 0; i < 8; ++i) hints_[i]->setPos(127 + 40 * i, top + 362);
+  for (int i = 0; i < 8; ++i) {
+    const Point at = HintMarkerPosition(game_.table, i);
+    hints_[i]->setPos(at.x, at.y);
+  }
   for (int side = 0; side < 2; ++side) {
     for (int i = 0; i < 9; ++i) {
       const int y = side == 0 ? 496 : 61;
@@ -156,7 +160,7 @@ void BoardView::Sync() {
   monthPlate_->setVisible(board.PnumP);
   month_->SetText(Q(board.Pnum.caption));
   month_->setVisible(board.Pnum.visible);
-  dealerMark_->setPos(24, board.oyamark.top);
+  dealerMark_->setPos(board.oyamark.left, board.oyamark.top);
   dealerMark_->setVisible(board.oyamark.visible);
 }
 

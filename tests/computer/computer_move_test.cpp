@@ -51,12 +51,14 @@ TEST_F(ComputerMoveTest, PlaysHandCardThenStockCardAndClosesUp) {
                {"A2", "A4", "92", "93", "B1", "B2", "B3", "C1"}, {"C2"});
   ComRootin1(game);
   // With two table cards of its month the computer takes the listed one: A2, not A4.
-  EXPECT_EQ(game.table.YakuCount[1][7], 1);
+  EXPECT_EQ(game.table.YakuCount[1][YakuGroup::Tan], 1);
   EXPECT_EQ(game.table.TurnStep, 3);
   EXPECT_EQ(game.table.HandLeft, 15);
   EXPECT_EQ(game.table.StockLeft, 23);
   EXPECT_EQ(Hand(1), (std::vector<std::string>{"13", "23", "33", "43", "53", "63", "73"}));
-  for (int k = 0; k < 7; ++k) EXPECT_EQ(game.board.Card[game.table.HandCard[1][k].pic].left, 112 + 40 * k);
+  for (int k = 0; k < 7; ++k) {
+    EXPECT_EQ(PlaceOf(game.table.HandCard[1][k].pic), HandSlotPosition(game.table, 1, k)) << "slot " << k;
+  }
   EXPECT_EQ(Table(), (std::vector<std::string>{"A4", "92", "93", "B1", "B2", "B3"}));
   ExpectCardsAccountedFor();
 }

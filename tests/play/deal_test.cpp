@@ -3,10 +3,19 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+
 #include "tests/game_fixture.h"
 
 namespace pg::test {
 namespace {
+
+// A month tally written as twelve digits, January first.
+MonthTally Tally(std::string_view digits) {
+  MonthTally tally{};
+  for (std::size_t m = 0; m < tally.size(); ++m) tally[m] = static_cast<std::int16_t>(digits.at(m) - '0');
+  return tally;
+}
 
 class DealTest : public GameTest {
  protected:
@@ -38,18 +47,17 @@ TEST_F(DealTest, TheNonDealerReceivesFirstInEachRoundAndTheTableTheMiddlePair) {
     for (int s = 0; s < 8; ++s) {
       EXPECT_EQ(game.table.FieldCard[s].pic, table[s]);
       EXPECT_EQ(game.table.FieldCard[s].code, game.table.Deck[table[s]]);
-      EXPECT_EQ(game.board.Card[table[s]].left, 144 + 56 * (s / 2));
-      EXPECT_EQ(game.board.Card[table[s]].top, 46 + 176 + 80 * (s % 2));
+      EXPECT_EQ(PlaceOf(table[s]), TableSlotPosition(game.table, s));
     }
     for (int k = 0; k < 8; ++k) {
       const CardPicture& mine = game.board.Card[game.table.HandCard[0][k].pic];
       const CardPicture& its = game.board.Card[game.table.HandCard[1][k].pic];
       EXPECT_TRUE(mine.enabled && mine.handCursor);
       EXPECT_EQ(mine.cell, CellOf(game.table.HandCard[0][k].code));
-      EXPECT_EQ(mine.top, 46 + 376);
+      EXPECT_EQ(PlaceOf(game.table.HandCard[0][k].pic), HandSlotPosition(game.table, 0, k));
       EXPECT_FALSE(its.enabled);
       EXPECT_EQ(its.cell, kBackCell);
-      EXPECT_EQ(its.top, 46 + 56);
+      EXPECT_EQ(PlaceOf(game.table.HandCard[1][k].pic), HandSlotPosition(game.table, 1, k));
     }
     EXPECT_EQ(game.table.StockLeft, 24);
     EXPECT_EQ(game.table.HandLeft, 16);
@@ -69,23 +77,24 @@ TEST_F(DealTest, SeedOnePinsTheShuffle) {
 TEST_F(DealTest, MonthTalliesAndLabelsStartEveryMonthAfresh) {
   game.options.DekiYaku = YakuDisplay::Always;
   game.rules.option[1] = 1;
-  game.board.YakuState[4].caption = "赤短　完成";
-  game.board.YakuState[4].opaque = true;
+  game.board.YakuLabel(0, YakuGroup::Akatan).caption = "赤短　完成";
+  game.board.YakuLabel(0, YakuGroup::Akatan).opaque = true;
   Deal(1, 3);
-  int tallied = 0;
-  for (const std::string* tally : {&game.table.HandMonth[0], &game.table.HandMonth[1], &game.table.FieldMonth}) {
-    ASSERT_EQ(tally->size(), 12u);
-    for (char d : *tally) tallied += d - '0';
+  MonthTally dealt{};
+  for (int i = 0; i < 24; ++i) ++dealt[MonthOf(game.table.Deck[i]) - 1];
+  MonthTally tallied{};
+  for (const MonthTally* tally : {&game.table.HandMonth[0], &game.table.HandMonth[1], &game.table.FieldMonth}) {
+    for (int m = 0; m < 12; ++m) tallied[m] += (*tally)[m];
   }
-  EXPECT_EQ(tallied, 24);
-  EXPECT_EQ(game.board.YakuState[4].caption, "赤短　残3");
-  EXPECT_EQ(game.board.YakuState[17].caption, "ｶｽ　残10");
-  EXPECT_FALSE(game.board.YakuState[4].opaque);
-  EXPECT_TRUE(game.board.YakuState[2].visible);
-  EXPECT_FALSE(game.board.YakuState[3].visible) << "月見 is off";
-  EXPECT_FALSE(game.board.YakuState[12].visible);
+  EXPECT_EQ(tallied, dealt) << "every dealt card is tallied once, by its month";
+  EXPECT_EQ(game.board.YakuLabel(0, YakuGroup::Akatan).caption, "赤短　残3");
+  EXPECT_EQ(game.board.YakuLabel(1, YakuGroup::Kasu).caption, "ｶｽ　残10");
+  EXPECT_FALSE(game.board.YakuLabel(0, YakuGroup::Akatan).opaque);
+  EXPECT_TRUE(game.board.YakuLabel(0, YakuGroup::Hanami).visible);
+  EXPECT_FALSE(game.board.YakuLabel(0, YakuGroup::Tsukimi).visible) << "月見 is off";
+  EXPECT_FALSE(game.board.YakuLabel(1, YakuGroup::Tsukimi).visible);
   EXPECT_EQ(game.board.Pnum.caption, "1");
-  EXPECT_EQ(game.board.oyamark.top, 46 + 368 - 304);
+  EXPECT_EQ((Point{game.board.oyamark.left, game.board.oyamark.top}), DealerMarkPosition(game.table));
 }
 
 TEST_F(DealTest, DealtHandYaku) {
@@ -107,8 +116,8 @@ TEST_F(DealTest, DealtHandYaku) {
     SCOPED_TRACE(c.name);
     for (int oya = 0; oya < 2; ++oya) {
       game.table.Oya = static_cast<std::int16_t>(oya);
-      game.table.HandMonth[oya] = c.dealer;
-      game.table.HandMonth[1 - oya] = c.other;
+      game.table.HandMonth[oya] = Tally(c.dealer);
+      game.table.HandMonth[1 - oya] = Tally(c.other);
       game.table.WinCode = WinCode::None;
       JudgeTefuda(game);
       EXPECT_EQ(game.table.WinCode, c.winCode);

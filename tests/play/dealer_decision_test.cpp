@@ -33,8 +33,7 @@ TEST_F(DealerDecisionTest, TwelveFaceDownCandidatesOneOfEachMonth) {
     const CardPicture& card = game.board.Card[q];
     EXPECT_TRUE(card.visible && card.enabled && card.handCursor);
     EXPECT_EQ(card.cell, kBackCell);
-    EXPECT_EQ(card.left, 180 + 72 * (q % 6));
-    EXPECT_EQ(card.top, 46 + 160 + 96 * (q / 6));
+    EXPECT_EQ(PlaceOf(q), DealerDrawPosition(game.table, q));
   }
   EXPECT_EQ(game.board.message[0].caption, "親を決めます。");
   EXPECT_EQ(game.board.message[1].caption, "下の12枚の中から１枚を選択して下さい。");
@@ -76,8 +75,10 @@ TEST_F(DealerDecisionTest, ResultLineNamesBothMonthsAndTheComputerNeverTakesTheP
     EXPECT_EQ(game.board.message[4].caption,
               "あなた： " + std::to_string(mp) + "月　、　ｃｏｍ： " + std::to_string(mc) + "月");
     EXPECT_EQ(game.table.Oya, mp < mc ? 0 : 1);
-    EXPECT_EQ(game.board.message[2].left, 178 + 72 * (pick % 6));
-    EXPECT_EQ(game.board.message[3].top, 46 + 140 + 184 * (computer / 6));
+    const Label& mine = game.board.message[2];
+    const Label& its = game.board.message[3];
+    EXPECT_EQ((Point{mine.left, mine.top}), DealerDrawNamePosition(game.table, 0, pick));
+    EXPECT_EQ((Point{its.left, its.top}), DealerDrawNamePosition(game.table, 1, computer));
   }
 }
 

@@ -37,8 +37,8 @@ TEST_F(TurnDriverTest, HandCardMatchingTwoWaitsForTheChoice) {
   EXPECT_EQ(game.options.JudgeMode, Phase::HandChoice);
   EXPECT_EQ(game.table.StockLeft, 24);
   EXPECT_TRUE(game.board.Box[0].visible && game.board.Box[1].visible);
-  EXPECT_EQ(game.board.Box[1].left, 144 + 56 * 1 - 2) << "slot 3 holds 13";
-  EXPECT_EQ(game.board.Box[1].top, 46 + 176 + 80 - 2);
+  EXPECT_EQ((Point{game.board.Box[1].left, game.board.Box[1].top}), ChoiceFramePosition(game.table, 3))
+      << "slot 3 holds 13";
   EXPECT_TRUE(game.board.Card[TablePicture("13")].enabled);
 
   Card_Click(game, HandPicture("21"));
@@ -49,8 +49,8 @@ TEST_F(TurnDriverTest, HandCardMatchingTwoWaitsForTheChoice) {
   Card_Click(game, TablePicture("13"));
   EXPECT_EQ(game.table.Phase, Phase::PlayerToPlay);
   EXPECT_FALSE(game.board.Box[0].visible || game.board.Box[1].visible);
-  EXPECT_EQ(game.table.YakuCount[0][0], 2) << "the crane";
-  EXPECT_EQ(game.table.YakuCount[0][8], 1) << "and the chosen chaff";
+  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Hikari], 2) << "the crane";
+  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Kasu], 1) << "and the chosen chaff";
   EXPECT_EQ(game.table.StockLeft, 22) << "the stock card and the computer's turn ran in the same click";
   EXPECT_EQ(game.table.HandLeft, 14);
   EXPECT_EQ(Hand(0), (Codes{"21", "33", "43", "53", "63", "73", "83"}));
@@ -68,8 +68,8 @@ TEST_F(TurnDriverTest, StockCardMatchingTwoWaitsWithTheStockUnchanged) {
   Card_Click(game, TablePicture("A2"));
   EXPECT_EQ(game.table.Phase, Phase::PlayerToPlay);
   EXPECT_EQ(game.table.StockLeft, 22);
-  EXPECT_EQ(game.table.YakuCount[0][5], 1) << "the blue ribbon chosen";
-  EXPECT_EQ(game.table.YakuCount[0][1], 1) << "taken by the deer";
+  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Aotan], 1) << "the blue ribbon chosen";
+  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::InoShikaCho], 1) << "taken by the deer";
   ExpectCardsAccountedFor();
 }
 
@@ -77,14 +77,13 @@ TEST_F(TurnDriverTest, ThreeOfAMonthAreTakenAtOnceAndTheTableClosesUpInOrder) {
   DealArranged(0, {"31", "21", "53", "43", "54", "63", "73", "83"}, {"23", "24", "42", "44", "82", "84", "92", "94"},
                {"11", "32", "12", "33", "34", "62", "72", "C1"}, {"A1", "B4"});
   Card_Click(game, HandPicture("31"));
-  EXPECT_EQ(game.table.YakuCount[0][0], 2);
-  EXPECT_EQ(game.table.YakuCount[0][7], 1);
-  EXPECT_EQ(game.table.YakuCount[0][8], 2);
+  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Hikari], 2);
+  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Tan], 1);
+  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Kasu], 2);
   // 32, 33, 34 left slots 1, 3, 4; then the stock's A1, the computer's 94 and its stock card B4.
   EXPECT_EQ(Table(), (Codes{"11", "12", "62", "72", "C1", "A1", "94", "B4"}));
   for (int s = 0; s < game.table.FieldCount; ++s) {
-    EXPECT_EQ(game.board.Card[game.table.FieldCard[s].pic].left, 144 + 56 * (s / 2));
-    EXPECT_EQ(game.board.Card[game.table.FieldCard[s].pic].top, 46 + 176 + 80 * (s % 2));
+    EXPECT_EQ(PlaceOf(game.table.FieldCard[s].pic), TableSlotPosition(game.table, s)) << "slot " << s;
   }
   ExpectCardsAccountedFor();
 }
@@ -94,12 +93,12 @@ TEST_F(TurnDriverTest, ThreeOfAMonthAreTakenAtOnceAndTheTableClosesUpInOrder) {
 TEST_F(TurnDriverTest, FourOfAMonthDealtToTheTableGoToTheDealerAndTheLaidCardStays) {
   DealArranged(0, {"B3", "21", "53", "43", "54", "63", "73", "83"}, {"23", "24", "42", "44", "82", "84", "92", "94"},
                {"11", "32", "12", "33", "34", "62", "72", "31"}, {"A1", "C3"});
-  EXPECT_EQ(game.table.FieldMonth, "204001100000");
+  EXPECT_EQ(game.table.FieldMonth, (MonthTally{2, 0, 4, 0, 0, 1, 1, 0, 0, 0, 0, 0}));
   Card_Click(game, HandPicture("B3"));
-  EXPECT_EQ(game.table.YakuCount[0][0], 2) << "31";
-  EXPECT_EQ(game.table.YakuCount[0][2], 1) << "31 counts for 花見";
-  EXPECT_EQ(game.table.YakuCount[0][7], 1) << "32";
-  EXPECT_EQ(game.table.YakuCount[0][8], 2) << "33 and 34";
+  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Hikari], 2) << "31";
+  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Hanami], 1) << "31 counts for 花見";
+  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Tan], 1) << "32";
+  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Kasu], 2) << "33 and 34";
   EXPECT_EQ(Table(), (Codes{"11", "12", "62", "72", "B3", "A1", "94", "C3"}))
       << "the dealer's card stays on the table, after the cards that stayed";
   ExpectCardsAccountedFor();
@@ -129,7 +128,7 @@ TEST_F(TurnDriverTest, AWholeMatchKeepsEveryCardAccountedFor) {
   }
   EXPECT_EQ(game.table.Phase, Phase::MatchOver);
   EXPECT_EQ(game.board.message[0].caption, "勝負の結果、");
-  EXPECT_EQ(game.board.message[2].top, 46 + 188 + 88);
+  EXPECT_EQ(game.board.message[2].top, MatchResultTop(game.table, 2));
   for (const CardPicture& card : game.board.Card) EXPECT_FALSE(card.visible);
   Form_Click(game);
   EXPECT_EQ(game.table.Phase, Phase::DealerDraw) << "the next click starts a new match";
@@ -140,7 +139,7 @@ TEST_F(TurnDriverTest, PlayPressedMidMonthHidesEverythingAndStartsANewDraw) {
                {"12", "22", "32", "13", "52", "62", "72", "C1"});
   Card_Click(game, HandPicture("11"));
   ASSERT_EQ(game.table.Phase, Phase::HandChoice) << "abandoned in the middle of a choice";
-  game.board.YakuState[3].visible = true;
+  game.board.YakuLabel(0, YakuGroup::Tsukimi).visible = true;
   StartGame(game);
   EXPECT_EQ(game.table.Phase, Phase::DealerDraw);
   for (int i = 12; i < kCardCount; ++i) EXPECT_FALSE(game.board.Card[i].visible) << i;

@@ -42,10 +42,10 @@ class MatchScoreTest : public ::testing::Test {
     pg::JudgeGameScore(game);
   }
   // The player stops on a yaku report with these counts, as the win dialog lists it.
-  void StopWith(const std::array<std::int16_t, 10>& counts) {
+  void StopWith(const std::array<std::int16_t, pg::kYakuGroups>& counts) {
     platform.onTimer = [this](pg::Timer timer) { pg::TimerTick(game, timer); };
     platform.onModal = [this](pg::Dialog) { pg::AgariCommandClick(game, 1); };
-    game.table.YakuCount[0] = counts;
+    game.table.YakuCount[0].values = counts;
     game.table.TurnStep = 0;
     game.table.WinCode = pg::WinCode::Yaku;
     pg::Agari(game);

@@ -15,7 +15,7 @@
 
 namespace {
 
-using Counts = std::array<std::int16_t, 9>;
+using Counts = std::array<std::int16_t, pg::kYakuGroups>;
 using Rows = std::vector<std::pair<std::string, std::string>>;
 
 class WinDialogTest : public ::testing::Test {
@@ -28,7 +28,7 @@ class WinDialogTest : public ::testing::Test {
   }
   // A yaku report for `side` with these counts; `click` is pressed once the dialog shows.
   void Win(int side, const Counts& counts, int click, int handLeft = 10) {
-    for (int group = 0; group < 9; ++group) game.table.YakuCount[side][group] = counts[group];
+    game.table.YakuCount[side].values = counts;
     game.table.TurnStep = static_cast<std::int16_t>(side + 2);
     game.table.HandLeft = static_cast<std::int16_t>(handLeft);
     game.table.WinCode = pg::WinCode::Yaku;
@@ -120,7 +120,7 @@ TEST_F(WinDialogTest, AChoiceOnceMadeIsNotTakenBack) {
     pg::AgariCommandClick(game, 0);
     pg::AgariCommandClick(game, 1);
   };
-  game.table.YakuCount[0][0] = 6;
+  game.table.YakuCount[0][pg::YakuGroup::Hikari] = 6;
   game.table.TurnStep = 0;
   game.table.WinCode = pg::WinCode::Yaku;
   pg::Agari(game);
@@ -136,7 +136,7 @@ TEST_F(WinDialogTest, ComputerStopsMoreOftenAsItsHandEmpties) {
     SCOPED_TRACE(c.handLeft);
     int stops = 0;
     for (int trial = 0; trial < 1000; ++trial) {
-      game.table.YakuCount[1][0] = 6;
+      game.table.YakuCount[1][pg::YakuGroup::Hikari] = 6;
       game.table.TurnStep = 3;
       game.table.HandLeft = static_cast<std::int16_t>(c.handLeft);
       game.table.WinCode = pg::WinCode::Yaku;

@@ -10,6 +10,8 @@
 
 namespace {
 
+using pg::YakuGroup;
+
 constexpr pg::Rgb kYellow{255, 255, 128};
 constexpr pg::Rgb kRed{255, 0, 0};
 constexpr pg::Rgb kGrey{128, 128, 128};
@@ -17,29 +19,34 @@ constexpr pg::Rgb kGrey{128, 128, 128};
 class YakuTest : public ::testing::Test {
  protected:
   // The mover captures cards of `group` until its count is `count`, as the capture code reports them.
-  void Capture(int side, int group, int count) {
+  void Capture(int side, YakuGroup group, int count) {
     game.table.TurnStep = static_cast<std::int16_t>(side);
     game.table.YakuCount[side][group] = static_cast<std::int16_t>(count);
     pg::JudgeYaku(game, side, group);
   }
-  pg::Label& State(int side, int group) { return game.board.YakuState[9 * side + group]; }
+  pg::Label& State(int side, YakuGroup group) { return game.board.YakuLabel(side, group); }
 
   pg::headless::ScriptedPlatform platform;
   pg::Game game{platform};
 };
 
 TEST_F(YakuTest, WinCodeRisesAtEachGroupsThreshold) {
-  const int thresholds[] = {6, 3, 2, 2, 3, 3, 5, 5, 10};
-  for (int group = 0; group < 9; ++group) {
-    SCOPED_TRACE("group " + std::to_string(group));
+  const struct {
+    YakuGroup group;
+    int threshold;
+  } rows[] = {{YakuGroup::Hikari, 6}, {YakuGroup::InoShikaCho, 3}, {YakuGroup::Hanami, 2},
+              {YakuGroup::Tsukimi, 2}, {YakuGroup::Akatan, 3},     {YakuGroup::Aotan, 3},
+              {YakuGroup::Tane, 5},   {YakuGroup::Tan, 5},         {YakuGroup::Kasu, 10}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE("group " + std::to_string(pg::IndexOf(row.group)));
     game.table.WinCode = pg::WinCode::None;
-    game.table.YakuTouched = "000000000";
-    Capture(1, group, thresholds[group] - 1);
+    game.table.YakuTouched = {};
+    Capture(1, row.group, row.threshold - 1);
     EXPECT_EQ(game.table.WinCode, pg::WinCode::None);
-    std::string touched = "000000000";
-    touched[group] = '1';
+    pg::ByYakuGroup<bool> touched{};
+    touched[row.group] = true;
     EXPECT_EQ(game.table.YakuTouched, touched);
-    Capture(1, group, thresholds[group]);
+    Capture(1, row.group, row.threshold);
     EXPECT_EQ(game.table.WinCode, pg::WinCode::Yaku);
   }
 }
@@ -54,26 +61,28 @@ TEST_F(YakuTest, BrightLabelNamesTheYakuInReach) {
               {8, "四光　完成", kRed},      {9, "五光　完成", kRed}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.count);
-    State(0, 0) = {};
-    Capture(0, 0, row.count);
+    State(0, YakuGroup::Hikari) = {};
+    Capture(0, YakuGroup::Hikari, row.count);
     pg::GotoYaku(game);
-    EXPECT_EQ(State(0, 0).caption, row.text);
-    EXPECT_EQ(State(0, 0).back, row.colour);
+    EXPECT_EQ(State(0, YakuGroup::Hikari).caption, row.text);
+    EXPECT_EQ(State(0, YakuGroup::Hikari).back, row.colour);
   }
 }
 
 TEST_F(YakuTest, GroupLabelsCountDownThenCountExtras) {
   const struct {
-    int group, count, tane, tan;
+    YakuGroup group;
+    int count, tane, tan;
     const char* text;
   } rows[] = {
-      {1, 3, 3, 0, "猪鹿蝶　完成"}, {1, 3, 4, 0, "猪鹿蝶　完+1"}, {4, 3, 0, 5, "赤短　完+2"},
-      {6, 4, 4, 0, "ﾀﾈ　残1"},      {8, 10, 0, 0, "ｶｽ　完成"},     {8, 11, 0, 0, "ｶｽ　完+1"},
+      {YakuGroup::InoShikaCho, 3, 3, 0, "猪鹿蝶　完成"}, {YakuGroup::InoShikaCho, 3, 4, 0, "猪鹿蝶　完+1"},
+      {YakuGroup::Akatan, 3, 0, 5, "赤短　完+2"},       {YakuGroup::Tane, 4, 4, 0, "ﾀﾈ　残1"},
+      {YakuGroup::Kasu, 10, 0, 0, "ｶｽ　完成"},          {YakuGroup::Kasu, 11, 0, 0, "ｶｽ　完+1"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);
-    game.table.YakuCount[0][6] = static_cast<std::int16_t>(row.tane);
-    game.table.YakuCount[0][7] = static_cast<std::int16_t>(row.tan);
+    game.table.YakuCount[0][YakuGroup::Tane] = static_cast<std::int16_t>(row.tane);
+    game.table.YakuCount[0][YakuGroup::Tan] = static_cast<std::int16_t>(row.tan);
     Capture(0, row.group, row.count);
     pg::GotoYaku(game);
     EXPECT_EQ(State(0, row.group).caption, row.text);
@@ -81,29 +90,27 @@ TEST_F(YakuTest, GroupLabelsCountDownThenCountExtras) {
 }
 
 TEST_F(YakuTest, OneCardOfASetBlocksTheOpponent) {
-  for (int group = 0; group < 9; ++group) {
-    State(1, group).caption = "before";
-  }
-  State(1, 0).caption = "三光　残3";
-  Capture(0, 1, 1);  // the boar
-  Capture(0, 0, 2);  // one bright is not enough to block
-  Capture(0, 7, 1);  // ribbons never block
+  for (YakuGroup group : pg::kAllYakuGroups) State(1, group).caption = "before";
+  State(1, YakuGroup::Hikari).caption = "三光　残3";
+  Capture(0, YakuGroup::InoShikaCho, 1);  // the boar
+  Capture(0, YakuGroup::Hikari, 2);       // one bright is not enough to block
+  Capture(0, YakuGroup::Tan, 1);          // ribbons never block
   pg::GotoYaku(game);
-  EXPECT_EQ(State(1, 1).caption, "猪鹿蝶　×");
-  EXPECT_EQ(State(1, 1).back, kGrey);
-  EXPECT_EQ(State(1, 0).caption, "三光　残3");
-  EXPECT_EQ(State(1, 7).caption, "before");
+  EXPECT_EQ(State(1, YakuGroup::InoShikaCho).caption, "猪鹿蝶　×");
+  EXPECT_EQ(State(1, YakuGroup::InoShikaCho).back, kGrey);
+  EXPECT_EQ(State(1, YakuGroup::Hikari).caption, "三光　残3");
+  EXPECT_EQ(State(1, YakuGroup::Tan).caption, "before");
 
-  Capture(0, 0, 4);
+  Capture(0, YakuGroup::Hikari, 4);
   pg::GotoYaku(game);
-  EXPECT_EQ(State(1, 0).caption, "三光　×");
+  EXPECT_EQ(State(1, YakuGroup::Hikari).caption, "三光　×");
 
   // The blocked side taking a card of the same set blocks the first side in turn.
-  game.table.YakuTouched = "000000000";
-  Capture(1, 1, 1);
+  game.table.YakuTouched = {};
+  Capture(1, YakuGroup::InoShikaCho, 1);
   pg::GotoYaku(game);
-  EXPECT_EQ(State(0, 1).caption, "猪鹿蝶　×");
-  EXPECT_EQ(State(1, 1).caption, "猪鹿蝶　×");
+  EXPECT_EQ(State(0, YakuGroup::InoShikaCho).caption, "猪鹿蝶　×");
+  EXPECT_EQ(State(1, YakuGroup::InoShikaCho).caption, "猪鹿蝶　×");
 }
 
 TEST_F(YakuTest, DisplayModeDecidesWhichLabelsAppear) {
@@ -116,27 +123,27 @@ TEST_F(YakuTest, DisplayModeDecidesWhichLabelsAppear) {
   for (const auto& row : rows) {
     SCOPED_TRACE(static_cast<int>(row.mode));
     game.options.DekiYaku = row.mode;
-    State(0, 6) = {};
-    State(0, 7) = {};
-    Capture(0, 6, 4);
-    Capture(0, 7, 3);
+    State(0, YakuGroup::Tane) = {};
+    State(0, YakuGroup::Tan) = {};
+    Capture(0, YakuGroup::Tane, 4);
+    Capture(0, YakuGroup::Tan, 3);
     pg::GotoYaku(game);
-    EXPECT_EQ(State(0, 6).visible, row.oneToGoShown);
-    EXPECT_EQ(State(0, 7).visible, row.twoToGoShown);
-    EXPECT_EQ(State(0, 6).back, kYellow);
+    EXPECT_EQ(State(0, YakuGroup::Tane).visible, row.oneToGoShown);
+    EXPECT_EQ(State(0, YakuGroup::Tan).visible, row.twoToGoShown);
+    EXPECT_EQ(State(0, YakuGroup::Tane).back, kYellow);
   }
 }
 
 TEST_F(YakuTest, AFourthAnimalAfterInoshikachoReportsNothing) {
-  Capture(0, 6, 3);
-  Capture(0, 1, 3);
+  Capture(0, YakuGroup::Tane, 3);
+  Capture(0, YakuGroup::InoShikaCho, 3);
   pg::GotoYaku(game);
   game.table.WinCode = pg::WinCode::None;
-  game.table.YakuTouched = "000000000";
-  Capture(0, 6, 4);
+  game.table.YakuTouched = {};
+  Capture(0, YakuGroup::Tane, 4);
   pg::GotoYaku(game);
   EXPECT_EQ(game.table.WinCode, pg::WinCode::None);
-  EXPECT_EQ(State(0, 1).caption, "猪鹿蝶　完成");
+  EXPECT_EQ(State(0, YakuGroup::InoShikaCho).caption, "猪鹿蝶　完成");
 }
 
 }  // namespace

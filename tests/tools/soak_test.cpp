@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "rules/capture.h"
 #include "tools/selfplay/self_play.h"
 
 namespace pg::selfplay {
@@ -150,9 +151,10 @@ class BookKeeper : public GameObserver {
       Fault(std::to_string(held) + " cards in the hands, HandLeft " + std::to_string(t.HandLeft));
     }
     for (int side = 0; side < 2; ++side) {
-      // Lights count 2 each but the rain man 1; the other cards count once in one of the last three piles.
-      const auto& c = t.YakuCount[side];
-      const int counted = (c[0] + 1) / 2 + c[6] + c[7] + c[8];
+      int counted = 0;
+      for (CardClass pile : {CardClass::Bright, CardClass::Animal, CardClass::Ribbon, CardClass::Chaff}) {
+        counted += PileSize(t, side, pile);
+      }
       if (counted != static_cast<int>(piles_[side].size())) {
         Fault("side " + std::to_string(side) + " counted " + std::to_string(counted) + " captures but took " +
               std::to_string(piles_[side].size()));
@@ -163,9 +165,9 @@ class BookKeeper : public GameObserver {
   void CheckCountsRise() {
     const auto& now = game_.table.YakuCount;
     for (int side = 0; side < 2; ++side) {
-      for (int g = 0; g < kYakuGroups; ++g) {
+      for (YakuGroup g : kAllYakuGroups) {
         if (now[side][g] < counts_[side][g]) {
-          Fault("YakuCount(" + std::to_string(side) + ", " + std::to_string(g) + ") fell from " +
+          Fault("YakuCount(" + std::to_string(side) + ", " + std::to_string(IndexOf(g)) + ") fell from " +
                 std::to_string(counts_[side][g]) + " to " + std::to_string(now[side][g]));
         }
       }
@@ -188,7 +190,7 @@ class BookKeeper : public GameObserver {
   int match_ = -1;
   std::array<std::vector<CardCode>, 2> piles_;
   std::vector<CardCode> took_;
-  std::array<std::array<std::int16_t, 10>, 3> counts_{};
+  decltype(TableState::YakuCount) counts_{};
   std::array<int, 2> paid_{};
   int monthsEnded_ = 0;
 };

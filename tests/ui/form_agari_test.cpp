@@ -37,7 +37,7 @@ class FormAgariTest : public ::testing::Test {
 };
 
 TEST_F(FormAgariTest, PlayerWithTheLastCardSeesOnlyStopOpen) {
-  game.table.YakuCount[0][0] = 7;
+  game.table.YakuCount[0][pg::YakuGroup::Hikari] = 7;
   game.table.TurnStep = 2;
   game.table.HandLeft = 1;
   game.table.WinCode = pg::WinCode::Yaku;

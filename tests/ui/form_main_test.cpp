@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "engine/game.h"
+#include "engine/geometry.h"
 #include "play/setup.h"
 #include "play/turn_driver.h"
 #include "ui/board_view.h"
@@ -64,7 +65,8 @@ TEST_F(FormMainTest, ClicksMadeWhileCardsFlyAreDroppedNotQueued) {
   StartGame(game);
   Card_Click(game, 0);
   QWidget* viewport = form.Board()->viewport();
-  const QPointF firstHandCard(132, 46 + 376 + 32);
+  const Point slot = HandSlotPosition(game.table, 0, 0);
+  const QPointF firstHandCard(slot.x + kCellWidth / 2, slot.y + kCellHeight / 2);
   // Late in the deal, when the first hand card already lies in its slot, click it.
   QTimer poll;
   QObject::connect(&poll, &QTimer::timeout, viewport, [&] {

@@ -1,6 +1,7 @@
 // The player's side of a self-played match, and the clicks that carry a match to its end.
 #include "tools/selfplay/self_play.h"
 
+#include <cstdint>
 #include <stdexcept>
 #include <string>
 
@@ -14,12 +15,15 @@ namespace pg::selfplay {
 namespace {
 
 constexpr int kDealerCandidates = 12;
+// Mixed into the seed for the player's choices, so they never follow the game's own sequence.
+constexpr std::uint64_t kPlayerStream = 0x706C61796572ull;
 // A month takes at most 8 hand cards, 16 two-way choices and one click to end it.
 constexpr int kMaxClicksPerMatch = 12 * 25;
 
 }  // namespace
 
-SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& out) : matches_(options.matches), log_(game_, out) {
+SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& out)
+    : matches_(options.matches), choices_(options.seed ^ kPlayerStream), log_(game_, out) {
   platform_.onModal = [this](Dialog dialog) { AnswerDialog(dialog); };
   platform_.onTimer = [this](Timer timer) { TimerTick(game_, timer); };
   setup(game_);
@@ -41,7 +45,7 @@ void SelfPlay::PlayMatch(int match) {
   } else {
     StartGame(game_);
   }
-  Card_Click(game_, game_.random.Below(kDealerCandidates));
+  Card_Click(game_, choices_.Below(kDealerCandidates));
   Form_Click(game_);
   for (int clicks = 0; game_.table.Phase != Phase::MatchOver; ++clicks) {
     if (clicks == kMaxClicksPerMatch) {
@@ -56,13 +60,13 @@ void SelfPlay::Click() {
   const TableState& t = game_.table;
   switch (t.Phase) {
     case Phase::PlayerToPlay: {
-      const int k = game_.random.Below((t.HandLeft + 1) / 2);
+      const int k = choices_.Below((t.HandLeft + 1) / 2);
       Card_Click(game_, t.HandCard[0][k].pic);
       break;
     }
     case Phase::HandChoice:
     case Phase::StockChoice: {
-      const Slot chosen = t.FieldCard[t.SameSlot[game_.random.Below(2)]];
+      const Slot chosen = t.FieldCard[t.SameSlot[choices_.Below(2)]];
       log_.ChoiceMade(chosen.code);
       Card_Click(game_, chosen.pic);
       break;
@@ -84,7 +88,7 @@ void SelfPlay::AnswerDialog(Dialog dialog) {
   if (d.Command1[2].visible) {
     button = 2;
   } else if (d.Command1[1].visible) {
-    button = d.Command1[0].enabled && game_.random.Below(2) == 0 ? 0 : 1;
+    button = d.Command1[0].enabled && choices_.Below(2) == 0 ? 0 : 1;
   }
   log_.DialogAnswered(d.Command1[button].caption);
   AgariCommandClick(game_, button);

@@ -1,5 +1,5 @@
-// Whole matches played headless through the real core: the player's side chooses at random from
-// the game's own random source, so one seed replays the same matches.
+// Whole matches played headless through the real core: the player's side chooses at random, so one
+// seed replays the same matches.
 #pragma once
 
 #include <ostream>
@@ -31,6 +31,9 @@ class SelfPlay {
   void AnswerDialog(Dialog dialog);
 
   int matches_;
+  // The player's choices draw from a source of their own: a change in how the player chooses
+  // leaves the deals and the computer's draws as they were.
+  Random choices_;
   headless::ScriptedPlatform platform_;
   Game game_{platform_};
   SelfPlayLog log_;
