@@ -16,9 +16,9 @@ constexpr const char* kChanged = "True";
 void MarkChanged(Game& game) { game.rules.ChangeCheck = kChanged; }
 
 // Progress labels of a group: the player's and the computer's.
-void SetYakuPair(Game& game, int group, bool show) {
+void SetYakuPair(Game& game, YakuGroup group, bool show) {
   for (int side = 0; side < 2; ++side) {
-    Label& label = game.board.YakuState[kYakuGroups * side + group];
+    Label& label = game.board.YakuLabel(side, group);
     if (show) {
       ShowProgressLabel(label, game.options.DekiYaku);
     } else {
@@ -34,8 +34,7 @@ void RuleOptionFocus(Game& game, RuleRow row, int index) {
   const int r = static_cast<int>(row);
   game.rules.option[r] = static_cast<std::int16_t>(index == 0 ? 0 : 1);
   if (row != RuleRow::Hanami && row != RuleRow::Tsukimi) return;
-  // Rows 0 and 1 hold the yaku of groups 2 (花見) and 3 (月見), and point controls 0 and 1.
-  const int group = r + 2;
+  const YakuGroup group = row == RuleRow::Hanami ? YakuGroup::Hanami : YakuGroup::Tsukimi;
   if (index != 0) {
     SetYakuPair(game, group, false);
   } else if (MonthInPlay(game)) {
