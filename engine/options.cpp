@@ -11,13 +11,26 @@ namespace {
 
 constexpr const char* kOriginalFace = "Original";
 
+// A picture that is there but cannot be read (a metafile, a damaged file) is refused with a word,
+// and what was shown before stays.
+void RefusePicture(Game& game, const std::string& path) {
+  game.platform.ShowMessage("この画像は表示できません。\n" + path, "エラー", MessageIcon::Exclamation,
+                            MessageButtons::Ok);
+}
+
 void NewBackground(Game& game, const std::string& path) {
-  game.board.background = {};
   if (path.empty()) {
+    game.board.background = {};
     game.platform.ClearBackground();
     return;
   }
-  if (game.platform.LoadBackground(path) == PictureLoad::NotFound) {
+  const PictureLoad load = game.platform.LoadBackground(path);
+  if (load == PictureLoad::Failed) {
+    RefusePicture(game, path);
+    return;
+  }
+  game.board.background = {};
+  if (load == PictureLoad::NotFound) {
     game.options.WFileName.clear();
     game.options.Wall = 3;
     game.platform.ClearBackground();
@@ -42,9 +55,16 @@ void WallPaint(Game& game, int index) {
   if (MonthInPlay(game)) DrawLine(game);
 }
 
+bool ShowsBuiltInFace(const Game& game, int index) { return game.options.FFileName[index] == kOriginalFace; }
+
 void FacePaint(Game& game, int index) {
   std::string& file = game.options.FFileName[index];
-  if (file == kOriginalFace || game.platform.LoadFace(index, file) == PictureLoad::NotFound) {
+  const PictureLoad load = ShowsBuiltInFace(game, index) ? PictureLoad::NotFound : game.platform.LoadFace(index, file);
+  if (load == PictureLoad::Failed) {
+    RefusePicture(game, file);
+    file = kOriginalFace;
+  }
+  if (load != PictureLoad::Loaded) {
     file = kOriginalFace;
     game.platform.LoadFace(index, "");
   }

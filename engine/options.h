@@ -36,6 +36,8 @@ struct OptionControls {
 
 bool MonthInPlay(const Game& game);
 void WallPaint(Game& game, int index);
+// A face file that is missing falls back to the built-in face without a word.
 void FacePaint(Game& game, int index);
+bool ShowsBuiltInFace(const Game& game, int index);
 
 }  // namespace pg

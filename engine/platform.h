@@ -54,6 +54,9 @@ class Platform {
   virtual void PlaceWindow(Window window, int leftTwips, int topTwips) = 0;
   // Nothing for a window the platform does not show.
   virtual std::optional<WindowOrigin> NormalWindowOrigin(Window window) = 0;
+  // The main window in the 640x480 mode (the 760 x 542 units mapped onto a smaller window) or not.
+  virtual void SetScreenMode(bool small) = 0;
+  virtual int ScreenWidthPixels() = 0;
   // The main window's pointer: the hourglass while the game waits for the status file.
   virtual void SetWaitCursor(bool waiting) = 0;
 

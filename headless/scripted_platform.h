@@ -38,6 +38,8 @@ class ScriptedPlatform : public Platform {
     return it->second;
   }
   void SetWaitCursor(bool waiting) override { waitCursor = waiting; }
+  void SetScreenMode(bool small) override { smallMode = small; }
+  int ScreenWidthPixels() override { return screenWidth; }
   void StartTimer(Timer timer, int intervalMs) override { timers[timer] = intervalMs; }
   void StopTimer(Timer timer) override { timers.erase(timer); }
   MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
@@ -73,6 +75,8 @@ class ScriptedPlatform : public Platform {
   // Where each window lies, in twips; scripts move them as a player would.
   std::map<Window, WindowOrigin> windowOrigins;
   bool waitCursor = false;
+  bool smallMode = false;
+  int screenWidth = 1024;
   bool quit = false;
 
  private:

@@ -34,4 +34,16 @@ void MenuRule(Game& game) {
 
 void FormRuleOk(Game& game) { game.platform.EndModal(Dialog::Rule); }
 
+void MenuHelp(Game& game) {
+  game.platform.ShowHelp("PG32v2.hlp");
+  ArmMenuGuard(game);
+}
+
+void MenuInfo(Game& game) {
+  ArmMenuGuard(game);
+  game.platform.RunModal(Dialog::Version);
+}
+
+void FormVersionOk(Game& game) { game.platform.EndModal(Dialog::Version); }
+
 }  // namespace pg

@@ -12,5 +12,10 @@ void MenuGuardTimer_Timer(Game& game);
 void MenuRule(Game& game);
 // The rule dialog's "OK" and close box only hide it.
 void FormRuleOk(Game& game);
+// Opens the help at its contents.
+void MenuHelp(Game& game);
+// The version dialog, whose "OK" and close box only hide it.
+void MenuInfo(Game& game);
+void FormVersionOk(Game& game);
 
 }  // namespace pg

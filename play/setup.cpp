@@ -3,6 +3,7 @@
 
 #include "engine/animation.h"
 #include "play/dealer_decision.h"
+#include "play/screen_mode.h"
 #include "engine/game.h"
 #include "engine/status_apply.h"
 #include "engine/table_ruling.h"
@@ -13,8 +14,8 @@ namespace pg {
 void setup(Game& game) {
   game.random.Seed(game.platform.Now());
   ApplyStatusRecords(game, game.KeepsRecords() ? LoadStatusFile(game.statusPath) : DefaultStatusRecords());
-  game.table.LayoutTop = 46;
-  WallPaint(game, game.options.Wall);
+  // A missing wallpaper is reported once, not again for the switch of mode.
+  if (!ChooseScreenModeAtStart(game)) WallPaint(game, game.options.Wall);
   FacePaint(game, 0);
   FacePaint(game, 1);
 }

@@ -53,16 +53,57 @@ BoardView::BoardView(const Game& game, QWidget* parent)
   setFixedSize(kPlayWidth, kPlayHeight);
   setSceneRect(0, 0, kPlayWidth, kPlayHeight);
   CreateItems();
+  ApplyModeFonts();
   Sync();
 }
 
 QPixmap BoardView::Cell(int cell) const { return cells_[static_cast<std::size_t>(cell)]; }
 
+// The cards are rendered from their vector art at the size they are shown, so they stay crisp
+// when the 640x480 mode scales the table down.
+void BoardView::RenderCells() {
+  const QPixmap sheet = RenderCardSheet(devicePixelRatioF() * scale_);
+  cells_.clear();
+  for (int c = 0; c < kSheetColumns * kSheetRows; ++c) cells_.push_back(CardCell(sheet, c));
+  for (int i = 0; i < kCardCount; ++i) {
+    if (cards_[i]) cards_[i]->setPixmap(Cell(shownCells_[i]));
+  }
+}
+
+// A font of the mode's size as the eye sees it: in the 640x480 mode the scene is scaled down, so
+// its sizes are scaled up by as much.
+QFont BoardView::ModeFont(QFont font) const {
+  font.setPixelSize(qRound(font.pixelSize() / scale_));
+  return font;
+}
+
+void BoardView::ApplyModeFonts() {
+  const bool small = scale_ < 1.0;
+  for (LabelItem* score : scores_) score->SetFont(ModeFont(ScoreFont(small ? 14 : 16)));
+  month_->SetFont(ModeFont(GameFont(small ? 10 : 12, true)));
+  // A pixel under the usual size: the longest caption, "ｶｽ　完+10", must fit its 53 units.
+  QFont yaku = GameFont(small ? 7 : 10);
+  yaku.setPixelSize(yaku.pixelSize() - 1);
+  for (LabelItem* label : yakuStates_) label->SetFont(ModeFont(yaku));
+}
+
+void BoardView::SetSmallMode(bool small) {
+  scale_ = small ? kSmallModeScale : 1.0;
+  const QSize size(qRound(kPlayWidth * scale_), qRound(kPlayHeight * scale_));
+  setFixedSize(size);
+  resetTransform();
+  scale(scale_, scale_);
+  RenderCells();
+  ApplyModeFonts();
+  shownRuling_ = {};
+  Sync();
+}
+
 void BoardView::CreateItems() {
   const qreal dpr = devicePixelRatioF();
   cardCursor_ = CardCursor();
-  const QPixmap sheet = RenderCardSheet(dpr);
-  for (int c = 0; c < kSheetColumns * kSheetRows; ++c) cells_.push_back(CardCell(sheet, c));
+  shownCells_.fill(kBackCell);
+  RenderCells();
 
   wallpaper_ = AddPicture(scene_, QPixmap(), kWallpaperZ);
   auto* menuLine = scene_->addRect(0, 0, kPlayWidth, 46, Qt::NoPen, palette().button());
@@ -77,13 +118,11 @@ void BoardView::CreateItems() {
     faces_[i] = AddPicture(scene_, FacePicture(i, dpr), 0);
     scorePlates_[i] = AddPicture(scene_, ScorePlate(dpr), 0);
     scores_[i] = new LabelItem(QSizeF(33, 21), Qt::AlignRight, false);
-    scores_[i]->SetFont(ScoreFont(16));
     scene_->addItem(scores_[i]);
     boxes_[i] = scene_->addRect(0, 0, 45, 69, QPen(QColor(0xc8, 0x10, 0x2e), 2), Qt::NoBrush);
   }
   monthPlate_ = AddPicture(scene_, MonthPlate(dpr), 0);
   month_ = new LabelItem(QSizeF(19, 16), Qt::AlignRight, false);
-  month_->SetFont(GameFont(12, true));
   scene_->addItem(month_);
   dealerMark_ = AddPicture(scene_, DealerMark(dpr), 0);
   for (int i = 0; i < 8; ++i) {
@@ -92,10 +131,6 @@ void BoardView::CreateItems() {
   for (int i = 0; i < 18; ++i) {
     const bool narrow = i % 9 >= 6;
     yakuStates_[i] = new LabelItem(QSizeF(narrow ? 53 : 79, 15), Qt::AlignHCenter, true);
-    // 10 points, a pixel smaller than usual: the longest caption, "ｶｽ　完+10", must fit 53 units.
-    QFont font = GameFont(10);
-    font.setPixelSize(12);
-    yakuStates_[i]->SetFont(font);
     scene_->addItem(yakuStates_[i]);
   }
   for (int i = 0; i < 6; ++i) {
@@ -138,7 +173,7 @@ void BoardView::Sync() {
   for (int i = 0; i < 6; ++i) {
     const Label& label = board.message[i];
     messages_[i]->SetText(Q(label.caption));
-    messages_[i]->SetFont(GameFont(label.fontSize > 0 ? label.fontSize : 24));
+    messages_[i]->SetFont(ModeFont(GameFont(label.fontSize > 0 ? label.fontSize : 24)));
     messages_[i]->setPos(label.left, label.top);
     messages_[i]->setVisible(label.visible);
   }
@@ -238,7 +273,7 @@ void BoardView::SyncRuling() {
   }
   for (const RuledCaption& caption : background.captions) {
     auto* item = new LabelItem(QSizeF(), Qt::AlignLeft, false);
-    item->SetFont(GameFont(caption.fontSize));
+    item->SetFont(ModeFont(GameFont(caption.fontSize)));
     item->SetTextColor(RulingColor());
     item->SetText(Q(caption.text));
     item->setPos(caption.left, caption.top);
@@ -253,8 +288,10 @@ void BoardView::SetBackground(const QPixmap& picture) { wallpaper_->setPixmap(pi
 
 void BoardView::SetFace(int index, const QPixmap& picture) { faces_[index]->setPixmap(picture); }
 
+QPixmap BoardView::FacePixmap(int index) const { return faces_[index]->pixmap(); }
+
 int BoardView::TextWidth(const QString& text, int pointSize) const {
-  return QFontMetrics(GameFont(pointSize)).horizontalAdvance(text);
+  return QFontMetrics(ModeFont(GameFont(pointSize))).horizontalAdvance(text);
 }
 
 // The uppermost control under the pointer; shapes are drawn but never hit.

@@ -20,6 +20,8 @@ namespace pg::ui {
 
 class LabelItem;
 
+inline constexpr qreal kSmallModeScale = 600.0 / 760.0;
+
 class BoardView : public QGraphicsView {
   Q_OBJECT
 
@@ -30,7 +32,10 @@ class BoardView : public QGraphicsView {
   void Sync();
   void SetBackground(const QPixmap& picture);
   void SetFace(int index, const QPixmap& picture);
+  QPixmap FacePixmap(int index) const;
   int TextWidth(const QString& text, int pointSize) const;
+  // The 640x480 mode maps the 760 x 542 units onto a 600-pixel-wide table.
+  void SetSmallMode(bool small);
 
  signals:
   // The left button went down or up over a control (or the table).
@@ -43,6 +48,9 @@ class BoardView : public QGraphicsView {
 
  private:
   void CreateItems();
+  void RenderCells();
+  void ApplyModeFonts();
+  QFont ModeFont(QFont font) const;
   void PlaceFixedItems();
   void SyncStacking();
   void SyncCards();
@@ -72,6 +80,7 @@ class BoardView : public QGraphicsView {
   LabelItem* month_ = nullptr;
   QGraphicsPixmapItem* dealerMark_ = nullptr;
   int placedLayoutTop_ = -1;
+  qreal scale_ = 1.0;
 };
 
 }  // namespace pg::ui

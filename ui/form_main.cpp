@@ -10,14 +10,17 @@
 #include "play/ending.h"
 #include "play/hi_score.h"
 #include "play/menu.h"
+#include "play/option_dialog.h"
 #include "play/pointer.h"
 #include "play/setup.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/form_agari.h"
 #include "ui/form_input_name.h"
+#include "ui/form_option.h"
 #include "ui/form_rule.h"
 #include "ui/form_score.h"
+#include "ui/form_version.h"
 #include "ui/form_wait.h"
 #include "ui/qt_platform.h"
 
@@ -62,20 +65,24 @@ constexpr MenuEntry kMenu[] = {
 
 using MenuCommand = void (*)(Game&);
 
-// The commands built so far; the others' buttons stay disabled until they are.
 MenuCommand Command(MenuPicture picture) {
   switch (picture) {
     case MenuPicture::Play:
       return StartGame;
     case MenuPicture::End:
       return MenuEnd;
+    case MenuPicture::Option:
+      return MenuOption;
     case MenuPicture::Rule:
       return MenuRule;
     case MenuPicture::HiScore:
       return MenuHiScore;
-    default:
-      return nullptr;
+    case MenuPicture::Help:
+      return MenuHelp;
+    case MenuPicture::Info:
+      return MenuInfo;
   }
+  return nullptr;
 }
 
 }  // namespace
@@ -96,6 +103,12 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), board_(nullp
   platform.RegisterDialog(Dialog::Score, score);
   platform.RegisterDialog(Dialog::InputName, new FormInputName(game, this));
   platform.RegisterDialog(Dialog::Wait, new FormWait(game, this));
+  auto* option = new FormOption(game, *board_, this);
+  auto* version = new FormVersion(game, this);
+  platform.RegisterDialog(Dialog::Option, option);
+  platform.RegisterDialog(Dialog::Version, version);
+  platform.RegisterWindow(Window::Option, option);
+  platform.RegisterWindow(Window::Version, version);
   platform.RegisterWindow(Window::Main, this);
   platform.RegisterWindow(Window::Agari, agari);
   platform.RegisterWindow(Window::Rule, rule);
@@ -125,10 +138,8 @@ void FormMain::CreateMenu() {
     button->setFlat(true);
     button->setToolTip(entry.tip);
     button->setFocusPolicy(Qt::NoFocus);
-    button->setEnabled(Command(entry.picture) != nullptr);
-    if (const auto command = Command(entry.picture)) {
-      connect(button, &QPushButton::clicked, this, [this, command] { Run([&] { command(game_); }); });
-    }
+    const MenuCommand command = Command(entry.picture);
+    connect(button, &QPushButton::clicked, this, [this, command] { Run([&] { command(game_); }); });
   }
 }
 

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "engine/game.h"
@@ -81,6 +82,20 @@ std::optional<WindowOrigin> QtPlatform::NormalWindowOrigin(Window window) {
   if (it == windows_.end()) return std::nullopt;
   const QPoint origin = it->second->frameGeometry().topLeft();
   return WindowOrigin{origin.x() * kTwipsPerPixel, origin.y() * kTwipsPerPixel};
+}
+
+void QtPlatform::SetScreenMode(bool small) {
+  if (!view_) return;
+  view_->SetSmallMode(small);
+  QWidget* main = view_->window();
+  main->setFixedSize(view_->size());
+  // The menu bar's ground spans the table; its buttons keep their size.
+  if (auto* frame = main->findChild<QWidget*>("MenuFrame")) frame->resize(view_->width() - 2, frame->height());
+}
+
+int QtPlatform::ScreenWidthPixels() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen ? screen->geometry().width() : 0;
 }
 
 void QtPlatform::SetWaitCursor(bool waiting) {

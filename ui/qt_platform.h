@@ -41,6 +41,8 @@ class QtPlatform : public QObject, public Platform {
   void EndModal(Dialog dialog) override;
   void PlaceWindow(Window window, int leftTwips, int topTwips) override;
   std::optional<WindowOrigin> NormalWindowOrigin(Window window) override;
+  void SetScreenMode(bool small) override;
+  int ScreenWidthPixels() override;
   void SetWaitCursor(bool waiting) override;
   void StartTimer(Timer timer, int intervalMs) override;
   void StopTimer(Timer timer) override;

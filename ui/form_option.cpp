@@ -1,0 +1,231 @@
+// The options dialog on screen. A button's handler runs when it takes the focus, as a click or the
+// arrow keys give it; every choice shows on the table at once.
+#include "ui/form_option.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "engine/game.h"
+#include "play/option_dialog.h"
+#include "ui/board_view.h"
+#include "ui/label_item.h"
+
+namespace pg::ui {
+
+namespace {
+
+constexpr int kFaceSize = 68;
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QGroupBox* Group(const char* caption) {
+  auto* group = new QGroupBox(caption);
+  group->setFont(GameFont(10));
+  return group;
+}
+
+template <std::size_t N>
+void MakeRadios(std::array<QRadioButton*, N>& buttons, const char* const (&captions)[N], QObject* filter,
+                QBoxLayout* layout) {
+  auto* group = new QButtonGroup(layout);
+  for (std::size_t i = 0; i < N; ++i) {
+    buttons[i] = new QRadioButton(captions[i]);
+    buttons[i]->installEventFilter(filter);
+    group->addButton(buttons[i]);
+    layout->addWidget(buttons[i]);
+  }
+}
+
+// A face picture that answers the mouse: the left button picks a file, the right restores the
+// built-in face.
+class FaceLabel : public QLabel {
+ public:
+  explicit FaceLabel(std::function<void(bool)> released) : released_(std::move(released)) {
+    setFixedSize(kFaceSize + 4, kFaceSize + 4);
+    setAlignment(Qt::AlignCenter);
+    setFrameShape(QFrame::Panel);
+    setFrameShadow(QFrame::Sunken);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip("左クリック：画像を選ぶ　右クリック：元の顔に戻す");
+  }
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (event->button() == Qt::LeftButton || event->button() == Qt::RightButton) {
+      released_(event->button() == Qt::LeftButton);
+    }
+  }
+
+ private:
+  std::function<void(bool)> released_;
+};
+
+}  // namespace
+
+FormOption::FormOption(Game& game, BoardView& board, QWidget* parent)
+    : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      game_(game),
+      board_(board) {
+  setWindowTitle("オプション");
+  setModal(true);
+  setFont(GameFont(10));
+  // Made first, "OK" comes first in the focus chain.
+  auto* ok = new QPushButton("OK", this);
+  ok->setDefault(true);
+  ok->setMinimumWidth(80);
+  connect(ok, &QPushButton::clicked, this, [this] { OCommandClick(game_); });
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(CreateFaces(), 0, 0);
+  grid->addWidget(CreateDisplayModes(), 0, 1);
+  grid->addWidget(CreateScreenModes(), 1, 0, 1, 2);
+  grid->addWidget(CreateWallpapers(), 2, 0, 1, 2);
+  grid->addWidget(CreateSpeed(), 3, 0, 1, 2);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(12, 10, 12, 12);
+  layout->addLayout(grid);
+  layout->addWidget(ok, 0, Qt::AlignRight);
+  SyncFromCore();
+}
+
+QWidget* FormOption::CreateFaces() {
+  auto* group = Group("　　　顔のｸﾞﾗﾌｨｯｸ　");
+  auto* row = new QHBoxLayout(group);
+  const char* names[] = {"COM", "あなた"};
+  for (int i = 0; i < 2; ++i) {
+    auto* column = new QVBoxLayout;
+    column->addWidget(new QLabel(names[i]), 0, Qt::AlignHCenter);
+    faces_[i] = new FaceLabel([this, i](bool left) { Handle([&] { FaceMouseUp(game_, i, left); }); });
+    column->addWidget(faces_[i], 0, Qt::AlignHCenter);
+    faceFiles_[i] = new QLabel;
+    faceFiles_[i]->setAlignment(Qt::AlignHCenter);
+    faceFiles_[i]->setFixedWidth(110);
+    column->addWidget(faceFiles_[i]);
+    row->addLayout(column);
+  }
+  return group;
+}
+
+QWidget* FormOption::CreateDisplayModes() {
+  auto* group = Group("　　出来役状況　");
+  auto* column = new QVBoxLayout(group);
+  const char* const captions[] = {"表示する", "残り１枚から表示する", "表示しない"};
+  MakeRadios(dekiYaku_, captions, this, column);
+  column->addStretch();
+  return group;
+}
+
+QWidget* FormOption::CreateScreenModes() {
+  auto* group = Group("　　画面サイズ　");
+  auto* row = new QHBoxLayout(group);
+  const char* const captions[] = {"（６４０×４８０）画面モード", "（８００×６００）以上画面モード"};
+  MakeRadios(sOption_, captions, this, row);
+  return group;
+}
+
+QWidget* FormOption::CreateWallpapers() {
+  auto* group = Group("　　壁紙　");
+  auto* column = new QVBoxLayout(group);
+  auto* buttons = new QHBoxLayout;
+  const char* const captions[] = {"壁紙１", "壁紙２", "壁紙３", "その他"};
+  MakeRadios(wall_, captions, this, buttons);
+  column->addLayout(buttons);
+  auto* file = new QHBoxLayout;
+  file->addWidget(new QLabel("ﾌｧｲﾙ："));
+  wFileName_ = new QLineEdit;
+  wFileName_->installEventFilter(this);
+  connect(wFileName_, &QLineEdit::textEdited, this,
+          [this](const QString& text) { game_.options.WFileName = text.toStdString(); });
+  file->addWidget(wFileName_, 1);
+  auto* browse = new QPushButton("参照");
+  connect(browse, &QPushButton::clicked, this, [this] { Handle([&] { WCommandClick(game_); }); });
+  file->addWidget(browse);
+  column->addLayout(file);
+  return group;
+}
+
+QWidget* FormOption::CreateSpeed() {
+  auto* group = Group("　　 　札の移動速度　");
+  auto* row = new QHBoxLayout(group);
+  row->addWidget(new QLabel("遅"));
+  slider_ = new QSlider(Qt::Horizontal);
+  slider_->setRange(kSliderMin, kSliderMax);
+  connect(slider_, &QSlider::valueChanged, this, [this](int value) {
+    if (!syncing_) SliderChange(game_, value);
+  });
+  row->addWidget(slider_, 1);
+  row->addWidget(new QLabel("速"));
+  return group;
+}
+
+void FormOption::Handle(const std::function<void()>& handler) {
+  handler();
+  board_.Sync();
+  SyncFromCore();
+}
+
+void FormOption::SyncFromCore() {
+  syncing_ = true;
+  const OptionControls& options = game_.options;
+  for (int i = 0; i < 2; ++i) {
+    faces_[i]->setPixmap(board_.FacePixmap(i).scaled(kFaceSize, kFaceSize, Qt::KeepAspectRatio,
+                                                      Qt::SmoothTransformation));
+    const QString file = Q(options.FFileName[i]);
+    faceFiles_[i]->setText(faceFiles_[i]->fontMetrics().elidedText(file, Qt::ElideMiddle, faceFiles_[i]->width()));
+    faceFiles_[i]->setToolTip(file);
+  }
+  dekiYaku_[static_cast<int>(options.DekiYaku)]->setChecked(true);
+  sOption_[options.SOption == 0 ? 0 : 1]->setChecked(true);
+  sOption_[1]->setEnabled(options.SOption1Enabled);
+  wall_[options.Wall]->setChecked(true);
+  if (wFileName_->text() != Q(options.WFileName)) wFileName_->setText(Q(options.WFileName));
+  slider_->setValue(options.Slider);
+  syncing_ = false;
+}
+
+// Focus given back when the window becomes active again is no choice of the player's.
+bool FormOption::eventFilter(QObject* watched, QEvent* event) {
+  if (syncing_) return CoreDialog::eventFilter(watched, event);
+  if (event->type() == QEvent::FocusOut && watched == wFileName_) {
+    Handle([&] { WFileNameLostFocus(game_); });
+  }
+  const auto* focus = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event) : nullptr;
+  if (focus && focus->reason() != Qt::ActiveWindowFocusReason) {
+    for (int i = 0; i < 3; ++i) {
+      if (watched == dekiYaku_[i]) Handle([&] { DekiYakuFocus(game_, i); });
+    }
+    for (int i = 0; i < 2; ++i) {
+      if (watched == sOption_[i]) Handle([&] { SOptionFocus(game_, i); });
+    }
+    for (int i = 0; i < 4; ++i) {
+      if (watched == wall_[i]) Handle([&] { WallFocus(game_, i); });
+    }
+  }
+  return CoreDialog::eventFilter(watched, event);
+}
+
+void FormOption::showEvent(QShowEvent* event) {
+  CoreDialog::showEvent(event);
+  FormOptionActivate(game_);
+  SyncFromCore();
+}
+
+void FormOption::closeEvent(QCloseEvent* event) {
+  event->ignore();
+  OCommandClick(game_);
+}
+
+void FormOption::reject() { OCommandClick(game_); }
+
+}  // namespace pg::ui

@@ -1,0 +1,57 @@
+// The options dialog 「オプション」: faces, yaku display, screen size, wallpaper and card speed.
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include "ui/core_dialog.h"
+
+class QCloseEvent;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QSlider;
+
+namespace pg {
+struct Game;
+}
+
+namespace pg::ui {
+
+class BoardView;
+
+class FormOption : public CoreDialog {
+ public:
+  FormOption(Game& game, BoardView& board, QWidget* parent);
+
+  void SyncFromCore() override;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  // The close box only hides it, as "OK" does.
+  void closeEvent(QCloseEvent* event) override;
+  void reject() override;
+
+ private:
+  QWidget* CreateFaces();
+  QWidget* CreateDisplayModes();
+  QWidget* CreateScreenModes();
+  QWidget* CreateWallpapers();
+  QWidget* CreateSpeed();
+  // Runs a handler of the core, then shows the dialog and the table as it left them.
+  void Handle(const std::function<void()>& handler);
+
+  Game& game_;
+  BoardView& board_;
+  std::array<QLabel*, 2> faces_{};
+  std::array<QLabel*, 2> faceFiles_{};
+  std::array<QRadioButton*, 3> dekiYaku_{};
+  std::array<QRadioButton*, 2> sOption_{};
+  std::array<QRadioButton*, 4> wall_{};
+  QLineEdit* wFileName_;
+  QSlider* slider_;
+  bool syncing_ = false;
+};
+
+}  // namespace pg::ui
