@@ -18,6 +18,7 @@
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/core_dialog.h"
+#include "ui/help_window.h"
 
 namespace pg::ui {
 
@@ -231,7 +232,8 @@ std::optional<std::string> QtPlatform::PickFile(std::string_view filter) {
 
 void QtPlatform::PlaySystemSound(std::string_view) {}
 
-void QtPlatform::ShowHelp(std::string_view) {}
+// Every help file the core asks for is our one document, opened at its contents.
+void QtPlatform::ShowHelp(std::string_view) { HelpWindow::Open(view_ ? view_->window() : nullptr); }
 
 std::uint64_t QtPlatform::Now() { return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()); }
 

@@ -1,0 +1,93 @@
+// The help window: a browser over the document in the help resource, with back, forward and contents.
+#include "ui/help_window.h"
+
+#include <QAction>
+#include <QFile>
+#include <QPointer>
+#include <QScreen>
+#include <QStyle>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <algorithm>
+
+// Outside any namespace because Q_INIT_RESOURCE declares a global symbol; the call is what keeps
+// the resource object in the link when the library is static.
+static void LoadHelpResources() { Q_INIT_RESOURCE(help); }
+
+namespace pg::ui {
+
+namespace {
+
+// Small enough that the window and its frame fit a 640 x 480 screen.
+constexpr QSize kPreferredSize(600, 420);
+constexpr int kFrameAllowance = 40;
+constexpr int kPageMargin = 10;
+
+QString StyleSheet() {
+  QFile file(":/help/help.css");
+  return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
+  setWindowTitle("Petalgame 32 ヘルプ");
+  setMinimumSize(320, 240);
+
+  browser_ = new QTextBrowser(this);
+  // The pages share one style sheet; it applies to every page the browser loads after this.
+  browser_->document()->setDefaultStyleSheet(StyleSheet());
+  browser_->document()->setDocumentMargin(kPageMargin);
+
+  auto* tools = new QToolBar(this);
+  tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  QAction* back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "戻る", browser_,
+                                   &QTextBrowser::backward);
+  QAction* forward = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "進む", browser_,
+                                      &QTextBrowser::forward);
+  // Home is the first page the browser showed: the contents.
+  tools->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), "目次", browser_, &QTextBrowser::home);
+  back->setShortcut(QKeySequence::Back);
+  forward->setShortcut(QKeySequence::Forward);
+  back->setEnabled(false);
+  forward->setEnabled(false);
+  connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(tools);
+  layout->addWidget(browser_);
+
+  browser_->setSource(QUrl(kHelpContents));
+  PlaceOver(owner);
+}
+
+HelpWindow* HelpWindow::Open(QWidget* owner) {
+  static const bool loaded = (LoadHelpResources(), true);
+  Q_UNUSED(loaded);
+  static QPointer<HelpWindow> window;
+  if (!window) window = new HelpWindow(owner);
+  // Asking again means asking for the contents; the page read before stays one step back.
+  if (window->browser_->source() != QUrl(kHelpContents)) window->browser_->setSource(QUrl(kHelpContents));
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
+}
+
+// Centred over the game's window where there is one, and never larger than the screen.
+void HelpWindow::PlaceOver(const QWidget* owner) {
+  const QScreen* screen = owner ? owner->screen() : this->screen();
+  const QRect area = screen->availableGeometry();
+  const QSize size = kPreferredSize.boundedTo(area.size() - QSize(kFrameAllowance / 2, kFrameAllowance));
+  QRect place(QPoint(), size);
+  place.moveCenter(owner ? owner->frameGeometry().center() : area.center());
+  place.moveLeft(std::clamp(place.left(), area.left(), area.right() - size.width()));
+  place.moveTop(std::clamp(place.top(), area.top() + kFrameAllowance / 2, area.bottom() - size.height()));
+  setGeometry(place);
+}
+
+}  // namespace pg::ui
