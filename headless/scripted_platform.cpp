@@ -30,12 +30,14 @@ int ScriptedPlatform::TextWidth(std::string_view utf8, int pointSize) { return C
 
 PictureLoad ScriptedPlatform::LoadBackground(const std::string& path) {
   if (!Exists(existingFiles, path)) return PictureLoad::NotFound;
+  if (Exists(unreadableFiles, path)) return PictureLoad::Failed;
   background = path;
   return PictureLoad::Loaded;
 }
 
 PictureLoad ScriptedPlatform::LoadFace(int index, const std::string& path) {
   if (!path.empty() && !Exists(existingFiles, path)) return PictureLoad::NotFound;
+  if (Exists(unreadableFiles, path)) return PictureLoad::Failed;
   faces[index] = path;
   return PictureLoad::Loaded;
 }

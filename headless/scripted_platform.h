@@ -58,6 +58,8 @@ class ScriptedPlatform : public Platform {
   std::deque<MessageAnswer> messageAnswers;
   std::deque<std::optional<std::string>> pickedFiles;
   std::vector<std::string> existingFiles{"wall1.bmp", "wall2.bmp", "wall3.bmp"};
+  // Files that are there but hold no picture the platform can read.
+  std::vector<std::string> unreadableFiles;
   std::function<void()> onStep;
 
   std::uint64_t clock;
