@@ -15,7 +15,6 @@ namespace pg {
 namespace {
 
 constexpr const char* kWhat = "設定";
-constexpr int kRetryMs = 1000;
 
 // Halves go to the even neighbour, and places beyond what 16 bits hold stop at their edge.
 std::int16_t StoredTwips(double twips) {
@@ -62,10 +61,7 @@ void Ending(Game& game) {
       EndingSub(game);
       break;
     case LockOutcome::Busy:
-      game.wait.wayBack = true;
-      game.platform.SetWaitCursor(true);
-      game.platform.StartTimer(Timer::Ending, kRetryMs);
-      game.platform.RunModal(Dialog::Wait);
+      WaitForStatusLock(game, Timer::Ending, true);
       break;
     case LockOutcome::Failed:
       // Told already that nothing can be saved; the player asked to end, so the game ends.
@@ -84,9 +80,7 @@ void Form_QueryUnload(Game& game) { Ending(game); }
 void EndingTimer_Timer(Game& game) {
   const LockOutcome outcome = TakeStatusLock(game, kWhat);
   if (outcome == LockOutcome::Busy) return;
-  game.platform.StopTimer(Timer::Ending);
-  game.platform.EndModal(Dialog::Wait);
-  game.platform.SetWaitCursor(false);
+  StopWaitingForStatusLock(game, Timer::Ending);
   if (outcome == LockOutcome::Acquired) {
     EndingSub(game);
   } else {
@@ -103,10 +97,6 @@ void EndingSub(Game& game) {
   game.platform.Quit();
 }
 
-void WaitWayBack(Game& game) {
-  game.platform.StopTimer(Timer::Ending);
-  game.platform.EndModal(Dialog::Wait);
-  game.platform.SetWaitCursor(false);
-}
+void WaitWayBack(Game& game) { StopWaitingForStatusLock(game, Timer::Ending); }
 
 }  // namespace pg

@@ -14,7 +14,6 @@ namespace pg {
 namespace {
 
 constexpr const char* kWhat = "ハイスコア";
-constexpr int kRetryMs = 1000;
 
 MatchResult ResultOf(const TableState& table) {
   return {table.matchScore[0], table.matchScore[1], table.BestMonthPoints, table.BestMonthText};
@@ -50,10 +49,7 @@ void StartHiScoreUpdate(Game& game) {
       HiScoreSub(game);
       break;
     case LockOutcome::Busy:
-      game.wait.wayBack = false;
-      game.platform.SetWaitCursor(true);
-      game.platform.StartTimer(Timer::HiScore, kRetryMs);
-      game.platform.RunModal(Dialog::Wait);
+      WaitForStatusLock(game, Timer::HiScore, false);
       break;
     case LockOutcome::Failed:
       break;
@@ -62,9 +58,7 @@ void StartHiScoreUpdate(Game& game) {
 
 void HiScoreTimer_Timer(Game& game) {
   if (TakeStatusLock(game, kWhat) == LockOutcome::Busy) return;
-  game.platform.StopTimer(Timer::HiScore);
-  game.platform.EndModal(Dialog::Wait);
-  game.platform.SetWaitCursor(false);
+  StopWaitingForStatusLock(game, Timer::HiScore);
   if (game.statusLock->Held()) HiScoreSub(game);
 }
 

@@ -16,6 +16,20 @@ LockOutcome TakeStatusLock(Game& game, std::string_view what) {
   return attempt.outcome;
 }
 
+void WaitForStatusLock(Game& game, Timer timer, bool wayBack) {
+  constexpr int kRetryMs = 1000;
+  game.wait.wayBack = wayBack;
+  game.platform.SetWaitCursor(true);
+  game.platform.StartTimer(timer, kRetryMs);
+  game.platform.RunModal(Dialog::Wait);
+}
+
+void StopWaitingForStatusLock(Game& game, Timer timer) {
+  game.platform.StopTimer(timer);
+  game.platform.EndModal(Dialog::Wait);
+  game.platform.SetWaitCursor(false);
+}
+
 void ReleaseStatusLock(Game& game, std::string_view what) {
   if (!game.statusLock || !game.statusLock->Held()) return;
   if (const auto error = game.statusLock->Release()) ReportSaveFailure(game, what, *error);

@@ -73,10 +73,7 @@ void FormInputName::SyncFromCore() {
 // Centred over the main window, with the focus in the name box.
 void FormInputName::showEvent(QShowEvent* event) {
   CoreDialog::showEvent(event);
-  if (QWidget* main = parentWidget()) {
-    const QRect frame = main->frameGeometry();
-    move(frame.left() + (frame.width() - width()) / 2, frame.top() + (frame.height() - height()) / 2);
-  }
+  CentreOverParent();
   inputName_->setFocus();
   inputName_->selectAll();
 }

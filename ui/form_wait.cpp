@@ -36,10 +36,7 @@ void FormWait::SyncFromCore() {
 
 void FormWait::showEvent(QShowEvent* event) {
   CoreDialog::showEvent(event);
-  if (QWidget* main = parentWidget()) {
-    const QRect frame = main->frameGeometry();
-    move(frame.left() + (frame.width() - width()) / 2, frame.top() + (frame.height() - height()) / 2);
-  }
+  CentreOverParent();
 }
 
 void FormWait::closeEvent(QCloseEvent* event) { event->ignore(); }
