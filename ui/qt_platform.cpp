@@ -17,6 +17,7 @@
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/core_dialog.h"
+#include "ui/system_sound.h"
 
 namespace pg::ui {
 
@@ -214,7 +215,7 @@ std::optional<std::string> QtPlatform::PickFile(std::string_view filter) {
   return file.toStdString();
 }
 
-void QtPlatform::PlaySystemSound(std::string_view) {}
+void QtPlatform::PlaySystemSound(std::string_view name) { ui::PlaySystemSound(name); }
 
 void QtPlatform::ShowHelp(std::string_view) {}
 
