@@ -92,8 +92,7 @@ void MenuHiScore(Game& game) {
   shown.total = stored.total;
   shown.game = stored.game;
   ShowTables(game, shown);
-  ArmMenuGuard(game);
-  game.platform.RunModal(Dialog::Score);
+  ShowMenuDialog(game, Dialog::Score);
 }
 
 void InputNameOk(Game& game) {

@@ -22,10 +22,15 @@ void MenuGuardTimer_Timer(Game& game) {
   game.platform.StopTimer(Timer::MenuGuard);
 }
 
-void MenuRule(Game& game) {
+void ShowMenuDialog(Game& game, Dialog dialog) {
   ArmMenuGuard(game);
+  game.platform.RunModal(dialog);
+  ArmMenuGuard(game);
+}
+
+void MenuRule(Game& game) {
   game.rules.ChangeCheck = "False";
-  game.platform.RunModal(Dialog::Rule);
+  ShowMenuDialog(game, Dialog::Rule);
   if (game.rules.ChangeCheck != "True") return;
   game.rules.ChangeCheck = "False";
   // Before the dealer is known nothing has started that a new rule could spoil.
@@ -39,10 +44,7 @@ void MenuHelp(Game& game) {
   ArmMenuGuard(game);
 }
 
-void MenuInfo(Game& game) {
-  ArmMenuGuard(game);
-  game.platform.RunModal(Dialog::Version);
-}
+void MenuInfo(Game& game) { ShowMenuDialog(game, Dialog::Version); }
 
 void FormVersionOk(Game& game) { game.platform.EndModal(Dialog::Version); }
 

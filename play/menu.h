@@ -1,6 +1,8 @@
 // The menu commands of the main window that open the game's dialogs.
 #pragma once
 
+#include "engine/platform.h"
+
 namespace pg {
 
 struct Game;
@@ -8,6 +10,9 @@ struct Game;
 // For one second after a menu command the picture buttons ignore the pointer hovering over them.
 void ArmMenuGuard(Game& game);
 void MenuGuardTimer_Timer(Game& game);
+// Shows a dialog of the menu with the guard armed, and armed again when it closes: the second it
+// lasts is the second after the dialog, whose close leaves the pointer over the menu.
+void ShowMenuDialog(Game& game, Dialog dialog);
 // Shows the rule dialog; a change restarts a running match.
 void MenuRule(Game& game);
 // The rule dialog's "OK" and close box only hide it.

@@ -35,8 +35,7 @@ void ShowLabelsAsTheModeSays(Game& game) {
 
 void MenuOption(Game& game) {
   game.options.JudgeMode = game.table.Phase;
-  ArmMenuGuard(game);
-  game.platform.RunModal(Dialog::Option);
+  ShowMenuDialog(game, Dialog::Option);
 }
 
 void FormOptionActivate(Game& game) {

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPainter>
-#include <QPushButton>
 
 #include "engine/game.h"
 #include "play/ending.h"
@@ -22,6 +21,7 @@
 #include "ui/form_score.h"
 #include "ui/form_version.h"
 #include "ui/form_wait.h"
+#include "ui/picture_button.h"
 #include "ui/qt_platform.h"
 
 namespace pg::ui {
@@ -130,16 +130,15 @@ void FormMain::CreateMenu() {
   frame->setGeometry(1, 1, 758, 44);
   const qreal dpr = devicePixelRatioF();
   for (const MenuEntry& entry : kMenu) {
-    auto* button = new QPushButton(frame);
+    auto* button = new AXButtonCtl(frame);
     button->setObjectName(entry.name);
-    button->setGeometry(entry.left, 2, 72, 40);
-    button->setIcon(QIcon(MenuButtonPicture(entry.picture, dpr)));
-    button->setIconSize(QSize(72, 40));
-    button->setFlat(true);
+    button->move(entry.left, 2);
+    button->SetPicture(MenuButtonPicture(entry.picture, dpr));
     button->setToolTip(entry.tip);
-    button->setFocusPolicy(Qt::NoFocus);
+    button->SetHoverGuard([this] { return game_.HelpJudge; });
     const MenuCommand command = Command(entry.picture);
-    connect(button, &QPushButton::clicked, this, [this, command] { Run([&] { command(game_); }); });
+    // Any mouse button released after a press on the button runs its command.
+    connect(button, &AXButtonCtl::MouseUp, this, [this, command] { Run([&] { command(game_); }); });
   }
 }
 

@@ -19,6 +19,7 @@
 #include "ui/board_view.h"
 #include "ui/core_dialog.h"
 #include "ui/help_window.h"
+#include "ui/system_sound.h"
 
 namespace pg::ui {
 
@@ -230,7 +231,7 @@ std::optional<std::string> QtPlatform::PickFile(std::string_view filter) {
   return file.toStdString();
 }
 
-void QtPlatform::PlaySystemSound(std::string_view) {}
+void QtPlatform::PlaySystemSound(std::string_view name) { ui::PlaySystemSound(name); }
 
 // Every help file the core asks for is our one document, opened at its contents.
 void QtPlatform::ShowHelp(std::string_view) { HelpWindow::Open(view_ ? view_->window() : nullptr); }
