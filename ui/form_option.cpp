@@ -87,13 +87,16 @@ FormOption::FormOption(Game& game, BoardView& board, QWidget* parent)
   connect(ok, &QPushButton::clicked, this, [this] { OCommandClick(game_); });
 
   auto* grid = new QGridLayout;
+  // Compact enough to open whole on a 640x480 screen.
   grid->addWidget(CreateFaces(), 0, 0);
   grid->addWidget(CreateDisplayModes(), 0, 1);
-  grid->addWidget(CreateScreenModes(), 1, 0, 1, 2);
+  grid->addWidget(CreateScreenModes(), 1, 0);
+  grid->addWidget(CreateSpeed(), 1, 1);
   grid->addWidget(CreateWallpapers(), 2, 0, 1, 2);
-  grid->addWidget(CreateSpeed(), 3, 0, 1, 2);
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(12, 10, 12, 12);
+  layout->setContentsMargins(10, 8, 10, 10);
+  layout->setSpacing(6);
+  grid->setVerticalSpacing(4);
   layout->addLayout(grid);
   layout->addWidget(ok, 0, Qt::AlignRight);
   SyncFromCore();
@@ -128,9 +131,9 @@ QWidget* FormOption::CreateDisplayModes() {
 
 QWidget* FormOption::CreateScreenModes() {
   auto* group = Group("　　画面サイズ　");
-  auto* row = new QHBoxLayout(group);
+  auto* column = new QVBoxLayout(group);
   const char* const captions[] = {"（６４０×４８０）画面モード", "（８００×６００）以上画面モード"};
-  MakeRadios(sOption_, captions, this, row);
+  MakeRadios(sOption_, captions, this, column);
   return group;
 }
 
