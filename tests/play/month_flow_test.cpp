@@ -42,6 +42,8 @@ class MonthFlowTest : public GameTest {
       if (game.agari.Command1[2].visible) s.computerChoice = game.agari.Command1[2].caption;
       shown.push_back(s);
       answer(dialog);
+      // A second click while the dialog closes must change nothing.
+      if (secondClick >= 0) AgariCommandClick(game, secondClick);
     };
   }
   int PlayerScore() const { return ValueOf(game.board.Score[1].caption); }
@@ -55,23 +57,28 @@ class MonthFlowTest : public GameTest {
   }
 
   std::vector<Shown> shown;
+  int secondClick = -1;
 };
 
 // The player's own capture is judged before the computer moves: on 勝負 the computer never plays.
 TEST_F(MonthFlowTest, APlayersYakuIsShownBeforeTheComputerMoves) {
   const struct {
-    int decision;
+    const char* name;
+    int decision, secondClick;
     int phase, playerScore, bestMonth;
     std::size_t computerCardsAfter;
   } rows[] = {
-      {1, 6, 5, 5, 8},  // 勝負: paid, entered among the best months, the month is over
-      {0, 3, 0, 0, 7},  // こいこい: the computer plays in the same click
+      {"勝負: paid, a best month, the month over", 1, -1, 6, 5, 5, 8},
+      {"こいこい: the computer plays in the same click", 0, -1, 3, 0, 0, 7},
+      {"こいこい, then 勝負 while the dialog closes", 0, 1, 3, 0, 0, 7},
+      {"勝負, then こいこい while the dialog closes", 1, 0, 6, 5, 5, 8},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.decision == 1 ? "勝負" : "こいこい");
+    SCOPED_TRACE(row.name);
     shown.clear();
     game.table.BestMonthPoints = {};
     playerDecision = row.decision;
+    secondClick = row.secondClick;
     DealTakingTurn(game, {0, "31", {"33"}, "91", {"93"}});
     Card_Click(game, HandPicture("31"));
     ASSERT_EQ(shown.size(), 1u);
@@ -85,7 +92,23 @@ TEST_F(MonthFlowTest, APlayersYakuIsShownBeforeTheComputerMoves) {
     EXPECT_EQ(ComputerScore(), 0);
     EXPECT_EQ(game.table.BestMonthPoints[0], row.bestMonth);
     EXPECT_EQ(Hand(1).size(), row.computerCardsAfter);
+    for (const std::string& code : Hand(0)) {
+      EXPECT_EQ(game.board.Card[HandPicture(code.c_str())].enabled, row.phase == 3) << code;
+    }
   }
+  secondClick = -1;
+}
+
+// The hint marks every hand card with a table card of its month, the last slot too, and moves
+// with the cards when the hand closes up.
+TEST_F(MonthFlowTest, HintsFollowTheHandAsItClosesUp) {
+  DealCards(game, 0, {"11", "21", "31", "41", "51", "61", "71", "81"}, {"91", "92", "93", "A1", "A2", "B1", "B2", "C1"},
+            {"13", "83", "A3", "A4", "C3", "C4", "B3", "B4"}, {"94", "C2"});
+  const bool dealt[8] = {true, false, false, false, false, false, false, true};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(game.board.PG[i].visible, dealt[i]) << "after the deal, slot " << i;
+  Card_Click(game, HandPicture("11"));
+  const bool played[8] = {false, false, false, false, false, false, true, false};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(game.board.PG[i].visible, played[i]) << "after a play, slot " << i;
 }
 
 // The computer's yaku is judged after its own turn; its 勝負 pays it alone and takes the deal,
