@@ -141,6 +141,9 @@ TEST_F(MonthFlowTest, TheComputersYakuIsShownAfterItsTurn) {
     EXPECT_EQ(ComputerScore(), row.computerScore);
     EXPECT_EQ(PlayerScore(), 0);
     EXPECT_EQ(game.table.BestMonthPoints[0], 0);
+    for (const std::string& code : Hand(0)) {
+      EXPECT_EQ(game.board.Card[HandPicture(code.c_str())].enabled, row.phase == 3) << code;
+    }
   }
 }
 
@@ -277,6 +280,30 @@ TEST_F(MonthFlowTest, DealtHandYakuGoToTheirHolder) {
     EXPECT_EQ(game.table.Oya, row.winner);
     EXPECT_EQ(row.winner == 0 ? PlayerScore() : ComputerScore(), 6);
     EXPECT_EQ(game.table.Phase, 6);
+  }
+}
+
+// Seeded months: when the computer deals, its opening turn leaves the player eight cards against
+// seven played, and the hint must still reach the eighth.
+TEST_F(MonthFlowTest, HintsMarkEveryCardThatCanTakeWhicheverSideDeals) {
+  const struct {
+    std::uint64_t seed;
+    int oya;
+    const char* marks;
+  } rows[] = {{6, 1, "11010011"}, {10, 1, "00010001"}, {2, 0, "01001001"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE("seed " + std::to_string(row.seed) + ", dealer " + std::to_string(row.oya));
+    game.table.Oya = static_cast<std::int16_t>(row.oya);
+    game.table.GameNum = 1;
+    game.SetPhase(6);
+    // As the last click of every month leaves them: each click hides the marks first.
+    for (Shape& marker : game.board.PG) marker.visible = false;
+    game.random.Seed(row.seed);
+    Form_Click(game);
+    ASSERT_EQ(game.table.Phase, 3);
+    std::string marks;
+    for (const Shape& marker : game.board.PG) marks += marker.visible ? '1' : '0';
+    EXPECT_EQ(marks, row.marks);
   }
 }
 
