@@ -89,7 +89,8 @@ Listed ListYaku(Game& game, int winner) {
     AddRow(dialog);
     // The pair of ribbon sets is one row in place of 赤短; its own row stays empty, so it is
     // neither counted nor entered among the best months, but the layout keeps its growth.
-    const bool merged = group == YakuGroup::Aotan && BothRibbonSets(game, winner);
+    // The 赤短 row it replaces must be listed already; anything else would write before row 0.
+    const bool merged = group == YakuGroup::Aotan && BothRibbonSets(game, winner) && rows > 0;
     const int row = merged ? rows - 1 : rows;
     const YakuRow yaku = ScoreRow(game, winner, group);
     SetRow(dialog, row, yaku);

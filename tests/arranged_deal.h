@@ -23,7 +23,8 @@ inline void DealCards(Game& game, int oya, const Cards& player, const Cards& com
   TableState& t = game.table;
   t.Oya = static_cast<std::int16_t>(oya);
   t.GameNum = 1;
-  game.SetPhase(3);
+  game.SetPhase(Phase::PlayerToPlay);
+  t.matchScore = {};
   for (Label& score : game.board.Score) score.caption = "0";
   PrepareMonth(game);
   std::set<int> used;

@@ -20,7 +20,7 @@ class DealDisplayTest : public GameTest {
   void WatchSteps() {
     steps.assign(kCardCount, {});
     platform.onStep = [this] {
-      const int card = game.board.cardStack.back();
+      const int card = game.board.stack.back().index;
       steps[card].push_back({game.board.Card[card].left, game.board.Card[card].top});
     };
   }

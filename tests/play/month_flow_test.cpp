@@ -46,12 +46,12 @@ class MonthFlowTest : public GameTest {
       if (secondClick >= 0) AgariCommandClick(game, secondClick);
     };
   }
-  int PlayerScore() const { return ValueOf(game.board.Score[1].caption); }
-  int ComputerScore() const { return ValueOf(game.board.Score[0].caption); }
+  int PlayerScore() const { return game.table.matchScore[0]; }
+  int ComputerScore() const { return game.table.matchScore[1]; }
   // Plays the leftmost hand card, choosing the first framed card when asked.
   void PlayFirstCard() {
     Card_Click(game, game.table.HandCard[0][0].pic);
-    if (game.table.Phase == 4 || game.table.Phase == 5) {
+    if (game.table.Phase == Phase::HandChoice || game.table.Phase == Phase::StockChoice) {
       Card_Click(game, game.table.FieldCard[game.table.SameSlot[0]].pic);
     }
   }
@@ -164,14 +164,15 @@ TEST_F(MonthFlowTest, AMonthWithoutYakuGoesToTheDealerOrPassesTheDeal) {
     SCOPED_TRACE("dealer " + std::to_string(row.oya) + (row.dealersRight ? ", 親権 有" : ", 親権 無"));
     shown.clear();
     game.rules.option[2] = row.dealersRight ? 0 : 1;
+    game.table.matchScore = {};
     for (Label& score : game.board.Score) score.caption = "0";
     game.table.Oya = static_cast<std::int16_t>(row.oya);
     game.table.GameNum = 1;
-    game.SetPhase(6);
+    game.SetPhase(Phase::MonthOver);
     game.random.Seed(row.seed);
     Form_Click(game);
-    for (int clicks = 0; game.table.Phase != 6 && clicks < 20; ++clicks) PlayFirstCard();
-    ASSERT_EQ(game.table.Phase, 6);
+    for (int clicks = 0; game.table.Phase != Phase::MonthOver && clicks < 20; ++clicks) PlayFirstCard();
+    ASSERT_EQ(game.table.Phase, Phase::MonthOver);
     ASSERT_EQ(game.table.HandLeft, 0) << "the month was played out";
     if (row.dealersRight) {
       ASSERT_EQ(shown.size(), 1u);
@@ -226,9 +227,9 @@ TEST_F(MonthFlowTest, FourOfAMonthOnTheTableGoToTheDealersFirstCard) {
       ComRootin1(game);
     }
     Groups took{};
-    for (std::size_t g = 0; g < took.size(); ++g) took[g] = game.table.YakuCount[row.oya][g];
+    for (std::size_t g = 0; g < took.size(); ++g) took[g] = game.table.YakuCount[row.oya].values[g];
     EXPECT_EQ(took, row.dealerTook);
-    for (int g = 0; g < 9; ++g) EXPECT_EQ(game.table.YakuCount[1 - row.oya][g], 0) << "group " << g;
+    for (int g = 0; g < 9; ++g) EXPECT_EQ(game.table.YakuCount[1 - row.oya].values[g], 0) << "group " << g;
     EXPECT_EQ(Table(), row.tableAfter);
     for (int s = 0; s < game.table.FieldCount; ++s) {
       const CardPicture& picture = game.board.Card[game.table.FieldCard[s].pic];
@@ -279,7 +280,7 @@ TEST_F(MonthFlowTest, DealtHandYakuGoToTheirHolder) {
     EXPECT_EQ(shown[0].nam, row.winner == 0 ? "あなた" : "ｃｏｍ");
     EXPECT_EQ(game.table.Oya, row.winner);
     EXPECT_EQ(row.winner == 0 ? PlayerScore() : ComputerScore(), 6);
-    EXPECT_EQ(game.table.Phase, 6);
+    EXPECT_EQ(game.table.Phase, Phase::MonthOver);
   }
 }
 
@@ -295,12 +296,12 @@ TEST_F(MonthFlowTest, HintsMarkEveryCardThatCanTakeWhicheverSideDeals) {
     SCOPED_TRACE("seed " + std::to_string(row.seed) + ", dealer " + std::to_string(row.oya));
     game.table.Oya = static_cast<std::int16_t>(row.oya);
     game.table.GameNum = 1;
-    game.SetPhase(6);
+    game.SetPhase(Phase::MonthOver);
     // As the last click of every month leaves them: each click hides the marks first.
     for (Shape& marker : game.board.PG) marker.visible = false;
     game.random.Seed(row.seed);
     Form_Click(game);
-    ASSERT_EQ(game.table.Phase, 3);
+    ASSERT_EQ(game.table.Phase, Phase::PlayerToPlay);
     std::string marks;
     for (const Shape& marker : game.board.PG) marks += marker.visible ? '1' : '0';
     EXPECT_EQ(marks, row.marks);
@@ -321,16 +322,16 @@ TEST_F(MonthFlowTest, CurtainAndMoonPayTheirOwnPointValues) {
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.bright) + " with 花見 " + row.hanami + ", 月見 " + row.tsukimi);
     shown.clear();
-    game.rules.rten = {row.hanami, row.tsukimi};
-    game.rules.rscroll = {static_cast<std::int16_t>(ValueOf(row.hanami)), static_cast<std::int16_t>(ValueOf(row.tsukimi))};
+    game.rules.SetPoints(0, static_cast<std::int16_t>(std::stoi(row.hanami)));
+    game.rules.SetPoints(1, static_cast<std::int16_t>(std::stoi(row.tsukimi)));
     playerDecision = 1;
     const std::string partner = std::string(1, row.bright[0]) + "3";
     DealTakingTurn(game, {0, row.bright, {partner}, "91", {"93"}});
     Card_Click(game, HandPicture(row.bright));
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].rows, row.rows);
-    EXPECT_EQ(PointsOf(shown[0].sum), PointsOf(row.rows[0].second));
-    EXPECT_EQ(PlayerScore(), PointsOf(row.rows[0].second));
+    EXPECT_EQ(std::stoi(shown[0].sum), std::stoi(row.rows[0].second));
+    EXPECT_EQ(PlayerScore(), std::stoi(row.rows[0].second));
   }
 }
 

@@ -112,7 +112,7 @@ class CaptureGroupsTest : public GameTest {
   }
   Groups Counts(int side) const {
     Groups counts{};
-    for (std::size_t g = 0; g < counts.size(); ++g) counts[g] = game.table.YakuCount[side][g];
+    for (std::size_t g = 0; g < counts.size(); ++g) counts[g] = game.table.YakuCount[side].values[g];
     return counts;
   }
   Place Lies(const std::string& code) const {
