@@ -54,7 +54,7 @@ TEST_F(HandChoiceTest, TheComputerPlaysTheCardItsValueOrderPicks) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     DealCards(game, 1, row.player, row.computer, row.table, {row.stock});
-    ASSERT_EQ(game.table.WinCode, 0);
+    ASSERT_EQ(game.table.WinCode, WinCode::None);
     ComRootin1(game);
     const std::vector<std::string> hand = Hand(1);
     EXPECT_EQ(hand.size(), 7u);

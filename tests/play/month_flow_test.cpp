@@ -86,7 +86,7 @@ TEST_F(MonthFlowTest, APlayersYakuIsShownBeforeTheComputerMoves) {
     EXPECT_EQ(shown[0].rows, (Rows{{"花見で一杯", "5文"}}));
     EXPECT_EQ(shown[0].computerCards, 8u) << "the computer has not played yet";
     EXPECT_EQ(shown[0].stockLeft, 23);
-    EXPECT_EQ(game.table.Phase, row.phase);
+    EXPECT_EQ(static_cast<int>(game.table.Phase), row.phase);
     EXPECT_EQ(game.table.Oya, 0);
     EXPECT_EQ(PlayerScore(), row.playerScore);
     EXPECT_EQ(ComputerScore(), 0);
@@ -136,7 +136,7 @@ TEST_F(MonthFlowTest, TheComputersYakuIsShownAfterItsTurn) {
     EXPECT_EQ(shown[0].computerCards, 7u) << "after its hand card and its stock card";
     EXPECT_EQ(shown[0].stockLeft, 22);
     ASSERT_EQ(shown[0].computerChoice, row.choice);
-    EXPECT_EQ(game.table.Phase, row.phase);
+    EXPECT_EQ(static_cast<int>(game.table.Phase), row.phase);
     EXPECT_EQ(game.table.Oya, row.oya);
     EXPECT_EQ(ComputerScore(), row.computerScore);
     EXPECT_EQ(PlayerScore(), 0);
@@ -220,7 +220,7 @@ TEST_F(MonthFlowTest, FourOfAMonthOnTheTableGoToTheDealersFirstCard) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     DealCards(game, row.oya, row.player, row.computer, row.table, {"94", "B4"});
-    ASSERT_EQ(game.table.WinCode, 0);
+    ASSERT_EQ(game.table.WinCode, WinCode::None);
     if (row.oya == 0) {
       Card_Click(game, HandPicture("A1"));
     } else {
@@ -272,7 +272,7 @@ TEST_F(MonthFlowTest, DealtHandYakuGoToTheirHolder) {
     SCOPED_TRACE(row.name);
     shown.clear();
     DealCards(game, row.oya, row.player, row.computer, table, {});
-    EXPECT_EQ(game.table.WinCode, row.winCode);
+    EXPECT_EQ(static_cast<int>(game.table.WinCode), row.winCode) << "the code as the deal numbers it";
     if (row.winCode == 0) continue;
     Agari(game);
     ASSERT_EQ(shown.size(), 1u);
