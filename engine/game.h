@@ -9,6 +9,7 @@
 
 #include "engine/board.h"
 #include "engine/game_observer.h"
+#include "engine/key_cursor.h"
 #include "engine/options.h"
 #include "engine/platform.h"
 #include "engine/random.h"
@@ -47,6 +48,7 @@ struct Game {
   std::int32_t windowWidthTwips = kLargeWindowWidthTwips;
   // The control a mouse button went down on, until it comes up again.
   std::optional<ControlId> pressed;
+  KeyCursor keyCursor;
   // Told of every deal, play and result; only tools and tests watch.
   GameObserver* observer = nullptr;
 

@@ -8,7 +8,11 @@
 
 namespace pg {
 
-void PointerPressed(Game& game, ControlId under) { game.pressed = under; }
+// The mouse takes over from the keyboard: its cursor would only stand in the way.
+void PointerPressed(Game& game, ControlId under) {
+  game.pressed = under;
+  game.keyCursor.shown = false;
+}
 
 void PointerReleased(Game& game, ControlId under) {
   const std::optional<ControlId> pressed = game.pressed;

@@ -6,12 +6,14 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "ui/art/artwork.h"
 #include "ui/art/card_sheet.h"
+#include "ui/key_cursor_item.h"
 #include "ui/label_item.h"
 
 namespace pg::ui {
@@ -23,6 +25,8 @@ namespace {
 constexpr qreal kWallpaperZ = -100;
 constexpr qreal kRulingZ = -90;
 constexpr qreal kMenuLineZ = -80;
+// Above every control, whatever the core's stacking order does.
+constexpr qreal kKeyCursorZ = 1000;
 
 QString Q(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
@@ -39,6 +43,25 @@ QGraphicsPixmapItem* AddPicture(QGraphicsScene* scene, const QPixmap& picture, q
   return item;
 }
 
+std::optional<Key> KeyOf(int key) {
+  switch (key) {
+    case Qt::Key_Left:
+      return Key::Left;
+    case Qt::Key_Right:
+      return Key::Right;
+    case Qt::Key_Up:
+      return Key::Up;
+    case Qt::Key_Down:
+      return Key::Down;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      return Key::Enter;
+    default:
+      return std::nullopt;
+  }
+}
+
 }  // namespace
 
 BoardView::BoardView(const Game& game, QWidget* parent)
@@ -52,6 +75,7 @@ BoardView::BoardView(const Game& game, QWidget* parent)
   setBackgroundBrush(QColor(0x3b, 0x7a, 0x50));
   setFixedSize(kPlayWidth, kPlayHeight);
   setSceneRect(0, 0, kPlayWidth, kPlayHeight);
+  setFocusPolicy(Qt::StrongFocus);
   CreateItems();
   ApplyModeFonts();
   Sync();
@@ -137,6 +161,10 @@ void BoardView::CreateItems() {
     messages_[i] = new LabelItem(QSizeF(), Qt::AlignLeft, false);
     scene_->addItem(messages_[i]);
   }
+  keyCursor_ = new KeyCursorItem;
+  keyCursor_->setZValue(kKeyCursorZ);
+  keyCursor_->setVisible(false);
+  scene_->addItem(keyCursor_);
 }
 
 // The fixed elements' places follow the play area's vertical offset.
@@ -170,6 +198,7 @@ void BoardView::Sync() {
   SyncStacking();
   SyncCards();
   SyncRuling();
+  SyncKeyCursor();
   for (int i = 0; i < 6; ++i) {
     const Label& label = board.message[i];
     messages_[i]->SetText(Q(label.caption));
@@ -284,6 +313,14 @@ void BoardView::SyncRuling() {
   shownRuling_ = background;
 }
 
+void BoardView::SyncKeyCursor() {
+  const std::optional<int> card = flying_ ? std::nullopt : KeyCursorCard(game_);
+  keyCursor_->setVisible(card.has_value());
+  if (!card) return;
+  const CardPicture& picture = game_.board.Card.at(static_cast<std::size_t>(*card));
+  keyCursor_->Frame(QPointF(picture.left, picture.top));
+}
+
 void BoardView::SetBackground(const QPixmap& picture) { wallpaper_->setPixmap(picture); }
 
 void BoardView::SetFace(int index, const QPixmap& picture) { faces_[index]->setPixmap(picture); }
@@ -312,6 +349,16 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit Released(ControlAt(event->position().toPoint()));
+}
+
+// Held keys repeat; each repeat counts, as a quick run of presses would.
+void BoardView::keyPressEvent(QKeyEvent* event) {
+  const std::optional<Key> key = event->modifiers() & ~Qt::KeypadModifier ? std::nullopt : KeyOf(event->key());
+  if (!key) {
+    QGraphicsView::keyPressEvent(event);
+    return;
+  }
+  emit KeyCommand(*key);
 }
 
 }  // namespace pg::ui

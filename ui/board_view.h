@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/board.h"
+#include "play/keyboard.h"
 
 class QGraphicsPixmapItem;
 class QGraphicsRectItem;
@@ -18,6 +19,7 @@ struct Game;
 
 namespace pg::ui {
 
+class KeyCursorItem;
 class LabelItem;
 
 inline constexpr qreal kSmallModeScale = 600.0 / 760.0;
@@ -36,15 +38,21 @@ class BoardView : public QGraphicsView {
   int TextWidth(const QString& text, int pointSize) const;
   // The 640x480 mode maps the 760 x 542 units onto a 600-pixel-wide table.
   void SetSmallMode(bool small);
+  // From the first step a card flies until the event that moved it is over, the keyboard cursor
+  // is put away, as keys are; the next Sync shows the change.
+  void SetFlying(bool flying) { flying_ = flying; }
 
  signals:
   // The left button went down or up over a control (or the table).
   void Pressed(pg::ControlId control);
   void Released(pg::ControlId control);
+  // An arrow, Enter or Space for the keyboard cursor.
+  void KeyCommand(pg::Key key);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void CreateItems();
@@ -57,6 +65,7 @@ class BoardView : public QGraphicsView {
   QGraphicsItem* ItemOf(ControlId control) const;
   ControlId ControlAt(const QPoint& viewPoint) const;
   void SyncRuling();
+  void SyncKeyCursor();
   QPixmap Cell(int cell) const;
 
   const Game& game_;
@@ -79,6 +88,8 @@ class BoardView : public QGraphicsView {
   QGraphicsPixmapItem* monthPlate_ = nullptr;
   LabelItem* month_ = nullptr;
   QGraphicsPixmapItem* dealerMark_ = nullptr;
+  KeyCursorItem* keyCursor_ = nullptr;
+  bool flying_ = false;
   int placedLayoutTop_ = -1;
   qreal scale_ = 1.0;
 };

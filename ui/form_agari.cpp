@@ -5,8 +5,10 @@
 #include <QFont>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "engine/game.h"
 #include "rules/win_dialog.h"
@@ -75,10 +77,11 @@ FormAgari::FormAgari(pg::Game& game, QWidget* parent)
   bonus_->setText("７文以上ボーナス　　×２");
   bonus_->setStyleSheet("color: #c00000;");
 
+  setFocusPolicy(Qt::StrongFocus);
   for (int index = 0; index < 3; ++index) {
     auto* button = new QPushButton(this);
     button->setFont(DialogFont());
-    // Enter must not choose for the player.
+    // Enter must not choose for the player: only a focused button takes it.
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, [this, index] {
       pg::AgariCommandClick(game_, index);
@@ -140,5 +143,47 @@ void FormAgari::SyncFromCore() {
 }
 
 void FormAgari::closeEvent(QCloseEvent* event) { event->ignore(); }
+
+void FormAgari::showEvent(QShowEvent* event) {
+  CoreDialog::showEvent(event);
+  setFocus();
+}
+
+QPushButton* FormAgari::Beside(int step) const {
+  const auto from = std::find(command1_.begin(), command1_.end(), focusWidget()) - command1_.begin();
+  const int count = static_cast<int>(command1_.size());
+  // Without a focused button, forwards starts at the first and backwards at the last.
+  int index = from < count ? static_cast<int>(from) : (step > 0 ? -1 : count);
+  for (int tried = 0; tried < count; ++tried) {
+    index = (index + step + count) % count;
+    QPushButton* button = command1_[static_cast<std::size_t>(index)];
+    if (button->isVisible() && button->isEnabled()) return button;
+  }
+  return nullptr;
+}
+
+void FormAgari::keyPressEvent(QKeyEvent* event) {
+  QPushButton* target = nullptr;
+  switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+      target = Beside(-1);
+      break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+      target = Beside(1);
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (auto* focused = qobject_cast<QPushButton*>(focusWidget()); focused && focused->isEnabled()) {
+        focused->animateClick();
+      }
+      return;
+    default:
+      CoreDialog::keyPressEvent(event);
+      return;
+  }
+  if (target) target->setFocus(Qt::TabFocusReason);
+}
 
 }  // namespace pg::ui

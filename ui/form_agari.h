@@ -6,6 +6,8 @@
 #include "ui/core_dialog.h"
 
 class QCloseEvent;
+class QKeyEvent;
+class QShowEvent;
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -27,9 +29,16 @@ class FormAgari : public CoreDialog {
   // The dialog ends only when the core's timer ends it: not from the title bar, not by Escape.
   void closeEvent(QCloseEvent* event) override;
   void reject() override {}
+  // No button holds the focus when the dialog opens, so a key pressed for the table cannot
+  // choose; Tab and the arrows reach the buttons, Enter or Space presses the focused one.
+  void showEvent(QShowEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   static constexpr int kRows = 8;
+
+  // The next (step 1) or previous (step -1) button that can be pressed, from the focused one.
+  QPushButton* Beside(int step) const;
 
   pg::Game& game_;
   QGroupBox* nam_;

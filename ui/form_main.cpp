@@ -4,10 +4,12 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QPainter>
+#include <QShortcut>
 
 #include "engine/game.h"
 #include "play/ending.h"
 #include "play/hi_score.h"
+#include "play/keyboard.h"
 #include "play/menu.h"
 #include "play/option_dialog.h"
 #include "play/pointer.h"
@@ -51,16 +53,17 @@ struct MenuEntry {
   MenuPicture picture;
   const char* tip;
   int left;
+  const char* shortcut;
 };
 
 constexpr MenuEntry kMenu[] = {
-    {"MenuPlay", MenuPicture::Play, "新しいゲームを始めます", 8},
-    {"MenuEnd", MenuPicture::End, "Petalgame 32 を終了します", 80},
-    {"MenuOption", MenuPicture::Option, "オプション", 168},
-    {"MenuRule", MenuPicture::Rule, "ルールの変更", 240},
-    {"MenuHiScore", MenuPicture::HiScore, "ハイスコア", 312},
-    {"MenuHelp", MenuPicture::Help, "ヘルプ", 400},
-    {"MenuInfo", MenuPicture::Info, "バージョン情報", 472},
+    {"MenuPlay", MenuPicture::Play, "新しいゲームを始めます", 8, "F2"},
+    {"MenuEnd", MenuPicture::End, "Petalgame 32 を終了します", 80, "Ctrl+Q"},
+    {"MenuOption", MenuPicture::Option, "オプション", 168, "Ctrl+O"},
+    {"MenuRule", MenuPicture::Rule, "ルールの変更", 240, "Ctrl+R"},
+    {"MenuHiScore", MenuPicture::HiScore, "ハイスコア", 312, "Ctrl+H"},
+    {"MenuHelp", MenuPicture::Help, "ヘルプ", 400, "F1"},
+    {"MenuInfo", MenuPicture::Info, "バージョン情報", 472, "Ctrl+I"},
 };
 
 using MenuCommand = void (*)(Game&);
@@ -94,6 +97,8 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), board_(nullp
   setFixedSize(kPlayWidth, kPlayHeight);
   board_ = new BoardView(game, this);
   board_->move(0, 0);
+  // Keys go to the table, whatever was clicked last.
+  setFocusProxy(board_);
   platform.Attach(&game, board_);
   auto* agari = new FormAgari(game, this);
   auto* rule = new FormRule(game, this, [this] { board_->Sync(); });
@@ -116,11 +121,13 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), board_(nullp
   CreateMenu();
   connect(board_, &BoardView::Pressed, this, [this](ControlId control) { PointerPressed(game_, control); });
   connect(board_, &BoardView::Released, this, [this](ControlId control) { Run([&] { PointerReleased(game_, control); }); });
+  connect(board_, &BoardView::KeyCommand, this, [this](Key key) { Run([&] { KeyPressed(game_, key); }); });
 }
 
 template <typename Handler>
 void FormMain::Run(Handler handler) {
   handler();
+  board_->SetFlying(false);
   board_->Sync();
 }
 
@@ -139,6 +146,10 @@ void FormMain::CreateMenu() {
     const MenuCommand command = Command(entry.picture);
     // Any mouse button released after a press on the button runs its command.
     connect(button, &AXButtonCtl::MouseUp, this, [this, command] { Run([&] { command(game_); }); });
+    // A held key runs the command once, as one press of the button would.
+    auto* shortcut = new QShortcut(QKeySequence(entry.shortcut), this);
+    shortcut->setAutoRepeat(false);
+    connect(shortcut, &QShortcut::activated, this, [this, command] { Run([&] { command(game_); }); });
   }
 }
 

@@ -36,6 +36,7 @@ bool IsInput(QEvent::Type type) {
     case QEvent::MouseButtonDblClick:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
+    case QEvent::Shortcut:
     case QEvent::Wheel:
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
@@ -128,7 +129,10 @@ void QtPlatform::ShowPaced(int ms) { ShowFor(stepMs_ == 0 ? 0 : ms); }
 
 void QtPlatform::ShowFor(int ms) {
   ++stepsShown_;
-  if (view_) view_->Sync();
+  if (view_) {
+    view_->SetFlying(true);
+    view_->Sync();
+  }
   SyncOpenDialogs();
   dropInput_ = true;
   QEventLoop loop;

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include "engine/game.h"
 #include "play/timers.h"
@@ -62,6 +63,42 @@ TEST_F(FormAgariTest, NeitherTheTitleBarNorEscapeClosesIt) {
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
   QApplication::sendEvent(&form, &escape);
   EXPECT_TRUE(form.isVisible());
+}
+
+// Enter alone never chooses; Tab or an arrow reaches a button first, and Enter presses that one.
+TEST_F(FormAgariTest, TheKeysReachTheButtonsAndEnterPressesTheFocusedOne) {
+  game.table.YakuCount[0][pg::YakuGroup::Hikari] = 7;
+  game.table.TurnStep = 2;
+  game.table.HandLeft = 9;
+  game.table.WinCode = pg::WinCode::Yaku;
+  std::vector<QString> focused;
+  platform.onModal = [&](pg::Dialog) {
+    form.SyncFromCore();
+    form.show();
+    QApplication::setActiveWindow(&form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    auto focus = [&] {
+      auto* button = qobject_cast<QPushButton*>(form.focusWidget());
+      focused.push_back(button ? button->text() : QString());
+    };
+    QTest::keyClick(&form, Qt::Key_Return);
+    focus();
+    QTest::keyClick(&form, Qt::Key_Tab);
+    focus();
+    QTest::keyClick(&form, Qt::Key_Right);
+    focus();
+    QTest::keyClick(&form, Qt::Key_Down);
+    focus();
+    QTest::keyClick(&form, Qt::Key_Left);
+    focus();
+    EXPECT_EQ(game.agari.check, "") << "nothing was pressed yet";
+    QTest::keyClick(form.focusWidget(), Qt::Key_Return);
+    QTest::qWait(300);
+    form.hide();
+  };
+  pg::Agari(game);
+  EXPECT_EQ(focused, (std::vector<QString>{"", "こいこい", "勝負", "こいこい", "勝負"})) << "Down wraps round";
+  EXPECT_EQ(game.table.matchScore[0], 14) << "勝負 was pressed and the month paid";
 }
 
 }  // namespace

@@ -4,7 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <QGraphicsItem>
+#include <QKeyEvent>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <algorithm>
 #include <string>
@@ -12,10 +16,13 @@
 
 #include "engine/game.h"
 #include "engine/geometry.h"
+#include "play/keyboard.h"
 #include "play/menu.h"
 #include "play/setup.h"
 #include "play/turn_driver.h"
 #include "ui/board_view.h"
+#include "ui/help_window.h"
+#include "ui/key_cursor_item.h"
 #include "ui/picture_button.h"
 #include "ui/qt_platform.h"
 #include "tests/ui/picture_button_probe.h"
@@ -146,6 +153,95 @@ TEST_F(FormMainTest, ClicksMadeWhileCardsFlyAreDroppedNotQueued) {
   QCoreApplication::processEvents();
   EXPECT_GT(platform.StepsShown(), 30) << "the deal was animated";
   EXPECT_EQ(game.table.HandLeft, game.table.Oya == 0 ? 16 : 15) << "the click during the deal played nothing";
+}
+
+// Each menu command's key opens what its button opens; the dialogs are closed as they come up.
+TEST_F(FormMainTest, EveryMenuCommandHasAKey) {
+  setup(game);
+  form.show();
+  // Without a window manager a closed dialog stays the active window, and shortcuts need their
+  // own window active.
+  auto activate = [&] {
+    QApplication::setActiveWindow(&form);
+    return QTest::qWaitForWindowActive(&form);
+  };
+  QString opened;
+  auto closeWhatOpens = [&] {
+    QTimer::singleShot(0, [&] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal) return;
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        opened = box->text();
+        for (QAbstractButton* button : box->buttons()) {
+          if (button->text() == "いいえ(&N)") button->click();
+        }
+        return;
+      }
+      opened = modal->windowTitle();
+      modal->close();
+    });
+  };
+  const std::pair<QKeySequence, QString> dialogs[] = {
+      {QKeySequence("Ctrl+O"), "オプション"},  {QKeySequence("Ctrl+R"), "ルールの変更"},
+      {QKeySequence("Ctrl+H"), "ﾊｲｽｺｱ"},       {QKeySequence("Ctrl+I"), "ﾊﾞｰｼﾞｮﾝ情報"},
+      {QKeySequence("Ctrl+Q"), "Petalgame 32 を終了しますか。"},
+  };
+  for (const auto& [keys, expected] : dialogs) {
+    ASSERT_TRUE(activate());
+    opened.clear();
+    closeWhatOpens();
+    QTest::keySequence(&form, keys);
+    EXPECT_EQ(opened, expected) << keys.toString().toStdString();
+  }
+  EXPECT_TRUE(form.isVisible()) << "answering No to Ctrl+Q keeps the game";
+
+  ASSERT_TRUE(activate());
+  QTest::keyClick(&form, Qt::Key_F2);
+  EXPECT_EQ(game.table.Phase, Phase::DealerDraw);
+  QTest::keyClick(&form, Qt::Key_F1);
+  const auto helps = form.findChildren<ui::HelpWindow*>();
+  EXPECT_TRUE(std::any_of(helps.begin(), helps.end(), [](QWidget* help) { return help->isVisible(); }));
+}
+
+TEST_F(FormMainTest, TheKeyboardCursorFramesTheCardTheCoreChose) {
+  setup(game);
+  form.show();
+  StartGame(game);
+  form.Board()->Sync();
+  const auto cursors = form.Board()->scene()->items();
+  auto cursor = std::find_if(cursors.begin(), cursors.end(),
+                             [](QGraphicsItem* item) { return dynamic_cast<ui::KeyCursorItem*>(item) != nullptr; });
+  ASSERT_NE(cursor, cursors.end());
+  EXPECT_FALSE((*cursor)->isVisible()) << "not before a key";
+  for (Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) QTest::keyClick(form.Board(), key);
+  ASSERT_EQ(KeyCursorCard(game), 7);
+  EXPECT_TRUE((*cursor)->isVisible());
+  EXPECT_EQ((*cursor)->pos(), QPointF(game.board.Card[7].left, game.board.Card[7].top));
+  QTest::keyClick(form.Board(), Qt::Key_Space);
+  EXPECT_EQ(game.table.Phase, Phase::DealerKnown) << "Space drew the framed card";
+  EXPECT_FALSE((*cursor)->isVisible());
+}
+
+TEST_F(FormMainTest, KeysPressedWhileCardsFlyAreDroppedNotQueued) {
+  setup(game);
+  form.show();
+  platform.SetStepInterval(2);
+  StartGame(game);
+  Card_Click(game, 0);
+  QWidget* board = form.Board();
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, board, [&] {
+    if (platform.StepsShown() < 120) return;
+    poll.stop();
+    for (int i = 0; i < 2; ++i) {
+      QCoreApplication::postEvent(board, new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier));
+    }
+  });
+  poll.start(1);
+  Form_Click(game);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(game.table.HandLeft, game.table.Oya == 0 ? 16 : 15) << "the keys during the deal played nothing";
+  EXPECT_FALSE(KeyCursorCard(game)) << "nor even showed the cursor";
 }
 
 }  // namespace

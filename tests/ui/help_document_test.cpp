@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -22,6 +23,7 @@
 #include "headless/scripted_platform.h"
 #include "play/timers.h"
 #include "rules/win_dialog.h"
+#include "ui/form_main.h"
 #include "ui/help_window.h"
 #include "ui/qt_platform.h"
 #include "tests/ui/test_application.h"
@@ -288,6 +290,19 @@ TEST_F(HelpDocumentTest, TheHelpCommandOpensOneWindowAtTheContentsThatFitsTheSma
   EXPECT_EQ(browser->source(), QUrl(ui::kHelpContents));
   EXPECT_TRUE(browser->isBackwardAvailable()) << "the page read before is one step back";
   window->close();
+}
+
+TEST_F(HelpDocumentTest, TheKeysPageListsEveryShortcutOfTheMainWindow) {
+  ui::QtPlatform platform;
+  Game game{platform};
+  ui::FormMain form{game, platform};
+  const QString keys = At("keys.html").document->toPlainText();
+  const auto shortcuts = form.findChildren<QShortcut*>();
+  EXPECT_EQ(shortcuts.size(), 7) << "one for each menu command";
+  for (const QShortcut* shortcut : shortcuts) {
+    const QString key = shortcut->key().toString();
+    EXPECT_TRUE(keys.contains(key)) << key.toStdString();
+  }
 }
 
 }  // namespace
