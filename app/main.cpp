@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
   parser.process(app);
   if (parser.isSet(userData)) {
     // Without its folder the game still starts, in the folder it was started from.
-    const QString problem = pg::ui::EnterUserDataFolder(pg::ui::UserDataFolder(), pg::ui::WallpaperSources());
+    const QString problem = pg::ui::EnterUserDataFolder(pg::ui::UserDataFolder(), pg::ui::DataFolders());
     if (!problem.isEmpty()) QMessageBox::warning(nullptr, "Petalgame 32", problem);
   }
 
