@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Petalgame 32");
   QApplication::setApplicationVersion("1.0");
+  // Wayland compositors match the window to the desktop entry, and so to its icon, by this name.
+  QApplication::setDesktopFileName(PETALGAME_APP_ID);
   QApplication::setWindowIcon(pg::ui::AppIcon());
 
   QCommandLineParser parser;
