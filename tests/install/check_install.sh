@@ -37,7 +37,6 @@ expected=(
   share/man/man6/petalgame32.6.gz
   share/doc/petalgame32/copyright
   share/doc/petalgame32/changelog.gz
-  share/lintian/overrides/petalgame32
 )
 for size in "${icon_sizes[@]}"; do expected+=("share/icons/hicolor/${size}x${size}/apps/$app_id.png"); done
 
