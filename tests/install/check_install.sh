@@ -9,7 +9,11 @@ cmake=$1 build=$2 app_id=$3
 work=$(mktemp -d)
 game=
 cleanup() {
-  [ -n "$game" ] && kill "$game" 2>/dev/null
+  if [ -n "$game" ]; then
+    # Ended by the signal, the game's status is not the test's.
+    kill "$game" 2>/dev/null || true
+    wait "$game" 2>/dev/null || true
+  fi
   rm -rf "$work"
 }
 trap cleanup EXIT
