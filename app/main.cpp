@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Petalgame 32");
   QApplication::setApplicationVersion("1.0");
+  // Wayland compositors match the window to the desktop entry, and so to its icon, by this name.
+  QApplication::setDesktopFileName(PETALGAME_APP_ID);
   QApplication::setWindowIcon(pg::ui::AppIcon());
 
   QCommandLineParser parser;
@@ -27,7 +29,7 @@ int main(int argc, char** argv) {
   parser.process(app);
   if (parser.isSet(userData)) {
     // Without its folder the game still starts, in the folder it was started from.
-    const QString problem = pg::ui::EnterUserDataFolder(pg::ui::UserDataFolder(), pg::ui::WallpaperSources());
+    const QString problem = pg::ui::EnterUserDataFolder(pg::ui::UserDataFolder(), pg::ui::DataFolders());
     if (!problem.isEmpty()) QMessageBox::warning(nullptr, "Petalgame 32", problem);
   }
 

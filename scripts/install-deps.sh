@@ -8,6 +8,7 @@ packages=(
   libcanberra-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-liberation2
+  desktop-file-utils appstream dpkg-dev file groff-base
 )
 
 missing=()

@@ -1,15 +1,16 @@
-// Menu sounds through libcanberra: events of the desktop's sound theme, else our WAVs beside the game.
+// Menu sounds through libcanberra: events of the desktop's sound theme, else the game's own WAVs.
 #include "ui/system_sound.h"
 
 #include <canberra.h>
 
-#include <QCoreApplication>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <algorithm>
 #include <array>
 #include <utility>
+
+#include "ui/user_data.h"
 
 namespace pg::ui {
 
@@ -120,7 +121,8 @@ void SoundChooser::Play(std::string_view name) {
 
 void PlaySystemSound(std::string_view name) {
   static Canberra canberra;
-  static SoundChooser chooser((QCoreApplication::applicationDirPath() + "/sounds").toStdString(),
+  // Without a sounds folder the own files fail like missing ones, and the game goes quiet.
+  static SoundChooser chooser(FindInFolders(DataFolders(), "sounds").toStdString(),
                               [](SoundSource source, const std::string& what) { return canberra.Play(source, what); });
   chooser.Play(name);
 }

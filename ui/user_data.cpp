@@ -26,8 +26,17 @@ QString UserDataFolder() {
   return base + "/petalgame32";
 }
 
-QStringList WallpaperSources() {
-  return {QStringLiteral(PETALGAME_DATA_DIR), QCoreApplication::applicationDirPath()};
+QStringList DataFolders() {
+  const QString program = QCoreApplication::applicationDirPath();
+  return {QDir::cleanPath(program + "/" PETALGAME_DATA_FROM_BIN), program};
+}
+
+QString FindInFolders(const QStringList& folders, const QString& name) {
+  for (const QString& folder : folders) {
+    const QString path = QDir(folder).filePath(name);
+    if (QFile::exists(path)) return path;
+  }
+  return {};
 }
 
 QString EnterUserDataFolder(const QString& folder, const QStringList& sources) {

@@ -56,6 +56,17 @@ TEST_F(UserDataTest, AFirstStartMakesTheFolderSeedsTheWallpapersAndRunsThere) {
   EXPECT_EQ(Read("wall1.bmp"), "the player's own") << "a wallpaper already there is kept";
 }
 
+TEST_F(UserDataTest, DataIsTakenFromTheFirstFolderThatHasIt) {
+  const QString installed = temp.filePath("share/petalgame32");
+  const QString buildTree = temp.filePath("bin");
+  QDir().mkpath(installed);
+  QDir().mkpath(buildTree + "/sounds");
+  EXPECT_EQ(ui::FindInFolders({installed, buildTree}, "sounds"), buildTree + "/sounds");
+  QDir().mkpath(installed + "/sounds");
+  EXPECT_EQ(ui::FindInFolders({installed, buildTree}, "sounds"), installed + "/sounds");
+  EXPECT_EQ(ui::FindInFolders({installed, buildTree}, "wall1.bmp"), "");
+}
+
 TEST_F(UserDataTest, AFolderThatCannotBeMadeIsReportedAndTheGameStaysWhereItStarted) {
   Write(temp.filePath("home"), "a file where the home folder should be");
   const QString problem = ui::EnterUserDataFolder(temp.filePath("home/.local/share/petalgame32"), {});
