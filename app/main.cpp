@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <string_view>
 
 #include "engine/game.h"
 #include "ui/art/artwork.h"
@@ -10,14 +11,24 @@
 #include "ui/title_window.h"
 #include "ui/user_data.h"
 
-int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("Petalgame 32");
-  QApplication::setApplicationVersion("1.0");
-  // Wayland compositors match the window to the desktop entry, and so to its icon, by this name.
-  QApplication::setDesktopFileName(PETALGAME_APP_ID);
-  QApplication::setWindowIcon(pg::ui::AppIcon());
+namespace {
 
+// --help and --version only print: they must answer on a terminal without a display.
+bool OnlyAsksForText(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view argument = argv[i];
+    for (std::string_view text : {"-h", "-?", "--help", "--help-all", "-v", "--version"}) {
+      if (argument == text) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication::setApplicationName("Petalgame 32");
+  QCoreApplication::setApplicationVersion("1.0");
   QCommandLineParser parser;
   parser.setApplicationDescription("花札こいこい　Hanafuda koi-koi against the computer");
   parser.addHelpOption();
@@ -26,6 +37,16 @@ int main(int argc, char** argv) {
                                     "Run in the player's own data folder ($XDG_DATA_HOME/petalgame32), "
                                     "creating it and its wallpapers on first start.");
   parser.addOption(userData);
+  if (OnlyAsksForText(argc, argv)) {
+    QCoreApplication text(argc, argv);
+    parser.process(text);
+    return 0;
+  }
+
+  QApplication app(argc, argv);
+  // Wayland compositors match the window to the desktop entry, and so to its icon, by this name.
+  QApplication::setDesktopFileName(PETALGAME_APP_ID);
+  QApplication::setWindowIcon(pg::ui::AppIcon());
   parser.process(app);
   if (parser.isSet(userData)) {
     // Without its folder the game still starts, in the folder it was started from.

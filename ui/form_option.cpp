@@ -18,6 +18,7 @@
 
 #include "engine/game.h"
 #include "play/option_dialog.h"
+#include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/label_item.h"
 
@@ -182,8 +183,7 @@ void FormOption::SyncFromCore() {
   syncing_ = true;
   const OptionControls& options = game_.options;
   for (int i = 0; i < 2; ++i) {
-    faces_[i]->setPixmap(board_.FacePixmap(i).scaled(kFaceSize, kFaceSize, Qt::KeepAspectRatio,
-                                                      Qt::SmoothTransformation));
+    faces_[i]->setPixmap(FitInSquare(board_.FacePixmap(i), kFaceSize, devicePixelRatioF()));
     const QString file = Q(options.FFileName[i]);
     faceFiles_[i]->setText(faceFiles_[i]->fontMetrics().elidedText(file, Qt::ElideMiddle, faceFiles_[i]->width()));
     faceFiles_[i]->setToolTip(file);

@@ -174,7 +174,7 @@ PictureLoad QtPlatform::LoadFace(int index, const std::string& path) {
   if (!QFile::exists(file)) return PictureLoad::NotFound;
   QPixmap picture;
   if (!picture.load(file)) return PictureLoad::Failed;
-  view_->SetFace(index, picture.scaled(68, 68, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  view_->SetFace(index, FitInSquare(picture, 68, view_->devicePixelRatioF()));
   return PictureLoad::Loaded;
 }
 

@@ -73,6 +73,11 @@ grep -qx "Exec=petalgame32 --user-data" "$desktop" || fail "the desktop entry do
 appstreamcli validate-tree --no-net --strict "$root" > "$work/appstream.log" ||
   fail "appstreamcli rejects the installed AppStream data: $(cat "$work/appstream.log")"
 
+# --version answers on a terminal with no display at all.
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/petalgame32" --version 2>&1) ||
+  fail "--version without a display failed: $version"
+[ "$version" = "Petalgame 32 1.0" ] || fail "--version printed: $version"
+
 # A first start with --user-data copies the wallpapers from the installed data; nothing else has them.
 export HOME=$work/home XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=offscreen
 mkdir -p "$HOME"

@@ -46,6 +46,13 @@ QPixmap MenuButtonPicture(MenuPicture which, qreal dpr) {
   return Picture(kNames[static_cast<std::size_t>(which)], {72, 40}, dpr);
 }
 
+QPixmap FitInSquare(const QPixmap& picture, int side, qreal dpr) {
+  const int pixels = qRound(side * dpr);
+  QPixmap fitted = picture.scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  fitted.setDevicePixelRatio(dpr);
+  return fitted;
+}
+
 QCursor CardCursor() {
   // Rendered for the screen's ratio so the hand is not blurred on HiDPI; hot spot on the fingertip.
   const qreal dpr = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;

@@ -23,6 +23,9 @@ QPixmap TitlePicture(qreal dpr);
 QPixmap VersionPicture(qreal dpr);
 // 72 x 40 menu button with its Japanese label.
 QPixmap MenuButtonPicture(MenuPicture which, qreal dpr);
+// A picture from a file fitted into a side x side square, kept in proportion, at the screen's
+// ratio so it is as sharp as the file allows.
+QPixmap FitInSquare(const QPixmap& picture, int side, qreal dpr);
 // Pointer shown over cards that can be clicked.
 QCursor CardCursor();
 QIcon AppIcon();
