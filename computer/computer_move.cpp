@@ -2,8 +2,6 @@
 #include "computer/computer_move.h"
 
 #include "engine/game.h"
-#include "engine/hand.h"
-#include "rules/capture.h"
 
 namespace pg {
 
@@ -52,19 +50,26 @@ int ChooseHandSlot(const Game& game) {
   return chosen;
 }
 
-void ComRootin1(Game& game) {
-  TableState& t = game.table;
-  t.FieldCountBefore = t.FieldCount;
-  t.TurnStep = 1;
-  const int chosen = ChooseHandSlot(game);
-  --t.HandLeft;
-  PlayedCard hand = FromHand(t, 1, chosen);
-  game.board.Card.at(hand.pic).cell = static_cast<std::int16_t>(CellOf(hand.code));
-  JudgeSame(game, hand);
-  TakeOutOfHand(game, 1, chosen);
+int ChooseTableCard(const TableState& table) {
+  const CardCode first = table.FieldCard[table.SameSlot[0]].code;
+  const CardCode second = table.FieldCard[table.SameSlot[1]].code;
+  // The card listed first in the value order; two chaff cards, the lower slot.
+  for (int k = 0; k < kUnlisted; ++k) {
+    const CardCode entry = CardCode::FromText(PriorityList.substr(2 * k, 2));
+    if (first == entry) return 0;
+    if (second == entry) return 1;
+  }
+  return 0;
+}
 
-  PlayStockCard(game, 3);
-  --t.StockLeft;
+// Every draw that applies is made, and a later one overrides an earlier: the fewer cards the
+// computer still holds, the likelier it takes what it has (1/10, then 1/2, then 9/10).
+bool ComputerStops(Random& random, const TableState& table) {
+  const int cardsLeft = table.HandLeft / 2;
+  bool stop = random.Below(10) == 0;
+  if (cardsLeft < 6) stop = random.Below(2) != 0;
+  if (cardsLeft < 3) stop = random.Below(10) != 0;
+  return stop || cardsLeft == 0;
 }
 
 }  // namespace pg

@@ -39,6 +39,8 @@ struct WinDialogState {
   std::int16_t total = 0;
   std::int16_t winner = 0;
   std::string check;
+  // The computer's decision in words, on its own row above its one button; empty otherwise.
+  std::string decision;
   std::array<DialogButton, 3> Command1{
       DialogButton{"こいこい"}, DialogButton{"勝負"}, DialogButton{"こいこい"}};
   bool timerEnabled = false;

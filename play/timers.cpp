@@ -5,7 +5,7 @@
 #include "play/ending.h"
 #include "play/hi_score.h"
 #include "play/menu.h"
-#include "rules/win_dialog.h"
+#include "play/agari.h"
 
 namespace pg {
 

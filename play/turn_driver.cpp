@@ -16,16 +16,18 @@
 //   MatchOver     |                                          | start a new match
 #include "play/turn_driver.h"
 
-#include "computer/computer_move.h"
 #include "engine/animation.h"
-#include "play/deal.h"
-#include "play/dealer_decision.h"
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "engine/hand.h"
 #include "engine/messages.h"
+#include "play/agari.h"
+#include "play/computer_turn.h"
+#include "play/deal.h"
+#include "play/dealer_decision.h"
 #include "play/hi_score.h"
 #include "play/setup.h"
+#include "play/show_play.h"
 #include "rules/capture.h"
 #include "rules/match_score.h"
 #include "rules/win_dialog.h"
@@ -125,11 +127,27 @@ void AfterStockCard(Game& game) {
   FinishCycle(game);
 }
 
+// Two table cards of the played card's month: the player chooses, between their frames.
+void AskChoice(Game& game) {
+  const TableState& t = game.table;
+  game.SetPhase(t.TurnStep == 0 ? Phase::HandChoice : Phase::StockChoice);
+  for (int i = 0; i < 2; ++i) {
+    const Point at = ChoiceFramePosition(t, t.SameSlot[i]);
+    game.board.Box[i] = {at.x, at.y, true};
+    CardPicture& framed = game.board.Card.at(t.FieldCard[t.SameSlot[i]].pic);
+    framed.enabled = framed.handCursor = true;
+  }
+}
+
 // The hand card is played out: procedures H and S, unless the stock card waits for a choice.
 void AfterHandCard(Game& game) {
   TakeOutOfHand(game, 0, game.table.PlayedSlot);
-  PlayStockCard(game, 2);
-  if (game.table.Phase != Phase::StockChoice) AfterStockCard(game);
+  ShowPlay(game, PlayStockCard(game, 2));
+  if (ChoiceOpen(game.table)) {
+    AskChoice(game);
+    return;
+  }
+  AfterStockCard(game);
 }
 
 void PlayHandCard(Game& game, int index) {
@@ -145,9 +163,11 @@ void PlayHandCard(Game& game, int index) {
   --t.HandLeft;
   t.PlayedSlot = static_cast<std::int16_t>(s);
   game.board.Card[index].enabled = false;
-  PlayedCard card = FromHand(t, 0, s);
-  JudgeSame(game, card);
-  if (t.Phase == Phase::HandChoice) return;
+  ShowPlay(game, JudgeSame(game, FromHand(t, 0, s)));
+  if (ChoiceOpen(t)) {
+    AskChoice(game);
+    return;
+  }
   AfterHandCard(game);
 }
 
@@ -160,24 +180,21 @@ bool TakeChoice(Game& game, int index) {
   game.SetPhase(Phase::PlayerToPlay);
   for (Shape& box : game.board.Box) box.visible = false;
   game.board.Card.at(first).enabled = game.board.Card.at(second).enabled = false;
-  t.SameNum = 1;
-  if (index == second) t.SameSlot[0] = t.SameSlot[1];
+  KeepChoice(t, index == second ? 1 : 0);
   return true;
 }
 
 void ChooseForHandCard(Game& game, int index) {
   TableState& t = game.table;
   if (!TakeChoice(game, index)) return;
-  PlayedCard card = FromHand(t, 0, t.PlayedSlot);
-  JudgeOK(game, card);
+  ShowPlay(game, JudgeOK(game, FromHand(t, 0, t.PlayedSlot)));
   AfterHandCard(game);
 }
 
 void ChooseForStockCard(Game& game, int index) {
   TableState& t = game.table;
   if (!TakeChoice(game, index)) return;
-  PlayedCard card = FromStock(t);
-  JudgeOK(game, card);
+  ShowPlay(game, JudgeOK(game, FromStock(t)));
   AfterStockCard(game);
 }
 

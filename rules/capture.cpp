@@ -1,7 +1,6 @@
 // Matching a played card against the table, counting captures into yaku groups, closing the table.
 #include "rules/capture.h"
 
-#include "engine/animation.h"
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "rules/yaku.h"
@@ -25,12 +24,12 @@ void Count(Game& game, int side, YakuGroup group, int amount = 1) {
   JudgeYaku(game, side, group);
 }
 
-void Fly(Game& game, PlayedCard& card, Point to) {
-  MoveCard(game, card.pic, card.x, card.y, to.x, to.y, game.options.Slider);
+void Fly(PlaySteps& steps, const PlayedCard& card, Point to) {
+  steps.push_back(PlayStep::Fly(card.pic, {card.x, card.y}, to));
 }
 
 // Takes the table card of slot s into `card`, leaving "FF", and sends it to its pile.
-void TakeSlot(Game& game, PlayedCard& card, int s) {
+void TakeSlot(Game& game, PlayedCard& card, int s, PlaySteps& steps) {
   TableState& t = game.table;
   card.code = t.FieldCard[s].code;
   card.pic = t.FieldCard[s].pic;
@@ -38,13 +37,12 @@ void TakeSlot(Game& game, PlayedCard& card, int s) {
   const Point at = TableSlotPosition(t, s);
   card.x = at.x;
   card.y = at.y;
-  JudgeCard(game, card);
+  JudgeCard(game, card, steps);
 }
 
 // Slots 0 .. span - 1 are every slot that held a card during this play; the cards that stay keep
 // their order, so slots 0 .. FieldCount - 1 hold exactly the table.
-void CloseGaps(Game& game, int span) {
-  TableState& t = game.table;
+void CloseGaps(TableState& t, int span, PlaySteps& steps) {
   if (t.FieldCount >= span) return;
   int kept = 0;
   for (int j = 0; j < span; ++j) {
@@ -52,10 +50,7 @@ void CloseGaps(Game& game, int span) {
   }
   for (int j = kept; j < span; ++j) t.FieldCard[j] = kTakenSlot;
   for (int s = 0; s < t.FieldCount; ++s) {
-    const Point at = TableSlotPosition(t, s);
-    CardPicture& picture = game.board.Card.at(t.FieldCard[s].pic);
-    picture.left = at.x;
-    picture.top = at.y;
+    steps.push_back(PlayStep::Place(t.FieldCard[s].pic, TableSlotPosition(t, s)));
   }
 }
 
@@ -73,70 +68,62 @@ PlayedCard FromStock(const TableState& table) {
   return {table.Deck[top], pile.x, pile.y, static_cast<std::int16_t>(top)};
 }
 
-void PlayStockCard(Game& game, int turnStep) {
+PlaySteps PlayStockCard(Game& game, int turnStep) {
   TableState& t = game.table;
   t.TurnStep = static_cast<std::int16_t>(turnStep);
   t.FieldCountBefore = t.FieldCount;
-  PlayedCard card = FromStock(t);
-  game.board.Card.at(card.pic).cell = static_cast<std::int16_t>(CellOf(card.code));
-  JudgeSame(game, card);
+  const PlayedCard card = FromStock(t);
+  PlaySteps steps{PlayStep::FaceUp(card.pic, card.code)};
+  const PlaySteps played = JudgeSame(game, card);
+  steps.insert(steps.end(), played.begin(), played.end());
+  return steps;
 }
 
-void JudgeSame(Game& game, PlayedCard& card) {
+PlaySteps JudgeSame(Game& game, PlayedCard card) {
   TableState& t = game.table;
   t.SameNum = 0;
   for (int s = 0; s < t.FieldCount; ++s) {
     if (SameMonth(t.FieldCard[s].code, card.code)) t.SameSlot[t.SameNum++] = static_cast<std::int16_t>(s);
   }
-  if (t.SameNum == 2 && t.TurnStep % 2 == 0) {
-    game.SetPhase(t.TurnStep == 0 ? Phase::HandChoice : Phase::StockChoice);
-    for (int i = 0; i < 2; ++i) {
-      const Point at = ChoiceFramePosition(t, t.SameSlot[i]);
-      game.board.Box[i] = {at.x, at.y, true};
-      CardPicture& framed = game.board.Card.at(t.FieldCard[t.SameSlot[i]].pic);
-      framed.enabled = framed.handCursor = true;
-    }
-    return;
-  }
-  if (t.SameNum == 2) {
-    // The computer takes the card listed first in the value order; two chaff cards, the lower slot.
-    for (int k = 0; k < kUnlisted; ++k) {
-      const CardCode entry = CardCode::FromText(PriorityList.substr(2 * k, 2));
-      if (t.FieldCard[t.SameSlot[0]].code == entry) break;
-      if (t.FieldCard[t.SameSlot[1]].code == entry) {
-        t.SameSlot[0] = t.SameSlot[1];
-        break;
-      }
-    }
-    t.SameNum = 1;
-  }
+  if (ChoiceOpen(t)) return {};
+  PlaySteps steps;
   if (t.SameNum == 0) {
     const int s = t.FieldCount;
     t.FieldCard[s] = {card.code, card.pic};
     ++t.FieldCount;
-    Fly(game, card, TableSlotPosition(t, s));
+    Fly(steps, card, TableSlotPosition(t, s));
   }
-  JudgeOK(game, card);
+  const PlaySteps played = JudgeOK(game, card);
+  steps.insert(steps.end(), played.begin(), played.end());
+  return steps;
 }
 
-void JudgeOK(Game& game, PlayedCard& card) {
+bool ChoiceOpen(const TableState& table) { return table.SameNum == 2; }
+
+void KeepChoice(TableState& table, int which) {
+  if (which == 1) table.SameSlot[0] = table.SameSlot[1];
+  table.SameNum = 1;
+}
+
+PlaySteps JudgeOK(Game& game, PlayedCard card) {
   TableState& t = game.table;
+  PlaySteps steps;
   const CardCode played = card.code;
   const int span = t.FieldCountBefore + (t.SameNum == 0 ? 1 : 0);
   if (t.SameNum == 1 || t.SameNum == 3) {
     const int slot = t.SameSlot[0];
     const Point at = TableSlotPosition(t, slot);
-    Fly(game, card, at);
+    Fly(steps, card, at);
     card.x = at.x;
     card.y = at.y;
-    JudgeCard(game, card);
+    JudgeCard(game, card, steps);
     --t.FieldCount;
-    TakeSlot(game, card, slot);
+    TakeSlot(game, card, slot, steps);
   }
   if (t.SameNum == 3) {
     for (int i = 1; i <= 2; ++i) {
       --t.FieldCount;
-      TakeSlot(game, card, t.SameSlot[i]);
+      TakeSlot(game, card, t.SameSlot[i], steps);
     }
   }
   // All four cards of a month dealt to the table go to the dealer with its first hand card.
@@ -144,13 +131,14 @@ void JudgeOK(Game& game, PlayedCard& card) {
     for (int m = 1; m <= 12; ++m) {
       if (t.FieldMonth[m - 1] != 4) continue;
       for (int j = 0; j < t.FieldCountBefore; ++j) {
-        if (MonthOf(t.FieldCard[j].code) == m) TakeSlot(game, card, j);
+        if (MonthOf(t.FieldCard[j].code) == m) TakeSlot(game, card, j, steps);
       }
       t.FieldCount = static_cast<std::int16_t>(t.FieldCount - 4);
     }
   }
-  CloseGaps(game, span);
-  game.Notify(&GameObserver::PlayFinished, played);
+  CloseGaps(t, span, steps);
+  steps.push_back(PlayStep::Finished(played));
+  return steps;
 }
 
 int PileSize(const TableState& table, int side, CardClass pile) {
@@ -168,7 +156,7 @@ int PileSize(const TableState& table, int side, CardClass pile) {
   }
 }
 
-void JudgeCard(Game& game, PlayedCard& card) {
+void JudgeCard(Game& game, PlayedCard& card, PlaySteps& steps) {
   TableState& t = game.table;
   const RuleControls& rules = game.rules;
   const int w = t.TurnStep % 2;
@@ -205,9 +193,9 @@ void JudgeCard(Game& game, PlayedCard& card) {
       Count(game, w, Kasu);
       break;
   }
-  game.Notify(&GameObserver::Captured, w, code);
+  steps.push_back(PlayStep::Captured(w, code));
   // The card is counted before it flies, so it lands on the place its count gives it.
-  Fly(game, card, CapturePilePosition(t, w, pile, PileSize(t, w, pile) - 1));
+  Fly(steps, card, CapturePilePosition(t, w, pile, PileSize(t, w, pile) - 1));
 }
 
 void JudgeAifuda(Game& game) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/card.h"
+#include "rules/play_steps.h"
 
 namespace pg {
 
@@ -24,14 +25,20 @@ PlayedCard FromHand(const TableState& table, int side, int slot);
 PlayedCard FromStock(const TableState& table);
 // Turns the top stock card face up and plays it as play `turnStep` (2 the player's, 3 the
 // computer's). StockLeft falls only once the caller knows the card is played out.
-void PlayStockCard(Game& game, int turnStep);
+PlaySteps PlayStockCard(Game& game, int turnStep);
 
 // Cards in a side's capture pile of a class, by the yaku counts.
 int PileSize(const TableState& table, int side, CardClass pile);
 
-void JudgeSame(Game& game, PlayedCard& card);
-void JudgeOK(Game& game, PlayedCard& card);
-void JudgeCard(Game& game, PlayedCard& card);
+// Matches the card against the table and plays it out, unless two table cards of its month leave
+// a choice open: then nothing has moved yet, and KeepChoice and JudgeOK finish the play.
+PlaySteps JudgeSame(Game& game, PlayedCard card);
+bool ChoiceOpen(const TableState& table);
+// Of the two cards of an open choice, takes SameSlot[which].
+void KeepChoice(TableState& table, int which);
+PlaySteps JudgeOK(Game& game, PlayedCard card);
+// Counts a captured card into its yaku groups and sends it to its pile.
+void JudgeCard(Game& game, PlayedCard& card, PlaySteps& steps);
 void JudgeAifuda(Game& game);
 
 }  // namespace pg

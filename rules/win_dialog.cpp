@@ -21,19 +21,16 @@ constexpr int kRowTwips = 360;
 // The frame and the buttons count in pixels: one row of 360 twips.
 constexpr int kRowUnits = kRowTwips / 15;
 constexpr int kBonusFrom = 7;
-constexpr int kAgariTimerMs = 700;
 constexpr int kDealtHandPoints = 6;
 constexpr int kDialogRows = 8;
-// The payment runs one 文 a step, slowly enough to follow, and a long one still ends within
-// about a second and a half.
-constexpr int kSlowestPayStepMs = 120;
-constexpr int kLongestPaymentMs = 1400;
 
 constexpr std::string_view kPlayOn = "こいこい";
 constexpr std::string_view kStop = "勝負";
 constexpr std::string_view kOk = "ＯＫ";
 constexpr std::string_view kPlayerName = "あなた";
 constexpr std::string_view kComputerName = "ｃｏｍ";
+constexpr std::string_view kComputerPlaysOn = "ｃｏｍはこいこいしました。";
+constexpr std::string_view kComputerStopped = "ｃｏｍは勝負しました。";
 constexpr Rgb kPlayerColour{0, 0, 255};
 constexpr Rgb kComputerColour{255, 0, 0};
 
@@ -62,16 +59,6 @@ void NameWinner(WinDialogState& dialog, int side) {
   dialog.winner = static_cast<std::int16_t>(side);
   dialog.nam = side == 0 ? kPlayerName : kComputerName;
   dialog.namColor = side == 0 ? kPlayerColour : kComputerColour;
-}
-
-// Every draw that applies is made, and a later one overrides an earlier: the fewer cards the
-// computer still holds, the likelier it takes what it has (1/10, then 1/2, then 9/10).
-bool ComputerStops(Game& game) {
-  const int cardsLeft = game.table.HandLeft / 2;
-  bool stop = game.random.Below(10) == 0;
-  if (cardsLeft < 6) stop = game.random.Below(2) != 0;
-  if (cardsLeft < 3) stop = game.random.Below(10) != 0;
-  return stop || cardsLeft == 0;
 }
 
 struct Listed {
@@ -121,14 +108,6 @@ void YakuWin(Game& game) {
     ShowButton(dialog.Command1[0], kPlayOn);
     ShowButton(dialog.Command1[1], kStop);
     if (game.table.HandLeft / 2 == 0) dialog.Command1[0].enabled = false;
-  } else {
-    ShowButton(dialog.Command1[2], ComputerStops(game) ? kStop : kPlayOn);
-  }
-
-  game.platform.RunModal(Dialog::Agari);
-  if (dialog.check == "OK") {
-    game.SetPhase(Phase::MonthOver);
-    game.table.Oya = static_cast<std::int16_t>(winner);
   }
 }
 
@@ -145,17 +124,6 @@ void SingleRowWin(Game& game, const std::string& name, int points) {
   const int winner = WinnerOf(table);
   NameWinner(dialog, winner);
   table.Oya = static_cast<std::int16_t>(winner);
-  game.platform.RunModal(Dialog::Agari);
-  game.SetPhase(Phase::MonthOver);
-}
-
-void ShowComputerHand(Game& game) {
-  const TableState& table = game.table;
-  for (int k = 0; k < (table.HandLeft + 1) / 2; ++k) {
-    const Slot& slot = table.HandCard[1][k];
-    if (slot.pic != kNoPicture) game.board.Card.at(slot.pic).cell = static_cast<std::int16_t>(CellOf(slot.code));
-  }
-  game.platform.Redraw();
 }
 
 }  // namespace
@@ -171,6 +139,7 @@ void EraseFormAgari(Game& game) {
   dialog.sumLeft = empty.sumLeft;
   dialog.sumTop = empty.sumTop;
   dialog.bonusVisible = false;
+  dialog.decision.clear();
   for (DialogButton& button : dialog.Command1) {
     button.top = empty.Command1[0].top;
     button.enabled = false;
@@ -183,7 +152,7 @@ void EraseFormAgari(Game& game) {
   }
 }
 
-void Agari(Game& game) {
+void FillAgari(Game& game) {
   EraseFormAgari(game);
   // A choice left from the previous dialog must not decide this one.
   game.agari.check.clear();
@@ -193,10 +162,29 @@ void Agari(Game& game) {
   } else if (code == WinCode::DealerRight) {
     SingleRowWin(game, "親権", 1);
   } else if (IsDealtHandYaku(code)) {
-    ShowComputerHand(game);
     SingleRowWin(game, IsTeshi(code) ? "手四" : "くっつき", kDealtHandPoints);
   }
-  game.table.WinCode = WinCode::None;
+}
+
+bool ComputerDecides(const TableState& table) { return table.WinCode == WinCode::Yaku && WinnerOf(table) == 1; }
+
+void SetComputerDecision(WinDialogState& dialog, bool stops) {
+  ShowButton(dialog.Command1[2], stops ? kStop : kPlayOn);
+  // The decision is said in words as well, on a row of its own above the button.
+  dialog.decision = stops ? kComputerStopped : kComputerPlaysOn;
+  dialog.height += kRowTwips;
+  dialog.Command1[2].top += kRowUnits;
+}
+
+bool CloseAgari(Game& game) {
+  TableState& table = game.table;
+  const bool playsOn = table.WinCode == WinCode::Yaku && game.agari.check != "OK";
+  if (!playsOn) {
+    game.SetPhase(Phase::MonthOver);
+    table.Oya = game.agari.winner;
+  }
+  table.WinCode = WinCode::None;
+  return playsOn;
 }
 
 int WinnerOf(const TableState& table) {
@@ -211,35 +199,15 @@ int WinnerOf(const TableState& table) {
   }
 }
 
-void AgariCommandClick(Game& game, int index) {
-  WinDialogState& dialog = game.agari;
-  // The choice is final once made: a second click while the dialog closes would pay twice or
-  // take back a 勝負 that has already been paid.
-  if (dialog.timerEnabled) return;
-  if (dialog.Command1.at(index).caption == kPlayOn) {
-    dialog.check = "NO";
-  } else {
-    std::int16_t& score = game.table.matchScore[dialog.winner];
-    // Score(1) shows the player's total, Score(0) the computer's.
-    Label& shown = game.board.Score[1 - dialog.winner];
-    const int total = dialog.total;
-    const int stepMs = total > 0 ? std::min(kSlowestPayStepMs, kLongestPaymentMs / total) : 0;
-    for (int paid = 1; paid <= total; ++paid) {
-      ++score;
-      shown.caption = NumText(score);
-      dialog.sum = NumText(total - paid) + "文";
-      game.platform.ShowPaced(stepMs);
-    }
-    dialog.check = "OK";
-  }
-  dialog.timerEnabled = true;
-  game.platform.StartTimer(Timer::Agari, kAgariTimerMs);
-}
+bool PlaysOn(const WinDialogState& dialog, int index) { return dialog.Command1.at(index).caption == kPlayOn; }
 
-void AgariTimerTick(Game& game) {
-  game.agari.timerEnabled = false;
-  game.platform.StopTimer(Timer::Agari);
-  game.platform.EndModal(Dialog::Agari);
+void PayOne(Game& game, int paid) {
+  WinDialogState& dialog = game.agari;
+  std::int16_t& score = game.table.matchScore[dialog.winner];
+  ++score;
+  // Score(1) shows the player's total, Score(0) the computer's.
+  game.board.Score[1 - dialog.winner].caption = NumText(score);
+  dialog.sum = NumText(dialog.total - paid) + "文";
 }
 
 }  // namespace pg

@@ -5,17 +5,24 @@ namespace pg {
 
 struct Game;
 struct TableState;
+struct WinDialogState;
 
-// Fills and shows the dialog for the pending WinCode and returns once it is hidden; WinCode is
-// None afterwards.
-void Agari(Game& game);
+// Fills the dialog for the pending WinCode: the rows, the total, the winner and the player's
+// buttons. A yaku of the computer still waits for its decision.
+void FillAgari(Game& game);
+bool ComputerDecides(const TableState& table);
+// Shows the computer's decision on its one button, and says it in words.
+void SetComputerDecision(WinDialogState& dialog, bool stops);
+// After the dialog is hidden: 勝負 and ＯＫ end the month and give the deal to the winner.
+// WinCode is None afterwards; true when the winner plays on (こいこい).
+bool CloseAgari(Game& game);
 // The side the pending WinCode pays: the mover for a yaku, the dealer for the dealer's right and
 // a yaku of its own dealt hand, the other side for a yaku of the other hand.
 int WinnerOf(const TableState& table);
 void EraseFormAgari(Game& game);
-// A button of the dialog was clicked: こいこい, or 勝負/ＯＫ with the total paid 文 by 文.
-void AgariCommandClick(Game& game, int index);
-// The dialog's 700 ms timer: it closes the dialog after a button press.
-void AgariTimerTick(Game& game);
+// Whether button `index` of the dialog plays on (こいこい) rather than taking the total.
+bool PlaysOn(const WinDialogState& dialog, int index);
+// Pays the `paid`-th 文 of the total to the winner: its score and the dialog's remainder.
+void PayOne(Game& game, int paid);
 
 }  // namespace pg

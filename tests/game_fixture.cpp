@@ -8,7 +8,7 @@
 #include "play/setup.h"
 #include "play/timers.h"
 #include "rules/capture.h"
-#include "rules/win_dialog.h"
+#include "play/agari.h"
 
 namespace pg::test {
 

@@ -11,7 +11,7 @@
 #include <algorithm>
 
 #include "engine/game.h"
-#include "rules/win_dialog.h"
+#include "play/agari.h"
 
 namespace pg::ui {
 

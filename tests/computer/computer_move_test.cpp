@@ -1,5 +1,6 @@
 // The computer's choice of hand card, and its whole turn.
 #include "computer/computer_move.h"
+#include "play/computer_turn.h"
 
 #include <gtest/gtest.h>
 

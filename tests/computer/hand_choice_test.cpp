@@ -5,6 +5,7 @@
 #include <string>
 
 #include "computer/computer_move.h"
+#include "play/computer_turn.h"
 #include "tests/arranged_deal.h"
 #include "tests/game_fixture.h"
 

@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "computer/computer_move.h"
+#include "play/computer_turn.h"
 #include "engine/text.h"
 #include "play/turn_driver.h"
-#include "rules/win_dialog.h"
+#include "play/agari.h"
 #include "tests/arranged_deal.h"
 #include "tests/game_fixture.h"
 

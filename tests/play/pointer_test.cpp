@@ -9,7 +9,7 @@
 
 #include "play/dealer_decision.h"
 #include "play/setup.h"
-#include "rules/win_dialog.h"
+#include "play/agari.h"
 #include "tests/game_fixture.h"
 
 namespace pg::test {

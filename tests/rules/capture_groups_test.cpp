@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "computer/computer_move.h"
+#include "play/computer_turn.h"
 #include "play/turn_driver.h"
 #include "tests/arranged_deal.h"
 #include "tests/game_fixture.h"

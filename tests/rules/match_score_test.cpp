@@ -10,7 +10,7 @@
 #include "engine/game.h"
 #include "play/timers.h"
 #include "engine/caption_chars.h"
-#include "rules/win_dialog.h"
+#include "play/agari.h"
 #include "headless/scripted_platform.h"
 
 namespace {

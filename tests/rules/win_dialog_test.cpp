@@ -1,5 +1,5 @@
 // The win dialog: rows and total, the choices of both sides, and the payment.
-#include "rules/win_dialog.h"
+#include "play/agari.h"
 
 #include <gtest/gtest.h>
 

@@ -11,7 +11,7 @@
 
 #include "engine/game.h"
 #include "play/timers.h"
-#include "rules/win_dialog.h"
+#include "play/agari.h"
 #include "headless/scripted_platform.h"
 #include "tests/ui/test_application.h"
 

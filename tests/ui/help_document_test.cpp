@@ -22,7 +22,7 @@
 #include "engine/game.h"
 #include "headless/scripted_platform.h"
 #include "play/timers.h"
-#include "rules/win_dialog.h"
+#include "play/agari.h"
 #include "ui/form_main.h"
 #include "ui/help_window.h"
 #include "ui/qt_platform.h"
