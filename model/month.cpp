@@ -10,8 +10,10 @@ namespace pg::model {
 
 namespace {
 
-constexpr int kShuffleSwaps = 96;
 constexpr int kDealtCards = 24;
+// Rounds of six by the dealer: two cards to the other hand, two to the table, two to the dealer.
+constexpr int kToTable = 2;
+constexpr std::array<std::array<int, 6>, 2> kDealtTo{{{1, 1, kToTable, kToTable, 0, 0}, {0, 0, kToTable, kToTable, 1, 1}}};
 // Table cards laid during play lie above every dealt one, whose numbers are deck positions.
 constexpr std::uint8_t kFirstLaidSlot = kDealtCards;
 
@@ -50,7 +52,7 @@ CardSet PlayCard(State& s, int card, int take, bool firstOfMonth) {
     s.table |= Bit(card);
     s.tableSlot[static_cast<std::size_t>(card)] = s.nextTableSlot++;
   } else {
-    const CardSet taken = Count(same) == 2 ? Bit(take) : same;
+    const CardSet taken = IsPair(same) ? Bit(take) : same;
     took = Bit(card) | taken;
     s.table &= ~taken;
   }
@@ -97,7 +99,7 @@ void DrawStock(State& s, Trace* trace) {
   const int card = s.stock[static_cast<std::size_t>(kStockCards - s.stockLeft)];
   --s.stockLeft;
   if (trace) trace->stockCard = static_cast<std::uint8_t>(card);
-  if (Count(s.table & SameMonthAs(card)) == 2) {
+  if (IsPair(s.table & SameMonthAs(card))) {
     s.pendingCard = static_cast<std::uint8_t>(card);
     s.stage = Stage::StockChoice;
     return;
@@ -119,10 +121,8 @@ State NewMatch(const Rules& rules, int firstDealer) {
 Deck ShuffledDeck(Random& random) {
   Deck deck;
   std::iota(deck.begin(), deck.end(), std::uint8_t{0});
-  for (int n = 0; n < kShuffleSwaps; ++n) {
-    const int a = random.Below(kCardCount);
-    const int b = random.Below(kCardCount);
-    std::swap(deck[static_cast<std::size_t>(a)], deck[static_cast<std::size_t>(b)]);
+  for (int i = kCardCount - 1; i > 0; --i) {
+    std::swap(deck[static_cast<std::size_t>(i)], deck[static_cast<std::size_t>(random.Below(i + 1))]);
   }
   return deck;
 }
@@ -136,14 +136,14 @@ void Deal(State& s, const Deck& deck) {
   s.result = {};
   s.pendingCard = kNoCard;
   std::array<int, 2> dealt{};
-  // Rounds of six: two cards to one hand, two to the table, two to the other hand.
   for (int i = 0; i < kDealtCards; ++i) {
     const int card = deck[static_cast<std::size_t>(i)];
-    if (i % 6 == 2 || i % 6 == 3) {
+    const int to = kDealtTo[static_cast<std::size_t>(s.dealer)][static_cast<std::size_t>(i % 6)];
+    if (to == kToTable) {
       s.table |= Bit(card);
       s.tableSlot[static_cast<std::size_t>(card)] = static_cast<std::uint8_t>(i);
     } else {
-      const std::size_t side = (i + 4 * s.dealer) % 6 >= 4 ? 0 : 1;
+      const auto side = static_cast<std::size_t>(to);
       s.handOrder[side][static_cast<std::size_t>(dealt[side]++)] = static_cast<std::uint8_t>(card);
       s.hand[side] |= Bit(card);
     }
@@ -183,7 +183,7 @@ void LegalMoves(const State& s, MoveList& moves) {
       for (int i = 0; i < HandSize(s, s.mover); ++i) {
         const std::uint8_t card = s.handOrder[side][static_cast<std::size_t>(i)];
         const CardSet same = s.table & SameMonthAs(card);
-        if (Count(same) == 2) {
+        if (IsPair(same)) {
           ForEachCard(same, [&](int take) { moves.Add({MoveKind::Play, card, static_cast<std::uint8_t>(take)}); });
         } else {
           moves.Add({MoveKind::Play, card, kNoCard});

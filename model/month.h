@@ -13,7 +13,7 @@ using Deck = std::array<std::uint8_t, kCardCount>;
 
 // A match before its first deal: month 1, `firstDealer` deals, no points.
 State NewMatch(const Rules& rules, int firstDealer);
-// The deck as the game shuffles it: 96 swaps of two random positions of the ordered deck.
+// A deck in uniformly random order. The game's own shuffle (96 random swaps) is slower and no fairer.
 Deck ShuffledDeck(Random& random);
 // Deals the month from `deck` (positions 0..23 to the hands and the table, the rest the stock).
 // A dealt-hand yaku (手四, くっつき) is paid at once and the month is over.

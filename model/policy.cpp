@@ -30,14 +30,17 @@ int DesignedHandCard(const State& s) {
     const int card = order[static_cast<std::size_t>(i)];
     const CardSet same = s.table & SameMonthAs(card);
     if (same == 0) continue;
-    // Only the lowest table slot of the month is looked at. best is kept one above the position
-    // found, so a later slot meeting the same position wins.
-    for (int c : {card, LowestSlot(s, same)}) {
-      const int p = PriorityOfCard(c);
-      if (p < kUnlisted && p < best) {
-        best = p + 1;
-        chosen = i;
-      }
+    // The hand card is weighed first, then only the lowest table slot of its month. best is kept
+    // one above the position found, so a later slot meeting the same position wins.
+    const int own = PriorityOfCard(card);
+    if (own < kUnlisted && own < best) {
+      best = own + 1;
+      chosen = i;
+    }
+    const int taken = PriorityOfCard(LowestSlot(s, same));
+    if (taken < kUnlisted && taken < best) {
+      best = taken + 1;
+      chosen = i;
     }
     if (chosen == 0 && best == kNothingFound) chosen = i;
   }
@@ -79,7 +82,7 @@ Move DesignedMove(const State& s, Random& random) {
   switch (s.stage) {
     case Stage::Play: {
       const int card = DesignedHandCard(s);
-      const bool choice = Count(s.table & SameMonthAs(card)) == 2;
+      const bool choice = IsPair(s.table & SameMonthAs(card));
       return {MoveKind::Play, static_cast<std::uint8_t>(card),
               static_cast<std::uint8_t>(choice ? DesignedTake(s, card) : kNoCard)};
     }

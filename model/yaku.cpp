@@ -60,6 +60,7 @@ ByYakuGroup<int> CountGroups(const Rules& rules, CardSet captured) {
 bool MakesWin(const Rules& rules, CardSet captured, CardSet took) {
   // Counts only grow within a turn, so a group that reached its threshold at any card of the
   // turn is still there at its end.
+  if (took == 0) return false;
   for (YakuGroup group : kAllYakuGroups) {
     if ((took & rules.groupCards[group]) != 0 && GroupCount(rules, captured, group) >= YakuThreshold(group)) {
       return true;

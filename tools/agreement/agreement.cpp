@@ -136,7 +136,7 @@ class ModelFollower : public GameObserver {
   // The table card taken of two that matched, from what the game captured.
   int Chosen(int card, model::CardSet took) const {
     const model::CardSet same = state_.table & model::SameMonthAs(card);
-    return model::Count(same) == 2 ? model::Lowest(took & same) : model::kNoCard;
+    return model::IsPair(same) ? model::Lowest(took & same) : model::kNoCard;
   }
 
   void FollowHandCard(int side, int card, model::CardSet took) {
