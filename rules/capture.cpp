@@ -3,21 +3,12 @@
 
 #include "engine/game.h"
 #include "engine/geometry.h"
+#include "engine/yaku_cards.h"
 #include "rules/yaku.h"
 
 namespace pg {
 
 namespace {
-
-constexpr CardCode kKiku{'9', '1'};
-constexpr CardCode kRain{'B', '1'};
-
-bool IsOneOf(CardCode code, std::initializer_list<CardCode> set) {
-  for (CardCode c : set) {
-    if (c == code) return true;
-  }
-  return false;
-}
 
 void Count(Game& game, int side, YakuGroup group, int amount = 1) {
   game.table.YakuCount[side][group] = static_cast<std::int16_t>(game.table.YakuCount[side][group] + amount);
@@ -166,26 +157,26 @@ void JudgeCard(Game& game, PlayedCard& card, PlaySteps& steps) {
   const CardClass pile = ClassOf(code, rules.KikuAsChaff());
   switch (ClassOf(code, false)) {
     case CardClass::Bright:
-      Count(game, w, Hikari, code == kRain ? 1 : 2);
-      if (rules.HanamiOn() && code == CardCode('3', '1')) {
+      Count(game, w, Hikari, code == kRainBright ? kRainBrightWeight : kBrightWeight);
+      if (rules.HanamiOn() && code == kHanamiBright) {
         Count(game, w, Hanami);
-      } else if (rules.TsukimiOn() && code == CardCode('8', '1')) {
+      } else if (rules.TsukimiOn() && code == kTsukimiBright) {
         Count(game, w, Tsukimi);
       }
       break;
     case CardClass::Animal:
       Count(game, w, pile == CardClass::Chaff ? Kasu : Tane);
-      if (code == kKiku) {
+      if (code == kSakeCup) {
         if (rules.HanamiOn()) Count(game, w, Hanami);
         if (rules.TsukimiOn()) Count(game, w, Tsukimi);
       }
-      if (IsOneOf(code, {{'7', '1'}, {'A', '1'}, {'6', '1'}})) Count(game, w, InoShikaCho);
+      if (IsOneOf(code, kInoShikaChoCards)) Count(game, w, InoShikaCho);
       break;
     case CardClass::Ribbon:
       Count(game, w, Tan);
-      if (IsOneOf(code, {{'1', '2'}, {'2', '2'}, {'3', '2'}})) {
+      if (IsOneOf(code, kAkatanCards)) {
         Count(game, w, Akatan);
-      } else if (IsOneOf(code, {{'6', '2'}, {'9', '2'}, {'A', '2'}})) {
+      } else if (IsOneOf(code, kAotanCards)) {
         Count(game, w, Aotan);
       }
       break;

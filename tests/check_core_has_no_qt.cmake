@@ -1,5 +1,5 @@
 # Fails when a file of the core includes a Qt header.
-file(GLOB_RECURSE files ${ROOT}/records/* ${ROOT}/engine/* ${ROOT}/rules/* ${ROOT}/computer/* ${ROOT}/play/*)
+file(GLOB_RECURSE files ${ROOT}/records/* ${ROOT}/engine/* ${ROOT}/rules/* ${ROOT}/model/* ${ROOT}/computer/* ${ROOT}/play/*)
 foreach(f ${files})
   file(STRINGS ${f} hits REGEX "#include[ \t]*[<\"]Q")
   if(hits)

@@ -1,13 +1,13 @@
 # Fails when a file of the core includes a header of a layer above its own. The layers, from the
-# bottom: the stored records, the state and the platform, the rules, the computer player, and the
+# bottom: the stored records, the state and the platform, the rules, the model, the computer player, and the
 # sequencing; the front end, the headless platform, the tools and the tests stand above them all.
-# The rules and the computer only compute: they never reach the screen, not even through the
+# The rules, the model and the computer only compute: they never reach the screen, not even through the
 # card flights, so that a search can call them off the window's thread.
-set(layers records engine rules computer play)
-set(computing rules computer)
+set(layers records engine rules model computer play)
+set(computing rules model computer)
 set(above ui headless tools tests app)
 set(faults "")
-foreach(rank RANGE 4)
+foreach(rank RANGE 5)
   list(GET layers ${rank} layer)
   file(GLOB_RECURSE files ${ROOT}/${layer}/*.h ${ROOT}/${layer}/*.cpp)
   foreach(f ${files})

@@ -1,0 +1,113 @@
+// The model's own behaviour beyond the agreement: what it offers, how it scores rare hands, what a
+// side's view hides, and that playouts end.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "model/determinize.h"
+#include "model/month.h"
+#include "model/playout.h"
+#include "model/policy.h"
+#include "model/yaku.h"
+
+namespace pg::model {
+namespace {
+
+CardSet Cards(std::initializer_list<std::string_view> codes) {
+  CardSet set = 0;
+  for (std::string_view code : codes) set |= Bit(IndexOf(CardCode::FromText(code)));
+  return set;
+}
+
+// A month dealt from the ordered deck with the computer dealing, played on by a few designed moves.
+State DealtMonth(const Rules& rules, std::uint64_t seed) {
+  Random random(seed);
+  State s = NewMatch(rules, 1);
+  Deal(s, ShuffledDeck(random));
+  return s;
+}
+
+TEST(ModelScoring, RareHandsScoreAsTheWinDialogListsThem) {
+  const Rules standard = MakeRules(true, true, false, false, 5, 5);
+  const Rules kikuChaff = MakeRules(true, false, false, true, 3, 5);
+  struct Row {
+    const char* what;
+    Rules rules;
+    CardSet captured;
+    std::vector<YakuId> ids;
+    int total;
+  } rows[] = {
+      {"五光 doubled", standard, Cards({"11", "31", "81", "B1", "C1"}), {YakuId::Goko}, 20},
+      {"雨四光 is 7, doubled", standard, Cards({"11", "31", "B1", "C1"}), {YakuId::Shiko}, 14},
+      {"both ribbon sets in one row", standard, Cards({"12", "22", "32", "62", "92", "A2"}),
+       {YakuId::AkatanAotan, YakuId::Tan}, 24},
+      {"花見 and 月見 share the cup", standard, Cards({"31", "81", "91"}), {YakuId::Hanami, YakuId::Tsukimi}, 20},
+      {"the cup as chaff makes no タネ", kikuChaff, Cards({"31", "91", "21", "41", "51", "82"}), {YakuId::Hanami}, 3},
+      {"the cup as chaff counts to カス", kikuChaff,
+       Cards({"91", "13", "14", "23", "24", "33", "34", "43", "44", "53"}), {YakuId::Kasu}, 1},
+  };
+  for (const Row& row : rows) {
+    const YakuList list = ScoreYaku(row.rules, row.captured);
+    ASSERT_EQ(list.size, static_cast<int>(row.ids.size())) << row.what;
+    for (int r = 0; r < list.size; ++r) EXPECT_EQ(list.rows[r].id, row.ids[r]) << row.what;
+    EXPECT_EQ(list.total, row.total) << row.what;
+  }
+}
+
+TEST(ModelMoves, OffersEachTableCardOfTwoAndこいこいOnlyWithCardsLeft) {
+  State s = DealtMonth(MakeRules(true, true, false, false, 5, 5), 3);
+  s.stage = Stage::Play;
+  s.hand[s.mover] = Cards({"A3"});
+  s.handOrder[s.mover][0] = static_cast<std::uint8_t>(IndexOf(CardCode('A', '3')));
+  s.hand[1 - s.mover] = Cards({"C4"});
+  s.table = Cards({"A2", "A4", "11"});
+  MoveList moves;
+  LegalMoves(s, moves);
+  ASSERT_EQ(moves.size, 2);
+  EXPECT_EQ(Bit(moves[0].take) | Bit(moves[1].take), Cards({"A2", "A4"}));
+  EXPECT_EQ(DesignedTake(s, moves[0].card), IndexOf(CardCode('A', '2')));
+
+  s.stage = Stage::Decision;
+  LegalMoves(s, moves);
+  EXPECT_EQ(moves.size, 2) << "one card still in hand";
+  s.hand[s.mover] = 0;
+  LegalMoves(s, moves);
+  EXPECT_EQ(moves.size, 1) << "no cards left: only 勝負";
+}
+
+TEST(ModelView, DeterminizingKeepsWhatTheViewerSawAndDealsTheRestAnew) {
+  const State s = DealtMonth(MakeRules(true, true, true, false, 5, 5), 11);
+  Random random(5);
+  bool moved = false;
+  for (int n = 0; n < 20; ++n) {
+    const State d = Determinize(s, 0, random);
+    EXPECT_EQ(d.hand[0], s.hand[0]);
+    EXPECT_EQ(d.handOrder[0], s.handOrder[0]);
+    EXPECT_EQ(d.table, s.table);
+    EXPECT_EQ(d.captured, s.captured);
+    EXPECT_EQ(HandSize(d, 1), HandSize(s, 1));
+    EXPECT_EQ(Unseen(d, 0), Unseen(s, 0));
+    moved = moved || d.hand[1] != s.hand[1];
+  }
+  EXPECT_TRUE(moved);
+}
+
+TEST(ModelPlayout, MonthsAndMatchesPlayToTheirEnd) {
+  Random random(9);
+  for (int set = 0; set < kSweptRuleSets; set += 7) {
+    State month = DealtMonth(SweptRules(set), static_cast<std::uint64_t>(set));
+    PlayOutMonth(month, RandomPolicy{}, RandomPolicy{}, random);
+    EXPECT_EQ(month.stage, Stage::MonthOver) << "rule set " << set;
+
+    State match = NewMatch(SweptRules(set), set % 2);
+    PlayOutMatch(match, DesignedPolicy{}, DesignedPolicy{}, random);
+    EXPECT_EQ(match.stage, Stage::MatchOver);
+    EXPECT_EQ(match.month, kMonths);
+    EXPECT_GT(match.score[0] + match.score[1], 0) << "rule set " << set;
+  }
+}
+
+}  // namespace
+}  // namespace pg::model
