@@ -42,6 +42,14 @@ constexpr CardSet WholeMonths(CardSet cards) {
   return (cards & (cards >> 1) & (cards >> 2) & (cards >> 3) & kFirstOfEachMonth) * 0xF;
 }
 
+// The months of which exactly two cards are in `cards`, one bit each (at the month's lowest card).
+constexpr CardSet PairedMonths(CardSet cards) {
+  // Each month's four bits become the month's count, 0..4; a count of 2 is 0b0010 exactly.
+  CardSet count = cards - ((cards >> 1) & 0x5555555555555555ull);
+  count = (count & 0x3333333333333333ull) + ((count >> 2) & 0x3333333333333333ull);
+  return (count >> 1) & ~count & ~(count >> 2) & kFirstOfEachMonth;
+}
+
 // Calls f(card) for each card of the set, lowest first.
 template <typename F>
 constexpr void ForEachCard(CardSet cards, F&& f) {

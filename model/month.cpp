@@ -26,11 +26,7 @@ void Pay(State& s, WinKind kind, int winner, int points) {
 // A month held whole is 手四, four pairs くっつき; the dealer's hand is judged first.
 WinKind DealtHandYaku(CardSet hand) {
   if (WholeMonths(hand) != 0) return WinKind::Teshi;
-  int pairs = 0;
-  for (int month = 1; month <= kMonths; ++month) {
-    if (Count(hand & MonthCards(month)) == 2) ++pairs;
-  }
-  return pairs >= 4 ? WinKind::Kuttsuki : WinKind::None;
+  return Count(PairedMonths(hand)) >= 4 ? WinKind::Kuttsuki : WinKind::None;
 }
 
 void TakeFromHand(State& s, int card) {
@@ -128,26 +124,27 @@ Deck ShuffledDeck(Random& random) {
 }
 
 void Deal(State& s, const Deck& deck) {
-  s.hand = {};
-  s.table = 0;
   s.captured = {};
   s.turnTook = 0;
   s.koikoi = {};
   s.result = {};
   s.pendingCard = kNoCard;
   std::array<int, 2> dealt{};
+  // Three zones gathered apart from the state: hand 0, hand 1 and the table.
+  std::array<CardSet, 3> zones{};
   for (int i = 0; i < kDealtCards; ++i) {
     const int card = deck[static_cast<std::size_t>(i)];
     const int to = kDealtTo[static_cast<std::size_t>(s.dealer)][static_cast<std::size_t>(i % 6)];
+    zones[static_cast<std::size_t>(to)] |= Bit(card);
     if (to == kToTable) {
-      s.table |= Bit(card);
       s.tableSlot[static_cast<std::size_t>(card)] = static_cast<std::uint8_t>(i);
     } else {
       const auto side = static_cast<std::size_t>(to);
       s.handOrder[side][static_cast<std::size_t>(dealt[side]++)] = static_cast<std::uint8_t>(card);
-      s.hand[side] |= Bit(card);
     }
   }
+  s.hand = {zones[0], zones[1]};
+  s.table = zones[kToTable];
   s.nextTableSlot = kFirstLaidSlot;
   for (int k = 0; k < kStockCards; ++k) s.stock[static_cast<std::size_t>(k)] = deck[static_cast<std::size_t>(kDealtCards + k)];
   s.stockLeft = kStockCards;

@@ -1,6 +1,8 @@
 // The designed player's choices, move for move as the game's computer makes them.
 #include "model/policy.h"
 
+#include <algorithm>
+
 #include "model/month.h"
 
 namespace pg::model {
@@ -9,8 +11,9 @@ namespace {
 
 constexpr int kNothingFound = 48;
 
-int LowestSlot(const State& s, CardSet cards) {
+inline int LowestSlot(const State& s, CardSet cards) {
   int lowest = Lowest(cards);
+  if ((cards & (cards - 1)) == 0) return lowest;
   ForEachCard(cards & (cards - 1), [&](int card) {
     if (s.tableSlot[static_cast<std::size_t>(card)] < s.tableSlot[static_cast<std::size_t>(lowest)]) lowest = card;
   });
@@ -24,22 +27,19 @@ int PriorityOfCard(int card) { return kPriority[static_cast<std::size_t>(card)];
 int DesignedHandCard(const State& s) {
   const auto& order = s.handOrder[static_cast<std::size_t>(s.mover)];
   const int size = HandSize(s, s.mover);
+  // The game weighs the hand card, then only the lowest table slot of its month, and keeps the
+  // last slot that meets the most valuable card so far: so the last capture of the least
+  // position wins. A capture of chaff with chaff is kept only as a fallback, and slot 0 as a
+  // fallback looks the same as no capture at all.
   int best = kNothingFound;
   int chosen = 0;
   for (int i = 0; i < size; ++i) {
     const int card = order[static_cast<std::size_t>(i)];
     const CardSet same = s.table & SameMonthAs(card);
     if (same == 0) continue;
-    // The hand card is weighed first, then only the lowest table slot of its month. best is kept
-    // one above the position found, so a later slot meeting the same position wins.
-    const int own = PriorityOfCard(card);
-    if (own < kUnlisted && own < best) {
-      best = own + 1;
-      chosen = i;
-    }
-    const int taken = PriorityOfCard(LowestSlot(s, same));
-    if (taken < kUnlisted && taken < best) {
-      best = taken + 1;
+    const int p = std::min(PriorityOfCard(card), PriorityOfCard(LowestSlot(s, same)));
+    if (p < kUnlisted && p < best) {
+      best = p + 1;
       chosen = i;
     }
     if (chosen == 0 && best == kNothingFound) chosen = i;

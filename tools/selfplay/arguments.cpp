@@ -17,8 +17,10 @@ std::optional<Number> WholeNumber(std::string_view text) {
   return value;
 }
 
+}  // namespace
+
 // H, T, O and K pick one of two buttons; the two yaku values run from 1 to 5 文.
-std::optional<RuleControls> Rules(std::string_view text) {
+std::optional<RuleControls> ParseRules(std::string_view text) {
   std::vector<int> values;
   while (true) {
     const std::size_t comma = text.find(',');
@@ -42,8 +44,6 @@ std::optional<RuleControls> Rules(std::string_view text) {
   return rules;
 }
 
-}  // namespace
-
 std::variant<SelfPlayOptions, std::string> ParseArguments(std::span<const std::string_view> args) {
   SelfPlayOptions options;
   bool seeded = false;
@@ -64,7 +64,7 @@ std::variant<SelfPlayOptions, std::string> ParseArguments(std::span<const std::s
       if (!matches || *matches < 0) return "--matches wants a whole number from 0 up, not '" + std::string(value) + "'";
       options.matches = *matches;
     } else {
-      const auto rules = Rules(value);
+      const auto rules = ParseRules(value);
       if (!rules) {
         return "--rules wants six numbers H,T,O,K,HP,TP (H, T, O, K 0 or 1; HP, TP 1 to 5), not '" +
                std::string(value) + "'";

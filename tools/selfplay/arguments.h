@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,6 +21,9 @@ struct SelfPlayOptions {
   // The defaults are the rule dialog's own: 0,0,1,0,5,5.
   RuleControls rules;
 };
+
+// "H,T,O,K,HP,TP" as the rule dialog's six settings, or none when any is out of range.
+std::optional<RuleControls> ParseRules(std::string_view text);
 
 // The options, or a message saying what is wrong with the arguments.
 std::variant<SelfPlayOptions, std::string> ParseArguments(std::span<const std::string_view> args);

@@ -1,0 +1,48 @@
+// 入門 and 普通: the gentle teacher and the designed player.
+#include "computer/level.h"
+
+#include <array>
+
+#include "model/month.h"
+#include "model/policy.h"
+
+namespace pg {
+
+namespace {
+
+// 普通: the game's own designed player.
+class NormalLevel : public Level {
+ public:
+  model::Move Choose(const model::View& view, Random& random) override {
+    return model::DesignedMove(view.Guess(), random);
+  }
+};
+
+// 入門: a gentle teacher. It takes what it has at once, never calling こいこい, and about one hand
+// card in three it plays any card at all, so a beginner sees captures left on the table.
+class BeginnerLevel : public Level {
+ public:
+  model::Move Choose(const model::View& view, Random& random) override {
+    const model::State& s = view.Guess();
+    if (s.stage == model::Stage::Decision) return {model::MoveKind::Stop};
+    if (s.stage == model::Stage::Play && random.Below(kMissesOneIn) == 0) return model::RandomMove(s, random);
+    return model::DesignedMove(s, random);
+  }
+
+ private:
+  static constexpr int kMissesOneIn = 3;
+};
+
+constexpr std::array<std::string_view, 2> kNames{"beginner", "normal"};
+
+}  // namespace
+
+std::span<const std::string_view> LevelNames() { return kNames; }
+
+std::unique_ptr<Level> MakeLevel(std::string_view name) {
+  if (name == "beginner") return std::make_unique<BeginnerLevel>();
+  if (name == "normal") return std::make_unique<NormalLevel>();
+  return nullptr;
+}
+
+}  // namespace pg
