@@ -252,6 +252,34 @@ TEST_F(StatusFileTest, ASaveKeepsTheFilesOwnerWhenRootSaves) {
   EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
+// After a run as root the lock file stays root's, readable only; the player's next quit still locks.
+TEST_F(StatusFileTest, ALockFileLeftByRootStillLocksForThePlayer) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can leave a file the player cannot write";
+  const passwd* nobody = ::getpwnam("nobody");
+  const uid_t uid = nobody ? nobody->pw_uid : 65534;
+  const gid_t gid = nobody ? nobody->pw_gid : 65534;
+  Write(Noise(kStatusFileSize));
+  ASSERT_EQ(::chown(folder.c_str(), uid, gid), 0);
+  ASSERT_EQ(::chown(path.c_str(), uid, gid), 0);
+  std::ofstream(LockFilePath(path)) << "";
+  fs::permissions(LockFilePath(path), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                          fs::perms::others_read);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0) ::_exit(kNoOtherUser);
+    StatusFileLock lock(path);
+    if (lock.TryAcquire().outcome != LockOutcome::Acquired) ::_exit(1);
+    ::_exit(lock.Release() ? 2 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == kNoOtherUser) GTEST_SKIP() << "could not become another user";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(LockWord(), kLockFree);
+}
+
 // A file grown to gigabytes (sparse, so it costs the disk nothing until copied) is cut back to the
 // records and a bounded tail by the lock, the save and the release, and is never copied whole.
 TEST_F(StatusFileTest, AHugeFileIsCutBackToABoundedTailBySaves) {
