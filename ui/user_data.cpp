@@ -15,7 +15,7 @@ namespace {
 constexpr const char* kWallpapers[] = {"wall1.bmp", "wall2.bmp", "wall3.bmp"};
 
 QString KeptHereInstead() {
-  return QString("\n設定とハイスコアは起動したフォルダ %1 に保存されます。").arg(QDir::toNativeSeparators(QDir::currentPath()));
+  return "\n設定とハイスコアは、起動したフォルダに保存されます。\n" + QDir::toNativeSeparators(QDir::currentPath());
 }
 
 QString CannotUse(const QString& folder) {

@@ -81,7 +81,7 @@ TEST_F(UserDataTest, AFolderThatCannotBeUsedIsReportedAndTheGameSavesWhereItStar
   for (const auto& row : rows) {
     const QString problem = ui::EnterUserDataFolder(row.folder, {});
     EXPECT_TRUE(problem.startsWith(row.opening)) << row.what << ": " << problem.toStdString();
-    EXPECT_TRUE(problem.contains(QDir::toNativeSeparators(startedIn) + " に保存されます")) << problem.toStdString();
+    EXPECT_TRUE(problem.endsWith("起動したフォルダに保存されます。\n" + QDir::toNativeSeparators(startedIn))) << problem.toStdString();
     EXPECT_EQ(QDir::currentPath(), startedIn);
   }
 }
