@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <cstdio>
 #include <string_view>
 
 #include "engine/game.h"
@@ -24,6 +25,13 @@ bool OnlyAsksForText(int argc, char** argv) {
   return false;
 }
 
+bool IsGiven(int argc, char** argv, std::string_view option) {
+  for (int i = 1; i < argc; ++i) {
+    if (argv[i] == option) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,13 +42,22 @@ int main(int argc, char** argv) {
   parser.addHelpOption();
   parser.addVersionOption();
   const QCommandLineOption userData("user-data",
-                                    "Run in the player's own data folder ($XDG_DATA_HOME/petalgame32), "
-                                    "creating it and its wallpapers on first start.");
+                                    "Keep STATUS.DAT and the wallpapers in the player's data folder "
+                                    "($XDG_DATA_HOME/petalgame32), creating it on first start. The default "
+                                    "for an installed game.");
+  const QCommandLineOption here("here",
+                                "Keep STATUS.DAT and the wallpapers in the current folder. The default for "
+                                "a game run from its build folder.");
   parser.addOption(userData);
+  parser.addOption(here);
   if (OnlyAsksForText(argc, argv)) {
     QCoreApplication text(argc, argv);
     parser.process(text);
     return 0;
+  }
+  if (IsGiven(argc, argv, "--user-data") && IsGiven(argc, argv, "--here")) {
+    std::fputs("petalgame32: --user-data and --here cannot be given together.\n", stderr);
+    return 1;
   }
 
   QApplication app(argc, argv);
@@ -48,7 +65,10 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(PETALGAME_APP_ID);
   QApplication::setWindowIcon(pg::ui::AppIcon());
   parser.process(app);
-  if (parser.isSet(userData)) {
+  // An installed game has no data of the player's where it runs from, and must not strew its files
+  // over whatever folder a terminal is in; a game in its build folder plays with the data there.
+  const bool installed = pg::ui::RunsInstalled(QCoreApplication::applicationDirPath());
+  if (parser.isSet(userData) || (installed && !parser.isSet(here))) {
     // Without its folder the game still starts, in the folder it was started from.
     const QString problem = pg::ui::EnterUserDataFolder(pg::ui::UserDataFolder(), pg::ui::DataFolders());
     if (!problem.isEmpty()) QMessageBox::warning(nullptr, "Petalgame 32", problem);
@@ -59,7 +79,7 @@ int main(int argc, char** argv) {
   QApplication::processEvents();
   pg::ui::QtPlatform platform;
   pg::Game game(platform);
-  // Everything the game remembers lives in the current directory.
+  // Everything the game remembers lives in the current directory, which may now be the data folder.
   game.statusPath = "STATUS.DAT";
   pg::ui::FormMain formMain(game, platform);
   title.Start(game, formMain);

@@ -32,6 +32,9 @@ struct OptionControls {
   Phase JudgeMode = Phase::Idle;
   // The directory that was current when the dialog was activated, ending in a separator.
   std::string directory;
+  // The wallpaper and face names last reported as too long to be saved, so that applying one again
+  // stays quiet.
+  std::array<std::string, 3> unsavedNamesReported;
 };
 
 bool MonthInPlay(const Game& game);

@@ -3,12 +3,14 @@
 #include "play/option_dialog.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <system_error>
 
 #include "engine/game.h"
 #include "play/menu.h"
 #include "play/screen_mode.h"
+#include "records/status_codec.h"
 #include "rules/yaku.h"
 
 namespace pg {
@@ -28,6 +30,28 @@ void ShowLabelsAsTheModeSays(Game& game) {
   for (int side = 0; side < 2; ++side) {
     if (!game.rules.HanamiOn()) game.board.YakuLabel(side, YakuGroup::Hanami).visible = false;
     if (!game.rules.TsukimiOn()) game.board.YakuLabel(side, YakuGroup::Tsukimi).visible = false;
+  }
+}
+
+// A name a save cannot store (too long for the record, or not CP932) shows now but is gone at the
+// next start: the player hears of it when it is chosen, once per name.
+void ReportNamesThatCannotBeSaved(Game& game) {
+  OptionControls& options = game.options;
+  OptionSettings names;
+  names.WallFile = options.WFileName;
+  names.FaceFile0 = options.FFileName[0];
+  names.FaceFile1 = options.FFileName[1];
+  const std::array<bool, 3> kept = KeptOptionTexts(names);
+  const std::string* const current[3] = {&names.WallFile, &names.FaceFile0, &names.FaceFile1};
+  for (std::size_t i = 0; i < 3; ++i) {
+    std::string& reported = options.unsavedNamesReported[i];
+    if (kept[i]) {
+      reported.clear();
+    } else if (*current[i] != reported) {
+      reported = *current[i];
+      game.platform.ShowMessage("このファイル名は保存できないため、次に起動したときには使われません。\n" + reported,
+                                "オプション", MessageIcon::Exclamation, MessageButtons::Ok);
+    }
   }
 }
 
@@ -59,6 +83,7 @@ void FaceMouseUp(Game& game, int index, bool leftButton) {
     if (!file) return;
     game.options.FFileName[index] = *file;
     FacePaint(game, index);
+    ReportNamesThatCannotBeSaved(game);
   } else if (!ShowsBuiltInFace(game, index)) {
     game.options.FFileName[index] = "Original";
     FacePaint(game, index);
@@ -80,6 +105,7 @@ void SOptionFocus(Game& game, int index) {
 void WallFocus(Game& game, int index) {
   game.options.Wall = static_cast<std::int16_t>(std::clamp(index, 0, 3));
   WallPaint(game, game.options.Wall);
+  if (game.options.Wall == 3) ReportNamesThatCannotBeSaved(game);
 }
 
 void WCommandClick(Game& game) {
@@ -93,6 +119,7 @@ void WCommandClick(Game& game) {
 // chosen the name waits until その他 is.
 void WFileNameLostFocus(Game& game) {
   if (game.options.Wall == 3) WallPaint(game, 3);
+  ReportNamesThatCannotBeSaved(game);
 }
 
 void SliderChange(Game& game, int value) {

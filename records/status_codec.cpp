@@ -1,6 +1,7 @@
 // Encoding and checking the six records of STATUS.DAT byte for byte.
 #include "records/status_codec.h"
 
+#include <array>
 #include <optional>
 #include <utility>
 
@@ -229,21 +230,38 @@ std::string EncodeSlot(const GameTable& game) {
   return out.Slot();
 }
 
-std::string EncodeSlot(const OptionSettings& options) {
+namespace {
+
+struct StoredOptionTexts {
+  std::array<std::string, 3> cp932;
+  std::array<bool, 3> kept{};
+};
+
+StoredOptionTexts FitOptionTexts(const OptionSettings& options) {
   const OptionSettings defaults = DefaultStatusRecords().options;
   const std::string* const names[3] = {&options.WallFile, &options.FaceFile0, &options.FaceFile1};
   // The fallbacks are ASCII, the same bytes in CP932.
   const std::string* const fallbacks[3] = {&defaults.WallFile, &defaults.FaceFile0, &defaults.FaceFile1};
-  std::string stored[3];
+  StoredOptionTexts texts;
   std::size_t room = kOptionTextRoom;
   for (int i = 0; i < 3; ++i) {
     std::size_t reserved = 0;
     for (int j = i + 1; j < 3; ++j) reserved += fallbacks[j]->size();
     std::optional<std::string> cp932 = Utf8ToCp932(*names[i]);
-    if (!cp932 || cp932->size() + reserved > room) cp932 = *fallbacks[i];
+    texts.kept[i] = cp932 && cp932->size() + reserved <= room;
+    if (!texts.kept[i]) cp932 = *fallbacks[i];
     room -= cp932->size();
-    stored[i] = std::move(*cp932);
+    texts.cp932[i] = std::move(*cp932);
   }
+  return texts;
+}
+
+}  // namespace
+
+std::array<bool, 3> KeptOptionTexts(const OptionSettings& options) { return FitOptionTexts(options).kept; }
+
+std::string EncodeSlot(const OptionSettings& options) {
+  const std::array<std::string, 3> stored = FitOptionTexts(options).cp932;
   SlotWriter out;
   out.Int(options.Speed);
   out.Int(options.WallChoice);

@@ -1,6 +1,7 @@
 // The bytes of STATUS.DAT: six records in 606-byte slots, 16-bit little-endian integers, CP932 texts.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -46,6 +47,10 @@ std::string EncodeSlot(const GameTable& game);
 std::string EncodeSlot(const OptionSettings& options);
 std::string EncodeSlot(const RuleSettings& rules);
 std::string EncodeSlot(const StatusLock& lock);
+
+// Which of record 4's file names a save keeps as given, in the order wallpaper, face 0, face 1; the
+// others it stores as their fallbacks.
+std::array<bool, 3> KeptOptionTexts(const OptionSettings& options);
 
 // Decoders take the file image from its first byte, of any length. A record that the file ends
 // inside reads as its defaults; a value out of range, or a text that is not CP932, reads as the

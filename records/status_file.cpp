@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <initializer_list>
@@ -30,7 +31,8 @@ std::string ReasonFor(int errorNumber) {
     case ENOENT:
     case ENOTDIR: return "保存先のフォルダが見つかりません。";
     case EISDIR: return "ファイルの場所にフォルダがあります。";
-    case EINVAL: return "ファイルの場所に普通のファイルではないものがあります。";
+    case EINVAL:
+    case ELOOP: return "ファイルの場所に普通のファイルではないものがあります。";
     case EIO: return "ディスクの読み書きに失敗しました。";
     case EMFILE:
     case ENFILE: return "開いているファイルが多すぎます。";
@@ -127,16 +129,19 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-bool CopyFrom(int from, off_t offset, int to) {
+// Copies at most `limit` bytes from `offset` on, stopping early where the file ends.
+bool CopyFrom(int from, off_t offset, std::size_t limit, int to) {
   char buffer[16384];
-  for (;;) {
-    const ssize_t got = ::pread(from, buffer, sizeof buffer, offset);
+  while (limit > 0) {
+    const ssize_t got = ::pread(from, buffer, std::min(sizeof buffer, limit), offset);
     if (got < 0 && errno == EINTR) continue;
     if (got < 0) return false;
     if (got == 0) return true;
     if (!WriteAll(to, std::string_view(buffer, static_cast<std::size_t>(got)))) return false;
     offset += got;
+    limit -= static_cast<std::size_t>(got);
   }
+  return true;
 }
 
 std::optional<StatusFileError> SyncFolder(const std::filesystem::path& folder) {
@@ -179,16 +184,46 @@ std::optional<StatusFileError> ReplaceSlots(const std::filesystem::path& path,
     ::unlink(temp.c_str());
     return ErrorFrom(errorNumber);
   };
-  // Keep the old file's permissions; if that fails the file merely gets the usual ones.
-  if (existed) (void)::fchmod(out.Get(), old.info.st_mode & 07777);
+  if (existed) {
+    // A copy run by root in a player's folder must leave the file the player's. Where the process
+    // may not give the file away, it stays the saver's, with the old mode. The owner goes first, as
+    // chown clears the set-id bits.
+    (void)::fchown(out.Get(), old.info.st_uid, old.info.st_gid);
+    (void)::fchmod(out.Get(), old.info.st_mode & 07777);
+  }
   if (!WriteAll(out.Get(), image)) return fail(errno);
-  // Bytes after the six records mean nothing to this game but may to another program: carry them over.
-  if (existed && hasMore && !CopyFrom(old.fd.Get(), static_cast<off_t>(kStatusFileSize), out.Get())) return fail(errno);
+  // Bytes after the six records mean nothing to this game but may to another program: carry them
+  // over, up to a bound, so that a file grown huge costs every save no more than a normal one.
+  if (existed && hasMore &&
+      !CopyFrom(old.fd.Get(), static_cast<off_t>(kStatusFileSize), kKeptTrailingBytes, out.Get())) {
+    return fail(errno);
+  }
   if (::fsync(out.Get()) != 0) return fail(errno);
   if (out.Close() != 0) return fail(errno);
   if (::rename(temp.c_str(), path.c_str()) != 0) return fail(errno);
   // The rename itself is durable only once the folder is synced.
   return SyncFolder(path.has_parent_path() ? path.parent_path() : std::filesystem::path("."));
+}
+
+// A link in the lock file's place would have the game create or lock whatever it names, and a FIFO
+// would hang open(). Sets errno and returns no descriptor for anything but a regular file.
+FileDescriptor OpenLockFile(const std::filesystem::path& path) {
+  constexpr int kFlags = O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+  FileDescriptor fd(::open(path.c_str(), O_RDWR | kFlags, 0666));
+  // flock() needs no write access, so a lock file another user (root) left read-only still serves;
+  // where it can, the game asks for writing, which flock emulated over NFS needs.
+  if (fd.Get() < 0 && errno == EACCES) fd = FileDescriptor(::open(path.c_str(), O_RDONLY | kFlags, 0666));
+  if (fd.Get() < 0) return fd;
+  struct stat info {};
+  if (::fstat(fd.Get(), &info) != 0) {
+    const int error = errno;
+    fd.Close();
+    errno = error;
+  } else if (!S_ISREG(info.st_mode)) {
+    fd.Close();
+    errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+  }
+  return fd;
 }
 
 }  // namespace
@@ -231,7 +266,7 @@ StatusFileLock::~StatusFileLock() { DropOsLock(); }
 LockAttempt StatusFileLock::TryAcquire() {
   if (Held()) return {LockOutcome::Acquired, {}};
   // The lock file is never removed: removing it would let two copies lock two different inodes.
-  FileDescriptor lockFile(::open(LockFilePath(statusPath_).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+  FileDescriptor lockFile = OpenLockFile(LockFilePath(statusPath_));
   if (lockFile.Get() < 0) return {LockOutcome::Failed, ErrorFrom(errno)};
   if (::flock(lockFile.Get(), LOCK_EX | LOCK_NB) != 0) {
     if (errno == EWOULDBLOCK || errno == EINTR) return {LockOutcome::Busy, {}};

@@ -1,6 +1,7 @@
 // STATUS.DAT on disk: reading its records, saving them without torn writes, and the lock between copies.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -28,8 +29,14 @@ struct HighScoreTables {
 // the tables from before another copy's save or from after it, never half of each.
 HighScoreTables ReadHighScores(const std::filesystem::path& path);
 
+// What a save keeps of the bytes after the six records, which this game never reads: the rest of a
+// file grown huge is dropped, so that every save costs about the same.
+inline constexpr std::size_t kKeptTrailingBytes = 64 * 1024;
+
 // Saves are made while this copy holds the lock. Each writes a new file beside the old one and renames
-// it into place, so a crash leaves the old file or the new; every byte outside the saved records is kept.
+// it into place, so a crash leaves the old file or the new; every byte outside the saved records is
+// kept, up to kKeptTrailingBytes after them. The new file keeps the old one's owner where the process
+// may give it, and its mode.
 [[nodiscard]] std::optional<StatusFileError> SaveExitRecords(const std::filesystem::path& path,
                                                              const WindowPositions& windows,
                                                              const OptionSettings& options,

@@ -6,7 +6,6 @@
 #include <QDateTime>
 #include <QEvent>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +18,7 @@
 #include "ui/board_view.h"
 #include "ui/core_dialog.h"
 #include "ui/help_window.h"
+#include "ui/picture_file.h"
 #include "ui/system_sound.h"
 
 namespace pg::ui {
@@ -152,12 +152,10 @@ int QtPlatform::TextWidth(std::string_view utf8, int pointSize) {
 }
 
 PictureLoad QtPlatform::LoadBackground(const std::string& path) {
-  const QString file = QString::fromStdString(path);
-  if (!QFile::exists(file)) return PictureLoad::NotFound;
   QPixmap picture;
-  if (!picture.load(file)) return PictureLoad::Failed;
-  if (view_) view_->SetBackground(picture);
-  return PictureLoad::Loaded;
+  const PictureLoad load = LoadPictureFile(QString::fromStdString(path), picture);
+  if (load == PictureLoad::Loaded && view_) view_->SetBackground(picture);
+  return load;
 }
 
 void QtPlatform::ClearBackground() {
@@ -170,12 +168,10 @@ PictureLoad QtPlatform::LoadFace(int index, const std::string& path) {
     view_->SetFace(index, FacePicture(index, view_->devicePixelRatioF()));
     return PictureLoad::Loaded;
   }
-  const QString file = QString::fromStdString(path);
-  if (!QFile::exists(file)) return PictureLoad::NotFound;
   QPixmap picture;
-  if (!picture.load(file)) return PictureLoad::Failed;
-  view_->SetFace(index, FitInSquare(picture, 68, view_->devicePixelRatioF()));
-  return PictureLoad::Loaded;
+  const PictureLoad load = LoadPictureFile(QString::fromStdString(path), picture);
+  if (load == PictureLoad::Loaded) view_->SetFace(index, FitInSquare(picture, 68, view_->devicePixelRatioF()));
+  return load;
 }
 
 void QtPlatform::RunModal(Dialog dialog) {

@@ -2,7 +2,9 @@
 #include "ui/system_sound.h"
 
 #include <canberra.h>
+#include <dlfcn.h>
 
+#include <QLoggingCategory>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
@@ -15,6 +17,14 @@
 namespace pg::ui {
 
 namespace {
+
+// QT_LOGGING_RULES="petalgame.sound.debug=true" tells why the menu stays silent.
+Q_LOGGING_CATEGORY(soundLog, "petalgame.sound", QtInfoMsg)
+
+// ALSA's error handler type: where the report comes from, the error, then a printf format.
+using AlsaErrorHandler = void (*)(const char* file, int line, const char* function, int error, const char* format, ...);
+
+void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 struct MenuSound {
   std::string_view name;
@@ -53,6 +63,7 @@ QString DesktopSoundTheme() {
 class Canberra {
  public:
   Canberra() {
+    SilenceAlsaErrors();
     state_ = ca_context_create(&context_);
     if (state_ != CA_SUCCESS) return;
     const QByteArray theme = DesktopSoundTheme().toUtf8();
@@ -82,6 +93,16 @@ class Canberra {
 
 }  // namespace
 
+// The game does not link ALSA: libcanberra's back end loads it at run time. Loading it here by its
+// soname reaches the same library, and so the same handler, as the back end will.
+void SilenceAlsaErrors() {
+  void* alsa = ::dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+  if (!alsa) return;
+  using SetHandler = int (*)(AlsaErrorHandler);
+  if (auto set = reinterpret_cast<SetHandler>(::dlsym(alsa, "snd_lib_error_set_handler"))) set(&IgnoreAlsaError);
+  // The library stays loaded: the handler lives in it.
+}
+
 SoundStep AfterAttempt(SoundSource tried, int result) {
   if (result == CA_SUCCESS) return SoundStep::Keep;
   if (tried == SoundSource::OwnFile) return SoundStep::GiveUp;
@@ -106,13 +127,16 @@ void SoundChooser::Play(std::string_view name) {
   for (;;) {
     const std::string what =
         source == SoundSource::ThemeEvent ? std::string(sound->themeEvent) : ownSoundDir_ + "/" + sound->ownFile;
-    switch (AfterAttempt(source, attempt_(source, what))) {
+    const int result = attempt_(source, what);
+    switch (AfterAttempt(source, result)) {
       case SoundStep::Keep:
         return;
       case SoundStep::TryOwnFile:
         source = SoundSource::OwnFile;
         break;
       case SoundStep::GiveUp:
+        qCDebug(soundLog, "menu sounds off for this session: libcanberra could not play %s: %s", what.c_str(),
+                ca_strerror(result));
         silenced_ = true;
         return;
     }

@@ -12,6 +12,11 @@ namespace pg::ui {
 // sound, stays silent.
 void PlaySystemSound(std::string_view name);
 
+// ALSA, which libcanberra may load to play, reports each failure of a machine without a sound card
+// on stderr, where a player who started the game from a terminal takes them for the game's faults.
+// Turns those reports off for the process; does nothing where ALSA is not installed.
+void SilenceAlsaErrors();
+
 // Where one sound is taken from.
 enum class SoundSource { ThemeEvent, OwnFile };
 enum class SoundStep { Keep, TryOwnFile, GiveUp };

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QFileInfo>
 #include <QTemporaryFile>
 
 namespace pg::ui {
@@ -14,21 +14,40 @@ namespace {
 
 constexpr const char* kWallpapers[] = {"wall1.bmp", "wall2.bmp", "wall3.bmp"};
 
+QString KeptHereInstead() {
+  return "\n設定とハイスコアは、起動したフォルダに保存されます。\n" + QDir::toNativeSeparators(QDir::currentPath());
+}
+
 QString CannotUse(const QString& folder) {
-  return QString("データフォルダ %1 を使えません。\n設定とハイスコアは保存されません。").arg(QDir::toNativeSeparators(folder));
+  return QString("データフォルダ %1 を使えません。").arg(QDir::toNativeSeparators(folder)) + KeptHereInstead();
+}
+
+QString AbsoluteFolder(const char* variable) {
+  const QString folder = qEnvironmentVariable(variable);
+  return QDir::isAbsolutePath(folder) ? folder : QString();
 }
 
 }  // namespace
 
 QString UserDataFolder() {
-  QString base = qEnvironmentVariable("XDG_DATA_HOME");
-  if (base.isEmpty()) base = QDir::homePath() + "/.local/share";
-  return base + "/petalgame32";
+  QString base = AbsoluteFolder("XDG_DATA_HOME");
+  if (base.isEmpty()) {
+    const QString home = AbsoluteFolder("HOME");
+    if (home.isEmpty()) return {};
+    base = home + "/.local/share";
+  }
+  return QDir::cleanPath(base + "/petalgame32");
 }
+
+QString InstalledDataFolder(const QString& programFolder) {
+  return QDir::cleanPath(programFolder + "/" PETALGAME_DATA_FROM_BIN);
+}
+
+bool RunsInstalled(const QString& programFolder) { return QFileInfo(InstalledDataFolder(programFolder)).isDir(); }
 
 QStringList DataFolders() {
   const QString program = QCoreApplication::applicationDirPath();
-  return {QDir::cleanPath(program + "/" PETALGAME_DATA_FROM_BIN), program};
+  return {InstalledDataFolder(program), program};
 }
 
 QString FindInFolders(const QStringList& folders, const QString& name) {
@@ -40,6 +59,7 @@ QString FindInFolders(const QStringList& folders, const QString& name) {
 }
 
 QString EnterUserDataFolder(const QString& folder, const QStringList& sources) {
+  if (folder.isEmpty()) return "ホームフォルダが分からないため、データフォルダを使えません。" + KeptHereInstead();
   QDir dir(folder);
   if (!dir.mkpath(".")) return CannotUse(folder);
   // A folder that exists but takes no file cannot keep the status file either.

@@ -78,10 +78,11 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$prefix/bin/peta
   fail "--version without a display failed: $version"
 [ "$version" = "Petalgame 32 1.0" ] || fail "--version printed: $version"
 
-# A first start with --user-data copies the wallpapers from the installed data; nothing else has them.
+# Started from a terminal in the home folder, without options, the installed game runs in the player's
+# data folder, and a first start copies the wallpapers there from the installed data; nothing else has them.
 export HOME=$work/home XDG_DATA_HOME=$work/data QT_QPA_PLATFORM=offscreen
 mkdir -p "$HOME"
-(cd "$HOME" && exec "$prefix/bin/petalgame32" --user-data) > "$work/game.log" 2>&1 &
+(cd "$HOME" && exec "$prefix/bin/petalgame32") > "$work/game.log" 2>&1 &
 game=$!
 folder=$XDG_DATA_HOME/petalgame32
 seeded() {
@@ -89,12 +90,17 @@ seeded() {
     cmp -s "$prefix/share/petalgame32/$wall" "$folder/$wall" || return 1
   done
 }
+# The data folder is entered after the copies.
+entered() { [ "$(readlink "/proc/$game/cwd")" = "$folder" ]; }
 # The game keeps running with its window; wait for the copies (ten seconds at most), then stop it.
 for _ in $(seq 200); do
-  seeded && break
+  seeded && entered && break
   kill -0 "$game" 2>/dev/null || fail "the game stopped: $(cat "$work/game.log")"
   sleep 0.05
 done
 seeded || fail "the data folder was not seeded from the installed wallpapers: $(ls "$folder" 2>&1)"
+# Its saves go to the folder it runs in.
+entered || fail "the game runs in $(readlink "/proc/$game/cwd"), not $folder"
+[ -z "$(ls -A "$HOME")" ] || fail "the game left files in the home folder: $(ls -A "$HOME")"
 
 echo "install check passed"

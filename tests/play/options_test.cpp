@@ -142,6 +142,45 @@ TEST_F(OptionsTest, FacesPickAFileOrGoBackAndUnreadablePicturesAreRefused) {
   EXPECT_EQ(platform.messages.size(), 2u);
 }
 
+// Record 4 holds the three names in 592 bytes; the wallpaper's is stored first.
+TEST_F(OptionsTest, ANameThatCannotBeSavedIsReportedWhenChosen) {
+  const std::string longWall = "/home/" + std::string(881, 'w');
+  const std::string longFace = "/home/" + std::string(400, 'f') + ".png";
+  const std::string otherFace = "/home/" + std::string(250, 'g') + ".png";
+  const std::string emoji = "/home/\xF0\x9F\x98\x80.png";
+  platform.existingFiles = {longWall, longFace, otherFace, emoji, "ok.png"};
+  const std::string report = "このファイル名は保存できないため、次に起動したときには使われません。\n";
+  const auto messages = [&] {
+    std::vector<std::string> shown = platform.messages;
+    platform.messages.clear();
+    return shown;
+  };
+
+  platform.pickedFiles.push_back("ok.png");
+  FaceMouseUp(game, 0, true);
+  EXPECT_EQ(messages(), std::vector<std::string>{}) << "a name that fits";
+  platform.pickedFiles.push_back(emoji);
+  FaceMouseUp(game, 0, true);
+  EXPECT_EQ(messages(), std::vector<std::string>{report + emoji}) << "not CP932";
+
+  platform.pickedFiles.push_back(longFace);
+  FaceMouseUp(game, 0, true);
+  EXPECT_EQ(messages(), std::vector<std::string>{}) << "room for a long face while the wallpaper has none";
+  WallFocus(game, 3);
+  game.options.WFileName = longWall;
+  WFileNameLostFocus(game);
+  EXPECT_EQ(platform.background, longWall) << "it shows";
+  EXPECT_EQ(messages(), std::vector<std::string>{report + longWall});
+  WFileNameLostFocus(game);
+  WallFocus(game, 3);
+  EXPECT_EQ(messages(), std::vector<std::string>{}) << "once per name";
+
+  game.options.WFileName = otherFace;
+  WFileNameLostFocus(game);
+  EXPECT_EQ(messages(), std::vector<std::string>{report + longFace}) << "a wallpaper that fits crowds out the face";
+  EXPECT_EQ(platform.messageTitles.back(), "オプション");
+}
+
 TEST_F(OptionsTest, TheSpeedIsNeverZero) {
   SliderChange(game, 0);
   EXPECT_EQ(game.options.Slider, 1);

@@ -235,6 +235,70 @@ TEST_F(StatusFileTest, ASaveKeepsTheFilesPermissions) {
   EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
 }
 
+TEST_F(StatusFileTest, ASaveKeepsTheFilesOwnerWhenRootSaves) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root may give a file to another user";
+  const passwd* nobody = ::getpwnam("nobody");
+  const uid_t uid = nobody ? nobody->pw_uid : 65534;
+  const gid_t gid = nobody ? nobody->pw_gid : 65534;
+  Write(Noise(kStatusFileSize));
+  ASSERT_EQ(::chown(path.c_str(), uid, gid), 0);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const StatusRecords sample = Sample();
+  ASSERT_EQ(SaveExitRecords(path, sample.windows, sample.options, sample.rules), std::nullopt);
+  struct stat info {};
+  ASSERT_EQ(::stat(path.c_str(), &info), 0);
+  EXPECT_EQ(info.st_uid, uid);
+  EXPECT_EQ(info.st_gid, gid);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+// After a run as root the lock file stays root's, readable only; the player's next quit still locks.
+TEST_F(StatusFileTest, ALockFileLeftByRootStillLocksForThePlayer) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only root can leave a file the player cannot write";
+  const passwd* nobody = ::getpwnam("nobody");
+  const uid_t uid = nobody ? nobody->pw_uid : 65534;
+  const gid_t gid = nobody ? nobody->pw_gid : 65534;
+  Write(Noise(kStatusFileSize));
+  ASSERT_EQ(::chown(folder.c_str(), uid, gid), 0);
+  ASSERT_EQ(::chown(path.c_str(), uid, gid), 0);
+  std::ofstream(LockFilePath(path)) << "";
+  fs::permissions(LockFilePath(path), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                                          fs::perms::others_read);
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0) ::_exit(kNoOtherUser);
+    StatusFileLock lock(path);
+    if (lock.TryAcquire().outcome != LockOutcome::Acquired) ::_exit(1);
+    ::_exit(lock.Release() ? 2 : 0);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == kNoOtherUser) GTEST_SKIP() << "could not become another user";
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(LockWord(), kLockFree);
+}
+
+// A file grown to gigabytes (sparse, so it costs the disk nothing until copied) is cut back to the
+// records and a bounded tail by the lock, the save and the release, and is never copied whole.
+TEST_F(StatusFileTest, AHugeFileIsCutBackToABoundedTailBySaves) {
+  const std::string head = Noise(kStatusFileSize + 100);
+  Write(head);
+  constexpr off_t kHuge = off_t{4} << 30;
+  ASSERT_EQ(::truncate(path.c_str(), kHuge), 0);
+  StatusFileLock lock(path);
+  ASSERT_EQ(lock.TryAcquire().outcome, LockOutcome::Acquired);
+  const StatusRecords sample = Sample();
+  ASSERT_EQ(SaveExitRecords(path, sample.windows, sample.options, sample.rules), std::nullopt);
+  ASSERT_EQ(lock.Release(), std::nullopt);
+  ASSERT_EQ(fs::file_size(path), kStatusFileSize + kKeptTrailingBytes);
+  const std::string after = Bytes();
+  EXPECT_EQ(after.substr(kStatusFileSize, 100), head.substr(kStatusFileSize)) << "the tail's start is kept";
+  EXPECT_EQ(Dump(LoadStatusFile(path).options), Dump(sample.options));
+  EXPECT_EQ(LockWord(), kLockFree);
+}
+
 TEST_F(StatusFileTest, ASaveIntoAReadOnlyFolderFailsAndLosesNothing) {
   Write(Noise(kStatusFileSize));
   ExpectPermissionsStopTheSaves(fs::perms::owner_read | fs::perms::owner_exec,
@@ -422,6 +486,36 @@ TEST_F(StatusFileTest, OfTwoProcessesRacingForTheLockExactlyOneGetsIt) {
   }
   EXPECT_EQ(LockWord(), kLockFree);
   EXPECT_EQ(Entries(), (std::set<std::string>{"STATUS.DAT", "STATUS.DAT.lock"}));
+}
+
+// Nothing is made where a link points, and nothing waits on a FIFO; the lock fails as any other.
+TEST_F(StatusFileTest, ALockFileThatIsNotARegularFileIsRefused) {
+  const fs::path lockPath = LockFilePath(path);
+  const fs::path target = folder / "elsewhere" / "made-by-the-game";
+  struct Row {
+    const char* what;
+    std::function<void()> make;
+    int errorNumber;
+  };
+  const Row rows[] = {
+      {"a link to a missing path", [&] { fs::create_symlink(target, lockPath); }, ELOOP},
+      {"a FIFO", [&] { ASSERT_EQ(::mkfifo(lockPath.c_str(), 0600), 0); }, EINVAL},
+      {"a folder", [&] { fs::create_directory(lockPath); }, EISDIR},
+  };
+  fs::create_directory(target.parent_path());
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.what);
+    fs::remove_all(lockPath);
+    row.make();
+    StatusFileLock lock(path);
+    const LockAttempt attempt = lock.TryAcquire();
+    EXPECT_EQ(attempt.outcome, LockOutcome::Failed);
+    EXPECT_EQ(attempt.error.errorNumber, row.errorNumber);
+    EXPECT_FALSE(attempt.error.reason.empty());
+    EXPECT_FALSE(lock.Held());
+    EXPECT_FALSE(fs::exists(target));
+    EXPECT_FALSE(fs::exists(path)) << "record 6 is not touched";
+  }
 }
 
 TEST_F(StatusFileTest, TheLockFailsWithAReasonWhenItsFolderCannotHoldFiles) {

@@ -2,13 +2,18 @@
 #include "ui/system_sound.h"
 
 #include <canberra.h>
+#include <dlfcn.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -109,6 +114,49 @@ TEST(SystemSoundTest, OurSoundsShipBesideTheGame) {
     EXPECT_GT(peak, 3000) << "audible";
     EXPECT_LT(peak, 16384) << "soft: under half of full scale";
   }
+}
+
+// What `run` writes to stderr, whether through stdio or straight to the descriptor.
+std::string StderrOf(const std::function<void()>& run) {
+  std::fflush(stderr);
+  FILE* capture = std::tmpfile();
+  const int saved = ::dup(STDERR_FILENO);
+  ::dup2(::fileno(capture), STDERR_FILENO);
+  run();
+  std::fflush(stderr);
+  ::dup2(saved, STDERR_FILENO);
+  ::close(saved);
+  std::rewind(capture);
+  std::string text;
+  for (int c = std::fgetc(capture); c != EOF; c = std::fgetc(capture)) text += static_cast<char>(c);
+  std::fclose(capture);
+  return text;
+}
+
+// ALSA reports an unknown device on any machine, with a sound card or without one.
+TEST(SystemSoundTest, AlsaKeepsQuietOnTheTerminal) {
+  void* alsa = ::dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+  if (!alsa) GTEST_SKIP() << "no ALSA here";
+  using SetHandler = int (*)(void*);
+  using OpenPcm = int (*)(void** pcm, const char* name, int stream, int mode);
+  const auto setHandler = reinterpret_cast<SetHandler>(::dlsym(alsa, "snd_lib_error_set_handler"));
+  const auto openPcm = reinterpret_cast<OpenPcm>(::dlsym(alsa, "snd_pcm_open"));
+  ASSERT_TRUE(setHandler && openPcm);
+  const auto openUnknown = [&] {
+    void* pcm = nullptr;
+    EXPECT_LT(openPcm(&pcm, "petalgame-no-such-device", 0, 0), 0);
+  };
+  setHandler(nullptr);
+  EXPECT_NE(StderrOf(openUnknown), "") << "ALSA's own handler prints: the capture works";
+  ui::SilenceAlsaErrors();
+  EXPECT_EQ(StderrOf(openUnknown), "");
+  EnsureApplication();
+  EXPECT_EQ(StderrOf([] {
+              ui::PlaySystemSound("MenuCommand");
+              ui::PlaySystemSound("MenuPopup");
+            }),
+            "");
+  ::dlclose(alsa);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <utility>
 
 #include "tests/ui/test_application.h"
 
@@ -67,21 +68,66 @@ TEST_F(UserDataTest, DataIsTakenFromTheFirstFolderThatHasIt) {
   EXPECT_EQ(ui::FindInFolders({installed, buildTree}, "wall1.bmp"), "");
 }
 
-TEST_F(UserDataTest, AFolderThatCannotBeMadeIsReportedAndTheGameStaysWhereItStarted) {
+TEST_F(UserDataTest, AFolderThatCannotBeUsedIsReportedAndTheGameSavesWhereItStarted) {
   Write(temp.filePath("home"), "a file where the home folder should be");
-  const QString problem = ui::EnterUserDataFolder(temp.filePath("home/.local/share/petalgame32"), {});
-  EXPECT_TRUE(problem.startsWith("データフォルダ")) << problem.toStdString();
-  EXPECT_TRUE(problem.contains("保存されません")) << problem.toStdString();
-  EXPECT_EQ(QDir::currentPath(), startedIn);
+  const struct {
+    const char* what;
+    QString folder;
+    const char* opening;
+  } rows[] = {
+      {"a file in the way", temp.filePath("home/.local/share/petalgame32"), "データフォルダ"},
+      {"no home", "", "ホームフォルダが分からない"},
+  };
+  for (const auto& row : rows) {
+    const QString problem = ui::EnterUserDataFolder(row.folder, {});
+    EXPECT_TRUE(problem.startsWith(row.opening)) << row.what << ": " << problem.toStdString();
+    EXPECT_TRUE(problem.endsWith("起動したフォルダに保存されます。\n" + QDir::toNativeSeparators(startedIn))) << problem.toStdString();
+    EXPECT_EQ(QDir::currentPath(), startedIn);
+  }
 }
 
-TEST_F(UserDataTest, TheFolderFollowsXdgDataHome) {
-  const QByteArray before = qgetenv("XDG_DATA_HOME");
-  qputenv("XDG_DATA_HOME", temp.path().toUtf8());
-  EXPECT_EQ(ui::UserDataFolder(), temp.path() + "/petalgame32");
-  qunsetenv("XDG_DATA_HOME");
-  EXPECT_EQ(ui::UserDataFolder(), QDir::homePath() + "/.local/share/petalgame32");
-  if (!before.isEmpty()) qputenv("XDG_DATA_HOME", before);
+TEST_F(UserDataTest, TheFolderFollowsAnAbsoluteXdgDataHomeElseHome) {
+  const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+  const QByteArray home = qgetenv("HOME");
+  const struct {
+    const char* dataHome;  // nullptr: unset
+    const char* home;
+    QString expected;
+  } rows[] = {
+      {"/data", "/home/p", "/data/petalgame32"},
+      {"/data/", "/home/p", "/data/petalgame32"},
+      {"relative/data", "/home/p", "/home/p/.local/share/petalgame32"},
+      {"", "/home/p", "/home/p/.local/share/petalgame32"},
+      {nullptr, "/home/p", "/home/p/.local/share/petalgame32"},
+      {nullptr, nullptr, ""},
+      {"relative/data", "relative/home", ""},
+  };
+  for (const auto& row : rows) {
+    for (const auto& [name, value] : {std::pair{"XDG_DATA_HOME", row.dataHome}, std::pair{"HOME", row.home}}) {
+      if (value) {
+        qputenv(name, value);
+      } else {
+        qunsetenv(name);
+      }
+    }
+    EXPECT_EQ(ui::UserDataFolder(), row.expected) << (row.dataHome ? row.dataHome : "(unset)") << ", "
+                                                   << (row.home ? row.home : "(unset)");
+  }
+  qputenv("HOME", home);
+  if (dataHome.isNull()) {
+    qunsetenv("XDG_DATA_HOME");
+  } else {
+    qputenv("XDG_DATA_HOME", dataHome);
+  }
+}
+
+// Installed under any prefix, the data lies in share/ beside bin/; a build folder has none.
+TEST_F(UserDataTest, AProgramIsInstalledWhenItsDataFolderLiesBesideIt) {
+  QDir().mkpath(temp.filePath("opt/games/bin"));
+  QDir().mkpath(temp.filePath("opt/games/share/petalgame32"));
+  QDir().mkpath(temp.filePath("build/bin/sounds"));
+  EXPECT_TRUE(ui::RunsInstalled(temp.filePath("opt/games/bin")));
+  EXPECT_FALSE(ui::RunsInstalled(temp.filePath("build/bin")));
 }
 
 }  // namespace
