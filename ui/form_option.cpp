@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -85,7 +86,7 @@ FormOption::FormOption(Game& game, BoardView& board, QWidget* parent)
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
   ok->setMinimumWidth(80);
-  connect(ok, &QPushButton::clicked, this, [this] { OCommandClick(game_); });
+  connect(ok, &QPushButton::clicked, this, [this] { Close(); });
 
   auto* grid = new QGridLayout;
   // Compact enough to open whole on a 640x480 screen.
@@ -149,8 +150,10 @@ QWidget* FormOption::CreateWallpapers() {
   file->addWidget(new QLabel("ﾌｧｲﾙ："));
   wFileName_ = new QLineEdit;
   wFileName_->installEventFilter(this);
-  connect(wFileName_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { game_.options.WFileName = text.toStdString(); });
+  connect(wFileName_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    game_.options.WFileName = text.toStdString();
+    fileEdited_ = true;
+  });
   file->addWidget(wFileName_, 1);
   auto* browse = new QPushButton("参照");
   connect(browse, &QPushButton::clicked, this, [this] { Handle([&] { WCommandClick(game_); }); });
@@ -197,11 +200,33 @@ void FormOption::SyncFromCore() {
   syncing_ = false;
 }
 
-// Focus given back when the window becomes active again is no choice of the player's.
+void FormOption::ApplyFileName() {
+  fileEdited_ = false;
+  Handle([&] { WFileNameLostFocus(game_); });
+}
+
+// Applies a file name typed but not yet applied, then closes: a message about the file comes
+// while the dialog is still there to take the player's answer.
+void FormOption::Close() {
+  if (fileEdited_) ApplyFileName();
+  OCommandClick(game_);
+}
+
+// Focus taken or given back by another window (another application, a menu) is no choice of the
+// player's within the dialog: a half-typed file name stays as typed.
 bool FormOption::eventFilter(QObject* watched, QEvent* event) {
   if (syncing_) return CoreDialog::eventFilter(watched, event);
-  if (event->type() == QEvent::FocusOut && watched == wFileName_) {
-    Handle([&] { WFileNameLostFocus(game_); });
+  if (watched == wFileName_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // Enter applies the name, once; it does not press "OK" as well.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      ApplyFileName();
+      return true;
+    }
+  }
+  if (watched == wFileName_ && event->type() == QEvent::FocusOut) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) ApplyFileName();
   }
   const auto* focus = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event) : nullptr;
   if (focus && focus->reason() != Qt::ActiveWindowFocusReason) {
@@ -226,9 +251,9 @@ void FormOption::showEvent(QShowEvent* event) {
 
 void FormOption::closeEvent(QCloseEvent* event) {
   event->ignore();
-  OCommandClick(game_);
+  Close();
 }
 
-void FormOption::reject() { OCommandClick(game_); }
+void FormOption::reject() { Close(); }
 
 }  // namespace pg::ui

@@ -41,6 +41,8 @@ class FormOption : public CoreDialog {
   QWidget* CreateSpeed();
   // Runs a handler of the core, then shows the dialog and the table as it left them.
   void Handle(const std::function<void()>& handler);
+  void ApplyFileName();
+  void Close();
 
   Game& game_;
   BoardView& board_;
@@ -52,6 +54,8 @@ class FormOption : public CoreDialog {
   QLineEdit* wFileName_;
   QSlider* slider_;
   bool syncing_ = false;
+  // A file name typed since the box last applied one.
+  bool fileEdited_ = false;
 };
 
 }  // namespace pg::ui
