@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "engine/game.h"
@@ -63,7 +64,7 @@ TEST_F(RecordDialogsTest, TheRuleDialogOpensWithoutTouchingARuleAndAClickOnOneCo
   EXPECT_EQ(game.table.Phase, Phase::DealerDraw) << "a touched rule restarts the match";
 }
 
-TEST_F(RecordDialogsTest, TheNameBoxTakesSixteenCharactersTheStatusFileCanHold) {
+TEST_F(RecordDialogsTest, TheNameBoxTakesTheSixteenBytesTheStatusFileHolds) {
   ui::FormInputName dialog(game, &form);
   auto* box = dialog.findChild<QLineEdit*>();
   ASSERT_NE(box, nullptr);
@@ -73,8 +74,11 @@ TEST_F(RecordDialogsTest, TheNameBoxTakesSixteenCharactersTheStatusFileCanHold) 
   box->insert("😀");
   EXPECT_EQ(box->text(), "はなこ") << "characters the file cannot hold are refused";
   EXPECT_EQ(game.inputName.InputName, "はなこ");
-  box->insert("ABCDEFGHIJKLMNOPQRS");
-  EXPECT_EQ(box->text().size(), kNameChars);
+  QTest::keyClicks(box, "ABCDEFGHIJKLMNOPQRS");
+  EXPECT_EQ(box->text(), "はなこABCDEFGHIJ") << "a full-width character takes two of the sixteen bytes";
+  bool limitShown = false;
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) limitShown |= label->text() == "あと半角0文字";
+  EXPECT_TRUE(limitShown);
 }
 
 TEST_F(RecordDialogsTest, TheTablesShowTheirRowsAndTheNewNamesInBold) {
