@@ -25,6 +25,8 @@ namespace {
 constexpr qreal kWallpaperZ = -100;
 constexpr qreal kRulingZ = -90;
 constexpr qreal kMenuLineZ = -80;
+// Pixels: the ground under the 40-pixel menu buttons.
+constexpr qreal kMenuLineHeight = 46;
 // Above every control, whatever the core's stacking order does.
 constexpr qreal kKeyCursorZ = 1000;
 
@@ -119,6 +121,8 @@ void BoardView::SetSmallMode(bool small) {
   scale(scale_, scale_);
   RenderCells();
   ApplyModeFonts();
+  // The menu's buttons keep their size in every mode, so their ground keeps its height in pixels.
+  menuLine_->setRect(0, 0, kPlayWidth, kMenuLineHeight / scale_);
   shownRuling_ = {};
   Sync();
 }
@@ -130,8 +134,8 @@ void BoardView::CreateItems() {
   RenderCells();
 
   wallpaper_ = AddPicture(scene_, QPixmap(), kWallpaperZ);
-  auto* menuLine = scene_->addRect(0, 0, kPlayWidth, 46, Qt::NoPen, palette().button());
-  menuLine->setZValue(kMenuLineZ);
+  menuLine_ = scene_->addRect(0, 0, kPlayWidth, kMenuLineHeight, Qt::NoPen, palette().button());
+  menuLine_->setZValue(kMenuLineZ);
 
   for (int i = 0; i < kCardCount; ++i) {
     cards_[i] = AddPicture(scene_, Cell(kBackCell), 0);

@@ -72,6 +72,7 @@ class BoardView : public QGraphicsView {
   QGraphicsScene* scene_;
   std::vector<QPixmap> cells_;
   QGraphicsPixmapItem* wallpaper_ = nullptr;
+  QGraphicsRectItem* menuLine_ = nullptr;
   std::vector<QGraphicsItem*> ruling_;
   Background shownRuling_;
   std::array<QGraphicsPixmapItem*, 48> cards_{};
