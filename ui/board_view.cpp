@@ -208,12 +208,14 @@ void BoardView::Sync() {
     messages_[i]->SetText(Q(label.caption));
     messages_[i]->SetFont(ModeFont(GameFont(label.fontSize > 0 ? label.fontSize : 24)));
     messages_[i]->setPos(label.left, label.top);
+    messages_[i]->SetBacking(board.ownWallpaper);
     messages_[i]->setVisible(label.visible);
   }
   for (int i = 0; i < 18; ++i) {
     const Label& label = board.YakuState[i];
     yakuStates_[i]->SetText(Q(label.caption));
     yakuStates_[i]->SetFill(label.opaque, ColorOf(label.back));
+    yakuStates_[i]->SetBacking(board.ownWallpaper);
     yakuStates_[i]->setVisible(label.visible);
   }
   for (int i = 0; i < 8; ++i) hints_[i]->setVisible(board.PG[i].visible);
@@ -295,11 +297,22 @@ void BoardView::SyncCards() {
 
 void BoardView::SyncRuling() {
   const Background& background = game_.board.background;
-  if (background.lines == shownRuling_.lines && background.captions == shownRuling_.captions) return;
+  const bool backed = game_.board.ownWallpaper;
+  if (background.lines == shownRuling_.lines && background.captions == shownRuling_.captions &&
+      backed == shownBacked_) {
+    return;
+  }
   for (QGraphicsItem* item : ruling_) delete item;
   ruling_.clear();
   const QPen pen(RulingColor(), 1);
+  // A light line on each side of the dark one keeps it seen over a dark picture.
+  const QPen halo(QColor(255, 255, 255, 170), 3);
   for (const RuledLine& line : background.lines) {
+    if (backed) {
+      auto* under = scene_->addLine(line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5, halo);
+      under->setZValue(kRulingZ);
+      ruling_.push_back(under);
+    }
     auto* item = scene_->addLine(line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5, pen);
     item->setZValue(kRulingZ);
     ruling_.push_back(item);
@@ -307,7 +320,8 @@ void BoardView::SyncRuling() {
   for (const RuledCaption& caption : background.captions) {
     auto* item = new LabelItem(QSizeF(), Qt::AlignLeft, false);
     item->SetFont(ModeFont(GameFont(caption.fontSize)));
-    item->SetTextColor(RulingColor());
+    item->SetBacking(backed);
+    item->SetTextColor(backed ? QColor(20, 20, 20) : RulingColor());
     item->SetText(Q(caption.text));
     item->setPos(caption.left, caption.top);
     item->setZValue(kRulingZ);
@@ -315,6 +329,7 @@ void BoardView::SyncRuling() {
     ruling_.push_back(item);
   }
   shownRuling_ = background;
+  shownBacked_ = backed;
 }
 
 void BoardView::SyncKeyCursor() {

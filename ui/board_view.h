@@ -75,6 +75,7 @@ class BoardView : public QGraphicsView {
   QGraphicsRectItem* menuLine_ = nullptr;
   std::vector<QGraphicsItem*> ruling_;
   Background shownRuling_;
+  bool shownBacked_ = false;
   std::array<QGraphicsPixmapItem*, 48> cards_{};
   std::array<int, 48> shownCells_{};
   std::array<bool, 48> shownClickable_{};
