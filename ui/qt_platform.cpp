@@ -77,7 +77,8 @@ QMargins FrameMargins(const QWidget& window) {
   if (window.isVisible() && !MarginsOf(window).isNull()) return MarginsOf(window);
   const QWidget* main = window.parentWidget() ? window.parentWidget()->window() : nullptr;
   if (main && main->isVisible() && !MarginsOf(*main).isNull()) return MarginsOf(*main);
-  return kUsualFrame;
+  // Frames are drawn in the screen's own pixels, which a scale factor makes smaller.
+  return kUsualFrame / window.devicePixelRatioF();
 }
 
 WindowFrame FrameOfWidget(const QWidget& window) {
