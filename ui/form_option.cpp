@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "engine/game.h"
@@ -201,46 +202,70 @@ void FormOption::SyncFromCore() {
 }
 
 void FormOption::ApplyFileName() {
-  fileEdited_ = false;
+  fileEdited_ = applyQueued_ = false;
   Handle([&] { WFileNameLostFocus(game_); });
 }
 
 // Applies a file name typed but not yet applied, then closes: a message about the file comes
 // while the dialog is still there to take the player's answer.
 void FormOption::Close() {
-  if (fileEdited_) ApplyFileName();
+  if (fileEdited_ || applyQueued_) ApplyFileName();
   OCommandClick(game_);
+}
+
+// A handler may open a message box. Run inside the press or the focus change that caused it, the
+// box took the press's release, and the control was left pressed: the next key (Escape, Enter)
+// only let go of it and was lost. Run once the event is over, every key counts once.
+void FormOption::HandleLater(std::function<void()> handler) {
+  QTimer::singleShot(0, this, [this, handler = std::move(handler)] { Handle(handler); });
 }
 
 // Focus taken or given back by another window (another application, a menu) is no choice of the
 // player's within the dialog: a half-typed file name stays as typed.
 bool FormOption::eventFilter(QObject* watched, QEvent* event) {
-  if (syncing_) return CoreDialog::eventFilter(watched, event);
+  if (syncing_ || opening_) return CoreDialog::eventFilter(watched, event);
   if (watched == wFileName_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     // Enter applies the name, once; it does not press "OK" as well.
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      ApplyFileName();
+      applyQueued_ = true;
+      QTimer::singleShot(0, this, [this] {
+        if (applyQueued_) ApplyFileName();
+      });
       return true;
     }
   }
   if (watched == wFileName_ && event->type() == QEvent::FocusOut) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) ApplyFileName();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      applyQueued_ = true;
+      QTimer::singleShot(0, this, [this] {
+        if (applyQueued_) ApplyFileName();
+      });
+    }
   }
   const auto* focus = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event) : nullptr;
   if (focus && focus->reason() != Qt::ActiveWindowFocusReason) {
     for (int i = 0; i < 3; ++i) {
-      if (watched == dekiYaku_[i]) Handle([&] { DekiYakuFocus(game_, i); });
+      if (watched == dekiYaku_[i]) HandleLater([this, i] { DekiYakuFocus(game_, i); });
     }
     for (int i = 0; i < 2; ++i) {
-      if (watched == sOption_[i]) Handle([&] { SOptionFocus(game_, i); });
+      if (watched == sOption_[i]) HandleLater([this, i] { SOptionFocus(game_, i); });
     }
     for (int i = 0; i < 4; ++i) {
-      if (watched == wall_[i]) Handle([&] { WallFocus(game_, i); });
+      if (watched == wall_[i]) HandleLater([this, i] { WallFocus(game_, i); });
     }
   }
   return CoreDialog::eventFilter(watched, event);
+}
+
+// Showing a dialog hands its focus widget a focus-in of its own (as if tabbed to): without this
+// guard the button that had the focus when the dialog last closed ran its handler again on every
+// opening, and a missing wallpaper raised its message from inside the showing.
+void FormOption::setVisible(bool visible) {
+  opening_ = visible;
+  CoreDialog::setVisible(visible);
+  opening_ = false;
 }
 
 void FormOption::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRadioButton>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -43,28 +44,37 @@ class FormOptionTest : public ::testing::Test {
     MenuOption(game);
   }
 
-  // Answers each message box with one Enter, as the player would, and notes its text.
+  // Answers every message box with one Enter, as the player would, and notes its text.
   void AnswerMessagesWithOneEnter() {
-    QTimer::singleShot(0, [this] {
+    QObject::connect(&answerer, &QTimer::timeout, [this] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return;
+      if (!box || box == answered) return;
+      answered = box;
       messages.push_back(box->text());
+      // A button held when the box opened is let go over the box, which now has the pointer.
+      if (buttonHeld) QTest::mouseRelease(box, Qt::LeftButton);
+      buttonHeld = false;
       QTest::keyClick(box, Qt::Key_Return);
-      // Only a box the Enter left open is still there when the loop turns again.
-      QTimer::singleShot(0, [this, box] {
-        if (QApplication::activeModalWidget() != box) return;
-        enterIgnored = true;
-        box->done(0);
-      });
+      if (QApplication::activeModalWidget() != box) return;
+      enterIgnored = true;
+      box->done(0);
     });
+    answerer.start(0);
   }
+
+  // Lets the handlers that wait for the event that asked for them run.
+  static void Settle() { QCoreApplication::processEvents(); }
 
   bool applicationReady = EnsureApplication();
   ui::QtPlatform platform;
   Game game{platform};
   ui::FormMain form{game, platform};
+  QTimer answerer;
+  QMessageBox* answered = nullptr;
   std::vector<QString> messages;
   bool enterIgnored = false;
+  // The left button is down and no message has taken its release yet.
+  bool buttonHeld = false;
 };
 
 TEST_F(FormOptionTest, SwitchingToAnotherWindowLeavesAHalfTypedFileAlone) {
@@ -84,12 +94,45 @@ TEST_F(FormOptionTest, EnterInTheFileBoxAppliesItOnceAndOneEnterClosesTheMessage
   WithATypedMissingFile([&](QLineEdit* box) {
     AnswerMessagesWithOneEnter();
     QTest::keyClick(box, Qt::Key_Return);
+    Settle();
     EXPECT_EQ(messages, std::vector<QString>{"ﾌｧｲﾙが見つかりません。"});
     EXPECT_FALSE(enterIgnored) << "the first Enter closes the message box";
     EXPECT_TRUE(box->window()->isVisible()) << "the Enter did not press OK as well";
     EXPECT_EQ(box->text(), "");
   });
   EXPECT_EQ(messages.size(), 1u) << "closing does not report the file again";
+}
+
+TEST_F(FormOptionTest, AMessageRaisedByAClickLeavesNoButtonPressedSoTheNextKeyCounts) {
+  game.options.Wall = 0;
+  game.options.WFileName = "nosuch.png";
+  bool closedByEscape = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    QRadioButton* other = nullptr;
+    for (QRadioButton* radio : dialog->findChildren<QRadioButton*>()) {
+      if (radio->text() == "その他") other = radio;
+    }
+    ASSERT_NE(other, nullptr);
+    // A click gives the focus only in the active window.
+    QApplication::setActiveWindow(dialog);
+    AnswerMessagesWithOneEnter();
+    buttonHeld = true;
+    QTest::mousePress(other, Qt::LeftButton);
+    if (buttonHeld) QTest::mouseRelease(other, Qt::LeftButton);
+    buttonHeld = false;
+    // The message comes once the click is over.
+    Settle();
+    EXPECT_EQ(messages, std::vector<QString>{"ﾌｧｲﾙが見つかりません。"});
+    EXPECT_FALSE(enterIgnored);
+    EXPECT_FALSE(other->isDown());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : dialog, Qt::Key_Escape);
+    closedByEscape = !dialog->isVisible();
+    if (!closedByEscape) dialog->close();
+  });
+  MenuOption(game);
+  EXPECT_TRUE(closedByEscape) << "the first Escape after the message closes the dialog";
 }
 
 TEST(QtJapaneseTest, QtsOwnDialogsSpeakJapanese) {
