@@ -12,8 +12,8 @@
 #include "play/hi_score.h"
 #include "records/high_scores.h"
 #include "ui/board_view.h"
-#include "ui/qt_platform.h"
 #include "ui/label_item.h"
+#include "ui/qt_platform.h"
 
 namespace pg::ui {
 

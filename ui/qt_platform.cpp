@@ -106,8 +106,8 @@ void QtPlatform::RegisterDialog(Dialog which, CoreDialog* dialog) { dialogs_[whi
 
 void QtPlatform::RegisterWindow(Window which, QWidget* window) { windows_[which] = window; }
 
-// The client area goes where it was: a window never shown yet would otherwise be placed by its
-// frame, which the window manager has not drawn yet, and would come back shifted by the frame.
+// Qt places a window whose native window does not exist yet by its frame, and one that exists by
+// its client area; creating it first makes every place a client place, the kind that is saved.
 void QtPlatform::PlaceWindow(Window window, int leftTwips, int topTwips) {
   const auto it = windows_.find(window);
   if (it == windows_.end()) return;
