@@ -88,6 +88,9 @@ struct Board {
   Label Pnum;
   Shape oyamark;
   Background background;
+  // The wallpaper is a picture of the player's own, of any darkness: the ruling and the labels over
+  // it need a backing to stay readable.
+  bool ownWallpaper = false;
 
   Board();
   void BringToFront(ControlId control);

@@ -52,6 +52,7 @@ void WallPaint(Game& game, int index) {
   } else {
     NewBackground(game, game.options.WFileName);
   }
+  game.board.ownWallpaper = game.options.Wall == 3 && !game.options.WFileName.empty();
   if (MonthInPlay(game)) DrawLine(game);
 }
 

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pg {
 
@@ -14,10 +15,29 @@ enum class Timer { MenuGuard, Ending, HiScore, Agari };
 enum class Window { Agari, Main, Option, Rule, Score, Version };
 inline constexpr int kStoredWindows = 6;
 
-// A window's top left corner in twips (15 to a pixel), fractional where the screen is scaled.
+// A window's place in twips (15 to a pixel), fractional where the screen is scaled: the top left
+// corner of its client area, which, unlike the frame, does not depend on the window manager.
 struct WindowOrigin {
   double left = 0;
   double top = 0;
+};
+
+// A screen's area free of panels and docks, in pixels.
+struct ScreenArea {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// A window as it opens: its client size and the frame the window manager draws around it, in pixels.
+struct WindowFrame {
+  int clientWidth = 0;
+  int clientHeight = 0;
+  int marginLeft = 0;
+  int marginTop = 0;
+  int marginRight = 0;
+  int marginBottom = 0;
 };
 
 enum class MessageIcon { Exclamation, Question, Information };
@@ -50,10 +70,14 @@ class Platform {
   virtual void RunModal(Dialog dialog) = 0;
   virtual void EndModal(Dialog dialog) = 0;
 
-  // Window places in twips: where a window opens, and where its normal (not minimised) frame lies.
+  // Window places in twips: where a window opens, and where it lies when not minimised.
   virtual void PlaceWindow(Window window, int leftTwips, int topTwips) = 0;
   // Nothing for a window the platform does not show.
   virtual std::optional<WindowOrigin> NormalWindowOrigin(Window window) = 0;
+  // Nothing for a window the platform does not show.
+  virtual std::optional<WindowFrame> FrameOf(Window window) = 0;
+  // Every screen's available area, the primary screen's first; none where the platform knows no screen.
+  virtual std::vector<ScreenArea> AvailableScreens() = 0;
   // The main window in the 640x480 mode (the 760 x 542 units mapped onto a smaller window) or not.
   virtual void SetScreenMode(bool small) = 0;
   virtual int ScreenWidthPixels() = 0;

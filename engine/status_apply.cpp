@@ -15,9 +15,6 @@ std::int16_t Clamp(std::int16_t value, std::int16_t low, std::int16_t high) { re
 
 void ApplyStatusRecords(Game& game, const StatusRecords& records) {
   game.table.status = records;
-  for (int w = 0; w < kStoredWindows; ++w) {
-    game.platform.PlaceWindow(static_cast<Window>(w), records.windows.left[w], records.windows.top[w]);
-  }
   OptionControls& options = game.options;
   const OptionSettings& o = records.options;
   options.Slider = Clamp(o.Speed, kSliderMin, kSliderMax);

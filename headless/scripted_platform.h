@@ -37,6 +37,12 @@ class ScriptedPlatform : public Platform {
     if (it == windowOrigins.end()) return std::nullopt;
     return it->second;
   }
+  std::optional<WindowFrame> FrameOf(Window window) override {
+    const auto it = frames.find(window);
+    if (it == frames.end()) return std::nullopt;
+    return it->second;
+  }
+  std::vector<ScreenArea> AvailableScreens() override { return screens; }
   void SetWaitCursor(bool waiting) override { waitCursor = waiting; }
   void SetScreenMode(bool small) override { smallMode = small; }
   int ScreenWidthPixels() override { return screenWidth; }
@@ -76,6 +82,9 @@ class ScriptedPlatform : public Platform {
   std::map<Timer, int> timers;
   // Where each window lies, in twips; scripts move them as a player would.
   std::map<Window, WindowOrigin> windowOrigins;
+  // The windows' sizes and frames, and the screens, as a desktop would report them; none by default.
+  std::map<Window, WindowFrame> frames;
+  std::vector<ScreenArea> screens;
   bool waitCursor = false;
   bool smallMode = false;
   int screenWidth = 1024;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/game.h"
+#include "engine/geometry.h"
 #include "play/menu.h"
 #include "play/status_lock.h"
 #include "records/high_scores.h"
@@ -70,6 +71,7 @@ void HiScoreSub(Game& game) {
   dialog.totalVisible = update.EnteredTotal();
   dialog.Game = GameLine(update);
   dialog.gameVisible = update.EnteredGame();
+  dialog.resultTop = MatchResultTop(game.table, 0);
   if (!update.EnteredTotal() && !update.EnteredGame()) {
     ReleaseStatusLock(game, kWhat);
     return;
@@ -81,7 +83,10 @@ void HiScoreSub(Game& game) {
   }
   ReleaseStatusLock(game, kWhat);
   ShowTables(game, update);
+  // A lost match can still enter the month table; it opens on the table entered.
+  game.score.page = update.EnteredTotal() ? ScorePage::Total : ScorePage::Game;
   game.platform.RunModal(Dialog::Score);
+  game.score.page.reset();
   game.score.totalBold.fill(false);
   game.score.gameBold.fill(false);
 }

@@ -6,10 +6,11 @@ namespace pg {
 
 struct Game;
 
-// The file picker's filter: every picture format the dialog offers.
+// The file picker's filter: every picture format the dialog offers, PNG among them.
 inline constexpr const char* kPictureFilter =
-    "すべてのﾋﾟｸﾁｬﾌｧｲﾙ|*.bmp;*.dib;*.gif;*.jpg;*.wmf;*.emf;*.ico;*.cur|ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp;*.dib)|*.bmp;*.dib|"
-    "GIFｲﾒｰｼﾞ(*.gif)|*.gif|JPEGｲﾒｰｼﾞ(*.jpg)|*.jpg|ﾒﾀﾌｧｲﾙ(*.wmf;*.emf)|*.wmf;*.emf|ｱｲｺﾝ(*.ico;*.cur)|*.ico;*.cur";
+    "すべてのﾋﾟｸﾁｬﾌｧｲﾙ|*.bmp;*.dib;*.gif;*.jpg;*.png;*.wmf;*.emf;*.ico;*.cur|ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp;*.dib)|*.bmp;*.dib|"
+    "GIFｲﾒｰｼﾞ(*.gif)|*.gif|JPEGｲﾒｰｼﾞ(*.jpg)|*.jpg|PNGｲﾒｰｼﾞ(*.png)|*.png|ﾒﾀﾌｧｲﾙ(*.wmf;*.emf)|*.wmf;*.emf|"
+    "ｱｲｺﾝ(*.ico;*.cur)|*.ico;*.cur";
 
 // The menu command.
 void MenuOption(Game& game);

@@ -8,6 +8,7 @@
 #include "engine/status_apply.h"
 #include "engine/table_ruling.h"
 #include "engine/text.h"
+#include "engine/window_place.h"
 
 namespace pg {
 
@@ -16,6 +17,8 @@ void setup(Game& game) {
   ApplyStatusRecords(game, game.KeepsRecords() ? LoadStatusFile(game.statusPath) : DefaultStatusRecords());
   // A missing wallpaper is reported once, not again for the switch of mode.
   if (!ChooseScreenModeAtStart(game)) WallPaint(game, game.options.Wall);
+  // After the mode is chosen: the main window's size decides whether it fits where it was.
+  PlaceStoredWindows(game);
   FacePaint(game, 0);
   FacePaint(game, 1);
 }

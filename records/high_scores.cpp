@@ -1,6 +1,9 @@
 // Merging a match into the high-score tables.
 #include "records/high_scores.h"
 
+#include "records/cp932.h"
+#include "records/status_codec.h"
+
 namespace pg {
 
 namespace {
@@ -58,6 +61,12 @@ HighScoreUpdate MergeHighScores(const TotalTable& total, const GameTable& game, 
   EnterTotal(update, match);
   EnterMonths(update, game, match);
   return update;
+}
+
+std::optional<int> NameBytesLeft(std::string_view utf8) {
+  const std::optional<std::string> bytes = Utf8ToCp932(utf8);
+  if (!bytes) return std::nullopt;
+  return static_cast<int>(kNameWidth) - static_cast<int>(bytes->size());
 }
 
 void NameNewRows(HighScoreUpdate& update, const std::string& name) {

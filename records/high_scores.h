@@ -3,7 +3,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "records/status_records.h"
 
@@ -41,6 +43,9 @@ HighScoreUpdate MergeHighScores(const TotalTable& total, const GameTable& game, 
 // Writes the player's name into the new overall row and, when the month table gained a row, into
 // every month row that has no name yet.
 void NameNewRows(HighScoreUpdate& update, const std::string& name);
+// Bytes of the name field still free after this name, in the code page the file keeps: 0 when
+// full, below 0 when the name would be cut; nothing when a character has no code there.
+std::optional<int> NameBytesLeft(std::string_view utf8);
 // The name dialog's lines: "総合で 2位に" and "一勝負で 1位と 3位に"; empty for a table not entered.
 std::string TotalLine(const HighScoreUpdate& update);
 std::string GameLine(const HighScoreUpdate& update);

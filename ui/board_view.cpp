@@ -25,6 +25,8 @@ namespace {
 constexpr qreal kWallpaperZ = -100;
 constexpr qreal kRulingZ = -90;
 constexpr qreal kMenuLineZ = -80;
+// Pixels: the ground under the 40-pixel menu buttons.
+constexpr qreal kMenuLineHeight = 46;
 // Above every control, whatever the core's stacking order does.
 constexpr qreal kKeyCursorZ = 1000;
 
@@ -119,6 +121,8 @@ void BoardView::SetSmallMode(bool small) {
   scale(scale_, scale_);
   RenderCells();
   ApplyModeFonts();
+  // The menu's buttons keep their size in every mode, so their ground keeps its height in pixels.
+  menuLine_->setRect(0, 0, kPlayWidth, kMenuLineHeight / scale_);
   shownRuling_ = {};
   Sync();
 }
@@ -130,8 +134,8 @@ void BoardView::CreateItems() {
   RenderCells();
 
   wallpaper_ = AddPicture(scene_, QPixmap(), kWallpaperZ);
-  auto* menuLine = scene_->addRect(0, 0, kPlayWidth, 46, Qt::NoPen, palette().button());
-  menuLine->setZValue(kMenuLineZ);
+  menuLine_ = scene_->addRect(0, 0, kPlayWidth, kMenuLineHeight, Qt::NoPen, palette().button());
+  menuLine_->setZValue(kMenuLineZ);
 
   for (int i = 0; i < kCardCount; ++i) {
     cards_[i] = AddPicture(scene_, Cell(kBackCell), 0);
@@ -204,12 +208,14 @@ void BoardView::Sync() {
     messages_[i]->SetText(Q(label.caption));
     messages_[i]->SetFont(ModeFont(GameFont(label.fontSize > 0 ? label.fontSize : 24)));
     messages_[i]->setPos(label.left, label.top);
+    messages_[i]->SetBacking(board.ownWallpaper);
     messages_[i]->setVisible(label.visible);
   }
   for (int i = 0; i < 18; ++i) {
     const Label& label = board.YakuState[i];
     yakuStates_[i]->SetText(Q(label.caption));
     yakuStates_[i]->SetFill(label.opaque, ColorOf(label.back));
+    yakuStates_[i]->SetBacking(board.ownWallpaper);
     yakuStates_[i]->setVisible(label.visible);
   }
   for (int i = 0; i < 8; ++i) hints_[i]->setVisible(board.PG[i].visible);
@@ -291,11 +297,22 @@ void BoardView::SyncCards() {
 
 void BoardView::SyncRuling() {
   const Background& background = game_.board.background;
-  if (background.lines == shownRuling_.lines && background.captions == shownRuling_.captions) return;
+  const bool backed = game_.board.ownWallpaper;
+  if (background.lines == shownRuling_.lines && background.captions == shownRuling_.captions &&
+      backed == shownBacked_) {
+    return;
+  }
   for (QGraphicsItem* item : ruling_) delete item;
   ruling_.clear();
   const QPen pen(RulingColor(), 1);
+  // A light line on each side of the dark one keeps it seen over a dark picture.
+  const QPen halo(QColor(255, 255, 255, 170), 3);
   for (const RuledLine& line : background.lines) {
+    if (backed) {
+      auto* under = scene_->addLine(line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5, halo);
+      under->setZValue(kRulingZ);
+      ruling_.push_back(under);
+    }
     auto* item = scene_->addLine(line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5, pen);
     item->setZValue(kRulingZ);
     ruling_.push_back(item);
@@ -303,7 +320,8 @@ void BoardView::SyncRuling() {
   for (const RuledCaption& caption : background.captions) {
     auto* item = new LabelItem(QSizeF(), Qt::AlignLeft, false);
     item->SetFont(ModeFont(GameFont(caption.fontSize)));
-    item->SetTextColor(RulingColor());
+    item->SetBacking(backed);
+    item->SetTextColor(backed ? QColor(20, 20, 20) : RulingColor());
     item->SetText(Q(caption.text));
     item->setPos(caption.left, caption.top);
     item->setZValue(kRulingZ);
@@ -311,6 +329,7 @@ void BoardView::SyncRuling() {
     ruling_.push_back(item);
   }
   shownRuling_ = background;
+  shownBacked_ = backed;
 }
 
 void BoardView::SyncKeyCursor() {

@@ -72,8 +72,10 @@ class BoardView : public QGraphicsView {
   QGraphicsScene* scene_;
   std::vector<QPixmap> cells_;
   QGraphicsPixmapItem* wallpaper_ = nullptr;
+  QGraphicsRectItem* menuLine_ = nullptr;
   std::vector<QGraphicsItem*> ruling_;
   Background shownRuling_;
+  bool shownBacked_ = false;
   std::array<QGraphicsPixmapItem*, 48> cards_{};
   std::array<int, 48> shownCells_{};
   std::array<bool, 48> shownClickable_{};

@@ -1,5 +1,5 @@
-// The name dialog on screen. The box takes only what the status file can store: sixteen characters
-// of its code page.
+// The name dialog on screen. The box takes only what the status file can store: sixteen bytes of
+// its code page, so a full-width character counts twice.
 #include "ui/form_input_name.h"
 
 #include <QCloseEvent>
@@ -10,8 +10,10 @@
 
 #include "engine/game.h"
 #include "play/hi_score.h"
-#include "records/cp932.h"
+#include "records/high_scores.h"
+#include "ui/board_view.h"
 #include "ui/label_item.h"
+#include "ui/qt_platform.h"
 
 namespace pg::ui {
 
@@ -19,14 +21,22 @@ namespace {
 
 constexpr int kWidth = 248;
 constexpr int kHeight = 184;
+// Between the dialog's lower edge and the first result line.
+constexpr int kGap = 8;
 
-class Cp932Validator : public QValidator {
+class NameValidator : public QValidator {
  public:
   using QValidator::QValidator;
   State validate(QString& input, int&) const override {
-    return FitsCp932(input.toStdString()) ? Acceptable : Invalid;
+    const std::optional<int> left = NameBytesLeft(input.toStdString());
+    return left && *left >= 0 ? Acceptable : Invalid;
   }
 };
+
+// In half-width characters, the unit the player can count on the keyboard.
+QString BytesLeftText(const QString& name) {
+  return QString("あと半角%1文字").arg(NameBytesLeft(name.toStdString()).value_or(0));
+}
 
 QLabel* CentredLabel(QWidget* parent, const QString& text, int top) {
   auto* label = new QLabel(text, parent);
@@ -51,9 +61,15 @@ FormInputName::FormInputName(Game& game, QWidget* parent)
   inputName_->setGeometry(44, 114, 160, 24);
   inputName_->setFont(GameFont(10));
   inputName_->setMaxLength(kNameChars);
-  inputName_->setValidator(new Cp932Validator(inputName_));
-  connect(inputName_, &QLineEdit::textChanged, this,
-          [this](const QString& text) { game_.inputName.InputName = text.toStdString(); });
+  inputName_->setValidator(new NameValidator(inputName_));
+  inputName_->setToolTip("全角は半角２文字分です");
+  bytesLeft_ = new QLabel(BytesLeftText(""), this);
+  bytesLeft_->setFont(GameFont(9));
+  bytesLeft_->setGeometry(16, 152, 136, 18);
+  connect(inputName_, &QLineEdit::textChanged, this, [this](const QString& text) {
+    game_.inputName.InputName = text.toStdString();
+    bytesLeft_->setText(BytesLeftText(text));
+  });
   auto* ok = new QPushButton("OK", this);
   ok->setGeometry(160, 148, 72, 26);
   ok->setDefault(true);
@@ -70,10 +86,16 @@ void FormInputName::SyncFromCore() {
   if (inputName_->text().toStdString() != dialog.InputName) inputName_->setText(QString::fromStdString(dialog.InputName));
 }
 
-// Centred over the main window, with the focus in the name box.
+// Centred across the main window and above the result lines, with the focus in the name box.
 void FormInputName::showEvent(QShowEvent* event) {
   CoreDialog::showEvent(event);
   CentreOverParent();
+  if (const auto* board = parentWidget() ? parentWidget()->findChild<BoardView*>() : nullptr) {
+    const int resultTop = board->mapToGlobal(board->mapFromScene(0, game_.inputName.resultTop)).y();
+    const int frameBelowClient = frameGeometry().bottom() - geometry().bottom();
+    move(x(), resultTop - kGap - frameBelowClient - height());
+  }
+  KeepOnScreen(*this);
   inputName_->setFocus();
   inputName_->selectAll();
 }

@@ -30,6 +30,7 @@ class FormInputName : public CoreDialog {
   QLabel* total_;
   QLabel* gameLine_;
   QLineEdit* inputName_;
+  QLabel* bytesLeft_;
 };
 
 }  // namespace pg::ui

@@ -8,12 +8,14 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "engine/game.h"
@@ -85,7 +87,7 @@ FormOption::FormOption(Game& game, BoardView& board, QWidget* parent)
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
   ok->setMinimumWidth(80);
-  connect(ok, &QPushButton::clicked, this, [this] { OCommandClick(game_); });
+  connect(ok, &QPushButton::clicked, this, [this] { Close(); });
 
   auto* grid = new QGridLayout;
   // Compact enough to open whole on a 640x480 screen.
@@ -149,8 +151,10 @@ QWidget* FormOption::CreateWallpapers() {
   file->addWidget(new QLabel("ﾌｧｲﾙ："));
   wFileName_ = new QLineEdit;
   wFileName_->installEventFilter(this);
-  connect(wFileName_, &QLineEdit::textEdited, this,
-          [this](const QString& text) { game_.options.WFileName = text.toStdString(); });
+  connect(wFileName_, &QLineEdit::textEdited, this, [this](const QString& text) {
+    game_.options.WFileName = text.toStdString();
+    fileEdited_ = true;
+  });
   file->addWidget(wFileName_, 1);
   auto* browse = new QPushButton("参照");
   connect(browse, &QPushButton::clicked, this, [this] { Handle([&] { WCommandClick(game_); }); });
@@ -197,25 +201,71 @@ void FormOption::SyncFromCore() {
   syncing_ = false;
 }
 
-// Focus given back when the window becomes active again is no choice of the player's.
+void FormOption::ApplyFileName() {
+  fileEdited_ = applyQueued_ = false;
+  Handle([&] { WFileNameLostFocus(game_); });
+}
+
+// Applies a file name typed but not yet applied, then closes: a message about the file comes
+// while the dialog is still there to take the player's answer.
+void FormOption::Close() {
+  if (fileEdited_ || applyQueued_) ApplyFileName();
+  OCommandClick(game_);
+}
+
+// A handler may open a message box. Run inside the press or the focus change that caused it, the
+// box took the press's release, and the control was left pressed: the next key (Escape, Enter)
+// only let go of it and was lost. Run once the event is over, every key counts once.
+void FormOption::HandleLater(std::function<void()> handler) {
+  QTimer::singleShot(0, this, [this, handler = std::move(handler)] { Handle(handler); });
+}
+
+// Focus taken or given back by another window (another application, a menu) is no choice of the
+// player's within the dialog: a half-typed file name stays as typed.
 bool FormOption::eventFilter(QObject* watched, QEvent* event) {
-  if (syncing_) return CoreDialog::eventFilter(watched, event);
-  if (event->type() == QEvent::FocusOut && watched == wFileName_) {
-    Handle([&] { WFileNameLostFocus(game_); });
+  if (syncing_ || opening_) return CoreDialog::eventFilter(watched, event);
+  if (watched == wFileName_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    // Enter applies the name, once; it does not press "OK" as well.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      applyQueued_ = true;
+      QTimer::singleShot(0, this, [this] {
+        if (applyQueued_) ApplyFileName();
+      });
+      return true;
+    }
+  }
+  if (watched == wFileName_ && event->type() == QEvent::FocusOut) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      applyQueued_ = true;
+      QTimer::singleShot(0, this, [this] {
+        if (applyQueued_) ApplyFileName();
+      });
+    }
   }
   const auto* focus = event->type() == QEvent::FocusIn ? static_cast<QFocusEvent*>(event) : nullptr;
   if (focus && focus->reason() != Qt::ActiveWindowFocusReason) {
     for (int i = 0; i < 3; ++i) {
-      if (watched == dekiYaku_[i]) Handle([&] { DekiYakuFocus(game_, i); });
+      if (watched == dekiYaku_[i]) HandleLater([this, i] { DekiYakuFocus(game_, i); });
     }
     for (int i = 0; i < 2; ++i) {
-      if (watched == sOption_[i]) Handle([&] { SOptionFocus(game_, i); });
+      if (watched == sOption_[i]) HandleLater([this, i] { SOptionFocus(game_, i); });
     }
     for (int i = 0; i < 4; ++i) {
-      if (watched == wall_[i]) Handle([&] { WallFocus(game_, i); });
+      if (watched == wall_[i]) HandleLater([this, i] { WallFocus(game_, i); });
     }
   }
   return CoreDialog::eventFilter(watched, event);
+}
+
+// Showing a dialog hands its focus widget a focus-in of its own (as if tabbed to): without this
+// guard the button that had the focus when the dialog last closed ran its handler again on every
+// opening, and a missing wallpaper raised its message from inside the showing.
+void FormOption::setVisible(bool visible) {
+  opening_ = visible;
+  CoreDialog::setVisible(visible);
+  opening_ = false;
 }
 
 void FormOption::showEvent(QShowEvent* event) {
@@ -226,9 +276,9 @@ void FormOption::showEvent(QShowEvent* event) {
 
 void FormOption::closeEvent(QCloseEvent* event) {
   event->ignore();
-  OCommandClick(game_);
+  Close();
 }
 
-void FormOption::reject() { OCommandClick(game_); }
+void FormOption::reject() { Close(); }
 
 }  // namespace pg::ui

@@ -25,6 +25,7 @@ class FormOption : public CoreDialog {
   FormOption(Game& game, BoardView& board, QWidget* parent);
 
   void SyncFromCore() override;
+  void setVisible(bool visible) override;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -41,6 +42,9 @@ class FormOption : public CoreDialog {
   QWidget* CreateSpeed();
   // Runs a handler of the core, then shows the dialog and the table as it left them.
   void Handle(const std::function<void()>& handler);
+  void HandleLater(std::function<void()> handler);
+  void ApplyFileName();
+  void Close();
 
   Game& game_;
   BoardView& board_;
@@ -52,6 +56,11 @@ class FormOption : public CoreDialog {
   QLineEdit* wFileName_;
   QSlider* slider_;
   bool syncing_ = false;
+  // A file name typed since the box last applied one.
+  bool fileEdited_ = false;
+  bool opening_ = false;
+  // An application of the file name waits for the event that asked for it to end.
+  bool applyQueued_ = false;
 };
 
 }  // namespace pg::ui

@@ -121,6 +121,7 @@ QWidget* FormScore::CreateGamePage() {
 
 void FormScore::SyncFromCore() {
   const ScoreDialogState& score = game_.score;
+  if (score.page) tabs_->setCurrentIndex(*score.page == ScorePage::Total ? 0 : 1);
   for (int r = 0; r < kTotalRows; ++r) {
     SetName(nam_[r], score.total.name[r], score.totalBold[r]);
     yten_[r]->setText(Q(NumText(score.total.Yten[r])));

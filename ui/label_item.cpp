@@ -10,6 +10,9 @@ namespace {
 
 int PixelsOf(int pointSize) { return (pointSize * 4 + 1) / 3; }
 
+// Light enough for black text over any picture, and still letting the picture through.
+const QColor kBacking(255, 255, 255, 190);
+
 }  // namespace
 
 QFont GameFont(int pointSize, bool bold) {
@@ -55,6 +58,12 @@ void LabelItem::SetTextColor(const QColor& color) {
   update();
 }
 
+void LabelItem::SetBacking(bool backed) {
+  if (backed == backed_) return;
+  backed_ = backed;
+  update();
+}
+
 QSizeF LabelItem::Size() const {
   if (!fixedSize_.isEmpty()) return fixedSize_;
   const QFontMetrics metrics(font_);
@@ -65,7 +74,11 @@ QRectF LabelItem::boundingRect() const { return QRectF(QPointF(0, 0), Size()); }
 
 void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
   const QRectF box = boundingRect();
-  if (opaque_) painter->fillRect(box, fill_);
+  if (opaque_) {
+    painter->fillRect(box, fill_);
+  } else if (backed_ && !text_.isEmpty()) {
+    painter->fillRect(box, kBacking);
+  }
   if (bordered_) {
     painter->setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
     painter->drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));

@@ -16,6 +16,8 @@ class LabelItem : public QGraphicsItem {
   void SetFont(const QFont& font);
   void SetFill(bool opaque, const QColor& color);
   void SetTextColor(const QColor& color);
+  // A light ground behind the text of a label that has none of its own.
+  void SetBacking(bool backed);
 
   QRectF boundingRect() const override;
   void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
@@ -31,6 +33,7 @@ class LabelItem : public QGraphicsItem {
   bool opaque_ = false;
   QColor fill_;
   QColor textColor_ = Qt::black;
+  bool backed_ = false;
 };
 
 // The game's Japanese face at a point size, as pixels on a 96-dpi screen.

@@ -13,12 +13,14 @@
 #include <QTimer>
 
 #include "engine/game.h"
+#include "engine/window_place.h"
 #include "play/timers.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/core_dialog.h"
 #include "ui/help_window.h"
 #include "ui/picture_file.h"
+#include "ui/qt_japanese.h"
 #include "ui/system_sound.h"
 
 namespace pg::ui {
@@ -26,6 +28,8 @@ namespace pg::ui {
 namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
+// A title bar and thin borders, as most window managers draw them.
+constexpr QMargins kUsualFrame(4, 24, 4, 4);
 
 QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
@@ -60,9 +64,38 @@ QString FilterOf(std::string_view filter) {
   return filters.join(";;");
 }
 
+QMargins MarginsOf(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect client = window.geometry();
+  return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                  frame.bottom() - client.bottom());
+}
+
+// The window manager draws a frame only once a window is shown; until then the main window's
+// frame, or a usual one, stands in.
+QMargins FrameMargins(const QWidget& window) {
+  if (window.isVisible() && !MarginsOf(window).isNull()) return MarginsOf(window);
+  const QWidget* main = window.parentWidget() ? window.parentWidget()->window() : nullptr;
+  if (main && main->isVisible() && !MarginsOf(*main).isNull()) return MarginsOf(*main);
+  // Frames are drawn in the screen's own pixels, which a scale factor makes smaller.
+  return kUsualFrame / window.devicePixelRatioF();
+}
+
+WindowFrame FrameOfWidget(const QWidget& window) {
+  // A dialog takes its size from its layout when first shown.
+  const QSize size = window.isVisible() || window.testAttribute(Qt::WA_Resized)
+                         ? window.size()
+                         : window.sizeHint().expandedTo(window.minimumSize());
+  const QMargins margins = FrameMargins(window);
+  return WindowFrame{size.width(), size.height(), margins.left(), margins.top(), margins.right(), margins.bottom()};
+}
+
 }  // namespace
 
-QtPlatform::QtPlatform() { qApp->installEventFilter(this); }
+QtPlatform::QtPlatform() {
+  qApp->installEventFilter(this);
+  InstallQtJapanese();
+}
 
 void QtPlatform::Attach(Game* game, BoardView* view) {
   game_ = game;
@@ -73,18 +106,54 @@ void QtPlatform::RegisterDialog(Dialog which, CoreDialog* dialog) { dialogs_[whi
 
 void QtPlatform::RegisterWindow(Window which, QWidget* window) { windows_[which] = window; }
 
+// Qt places a window whose native window does not exist yet by its frame, and one that exists by
+// its client area; creating it first makes every place a client place, the kind that is saved.
 void QtPlatform::PlaceWindow(Window window, int leftTwips, int topTwips) {
   const auto it = windows_.find(window);
   if (it == windows_.end()) return;
-  it->second->move(qRound(leftTwips / kTwipsPerPixel), qRound(topTwips / kTwipsPerPixel));
+  QWidget* widget = it->second;
+  widget->winId();
+  widget->move(qRound(leftTwips / kTwipsPerPixel), qRound(topTwips / kTwipsPerPixel));
 }
 
-// The frame's place, as a minimised window would still have it restored.
+// The client area's place, as a minimised window would still have it restored.
 std::optional<WindowOrigin> QtPlatform::NormalWindowOrigin(Window window) {
   const auto it = windows_.find(window);
   if (it == windows_.end()) return std::nullopt;
-  const QPoint origin = it->second->frameGeometry().topLeft();
+  const QWidget* widget = it->second;
+  const QPoint origin = widget->isMinimized() ? widget->normalGeometry().topLeft() : widget->geometry().topLeft();
   return WindowOrigin{origin.x() * kTwipsPerPixel, origin.y() * kTwipsPerPixel};
+}
+
+std::optional<WindowFrame> QtPlatform::FrameOf(Window window) {
+  const auto it = windows_.find(window);
+  if (it == windows_.end()) return std::nullopt;
+  return FrameOfWidget(*it->second);
+}
+
+std::vector<ScreenArea> QtPlatform::AvailableScreens() { return AvailableScreenAreas(); }
+
+std::vector<ScreenArea> AvailableScreenAreas() {
+  std::vector<ScreenArea> areas;
+  QList<QScreen*> screens = QGuiApplication::screens();
+  if (QScreen* primary = QGuiApplication::primaryScreen()) {
+    screens.removeAll(primary);
+    screens.prepend(primary);
+  }
+  for (const QScreen* screen : screens) {
+    const QRect area = screen->availableGeometry();
+    areas.push_back({area.x(), area.y(), area.width(), area.height()});
+  }
+  return areas;
+}
+
+void KeepOnScreen(QWidget& window) {
+  const QPoint client = window.geometry().topLeft();
+  const WindowOrigin origin{client.x() * kTwipsPerPixel, client.y() * kTwipsPerPixel};
+  const WindowOrigin place = PlaceOnScreen(origin, FrameOfWidget(window), AvailableScreenAreas());
+  if (place.left != origin.left || place.top != origin.top) {
+    window.move(qRound(place.left / kTwipsPerPixel), qRound(place.top / kTwipsPerPixel));
+  }
 }
 
 void QtPlatform::SetScreenMode(bool small) {
@@ -179,6 +248,9 @@ void QtPlatform::RunModal(Dialog dialog) {
   if (it == dialogs_.end()) return;
   if (view_) view_->Sync();
   it->second->SyncFromCore();
+  // Each showing brings the dialog onto a screen, now that the main window's frame tells how large
+  // the dialog's will be.
+  KeepOnScreen(*it->second);
   it->second->exec();
 }
 
@@ -219,7 +291,9 @@ MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view ti
     box.exec();
     return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
   }
-  box.addButton("OK", QMessageBox::AcceptRole);
+  QPushButton* ok = box.addButton("OK", QMessageBox::AcceptRole);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(ok);
   box.exec();
   return MessageAnswer::Ok;
 }

@@ -18,6 +18,11 @@ namespace pg::ui {
 class BoardView;
 class CoreDialog;
 
+// Every screen's area free of panels, the primary screen's first.
+std::vector<ScreenArea> AvailableScreenAreas();
+// Brings a top-level window onto a screen, as a stored place is brought when the game starts.
+void KeepOnScreen(QWidget& window);
+
 class QtPlatform : public QObject, public Platform {
  public:
   QtPlatform();
@@ -41,6 +46,8 @@ class QtPlatform : public QObject, public Platform {
   void EndModal(Dialog dialog) override;
   void PlaceWindow(Window window, int leftTwips, int topTwips) override;
   std::optional<WindowOrigin> NormalWindowOrigin(Window window) override;
+  std::optional<WindowFrame> FrameOf(Window window) override;
+  std::vector<ScreenArea> AvailableScreens() override;
   void SetScreenMode(bool small) override;
   int ScreenWidthPixels() override;
   void SetWaitCursor(bool waiting) override;

@@ -22,7 +22,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version)"
 [ "$(field Section)" = games ] || fail "Section: $(field Section)"
 depends=$(field Depends)
-for package in libqt6widgets6 libcanberra0 qt6-qpa-plugins fonts-noto-cjk; do
+for package in libqt6widgets6 libcanberra0 qt6-qpa-plugins fonts-noto-cjk qt6-translations-l10n; do
   tr ',' '\n' <<< "$depends" | grep -q "^ *$package\b" || fail "Depends lacks $package: $depends"
 done
 

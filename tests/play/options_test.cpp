@@ -102,14 +102,19 @@ TEST_F(OptionsTest, AMissingWallpaperIsReportedOnceAndTheTableGoesPlain) {
   EXPECT_EQ(game.options.Wall, 3);
   EXPECT_EQ(platform.background, "");
   EXPECT_FALSE(game.board.background.lines.empty()) << "the ruling is drawn again while a month is played";
+  EXPECT_FALSE(game.board.ownWallpaper) << "the plain table needs no backing";
 
   WallFocus(game, 3);
   EXPECT_EQ(platform.messages.size(), 1u) << "その他 with no file is no error";
 
-  platform.existingFiles = {"picked.jpg"};
+  platform.existingFiles = {"picked.jpg", "wall1.bmp"};
   platform.pickedFiles.push_back("picked.jpg");
   WCommandClick(game);
   EXPECT_EQ(platform.background, "picked.jpg");
+  EXPECT_TRUE(game.board.ownWallpaper) << "the player's own picture gets the labels a backing";
+  WallFocus(game, 0);
+  EXPECT_FALSE(game.board.ownWallpaper) << "the built-in wallpapers keep their colours";
+  WallFocus(game, 3);
   platform.pickedFiles.push_back(std::nullopt);
   WCommandClick(game);
   EXPECT_EQ(platform.background, "picked.jpg") << "a cancelled picker changes nothing";

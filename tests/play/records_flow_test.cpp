@@ -13,6 +13,7 @@
 #include "play/setup.h"
 #include "play/timers.h"
 #include "play/turn_driver.h"
+#include "records/status_records.h"
 #include "records/status_file.h"
 #include "tests/game_fixture.h"
 
@@ -67,6 +68,45 @@ TEST_F(RecordsFlowTest, StartUpTakesTheWindowsOptionsAndRulesFromTheFile) {
   EXPECT_EQ(platform.windowOrigins[Window::Main].left, 1500);
   EXPECT_EQ(platform.windowOrigins[Window::Agari].left, -300);
   EXPECT_EQ(platform.windowOrigins[Window::Version].top, -600);
+}
+
+// Ten starts and quits with every window left alone: each comes back to the same place, the ones
+// stored off the screen after the first start has brought them on.
+TEST_F(RecordsFlowTest, WindowsLeftAloneComeBackToTheSamePlaceAfterEveryRestart) {
+  WindowPositions windows;
+  windows.left = {4200, 600, 30000, 4200, -9000, 1007};
+  windows.top = {2400, 20000, 1800, -600, 1800, 3002};
+  ASSERT_FALSE(SaveExitRecords(game.statusPath, windows, OptionSettings{}, DefaultStatusRecords().rules));
+  for (const double scale : {1.0, 2.0}) {
+    std::array<WindowOrigin, kStoredWindows> first{};
+    for (int start = 0; start < 10; ++start) {
+      headless::ScriptedPlatform desktop;
+      desktop.screens = {{0, 0, static_cast<int>(1024 / scale), static_cast<int>(768 / scale)}};
+      for (int w = 0; w < kStoredWindows; ++w) {
+        const int width = static_cast<Window>(w) == Window::Main ? 760 : 400;
+        desktop.frames[static_cast<Window>(w)] = {width, 300 + 40 * w, 1, 20, 1, 1};
+      }
+      Game restarted(desktop);
+      restarted.statusPath = game.statusPath;
+      setup(restarted);
+      for (int w = 0; w < kStoredWindows; ++w) {
+        const WindowOrigin place = desktop.windowOrigins.at(static_cast<Window>(w));
+        const WindowFrame frame = desktop.frames.at(static_cast<Window>(w));
+        EXPECT_GE(place.left / 15 - frame.marginLeft, 0) << "window " << w;
+        EXPECT_GE(place.top / 15 - frame.marginTop, 0) << "window " << w;
+        if (start == 0) {
+          first[w] = place;
+        } else {
+          EXPECT_EQ(place.left, first[w].left) << "window " << w << ", start " << start << ", scale " << scale;
+          EXPECT_EQ(place.top, first[w].top) << "window " << w << ", start " << start << ", scale " << scale;
+        }
+      }
+      desktop.messageAnswers.push_back(MessageAnswer::Yes);
+      Form_QueryUnload(restarted);
+      ASSERT_TRUE(desktop.quit);
+    }
+    EXPECT_EQ(first[static_cast<int>(Window::Version)].left, 1007) << "a window on the screen keeps its twips";
+  }
 }
 
 TEST_F(RecordsFlowTest, NoLeavesTheGameAsItWasAndYesSavesUnderTheLockThenEnds) {
@@ -168,6 +208,7 @@ TEST_F(RecordsFlowTest, AWonMatchAsksForANameRefusingNoneAndEntersBothTables) {
       EXPECT_TRUE(game.score.totalBold[0]);
       EXPECT_EQ(game.score.game.points[0], 9);
       EXPECT_TRUE(game.score.gameBold[0]);
+      EXPECT_EQ(game.score.page, ScorePage::Total) << "the match entered the overall table";
       FormScoreOk(game);
     }
   };
@@ -203,6 +244,26 @@ TEST_F(RecordsFlowTest, ALostMatchEntersNothingAndTheMenuShowsTheStoredTables) {
   };
   MenuHiScore(game);
   EXPECT_EQ(platform.modalsShown.size(), 1u);
+}
+
+TEST_F(RecordsFlowTest, ALostMatchsBestMonthEntersTheMonthTableWhichTheTablesOpenOn) {
+  setup(game);
+  FinishMatch(10, 30, {9, 0, 0});
+  platform.onModal = [&](Dialog dialog) {
+    if (dialog == Dialog::InputName) {
+      EXPECT_FALSE(game.inputName.totalVisible);
+      EXPECT_EQ(game.inputName.Game, "一勝負で 1位に");
+      EXPECT_EQ(game.inputName.resultTop, MatchResultTop(game.table, 0)) << "the dialog opens above the result";
+      game.inputName.InputName = "はなこ";
+      InputNameOk(game);
+    } else {
+      EXPECT_EQ(game.score.page, ScorePage::Game);
+      FormScoreOk(game);
+    }
+  };
+  Form_Click(game);
+  EXPECT_EQ(platform.modalsShown, (std::vector<Dialog>{Dialog::InputName, Dialog::Score}));
+  EXPECT_FALSE(game.score.page) << "from the menu the page last chosen stays";
 }
 
 TEST_F(RecordsFlowTest, AHighScoreUpdateWaitsBehindTheWaitWindowWithoutAWayBack) {

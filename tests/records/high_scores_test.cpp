@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "records/status_codec.h"
+
 namespace pg {
 namespace {
 
@@ -111,6 +113,30 @@ TEST(HighScoresTest, TheNameDialogListsEveryPlaceTheMatchTook) {
   EXPECT_EQ(u.game.name, (std::array<std::string, 3>{"太郎", "a", "太郎"}));
   EXPECT_EQ(u.gameBold, (std::array<bool, 3>{true, false, true}));
   EXPECT_EQ(u.total.name[1], "太郎");
+}
+
+// The name box takes a name only while the field keeps it whole, so what was typed comes back.
+TEST(HighScoresTest, ANameThatFitsItsBytesComesBackAsTyped) {
+  struct Row {
+    const char* name;
+    std::optional<int> left;
+  } rows[] = {
+      {"", 16},
+      {"ABCDEFGHIJKLMNOP", 0},
+      {"花子はなこABCDEF", 0},
+      {"花子はなこABCDEFG", -1},
+      {"ﾊﾅｺ", 13},
+      {"はなこはなこはなこ", -2},
+      {"😀", std::nullopt},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(NameBytesLeft(row.name), row.left) << row.name;
+    if (!row.left || *row.left < 0) continue;
+    TotalTable total;
+    total.name[0] = row.name;
+    std::string file(SlotOffset(StatusRecord::TotalTable), '\0');
+    EXPECT_EQ(DecodeTotalTable(file + EncodeSlot(total)).name[0], row.name);
+  }
 }
 
 }  // namespace

@@ -8,13 +8,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 #include "engine/game.h"
+#include "engine/geometry.h"
+#include "play/hi_score.h"
 #include "play/menu.h"
 #include "play/setup.h"
 #include "ui/form_input_name.h"
 #include "ui/form_main.h"
+#include "ui/board_view.h"
 #include "ui/form_score.h"
 #include "ui/qt_platform.h"
 #include "tests/ui/test_application.h"
@@ -63,7 +67,7 @@ TEST_F(RecordDialogsTest, TheRuleDialogOpensWithoutTouchingARuleAndAClickOnOneCo
   EXPECT_EQ(game.table.Phase, Phase::DealerDraw) << "a touched rule restarts the match";
 }
 
-TEST_F(RecordDialogsTest, TheNameBoxTakesSixteenCharactersTheStatusFileCanHold) {
+TEST_F(RecordDialogsTest, TheNameBoxTakesTheSixteenBytesTheStatusFileHolds) {
   ui::FormInputName dialog(game, &form);
   auto* box = dialog.findChild<QLineEdit*>();
   ASSERT_NE(box, nullptr);
@@ -73,8 +77,28 @@ TEST_F(RecordDialogsTest, TheNameBoxTakesSixteenCharactersTheStatusFileCanHold) 
   box->insert("😀");
   EXPECT_EQ(box->text(), "はなこ") << "characters the file cannot hold are refused";
   EXPECT_EQ(game.inputName.InputName, "はなこ");
-  box->insert("ABCDEFGHIJKLMNOPQRS");
-  EXPECT_EQ(box->text().size(), kNameChars);
+  QTest::keyClicks(box, "ABCDEFGHIJKLMNOPQRS");
+  EXPECT_EQ(box->text(), "はなこABCDEFGHIJ") << "a full-width character takes two of the sixteen bytes";
+  bool limitShown = false;
+  for (const QLabel* label : dialog.findChildren<QLabel*>()) limitShown |= label->text() == "あと半角0文字";
+  EXPECT_TRUE(limitShown);
+}
+
+TEST_F(RecordDialogsTest, TheNameDialogOpensAboveTheResultLines) {
+  form.move(40, 40);
+  form.show();
+  game.inputName.resultTop = MatchResultTop(game.table, 0);
+  const ui::BoardView* board = form.Board();
+  const int resultTop = board->mapToGlobal(board->mapFromScene(0, game.inputName.resultTop)).y();
+  WhenShown([&](QWidget* dialog) {
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowTitle(), "名前入力");
+    EXPECT_LT(dialog->frameGeometry().bottom(), resultTop);
+    EXPECT_GE(dialog->frameGeometry().top(), 0);
+    game.inputName.InputName = "はなこ";
+    InputNameOk(game);
+  });
+  platform.RunModal(Dialog::InputName);
 }
 
 TEST_F(RecordDialogsTest, TheTablesShowTheirRowsAndTheNewNamesInBold) {
