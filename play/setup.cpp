@@ -8,6 +8,7 @@
 #include "engine/status_apply.h"
 #include "engine/table_ruling.h"
 #include "engine/text.h"
+#include "play/table_signs.h"
 
 namespace pg {
 
@@ -41,6 +42,7 @@ void StartGame(Game& game) {
   for (Shape& frame : board.Box) frame.visible = false;
   CZOrder(game);
   game.SetPhase(Phase::DealerDraw);
+  ShowTableSigns(game);
   oya1(game);
 }
 

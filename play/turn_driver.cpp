@@ -28,6 +28,7 @@
 #include "play/hi_score.h"
 #include "play/setup.h"
 #include "play/show_play.h"
+#include "play/table_signs.h"
 #include "rules/capture.h"
 #include "rules/match_score.h"
 #include "rules/win_dialog.h"
@@ -271,6 +272,7 @@ void Card_Click(Game& game, int index) {
       break;
   }
   NoticeMonthEnd(game, phase, false);
+  ShowTableSigns(game);
 }
 
 void Form_Click(Game& game) {
@@ -287,6 +289,7 @@ void Form_Click(Game& game) {
     StartGame(game);
   }
   NoticeMonthEnd(game, phase, dealt);
+  ShowTableSigns(game);
 }
 
 }  // namespace pg
