@@ -15,6 +15,8 @@ constexpr Rgb kPromptBack{255, 255, 225};
 constexpr Rgb kKoiKoiBack{255, 96, 64};
 
 int SignSize(const Game& game) { return game.SmallScreen() ? 9 : 12; }
+// The mark fits the width of the face it lies on.
+int MarkSize(const Game& game) { return game.SmallScreen() ? 8 : 11; }
 
 bool MonthBeingPlayed(Phase phase) {
   return phase == Phase::PlayerToPlay || phase == Phase::HandChoice || phase == Phase::StockChoice;
@@ -38,7 +40,7 @@ void PlaceKoiKoiMark(Game& game, int side) {
   Label& mark = game.board.koikoi[side];
   const Point at = KoiKoiMarkPosition(game.table, side);
   mark.caption = kKoiKoi;
-  mark.fontSize = static_cast<std::int16_t>(SignSize(game));
+  mark.fontSize = static_cast<std::int16_t>(MarkSize(game));
   mark.left = at.x;
   mark.top = at.y;
   mark.opaque = true;

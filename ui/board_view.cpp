@@ -166,7 +166,7 @@ void BoardView::CreateItems() {
     mark->SetTextColor(Qt::white);
     scene_->addItem(mark);
   }
-  prompt_ = new LabelItem(QSizeF(), Qt::AlignLeft, true);
+  prompt_ = new LabelItem(QSizeF(), Qt::AlignLeft, false);
   scene_->addItem(prompt_);
   keyCursor_ = new KeyCursorItem;
   keyCursor_->setZValue(kKeyCursorZ);

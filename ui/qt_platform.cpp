@@ -9,6 +9,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -47,6 +49,15 @@ bool IsInput(QEvent::Type type) {
     default:
       return false;
   }
+}
+
+// Input is dropped at the native window, before any widget sees it, so the widget is looked up.
+bool PressedOn(QEvent* event, const char* name) {
+  const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+  for (const QWidget* widget = QApplication::widgetAt(at); widget; widget = widget->parentWidget()) {
+    if (widget->objectName() == name) return true;
+  }
+  return false;
 }
 
 // "description|patterns|description|patterns" as the file dialog's "description (patterns);;…".
@@ -129,8 +140,10 @@ void QtPlatform::NoteInputWhileFlying(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   const auto* key = type == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
   const bool endKey = key && key->key() == Qt::Key_Q && key->modifiers() == Qt::ControlModifier;
-  const bool endButton = type == QEvent::MouseButtonPress && watched->objectName() == "MenuEnd";
-  const bool closeBox = type == QEvent::Close && view_ && watched == view_->window();
+  const bool endButton = type == QEvent::MouseButtonPress && PressedOn(event, "MenuEnd");
+  // The close box's request reaches the main window's native window before the widget.
+  QWidget* main = view_ ? view_->window() : nullptr;
+  const bool closeBox = type == QEvent::Close && main && (watched == main || watched == main->windowHandle());
   if (endKey || endButton || closeBox) endRequested_ = true;
   if (endRequested_ || type == QEvent::MouseButtonPress || (key && key->key() == Qt::Key_Escape)) {
     landing_ = true;

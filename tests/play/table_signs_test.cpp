@@ -69,7 +69,9 @@ TEST_F(TableSignsTest, ThePromptShowsWhileATableClickGoesOnAndAClickOnAMessageGo
     ExpectPromptInsidePlayArea();
     EXPECT_GT(game.board.prompt.top, game.board.message[5].top) << "below the draw's result";
 
+    platform.onStep = [this] { EXPECT_FALSE(game.board.prompt.visible) << "gone while cards fly"; };
     Click({ControlKind::Message, 2});
+    platform.onStep = nullptr;
     EXPECT_EQ(game.table.GameNum, 1) << "a click on a name label deals the first month";
     EXPECT_NE(game.table.Phase, Phase::DealerKnown);
     if (game.table.Phase == Phase::PlayerToPlay) {
