@@ -47,7 +47,7 @@ void MoveCard(Game& game, int pic, int fromX, int fromY, int toX, int toY, int s
     y += speed * std::sin(theta);
     if ((x - fromX) * (x - fromX) + (y - fromY) * (y - fromY) > lengthSquared) break;
     Place(card, static_cast<int>(std::floor(x + 0.5)), static_cast<int>(std::floor(y + 0.5)));
-    game.platform.ShowStep();
+    if (!game.platform.ShowStep()) break;
   }
   Place(card, toX, toY);
 }

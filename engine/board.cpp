@@ -21,12 +21,14 @@ Board::Board() {
   AddAll(stack, ControlKind::ScorePlate, 2);
   AddAll(stack, ControlKind::MonthPlate, 1);
   AddAll(stack, ControlKind::DealerMark, 1);
+  AddAll(stack, ControlKind::KoiKoi, static_cast<int>(koikoi.size()));
   AddAll(stack, ControlKind::Hint, static_cast<int>(PG.size()));
   AddAll(stack, ControlKind::Box, static_cast<int>(Box.size()));
   AddAll(stack, ControlKind::Score, 2);
   AddAll(stack, ControlKind::Month, 1);
   AddAll(stack, ControlKind::YakuState, static_cast<int>(YakuState.size()));
   AddAll(stack, ControlKind::Message, static_cast<int>(message.size()));
+  AddAll(stack, ControlKind::Prompt, 1);
 }
 
 void Board::BringToFront(ControlId control) {
@@ -66,6 +68,9 @@ bool Board::TakesInput(ControlId control) const {
       return i == 0 && PnumP;
     case ControlKind::DealerMark:
       return i == 0 && oyamark.visible;
+    case ControlKind::Prompt:
+      return i == 0 && prompt.visible && prompt.enabled;
+    case ControlKind::KoiKoi:
     case ControlKind::Table:
     case ControlKind::Hint:
     case ControlKind::Box:

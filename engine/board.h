@@ -62,7 +62,7 @@ struct Background {
 // The main window's controls that lie in one stacking order. The table itself (the window's
 // background, with its wallpaper and ruling) lies below them all.
 enum class ControlKind : std::uint8_t {
-  Table, Card, Message, YakuState, Hint, Box, Face, ScorePlate, Score, MonthPlate, Month, DealerMark
+  Table, Card, Message, YakuState, Hint, Box, Face, ScorePlate, Score, MonthPlate, Month, DealerMark, KoiKoi, Prompt
 };
 
 struct ControlId {
@@ -87,6 +87,10 @@ struct Board {
   bool PnumP = false;
   Label Pnum;
   Shape oyamark;
+  // The こいこい mark of each side (0 the player, 1 the computer), over the foot of its face.
+  std::array<Label, 2> koikoi{};
+  // 「クリックで次へ」 while a click on the table goes on.
+  Label prompt;
   Background background;
   // The wallpaper is a picture of the player's own, of any darkness: the ruling and the labels over
   // it need a backing to stay readable.

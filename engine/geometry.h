@@ -8,6 +8,8 @@
 
 namespace pg {
 
+inline constexpr int kPlayAreaCentre = 380;
+
 struct Point {
   std::int16_t x = 0;
   std::int16_t y = 0;
@@ -60,6 +62,15 @@ inline Point DealerDrawNamePosition(const TableState& t, int side, int q) {
 
 // The mark beside the dealer's hand.
 inline Point DealerMarkPosition(const TableState& t) { return At(t, 24, 368 - 304 * t.Oya); }
+
+// The こいこい mark lies across the foot of the side's face (the player's below the table).
+inline Point KoiKoiMarkPosition(const TableState& t, int side) { return At(t, 22, side == 0 ? 416 : 112); }
+
+// The prompt to click on: centred under the dealer draw's result, and at a month's end centred
+// over the hands in the band between the computer's hand and the table, which nothing else uses.
+inline Point NextPromptCentre(const TableState& t, bool dealerDraw) {
+  return dealerDraw ? At(t, kPlayAreaCentre, 470) : At(t, 280, 144);
+}
 
 // Tops of the centred message lines: the dealer draw's two prompts above the cards and its two
 // result lines below them, and the three lines of a match's result.

@@ -41,7 +41,8 @@ struct WindowFrame {
 };
 
 enum class MessageIcon { Exclamation, Question, Information };
-enum class MessageButtons { Ok, YesNo };
+// YesNoDefaultNo: a question whose Enter must not throw away what the player has.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 enum class PictureLoad { Loaded, NotFound, Failed };
@@ -51,8 +52,9 @@ class Platform {
   virtual ~Platform() = default;
 
   // Puts the board on screen as the core left it and returns once the player could see it:
-  // one visible step of a card flight. Input arriving meanwhile is dropped, not queued.
-  virtual void ShowStep() = 0;
+  // one visible step of a card flight. Input arriving meanwhile is dropped, not queued, but a
+  // click or Esc answers false: the player wants the card to land at once.
+  virtual bool ShowStep() = 0;
   // The same for a step the eye must follow at its own pace: shown, then held for `ms`.
   virtual void ShowPaced(int ms) = 0;
   // Redraws at once, unpaced (a label the rules want seen before they go on).

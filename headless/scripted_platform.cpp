@@ -21,9 +21,10 @@ void ScriptedPlatform::ShowPaced(int ms) {
   ShowStep();
 }
 
-void ScriptedPlatform::ShowStep() {
+bool ScriptedPlatform::ShowStep() {
   ++steps;
   if (onStep) onStep();
+  return !landing;
 }
 
 int ScriptedPlatform::TextWidth(std::string_view utf8, int pointSize) { return CharCount(utf8) * pointSize; }
@@ -63,7 +64,7 @@ MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_v
                                             MessageButtons buttons) {
   messages.emplace_back(text);
   messageTitles.emplace_back(title);
-  if (messageAnswers.empty()) return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+  if (messageAnswers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
   const MessageAnswer answer = messageAnswers.front();
   messageAnswers.pop_front();
   return answer;

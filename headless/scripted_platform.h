@@ -18,7 +18,7 @@ class ScriptedPlatform : public Platform {
  public:
   explicit ScriptedPlatform(std::uint64_t clock = 1) : clock(clock) {}
 
-  void ShowStep() override;
+  bool ShowStep() override;
   // Counted as a step; the pause it asked for is kept.
   void ShowPaced(int ms) override;
   void Redraw() override { ++redraws; }
@@ -67,6 +67,8 @@ class ScriptedPlatform : public Platform {
   // Files that are there but hold no picture the platform can read.
   std::vector<std::string> unreadableFiles;
   std::function<void()> onStep;
+  // Set by a script as a player's click or Esc while a card flies: every step from then on lands.
+  bool landing = false;
 
   std::uint64_t clock;
   int steps = 0;

@@ -6,6 +6,7 @@
 
 #include "computer/computer_move.h"
 #include "engine/game.h"
+#include "play/table_signs.h"
 #include "rules/win_dialog.h"
 
 namespace pg {
@@ -35,7 +36,7 @@ void Agari(Game& game) {
   FillAgari(game);
   if (ComputerDecides(game.table)) SetComputerDecision(game.agari, ComputerStops(game.random, game.table));
   game.platform.RunModal(Dialog::Agari);
-  CloseAgari(game);
+  if (CloseAgari(game)) MarkKoiKoi(game, game.agari.winner);
 }
 
 void AgariCommandClick(Game& game, int index) {

@@ -28,6 +28,16 @@ void ShowMenuDialog(Game& game, Dialog dialog) {
   ArmMenuGuard(game);
 }
 
+void MenuPlay(Game& game) {
+  if (MonthInPlay(game)) {
+    const MessageAnswer answer =
+        game.platform.ShowMessage("対戦中の勝負を終了して、新しい勝負を始めますか。", "Petalgame 32",
+                                  MessageIcon::Question, MessageButtons::YesNoDefaultNo);
+    if (answer != MessageAnswer::Yes) return;
+  }
+  StartGame(game);
+}
+
 void MenuRule(Game& game) {
   game.rules.ChangeCheck = "False";
   ShowMenuDialog(game, Dialog::Rule);

@@ -13,6 +13,8 @@ void MenuGuardTimer_Timer(Game& game);
 // Shows a dialog of the menu with the guard armed, and armed again when it closes: the second it
 // lasts is the second after the dialog, whose close leaves the pointer over the menu.
 void ShowMenuDialog(Game& game, Dialog dialog);
+// The play button: a new match, once the player agrees to give up the one being played.
+void MenuPlay(Game& game);
 // Shows the rule dialog; a change restarts a running match.
 void MenuRule(Game& game);
 // The rule dialog's "OK" and close box only hide it.

@@ -4,6 +4,7 @@
 
 #include "engine/game.h"
 #include "engine/geometry.h"
+#include "play/table_signs.h"
 
 namespace pg {
 
@@ -47,6 +48,7 @@ void ChangeScreen(Game& game) {
   const Point mark = DealerMarkPosition(t);
   board.oyamark.left = mark.x;
   board.oyamark.top = mark.y;
+  ShowTableSigns(game);
   game.platform.Redraw();
 }
 

@@ -9,6 +9,7 @@
 #include "engine/table_ruling.h"
 #include "engine/text.h"
 #include "engine/window_place.h"
+#include "play/table_signs.h"
 
 namespace pg {
 
@@ -44,6 +45,7 @@ void StartGame(Game& game) {
   for (Shape& frame : board.Box) frame.visible = false;
   CZOrder(game);
   game.SetPhase(Phase::DealerDraw);
+  ShowTableSigns(game);
   oya1(game);
 }
 

@@ -28,6 +28,7 @@
 #include "play/hi_score.h"
 #include "play/setup.h"
 #include "play/show_play.h"
+#include "play/table_signs.h"
 #include "rules/capture.h"
 #include "rules/match_score.h"
 #include "rules/win_dialog.h"
@@ -51,7 +52,7 @@ void RunAgari(Game& game) {
   game.Notify(&GameObserver::AgariClosed, code, side);
 }
 
-// Procedure C: the month is over, the player's hand goes dead. On the player's turn the count
+// The month is over, the player's hand goes dead. On the player's turn the count
 // still includes the slot just played, which may hold no picture any more.
 void CloseMonth(Game& game) {
   const TableState& t = game.table;
@@ -77,7 +78,7 @@ bool StoppedOnYaku(Game& game) {
   return true;
 }
 
-// Procedure T: the player's yaku, the computer's turn and its yaku, and the end of the hands.
+// The player's yaku, the computer's turn and its yaku, and the end of the hands.
 void FinishCycle(Game& game) {
   TableState& t = game.table;
   RefreshLabels(game);
@@ -98,7 +99,7 @@ void FinishCycle(Game& game) {
   JudgeAifuda(game);
 }
 
-// Procedure O: the computer moves first when it deals.
+// The computer moves first when it deals.
 void OpenMonth(Game& game) {
   TableState& t = game.table;
   if (t.Oya == 1) {
@@ -139,7 +140,7 @@ void AskChoice(Game& game) {
   }
 }
 
-// The hand card is played out: procedures H and S, unless the stock card waits for a choice.
+// The hand card is played out, then the stock card, unless that waits for a choice.
 void AfterHandCard(Game& game) {
   TakeOutOfHand(game, 0, game.table.PlayedSlot);
   ShowPlay(game, PlayStockCard(game, 2));
@@ -201,6 +202,7 @@ void ChooseForStockCard(Game& game, int index) {
 void StartFirstMonth(Game& game) {
   TableState& t = game.table;
   game.SetPhase(Phase::PlayerToPlay);
+  ShowTableSigns(game);
   t.GameNum = 1;
   for (Label& message : game.board.message) message.enabled = message.visible = false;
   for (int q = 0; q < 12; ++q) {
@@ -213,6 +215,7 @@ void StartFirstMonth(Game& game) {
 
 void StartNextMonth(Game& game) {
   game.SetPhase(Phase::PlayerToPlay);
+  ShowTableSigns(game);
   ++game.table.GameNum;
   CZOrder(game);
   DealMonth(game);
@@ -221,6 +224,7 @@ void StartNextMonth(Game& game) {
 void EndMatch(Game& game) {
   Board& board = game.board;
   game.SetPhase(Phase::MatchOver);
+  ShowTableSigns(game);
   game.table.GameNum = 1;
   WallPaint(game, game.options.Wall);
   for (CardPicture& card : board.Card) card.enabled = card.visible = false;
@@ -271,6 +275,7 @@ void Card_Click(Game& game, int index) {
       break;
   }
   NoticeMonthEnd(game, phase, false);
+  ShowTableSigns(game);
 }
 
 void Form_Click(Game& game) {
@@ -287,6 +292,7 @@ void Form_Click(Game& game) {
     StartGame(game);
   }
   NoticeMonthEnd(game, phase, dealt);
+  ShowTableSigns(game);
 }
 
 }  // namespace pg

@@ -1,13 +1,11 @@
-// The win dialog 「出来役」: lists the winner's yaku, lets the winner stop or play on, pays the total.
+// The win dialog 「出来役」: lists the winner's yaku, the buttons to stop or play on, and the payment.
 #include "rules/win_dialog.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <numeric>
 #include <string>
 
-#include "engine/card.h"
 #include "engine/game.h"
 #include "engine/text.h"
 #include "rules/yaku.h"

@@ -165,6 +165,13 @@ void BoardView::CreateItems() {
     messages_[i] = new LabelItem(QSizeF(), Qt::AlignLeft, false);
     scene_->addItem(messages_[i]);
   }
+  for (LabelItem*& mark : koikoi_) {
+    mark = new LabelItem(QSizeF(68, 18), Qt::AlignHCenter, true);
+    mark->SetTextColor(Qt::white);
+    scene_->addItem(mark);
+  }
+  prompt_ = new LabelItem(QSizeF(), Qt::AlignLeft, false);
+  scene_->addItem(prompt_);
   keyCursor_ = new KeyCursorItem;
   keyCursor_->setZValue(kKeyCursorZ);
   keyCursor_->setVisible(false);
@@ -232,6 +239,16 @@ void BoardView::Sync() {
   month_->setVisible(board.Pnum.visible);
   dealerMark_->setPos(board.oyamark.left, board.oyamark.top);
   dealerMark_->setVisible(board.oyamark.visible);
+  for (int side = 0; side < 2; ++side) SyncSign(koikoi_[side], board.koikoi[side], true);
+  SyncSign(prompt_, board.prompt, false);
+}
+
+void BoardView::SyncSign(LabelItem* item, const Label& label, bool bold) {
+  item->SetText(Q(label.caption));
+  item->SetFont(ModeFont(GameFont(label.fontSize > 0 ? label.fontSize : 12, bold)));
+  item->SetFill(label.opaque, ColorOf(label.back));
+  item->setPos(label.left, label.top);
+  item->setVisible(label.visible);
 }
 
 QGraphicsItem* BoardView::ItemOf(ControlId control) const {
@@ -259,6 +276,10 @@ QGraphicsItem* BoardView::ItemOf(ControlId control) const {
       return month_;
     case ControlKind::DealerMark:
       return dealerMark_;
+    case ControlKind::KoiKoi:
+      return koikoi_.at(i);
+    case ControlKind::Prompt:
+      return prompt_;
     case ControlKind::Table:
       break;
   }

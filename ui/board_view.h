@@ -66,6 +66,7 @@ class BoardView : public QGraphicsView {
   ControlId ControlAt(const QPoint& viewPoint) const;
   void SyncRuling();
   void SyncKeyCursor();
+  void SyncSign(LabelItem* item, const Label& label, bool bold);
   QPixmap Cell(int cell) const;
 
   const Game& game_;
@@ -90,6 +91,8 @@ class BoardView : public QGraphicsView {
   QGraphicsPixmapItem* monthPlate_ = nullptr;
   LabelItem* month_ = nullptr;
   QGraphicsPixmapItem* dealerMark_ = nullptr;
+  std::array<LabelItem*, 2> koikoi_{};
+  LabelItem* prompt_ = nullptr;
   KeyCursorItem* keyCursor_ = nullptr;
   bool flying_ = false;
   int placedLayoutTop_ = -1;

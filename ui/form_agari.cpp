@@ -76,6 +76,9 @@ FormAgari::FormAgari(pg::Game& game, QWidget* parent)
   bonus_ = MakeLabel(nam_, Qt::AlignLeft);
   bonus_->setText("７文以上ボーナス　　×２");
   bonus_->setStyleSheet("color: #c00000;");
+  decision_ = MakeLabel(this, Qt::AlignHCenter);
+  decision_->setFont(DialogFont(true));
+  decision_->setStyleSheet("color: #c00000;");
 
   setFocusPolicy(Qt::StrongFocus);
   for (int index = 0; index < 3; ++index) {
@@ -140,6 +143,10 @@ void FormAgari::SyncFromCore() {
     button->setGeometry(left, state.top, kButtonWidth, kButtonHeight);
     left += kButtonWidth + kButtonGap;
   }
+  // The computer's decision stands on the row its button was moved down from.
+  decision_->setText(Q(dialog.decision));
+  decision_->setGeometry(0, dialog.Command1[2].top - kRowHeight - 2, kWidth, kRowHeight);
+  decision_->setVisible(!dialog.decision.empty());
 }
 
 void FormAgari::closeEvent(QCloseEvent* event) { event->ignore(); }

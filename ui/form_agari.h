@@ -47,6 +47,7 @@ class FormAgari : public CoreDialog {
   QFrame* line1_;
   QLabel* label1_;
   QLabel* sum_;
+  QLabel* decision_ = nullptr;
   QLabel* bonus_;
   std::array<QPushButton*, 3> command1_{};
 };

@@ -71,7 +71,7 @@ using MenuCommand = void (*)(Game&);
 MenuCommand Command(MenuPicture picture) {
   switch (picture) {
     case MenuPicture::Play:
-      return StartGame;
+      return MenuPlay;
     case MenuPicture::End:
       return MenuEnd;
     case MenuPicture::Option:
@@ -90,7 +90,7 @@ MenuCommand Command(MenuPicture picture) {
 
 }  // namespace
 
-FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), board_(nullptr) {
+FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(platform), board_(nullptr) {
   setWindowTitle("Petalgame 32");
   setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -128,6 +128,10 @@ template <typename Handler>
 void FormMain::Run(Handler handler) {
   handler();
   board_->SetFlying(false);
+  board_->Sync();
+  if (!platform_.FlightsOver()) return;
+  Form_QueryUnload(game_);
+  platform_.FlightsOver();
   board_->Sync();
 }
 

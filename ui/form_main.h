@@ -25,11 +25,13 @@ class FormMain : public QWidget {
 
  private:
   void CreateMenu();
-  // Runs one event of the game, then shows the board as the core left it.
+  // Runs one event of the game, then shows the board as the core left it. A request to end made
+  // while its cards flew is answered once they have landed.
   template <typename Handler>
   void Run(Handler handler);
 
   Game& game_;
+  QtPlatform& platform_;
   BoardView* board_;
 };
 

@@ -7,6 +7,9 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -50,6 +53,15 @@ bool IsInput(QEvent::Type type) {
     default:
       return false;
   }
+}
+
+// Input is dropped at the native window, before any widget sees it, so the widget is looked up.
+bool PressedOn(QEvent* event, const char* name) {
+  const QPoint at = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
+  for (const QWidget* widget = QApplication::widgetAt(at); widget; widget = widget->parentWidget()) {
+    if (widget->objectName() == name) return true;
+  }
+  return false;
 }
 
 // "description|patterns|description|patterns" as the file dialog's "description (patterns);;…".
@@ -180,6 +192,7 @@ void QtPlatform::SetWaitCursor(bool waiting) {
 
 bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
   if (dropInput_ && IsInput(event->type())) {
+    NoteInputWhileFlying(watched, event);
     event->ignore();
     return true;
   }
@@ -192,7 +205,33 @@ void QtPlatform::SyncOpenDialogs() {
   }
 }
 
-void QtPlatform::ShowStep() { ShowFor(stepMs_); }
+void QtPlatform::NoteInputWhileFlying(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  const auto* key = type == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+  const bool endKey = key && key->key() == Qt::Key_Q && key->modifiers() == Qt::ControlModifier;
+  const bool endButton = type == QEvent::MouseButtonPress && PressedOn(event, "MenuEnd");
+  // The close box's request reaches the main window's native window before the widget.
+  QWidget* main = view_ ? view_->window() : nullptr;
+  const bool closeBox = type == QEvent::Close && main && (watched == main || watched == main->windowHandle());
+  if (endKey || endButton || closeBox) endRequested_ = true;
+  if (endRequested_ || type == QEvent::MouseButtonPress || (key && key->key() == Qt::Key_Escape)) {
+    landing_ = true;
+    if (stepLoop_) stepLoop_->quit();
+  }
+}
+
+bool QtPlatform::FlightsOver() {
+  landing_ = false;
+  const bool end = endRequested_;
+  endRequested_ = false;
+  return end;
+}
+
+bool QtPlatform::ShowStep() {
+  if (landing_) return false;
+  ShowFor(stepMs_);
+  return !landing_;
+}
 
 void QtPlatform::ShowPaced(int ms) { ShowFor(stepMs_ == 0 ? 0 : ms); }
 
@@ -205,8 +244,10 @@ void QtPlatform::ShowFor(int ms) {
   SyncOpenDialogs();
   dropInput_ = true;
   QEventLoop loop;
+  stepLoop_ = &loop;
   QTimer::singleShot(ms, &loop, &QEventLoop::quit);
   loop.exec();
+  stepLoop_ = nullptr;
   dropInput_ = false;
 }
 
@@ -285,9 +326,10 @@ MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view ti
   box.setIcon(icon == MessageIcon::Exclamation ? QMessageBox::Warning
               : icon == MessageIcon::Question  ? QMessageBox::Question
                                                : QMessageBox::Information);
-  if (buttons == MessageButtons::YesNo) {
+  if (buttons != MessageButtons::Ok) {
     QPushButton* yes = box.addButton("はい(&Y)", QMessageBox::YesRole);
-    box.addButton("いいえ(&N)", QMessageBox::NoRole);
+    QPushButton* no = box.addButton("いいえ(&N)", QMessageBox::NoRole);
+    if (buttons == MessageButtons::YesNoDefaultNo) box.setDefaultButton(no);
     box.exec();
     return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
   }

@@ -7,6 +7,7 @@
 
 #include "engine/platform.h"
 
+class QEventLoop;
 class QTimer;
 
 namespace pg {
@@ -34,8 +35,11 @@ class QtPlatform : public QObject, public Platform {
   // Milliseconds each animation step stays on screen; 0 also drops the paced steps' pauses.
   void SetStepInterval(int ms) { stepMs_ = ms; }
   int StepsShown() const { return stepsShown_; }
+  // The event that flew cards is over: the next flight is shown step by step again. True once,
+  // when the player asked to end the game while a card flew; the question is asked now.
+  bool FlightsOver();
 
-  void ShowStep() override;
+  bool ShowStep() override;
   void ShowPaced(int ms) override;
   void Redraw() override;
   int TextWidth(std::string_view utf8, int pointSize) override;
@@ -67,6 +71,8 @@ class QtPlatform : public QObject, public Platform {
  private:
   void SyncOpenDialogs();
   void ShowFor(int ms);
+  // Input while a card flies is dropped, but a click or Esc lands it, and so does a request to end.
+  void NoteInputWhileFlying(QObject* watched, QEvent* event);
 
   Game* game_ = nullptr;
   QPointer<BoardView> view_;
@@ -76,6 +82,9 @@ class QtPlatform : public QObject, public Platform {
   int stepMs_ = 10;
   int stepsShown_ = 0;
   bool dropInput_ = false;
+  QEventLoop* stepLoop_ = nullptr;
+  bool landing_ = false;
+  bool endRequested_ = false;
 };
 
 }  // namespace pg::ui

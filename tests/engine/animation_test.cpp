@@ -50,7 +50,7 @@ TEST_F(AnimationTest, FlyingCardGoesOverEveryControlAndCZOrderPutsThemAllBack) {
   EXPECT_EQ(board.stack.back(), CardControl(5));
   CZOrder(game);
   const std::size_t controls = board.stack.size();
-  EXPECT_EQ(controls, kCardCount + 2 + 2 + 1 + 1 + 8 + 2 + 2 + 1 + 18 + 6u) << "each control once";
+  EXPECT_EQ(controls, kCardCount + 2 + 2 + 1 + 1 + 2 + 8 + 2 + 2 + 1 + 18 + 6 + 1u) << "each control once";
   for (int z = 0; z < kCardCount; ++z) EXPECT_EQ(board.stack[z], CardControl(kCardCount - 1 - z)) << z;
   for (std::size_t z = kCardCount; z < controls; ++z) {
     EXPECT_NE(board.stack[z].kind, ControlKind::Card) << "a card above the controls at " << z;
