@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
 #include <cstdio>
 #include <string_view>
 
@@ -31,6 +33,25 @@ bool IsGiven(int argc, char** argv, std::string_view option) {
   }
   return false;
 }
+
+// Quits once the main window has first been put on the screen, so the memory at start can be
+// measured against a bare window's (tools/bare_window).
+class QuitOnceShown : public QObject {
+ public:
+  explicit QuitOnceShown(QWidget& window) : window_(window) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // The window paints while it handles its exposure; the quit waits until that is done.
+    if (event->type() == QEvent::Expose && watched == window_.windowHandle()) {
+      QTimer::singleShot(0, qApp, &QApplication::quit);
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QWidget& window_;
+};
 
 }  // namespace
 
@@ -83,5 +104,7 @@ int main(int argc, char** argv) {
   game.statusPath = "STATUS.DAT";
   pg::ui::FormMain formMain(game, platform);
   title.Start(game, formMain);
+  QuitOnceShown quitOnceShown(formMain);
+  if (qEnvironmentVariableIsSet("PETALGAME_QUIT_WHEN_SHOWN")) app.installEventFilter(&quitOnceShown);
   return QApplication::exec();
 }

@@ -56,6 +56,11 @@ FormScore::FormScore(Game& game, QWidget* parent)
       game_(game) {
   setWindowTitle("ﾊｲｽｺｱ");
   setModal(true);
+}
+
+// Built at its first showing: its fixed-pitch list face and bold names would otherwise load at start,
+// for a window most games never open.
+void FormScore::CreateControls() {
   tabs_ = new QTabWidget(this);
   tabs_->setFont(GameFont(10));
   tabs_->addTab(CreateTotalPage(), "総合");
@@ -67,7 +72,6 @@ FormScore::FormScore(Game& game, QWidget* parent)
   layout->setContentsMargins(8, 8, 8, 8);
   layout->addWidget(tabs_);
   layout->addWidget(ok, 0, Qt::AlignRight);
-  SyncFromCore();
 }
 
 QWidget* FormScore::CreateTotalPage() {
@@ -120,6 +124,7 @@ QWidget* FormScore::CreateGamePage() {
 }
 
 void FormScore::SyncFromCore() {
+  if (!tabs_) CreateControls();
   const ScoreDialogState& score = game_.score;
   if (score.page) tabs_->setCurrentIndex(*score.page == ScorePage::Total ? 0 : 1);
   for (int r = 0; r < kTotalRows; ++r) {

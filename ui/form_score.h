@@ -32,11 +32,12 @@ class FormScore : public CoreDialog {
   static constexpr int kTotalRows = 5;
   static constexpr int kGameRows = 3;
 
+  void CreateControls();
   QWidget* CreateTotalPage();
   QWidget* CreateGamePage();
 
   Game& game_;
-  QTabWidget* tabs_;
+  QTabWidget* tabs_ = nullptr;
   std::array<QLabel*, kTotalRows> nam_{};
   std::array<QLabel*, kTotalRows> yten_{};
   std::array<QLabel*, kTotalRows> cten_{};
