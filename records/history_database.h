@@ -14,6 +14,10 @@ namespace pg {
 
 class HistoryDatabase;
 
+// How much of each match a reader needs: the statistics read the months' results, yaku and calls
+// but none of the cards, which is most of the file.
+enum class HistoryDetail { Matches, Results, Everything };
+
 struct HistoryOpened {
   // Null when no database could be opened or created at all.
   std::unique_ptr<HistoryDatabase> database;
@@ -39,9 +43,9 @@ class HistoryDatabase {
   // stored and the reason is returned, in Japanese, to follow kNotStored.
   std::optional<std::string> Store(HistoryMatch& match);
 
-  // Every stored match, oldest first; with its months, moves, yaku and calls when `withDeals`.
-  // Rows that cannot be read (an unknown result, say) are left out and counted in `skipped`.
-  std::vector<HistoryMatch> Load(bool withDeals, int* skipped = nullptr);
+  // Every stored match, oldest first. Rows that cannot be read (an unknown result, say) are left
+  // out and counted in `skipped`.
+  std::vector<HistoryMatch> Load(HistoryDetail detail, int* skipped = nullptr);
 
  private:
   HistoryDatabase(std::filesystem::path path, bool readOnly) : path_(std::move(path)), readOnly_(readOnly) {}

@@ -8,23 +8,23 @@ namespace pg {
 
 namespace {
 
-constexpr std::array<std::pair<MatchResult, const char*>, 4> kResultKeys{{
-    {MatchResult::Won, "won"},
-    {MatchResult::Lost, "lost"},
-    {MatchResult::Level, "level"},
-    {MatchResult::Abandoned, "abandoned"},
+constexpr std::array<std::pair<MatchOutcome, const char*>, 4> kResultKeys{{
+    {MatchOutcome::Won, "won"},
+    {MatchOutcome::Lost, "lost"},
+    {MatchOutcome::Level, "level"},
+    {MatchOutcome::Abandoned, "abandoned"},
 }};
 
 }  // namespace
 
-const char* ResultKey(MatchResult result) {
+const char* ResultKey(MatchOutcome result) {
   for (const auto& [value, key] : kResultKeys) {
     if (value == result) return key;
   }
   return "abandoned";
 }
 
-bool ResultFromKey(const std::string& key, MatchResult& result) {
+bool ResultFromKey(const std::string& key, MatchOutcome& result) {
   for (const auto& [value, text] : kResultKeys) {
     if (key == text) {
       result = value;
@@ -32,6 +32,19 @@ bool ResultFromKey(const std::string& key, MatchResult& result) {
     }
   }
   return false;
+}
+
+const char* CallKindKey(CallKind kind) { return kind == CallKind::KoiKoi ? "koikoi" : "shoubu"; }
+
+const char* CallOutcomeKey(CallOutcome outcome) {
+  switch (outcome) {
+    case CallOutcome::Won:
+      return "won";
+    case CallOutcome::Lost:
+      return "lost";
+    default:
+      return "no_win";
+  }
 }
 
 bool SameRules(const RuleSettings& a, const RuleSettings& b) {

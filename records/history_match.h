@@ -14,12 +14,12 @@ namespace pg {
 // given, and a code it cannot read back is found by whoever reads it, not refused here.
 using StoredCard = std::string;
 
-enum class MatchResult { Won, Lost, Level, Abandoned };
+enum class MatchOutcome { Won, Lost, Level, Abandoned };
 
 // The texts the database keeps for each result.
-const char* ResultKey(MatchResult result);
+const char* ResultKey(MatchOutcome result);
 // False for a text no version of the game writes.
-bool ResultFromKey(const std::string& key, MatchResult& result);
+bool ResultFromKey(const std::string& key, MatchOutcome& result);
 
 // The computer's level; the one level there is so far.
 inline constexpr const char* kNormalLevel = "normal";
@@ -46,6 +46,10 @@ enum class CallKind { KoiKoi, Shoubu };
 // What came of a call: a こいこい paid off when its side went on to win the month, failed when the
 // other side won it, and came to nothing when nobody did. A 勝負 always takes the month.
 enum class CallOutcome { Won, Lost, NoWin };
+
+// The texts the database and the exports keep for calls.
+const char* CallKindKey(CallKind kind);
+const char* CallOutcomeKey(CallOutcome outcome);
 
 struct HistoryCall {
   int side = 0;
@@ -81,7 +85,7 @@ struct HistoryMatch {
   RuleSettings rules;
   std::string level = kNormalLevel;
   std::array<int, 2> scores{};
-  MatchResult result = MatchResult::Abandoned;
+  MatchOutcome result = MatchOutcome::Abandoned;
   std::vector<HistoryMonth> months;
 };
 

@@ -13,7 +13,8 @@ namespace {
 // Step i takes a file from version i to version i + 1. Steps are only ever added, never edited:
 // a player's file may stand at any version an earlier build wrote.
 constexpr std::array<const char*, kHistorySchemaVersion> kSteps{
-    // Card lists are codes separated by spaces, the stock from its top card.
+    // Card lists are codes separated by spaces, the stock from its top card. The cards lie apart
+    // from the months' results, which the statistics read on their own.
     R"sql(
 CREATE TABLE matches(
   id INTEGER PRIMARY KEY,
@@ -34,12 +35,16 @@ CREATE TABLE months(
   match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,
   month INTEGER NOT NULL,
   dealer INTEGER NOT NULL,
+  winner INTEGER NOT NULL,
+  payment INTEGER NOT NULL,
+  PRIMARY KEY(match_id, month)) WITHOUT ROWID;
+CREATE TABLE deals(
+  match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,
+  month INTEGER NOT NULL,
   table_cards TEXT NOT NULL,
   player_hand TEXT NOT NULL,
   computer_hand TEXT NOT NULL,
   stock TEXT NOT NULL,
-  winner INTEGER NOT NULL,
-  payment INTEGER NOT NULL,
   PRIMARY KEY(match_id, month)) WITHOUT ROWID;
 CREATE TABLE moves(
   match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,

@@ -30,7 +30,7 @@ class MatchRecorderTest : public ::testing::Test {
 
   std::vector<HistoryMatch> Stored() {
     auto opened = HistoryDatabase::Open(folder_ / "history.db");
-    return opened.database ? opened.database->Load(true) : std::vector<HistoryMatch>{};
+    return opened.database ? opened.database->Load(HistoryDetail::Everything) : std::vector<HistoryMatch>{};
   }
 
   fs::path folder_;

@@ -11,7 +11,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sstream>
 
+#include "records/history_export.h"
 #include "records/history_schema.h"
 #include "tests/records/history_sample.h"
 
@@ -71,20 +73,26 @@ TEST_F(HistoryDatabaseTest, StoredMatchReadsBackWholeWithItsDealsAndMoves) {
   ASSERT_TRUE(opened.database) << opened.notice;
   EXPECT_TRUE(opened.notice.empty());
   HistoryMatch won = testing::SampleMatch();
-  HistoryMatch abandoned = testing::SampleMatch(MatchResult::Abandoned);
+  HistoryMatch abandoned = testing::SampleMatch(MatchOutcome::Abandoned);
   abandoned.months.resize(1);
   ASSERT_FALSE(opened.database->Store(won));
   ASSERT_FALSE(opened.database->Store(abandoned));
 
   auto reopened = HistoryDatabase::Open(path_);
   ASSERT_TRUE(reopened.database);
-  const auto loaded = reopened.database->Load(true);
+  const auto loaded = reopened.database->Load(HistoryDetail::Everything);
   ASSERT_EQ(loaded.size(), 2u);
   EXPECT_EQ(loaded[0], won);
   EXPECT_EQ(loaded[1], abandoned);
-  const auto summaries = reopened.database->Load(false);
+  const auto summaries = reopened.database->Load(HistoryDetail::Matches);
   ASSERT_EQ(summaries.size(), 2u);
   EXPECT_TRUE(summaries[0].months.empty());
+  const auto results = reopened.database->Load(HistoryDetail::Results);
+  ASSERT_EQ(results.size(), 2u);
+  ASSERT_EQ(results[0].months.size(), 2u);
+  EXPECT_EQ(results[0].months[0].calls, won.months[0].calls);
+  EXPECT_EQ(results[0].months[1].yaku, won.months[1].yaku);
+  EXPECT_TRUE(results[0].months[0].moves.empty() && results[0].months[0].stock.empty());
 }
 
 TEST_F(HistoryDatabaseTest, UnreadableRowsAreSkippedAndCounted) {
@@ -98,7 +106,7 @@ TEST_F(HistoryDatabaseTest, UnreadableRowsAreSkippedAndCounted) {
          " VALUES('', '', 'normal', 0, 0, 0, 0, 5, 5, 0, 0, 'victory')");
   int skipped = 0;
   auto opened = HistoryDatabase::Open(path_);
-  EXPECT_EQ(opened.database->Load(true, &skipped).size(), 1u);
+  EXPECT_EQ(opened.database->Load(HistoryDetail::Everything, &skipped).size(), 1u);
   EXPECT_EQ(skipped, 1);
 }
 
@@ -149,10 +157,10 @@ TEST_F(HistoryDatabaseTest, ALaterSchemaOpensReadOnlyAndKeepsItsMatches) {
   ASSERT_TRUE(opened.database);
   EXPECT_TRUE(opened.database->ReadOnly());
   EXPECT_NE(opened.notice.find("新しい"), std::string::npos);
-  EXPECT_EQ(opened.database->Load(false).size(), 1u);
+  EXPECT_EQ(opened.database->Load(HistoryDetail::Matches).size(), 1u);
   HistoryMatch match = testing::SampleMatch();
   EXPECT_TRUE(opened.database->Store(match));
-  EXPECT_EQ(opened.database->Load(false).size(), 1u);
+  EXPECT_EQ(opened.database->Load(HistoryDetail::Matches).size(), 1u);
   EXPECT_EQ(MovedAside("damaged") + MovedAside("foreign"), 0);
 }
 
@@ -172,7 +180,7 @@ TEST_F(HistoryDatabaseTest, TwoCopiesStoringAtOnceLoseNothing) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
   }
   auto opened = HistoryDatabase::Open(path_);
-  const auto loaded = opened.database->Load(true);
+  const auto loaded = opened.database->Load(HistoryDetail::Everything);
   ASSERT_EQ(loaded.size(), 2u * kEach);
   for (const HistoryMatch& match : loaded) EXPECT_EQ(match.months.size(), 2u);
 }
@@ -195,13 +203,34 @@ TEST_F(HistoryDatabaseTest, AKillWhileStoringLeavesEveryStoredMatchWhole) {
   auto opened = HistoryDatabase::Open(path_);
   ASSERT_TRUE(opened.database) << opened.notice;
   EXPECT_TRUE(opened.notice.empty()) << opened.notice;
-  const auto loaded = opened.database->Load(true);
+  const auto loaded = opened.database->Load(HistoryDetail::Everything);
   EXPECT_GE(loaded.size(), static_cast<std::size_t>(kStoredBeforeKill));
   for (const HistoryMatch& match : loaded) {
     HistoryMatch expected = testing::SampleMatch();
     expected.id = match.id;
     EXPECT_EQ(match, expected);
   }
+}
+
+TEST(HistoryExportTest, CsvHasARowAMatchAndJsonLinesAMatchALineWithItsMoves) {
+  HistoryMatch match = testing::SampleMatch();
+  match.id = 4;
+  match.level = "normal, \"quoted\"";
+  std::ostringstream csv;
+  WriteHistoryCsv({match, match}, csv);
+  const std::string rows = csv.str();
+  EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 3);
+  EXPECT_EQ(rows.substr(rows.find('\n') + 1, rows.find('\n', rows.find('\n') + 1) - rows.find('\n')),
+            "4,2026-12-01T10:00:00Z,2026-12-01T10:20:00Z,\"normal, \"\"quoted\"\"\",0,0,0,0,5,3,12,6,6,won,2\n");
+  std::ostringstream json;
+  WriteHistoryJsonLines({match}, json);
+  const std::string line = json.str();
+  EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
+  EXPECT_NE(line.find("\"level\":\"normal, \\\"quoted\\\"\""), std::string::npos) << line;
+  EXPECT_NE(line.find("{\"side\":1,\"from_stock\":false,\"card\":\"22\",\"chosen\":\"21\",\"taken\":[\"21\"]}"),
+            std::string::npos);
+  EXPECT_NE(line.find("{\"side\":0,\"kind\":\"koikoi\",\"points_held\":5,\"doubled\":false,\"outcome\":\"won\"}"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 namespace pg::testing {
 
-inline HistoryMatch SampleMatch(MatchResult result = MatchResult::Won, std::string endedAt = "2026-12-01T10:20:00Z") {
+inline HistoryMatch SampleMatch(MatchOutcome result = MatchOutcome::Won, std::string endedAt = "2026-12-01T10:20:00Z") {
   HistoryMatch match;
   match.startedAt = "2026-12-01T10:00:00Z";
   match.endedAt = std::move(endedAt);
@@ -23,7 +23,7 @@ inline HistoryMatch SampleMatch(MatchResult result = MatchResult::Won, std::stri
   first.hands = {{{"12", "13", "31", "41", "51", "61", "71", "81"}, {"14", "22", "23", "24", "32", "34", "42", "43"}}};
   first.stock = {"91", "92", "93", "94", "A1", "A2", "A3", "A4"};
   first.moves = {{0, false, "12", "", {"11"}}, {0, true, "91", "", {}}, {1, false, "22", "21", {"21"}}};
-  first.yaku = {{0, "猪鹿蝶", 5}, {0, "ﾀﾈ", 1}};
+  first.yaku = {{0, "猪鹿蝶", 5}, {0, "タネ", 1}};
   first.calls = {{0, CallKind::KoiKoi, 5, false, CallOutcome::Won}, {0, CallKind::Shoubu, 12, true, CallOutcome::Won}};
   first.winner = 0;
   first.payment = 12;
