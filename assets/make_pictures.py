@@ -91,7 +91,8 @@ def menu_button(text, size):
 
 
 MENU_BUTTONS = [('play', 'プレイ', 14), ('end', '終了', 15), ('option', 'オプション', 11.5), ('rule', 'ルール', 14),
-                ('hiscore', 'ハイスコア', 11.5), ('help', 'ヘルプ', 14), ('info', 'バージョン', 11.5)]
+                ('hiscore', 'ハイスコア', 11.5), ('help', 'ヘルプ', 14), ('info', 'バージョン', 11.5),
+                ('record', '成績', 15)]
 
 
 def title():

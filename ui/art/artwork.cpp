@@ -42,7 +42,7 @@ QPixmap TitlePicture(qreal dpr) {
 
 QPixmap MenuButtonPicture(MenuPicture which, qreal dpr) {
   static constexpr std::array kNames = {"menu_play", "menu_end", "menu_option", "menu_rule",
-                                        "menu_hiscore", "menu_help", "menu_info"};
+                                        "menu_hiscore", "menu_help", "menu_info", "menu_record"};
   return Picture(kNames[static_cast<std::size_t>(which)], {72, 40}, dpr);
 }
 
