@@ -41,7 +41,7 @@ class MenuFrame : public QFrame {
   void paintEvent(QPaintEvent* event) override {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    for (int x : {160, 392, 552}) {
+    for (int x : {160, 392, 548}) {
       painter.setPen(palette().dark().color());
       painter.drawLine(x, 2, x, 42);
       painter.setPen(palette().light().color());
@@ -66,7 +66,7 @@ constexpr MenuEntry kMenu[] = {
     {"MenuHiScore", MenuPicture::HiScore, "ハイスコア", 312, "Ctrl+H"},
     {"MenuHelp", MenuPicture::Help, "ヘルプ", 400, "F1"},
     {"MenuInfo", MenuPicture::Info, "バージョン情報", 472, "Ctrl+I"},
-    {"MenuRecord", MenuPicture::Record, "成績", 560, "Ctrl+T"},
+    {"MenuRecord", MenuPicture::Record, "成績", 554, "Ctrl+T"},
 };
 
 using MenuCommand = void (*)(Game&);

@@ -80,7 +80,7 @@ QString KoiKoiText(const MatchStatistics& s) {
     const KoiKoiBand& band = s.koiKoi[static_cast<std::size_t>(b)];
     parts << QString("%1で %2 / %3").arg(bands[b]).arg(band.paidOff).arg(band.calls);
   }
-  text += "持ち点ごとに実った数：" + parts.join("　") + "<br>";
+  text += "持ち点ごとに実った数：" + parts.join("、") + "<br>";
   text += QString("7文以上で倍 %1回　手四 %2回　くっつき %3回").arg(s.doublings).arg(s.yaku[12]).arg(s.yaku[13]);
   return text;
 }
