@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "engine/game.h"
+#include "play/match_recorder.h"
 #include "ui/art/artwork.h"
 #include "ui/form_main.h"
 #include "ui/qt_platform.h"
@@ -102,9 +103,14 @@ int main(int argc, char** argv) {
   pg::Game game(platform);
   // Everything the game remembers lives in the current directory, which may now be the data folder.
   game.statusPath = "STATUS.DAT";
+  pg::MatchRecorder recorder(game, pg::HistoryPathBeside(game.statusPath));
+  if (game.KeepsRecords()) game.observer = &recorder;
   pg::ui::FormMain formMain(game, platform);
   title.Start(game, formMain);
   QuitOnceShown quitOnceShown(formMain);
   if (qEnvironmentVariableIsSet("PETALGAME_QUIT_WHEN_SHOWN")) app.installEventFilter(&quitOnceShown);
-  return QApplication::exec();
+  const int exitCode = QApplication::exec();
+  // 終了 or the close box in the middle of a match: it counts as abandoned.
+  recorder.Abandon();
+  return exitCode;
 }

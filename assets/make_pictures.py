@@ -81,17 +81,18 @@ def dealer_mark():
                         label(9, 13, '親', 10, WHITE, SANS)])
 
 
-def menu_button(text, size):
-    return svg(72, 40, [
-        rect(1, 1, 70, 38, '#8e1b22', K, 2, rx=6),
-        rect(1, 1, 70, 18, '#a82a2c', None, rx=6), rect(1, 12, 70, 10, '#9a2026', None),
-        rect(1, 1, 70, 38, 'none', K, 2, rx=6), rect(4, 4, 64, 32, 'none', GOLD, 1.2, rx=4),
-        label(36, 20 + size * 0.38, text, size, CREAM, SANS, shadow=K),
+def menu_button(text, size, width=72):
+    return svg(width, 40, [
+        rect(1, 1, width - 2, 38, '#8e1b22', K, 2, rx=6),
+        rect(1, 1, width - 2, 18, '#a82a2c', None, rx=6), rect(1, 12, width - 2, 10, '#9a2026', None),
+        rect(1, 1, width - 2, 38, 'none', K, 2, rx=6), rect(4, 4, width - 8, 32, 'none', GOLD, 1.2, rx=4),
+        label(width / 2, 20 + size * 0.38, text, size, CREAM, SANS, shadow=K),
     ])
 
 
 MENU_BUTTONS = [('play', 'プレイ', 14), ('end', '終了', 15), ('option', 'オプション', 11.5), ('rule', 'ルール', 14),
-                ('hiscore', 'ハイスコア', 11.5), ('help', 'ヘルプ', 14), ('info', 'バージョン', 11.5)]
+                ('hiscore', 'ハイスコア', 11.5), ('help', 'ヘルプ', 14), ('info', 'バージョン', 11.5),
+                ('record', '成績', 14, 44)]
 
 
 def title():
@@ -151,9 +152,10 @@ def main():
     for name, make in PICTURES.items():
         with open(os.path.join(out, f'{name}.svg'), 'w', encoding='utf-8') as f:
             f.write(make())
-    for name, text, size in MENU_BUTTONS:
+    # The last button is narrower, so that it still shows whole on the 640 x 480 table.
+    for name, text, size, *width in MENU_BUTTONS:
         with open(os.path.join(out, f'menu_{name}.svg'), 'w', encoding='utf-8') as f:
-            f.write(menu_button(text, size))
+            f.write(menu_button(text, size, *width))
     files = sorted(f'cards/{f}' for f in os.listdir(os.path.join(HERE, 'cards')) if f.endswith('.svg'))
     files += sorted(f'pictures/{f}' for f in os.listdir(out) if f.endswith('.svg'))
     with open(os.path.join(HERE, 'art.qrc'), 'w', encoding='utf-8') as f:

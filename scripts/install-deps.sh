@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libqt6network6 libgl-dev qt6-translations-l10n
-  libcanberra-dev
+  libcanberra-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-liberation2
   desktop-file-utils appstream dpkg-dev file groff-base

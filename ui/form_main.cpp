@@ -21,6 +21,7 @@
 #include "ui/form_option.h"
 #include "ui/form_rule.h"
 #include "ui/form_score.h"
+#include "ui/form_statistics.h"
 #include "ui/form_version.h"
 #include "ui/form_wait.h"
 #include "ui/picture_button.h"
@@ -30,7 +31,8 @@ namespace pg::ui {
 
 namespace {
 
-// The menu frame's separator pairs group the buttons as [play, end], [options, rules, scores], [help, info].
+// The menu frame's separator pairs group the buttons as [play, end], [options, rules, scores], [help, info],
+// [statistics].
 class MenuFrame : public QFrame {
  public:
   using QFrame::QFrame;
@@ -39,7 +41,7 @@ class MenuFrame : public QFrame {
   void paintEvent(QPaintEvent* event) override {
     QFrame::paintEvent(event);
     QPainter painter(this);
-    for (int x : {160, 392}) {
+    for (int x : {160, 392, 548}) {
       painter.setPen(palette().dark().color());
       painter.drawLine(x, 2, x, 42);
       painter.setPen(palette().light().color());
@@ -64,6 +66,7 @@ constexpr MenuEntry kMenu[] = {
     {"MenuHiScore", MenuPicture::HiScore, "ハイスコア", 312, "Ctrl+H"},
     {"MenuHelp", MenuPicture::Help, "ヘルプ", 400, "F1"},
     {"MenuInfo", MenuPicture::Info, "バージョン情報", 472, "Ctrl+I"},
+    {"MenuRecord", MenuPicture::Record, "成績", 554, "Ctrl+T"},
 };
 
 using MenuCommand = void (*)(Game&);
@@ -84,6 +87,8 @@ MenuCommand Command(MenuPicture picture) {
       return MenuHelp;
     case MenuPicture::Info:
       return MenuInfo;
+    case MenuPicture::Record:
+      return ShowStatisticsWindow;
   }
   return nullptr;
 }

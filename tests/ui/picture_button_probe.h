@@ -5,6 +5,7 @@
 #include <QEnterEvent>
 #include <QMouseEvent>
 #include <QWidget>
+#include <algorithm>
 #include <string>
 
 #include "ui/picture_button.h"
@@ -32,7 +33,8 @@ inline QColor PictureColour(ui::AXButtonCtl& button) {
   const QWidget* window = button.window();
   const QRect onWindow(button.mapTo(window, QPoint(0, 0)), button.size());
   const QImage shot = button.window()->grab(onWindow).toImage();
-  return shot.pixelColor(shot.width() / 2 - 20, shot.height() * 3 / 4);
+  // Left of the label and inside the gold line, on the narrow 成績 button too.
+  return shot.pixelColor(std::max(6, shot.width() / 2 - 20), shot.height() * 3 / 4);
 }
 
 // Events as Qt delivers them to the button: moves outside arrive only while a button is held on it.

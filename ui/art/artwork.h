@@ -7,7 +7,7 @@
 
 namespace pg::ui {
 
-enum class MenuPicture { Play, End, Option, Rule, HiScore, Help, Info };
+enum class MenuPicture { Play, End, Option, Rule, HiScore, Help, Info, Record };
 
 // 68 x 68 built-in faces: 0 the computer's, 1 the player's.
 QPixmap FacePicture(int index, qreal dpr);
@@ -21,7 +21,7 @@ QPixmap DealerMark(qreal dpr);
 QPixmap TitlePicture(qreal dpr);
 // 212 x 80 version banner.
 QPixmap VersionPicture(qreal dpr);
-// 72 x 40 menu button with its Japanese label.
+// 72 x 40 menu button with its Japanese label; 成績 is 44 wide.
 QPixmap MenuButtonPicture(MenuPicture which, qreal dpr);
 // A picture from a file fitted into a side x side square, kept in proportion, at the screen's
 // ratio so it is as sharp as the file allows.

@@ -1,0 +1,81 @@
+// The player's figures over the stored matches: counters, streaks, koi-koi figures and the charts' data.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "records/history_match.h"
+
+namespace pg {
+
+enum class StatisticsPeriod { All, Last100, Last30Days };
+
+struct StatisticsFilter {
+  std::optional<std::string> level;
+  std::optional<RuleSettings> rules;
+  StatisticsPeriod period = StatisticsPeriod::All;
+  // UTC, as the history writes it; the last 30 days count back from here.
+  std::string now;
+};
+
+// The yaku the figures count, in the order the bar chart shows them.
+inline constexpr std::array<const char*, 15> kStatisticsYaku{
+    "五光", "四光", "三光", "猪鹿蝶", "花見で一杯", "月見で一杯", "赤短", "青短",
+    "赤短・青短", "タネ", "タン", "カス", "手四", "くっつき", "親権"};
+
+// The points held when calling こいこい, grouped: 1–2文, 3–4文, 5–6文, 7文 and over.
+inline constexpr int kCallBands = 4;
+int CallBand(int pointsHeld);
+
+struct KoiKoiBand {
+  int calls = 0;
+  int paidOff = 0;
+};
+
+struct MatchStatistics {
+  int played = 0;
+  int won = 0;
+  int lost = 0;  // abandoned matches included
+  int level = 0;
+  int abandoned = 0;
+  int currentStreak = 0;
+  int longestStreak = 0;
+  double meanScore = 0;
+  double meanMargin = 0;
+  // The match won by the widest margin; id 0 when none was won.
+  std::int64_t bestId = 0;
+  std::array<int, 2> bestScores{};
+  std::string bestDate;
+  int monthsAsDealer = 0;
+  int monthsWonAsDealer = 0;
+  int monthsAsNonDealer = 0;
+  int monthsWonAsNonDealer = 0;
+  // The player's yaku, by kStatisticsYaku.
+  std::array<int, kStatisticsYaku.size()> yaku{};
+  std::array<KoiKoiBand, kCallBands> koiKoi{};
+  int doublings = 0;
+  // Charts: the share of matches won after each match and its mean over the last 10; the margin of
+  // each match; months played and won by the month's number.
+  std::vector<double> winShare;
+  std::vector<double> movingWinShare;
+  std::vector<int> margins;
+  std::array<int, 12> monthsPlayed{};
+  std::array<int, 12> monthsWon{};
+  // Stored rows that made no sense and were left out.
+  int skipped = 0;
+
+  double WinShare() const { return played ? static_cast<double>(won) / played : 0.0; }
+  int KoiKoiCalls() const;
+  int KoiKoiPaidOff() const;
+};
+
+// The matches the filter lets through, oldest first.
+std::vector<const HistoryMatch*> FilteredMatches(const std::vector<HistoryMatch>& matches, const StatisticsFilter& filter);
+// `skipped` rows were already left out when the matches were read.
+MatchStatistics ComputeStatistics(const std::vector<HistoryMatch>& matches, const StatisticsFilter& filter,
+                                  int skipped = 0);
+
+}  // namespace pg

@@ -1,0 +1,95 @@
+// One match of the history as it is stored: its deals, every move, the yaku, the calls and the payments.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "records/status_records.h"
+
+namespace pg {
+
+// Cards are kept as their two-character codes ("31", "B4"): the records layer stores what it is
+// given, and a code it cannot read back is found by whoever reads it, not refused here.
+using StoredCard = std::string;
+
+enum class MatchOutcome { Won, Lost, Level, Abandoned };
+
+// The texts the database keeps for each result.
+const char* ResultKey(MatchOutcome result);
+// False for a text no version of the game writes.
+bool ResultFromKey(const std::string& key, MatchOutcome& result);
+
+// The computer's level; the one level there is so far.
+inline constexpr const char* kNormalLevel = "normal";
+
+struct HistoryMove {
+  int side = 0;  // 0 the player, 1 the computer
+  bool fromStock = false;
+  StoredCard card;
+  // The table card picked where two of the month lay there; empty where there was no choice.
+  StoredCard chosen;
+  std::vector<StoredCard> taken;
+  bool operator==(const HistoryMove&) const = default;
+};
+
+struct HistoryYaku {
+  int side = 0;
+  std::string name;
+  int points = 0;
+  bool operator==(const HistoryYaku&) const = default;
+};
+
+enum class CallKind { KoiKoi, Shoubu };
+
+// What came of a call: a こいこい paid off when its side went on to win the month, failed when the
+// other side won it, and came to nothing when nobody did. A 勝負 always takes the month.
+enum class CallOutcome { Won, Lost, NoWin };
+
+// The texts the database and the exports keep for calls.
+const char* CallKindKey(CallKind kind);
+const char* CallOutcomeKey(CallOutcome outcome);
+
+struct HistoryCall {
+  int side = 0;
+  CallKind kind = CallKind::KoiKoi;
+  // The month's total in 文 as the call was made, the 7文 doubling included.
+  int pointsHeld = 0;
+  bool doubled = false;
+  CallOutcome outcome = CallOutcome::NoWin;
+  bool operator==(const HistoryCall&) const = default;
+};
+
+struct HistoryMonth {
+  int month = 1;
+  int dealer = 0;
+  // The cards as dealt: the table's eight, both hands' eight and the stock from its top.
+  std::vector<StoredCard> table;
+  std::array<std::vector<StoredCard>, 2> hands;
+  std::vector<StoredCard> stock;
+  std::vector<HistoryMove> moves;
+  std::vector<HistoryYaku> yaku;
+  std::vector<HistoryCall> calls;
+  // The side the month was paid to (-1 when it ended unpaid) and the 文 paid.
+  int winner = -1;
+  int payment = 0;
+  bool operator==(const HistoryMonth&) const = default;
+};
+
+struct HistoryMatch {
+  std::int64_t id = 0;  // given by the database
+  // UTC, as "YYYY-MM-DDTHH:MM:SSZ".
+  std::string startedAt;
+  std::string endedAt;
+  RuleSettings rules;
+  std::string level = kNormalLevel;
+  std::array<int, 2> scores{};
+  MatchOutcome result = MatchOutcome::Abandoned;
+  std::vector<HistoryMonth> months;
+};
+
+bool SameRules(const RuleSettings& a, const RuleSettings& b);
+bool operator==(const HistoryMatch& a, const HistoryMatch& b);
+
+}  // namespace pg

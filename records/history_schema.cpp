@@ -1,0 +1,90 @@
+// The history database's tables, and each step from one schema version to the next.
+#include "records/history_schema.h"
+
+#include <array>
+#include <string>
+
+#include "records/sqlite_statement.h"
+
+namespace pg {
+
+namespace {
+
+// Step i takes a file from version i to version i + 1. Steps are only ever added, never edited:
+// a player's file may stand at any version an earlier build wrote.
+constexpr std::array<const char*, kHistorySchemaVersion> kSteps{
+    // Card lists are codes separated by spaces, the stock from its top card. The cards lie apart
+    // from the months' results, which the statistics read on their own.
+    R"sql(
+CREATE TABLE matches(
+  id INTEGER PRIMARY KEY,
+  started_at TEXT NOT NULL,
+  ended_at TEXT NOT NULL,
+  level TEXT NOT NULL,
+  hanami_rule INTEGER NOT NULL,
+  tsukimi_rule INTEGER NOT NULL,
+  oya_rule INTEGER NOT NULL,
+  kiku_rule INTEGER NOT NULL,
+  hanami_points INTEGER NOT NULL,
+  tsukimi_points INTEGER NOT NULL,
+  player_score INTEGER NOT NULL,
+  computer_score INTEGER NOT NULL,
+  result TEXT NOT NULL);
+CREATE INDEX matches_by_end ON matches(ended_at);
+CREATE TABLE months(
+  match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,
+  month INTEGER NOT NULL,
+  dealer INTEGER NOT NULL,
+  winner INTEGER NOT NULL,
+  payment INTEGER NOT NULL,
+  PRIMARY KEY(match_id, month)) WITHOUT ROWID;
+CREATE TABLE deals(
+  match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,
+  month INTEGER NOT NULL,
+  table_cards TEXT NOT NULL,
+  player_hand TEXT NOT NULL,
+  computer_hand TEXT NOT NULL,
+  stock TEXT NOT NULL,
+  PRIMARY KEY(match_id, month)) WITHOUT ROWID;
+CREATE TABLE moves(
+  match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,
+  month INTEGER NOT NULL,
+  seq INTEGER NOT NULL,
+  side INTEGER NOT NULL,
+  from_stock INTEGER NOT NULL,
+  card TEXT NOT NULL,
+  chosen TEXT NOT NULL,
+  taken TEXT NOT NULL,
+  PRIMARY KEY(match_id, month, seq)) WITHOUT ROWID;
+CREATE TABLE yaku(
+  match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,
+  month INTEGER NOT NULL,
+  seq INTEGER NOT NULL,
+  side INTEGER NOT NULL,
+  name TEXT NOT NULL,
+  points INTEGER NOT NULL,
+  PRIMARY KEY(match_id, month, seq)) WITHOUT ROWID;
+CREATE TABLE calls(
+  match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,
+  month INTEGER NOT NULL,
+  seq INTEGER NOT NULL,
+  side INTEGER NOT NULL,
+  kind TEXT NOT NULL,
+  points_held INTEGER NOT NULL,
+  doubled INTEGER NOT NULL,
+  outcome TEXT NOT NULL,
+  PRIMARY KEY(match_id, month, seq)) WITHOUT ROWID;
+)sql",
+};
+
+}  // namespace
+
+bool MigrateHistory(SqliteConnection& connection, std::int64_t version) {
+  for (std::int64_t v = version; v < kHistorySchemaVersion; ++v) {
+    if (!connection.Execute(kSteps[static_cast<std::size_t>(v)])) return false;
+  }
+  return connection.Execute("PRAGMA application_id = " + std::to_string(kHistoryApplicationId) + ";") &&
+         connection.Execute("PRAGMA user_version = " + std::to_string(kHistorySchemaVersion) + ";");
+}
+
+}  // namespace pg

@@ -1,0 +1,274 @@
+// The statistics window 「成績」 over history.db.
+#include "ui/form_statistics.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+
+#include "engine/game.h"
+#include "play/match_statistics.h"
+#include "play/menu.h"
+#include "records/history_database.h"
+#include "records/history_export.h"
+#include "ui/statistics_charts.h"
+
+namespace pg::ui {
+
+namespace {
+
+constexpr const char* kTitle = "成績";
+constexpr int kMostMarginBins = 12;
+
+QString LevelName(const std::string& level) {
+  return level == kNormalLevel ? QString("普通") : QString::fromStdString(level);
+}
+
+QString RulesName(const RuleSettings& r) {
+  const QString hanami = r.HanamiRule == 0 ? QString("花見%1文").arg(r.HanamiPoints) : QString("花見なし");
+  const QString tsukimi = r.TsukimiRule == 0 ? QString("月見%1文").arg(r.TsukimiPoints) : QString("月見なし");
+  return hanami + "・" + tsukimi + "・" + (r.OyaRule == 0 ? "親権あり" : "親権なし") + "・" +
+         (r.KikuRule == 1 ? "菊はカス" : "菊はタネ");
+}
+
+QString Share(int part, int whole) {
+  return whole ? QString("%1%").arg(qRound(100.0 * part / whole)) : QString("―");
+}
+
+QString Signed(double value) { return (value > 0 ? "+" : "") + QString::number(value, 'f', 1); }
+
+QString LocalDate(const std::string& utc) {
+  QDateTime when = QDateTime::fromString(QString::fromStdString(utc), Qt::ISODate);
+  return when.isValid() ? when.toLocalTime().toString("yyyy/MM/dd HH:mm") : QString::fromStdString(utc);
+}
+
+QString CountersText(const MatchStatistics& s) {
+  QString text = QString("対戦 %1局　勝ち %2　負け %3（うち中断 %4）　引き分け %5<br>")
+                     .arg(s.played).arg(s.won).arg(s.lost).arg(s.abandoned).arg(s.level);
+  text += QString("勝率 %1　いまの連勝 %2　最長の連勝 %3<br>")
+              .arg(Share(s.won, s.played)).arg(s.currentStreak).arg(s.longestStreak);
+  text += QString("1局の平均 %1文　相手との差の平均 %2文<br>")
+              .arg(QString::number(s.meanScore, 'f', 1), Signed(s.meanMargin));
+  if (s.bestId) {
+    text += QString("いちばんの勝ち　%1　%2文 対 %3文<br>").arg(LocalDate(s.bestDate)).arg(s.bestScores[0]).arg(s.bestScores[1]);
+  }
+  text += QString("親で勝った月 %1 / %2（%3）　子で勝った月 %4 / %5（%6）")
+              .arg(s.monthsWonAsDealer).arg(s.monthsAsDealer).arg(Share(s.monthsWonAsDealer, s.monthsAsDealer))
+              .arg(s.monthsWonAsNonDealer).arg(s.monthsAsNonDealer).arg(Share(s.monthsWonAsNonDealer, s.monthsAsNonDealer));
+  if (s.skipped) text += QString("<br><font color=#a00000>読めない記録 %1件は集計から除きました。</font>").arg(s.skipped);
+  return text;
+}
+
+QString KoiKoiText(const MatchStatistics& s) {
+  QString text = QString("こいこい %1回、うち実った %2回（%3）<br>")
+                     .arg(s.KoiKoiCalls()).arg(s.KoiKoiPaidOff()).arg(Share(s.KoiKoiPaidOff(), s.KoiKoiCalls()));
+  const char* bands[kCallBands] = {"1〜2文", "3〜4文", "5〜6文", "7文以上"};
+  QStringList parts;
+  for (int b = 0; b < kCallBands; ++b) {
+    const KoiKoiBand& band = s.koiKoi[static_cast<std::size_t>(b)];
+    parts << QString("%1で %2 / %3").arg(bands[b]).arg(band.paidOff).arg(band.calls);
+  }
+  text += "持ち点ごとに実った数：" + parts.join("、") + "<br>";
+  text += QString("7文以上で倍 %1回　手四 %2回　くっつき %3回").arg(s.doublings).arg(s.yaku[12]).arg(s.yaku[13]);
+  return text;
+}
+
+// Bins of a width in whole tens, so the histogram never has more than kMostMarginBins bars.
+void FillMargins(BarChart& chart, const std::vector<int>& margins) {
+  if (margins.empty()) return chart.SetBars({}, {});
+  const auto [low, high] = std::minmax_element(margins.begin(), margins.end());
+  const int from = static_cast<int>(std::floor(*low / 10.0)) * 10;
+  const int span = *high - from + 1;
+  const int width = std::max(10, static_cast<int>(std::ceil(span / 10.0 / kMostMarginBins)) * 10);
+  const int bins = (span + width - 1) / width;
+  std::vector<double> counts(static_cast<std::size_t>(bins));
+  for (int margin : margins) ++counts[static_cast<std::size_t>((margin - from) / width)];
+  QStringList labels;
+  for (int b = 0; b < bins; ++b) labels << QString::number(from + b * width);
+  chart.SetBars(labels, counts);
+}
+
+QGroupBox* Boxed(const QString& title, QWidget* content) {
+  auto* box = new QGroupBox(title);
+  auto* layout = new QVBoxLayout(box);
+  layout->addWidget(content);
+  return box;
+}
+
+}  // namespace
+
+FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* parent)
+    : QDialog(parent), historyPath_(std::move(historyPath)) {
+  setWindowTitle(kTitle);
+  auto* content = new QWidget;
+  auto* layout = new QVBoxLayout(content);
+
+  auto* filters = new QHBoxLayout;
+  level_ = new QComboBox;
+  rules_ = new QComboBox;
+  period_ = new QComboBox;
+  period_->addItems({"すべて", "最近の100局", "最近の30日"});
+  filters->addWidget(new QLabel("強さ"));
+  filters->addWidget(level_);
+  filters->addWidget(new QLabel("ルール"));
+  filters->addWidget(rules_, 1);
+  filters->addWidget(new QLabel("期間"));
+  filters->addWidget(period_);
+  layout->addLayout(filters);
+
+  counters_ = new QLabel;
+  koiKoi_ = new QLabel;
+  layout->addWidget(Boxed("対戦", counters_));
+  layout->addWidget(Boxed("こいこい", koiKoi_));
+
+  share_ = new ShareLineChart(nullptr);
+  yaku_ = new BarChart(nullptr, Qt::Horizontal, BarChart::Kind::Counts);
+  margins_ = new BarChart(nullptr, Qt::Vertical, BarChart::Kind::Counts);
+  months_ = new BarChart(nullptr, Qt::Vertical, BarChart::Kind::Shares);
+  auto* charts = new QGridLayout;
+  charts->addWidget(Boxed("勝率の移り変わり", share_), 0, 0);
+  charts->addWidget(Boxed("できた役", yaku_), 0, 1, 2, 1);
+  charts->addWidget(Boxed("1局の文の差", margins_), 1, 0);
+  charts->addWidget(Boxed("月ごとの勝ち月の割合", months_), 2, 0, 1, 2);
+  layout->addLayout(charts);
+
+  auto* buttons = new QHBoxLayout;
+  auto* csv = new QPushButton("CSVで書き出す");
+  auto* jsonLines = new QPushButton("JSON Linesで書き出す");
+  auto* close = new QPushButton("閉じる");
+  buttons->addWidget(csv);
+  buttons->addWidget(jsonLines);
+  buttons->addStretch(1);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+
+  auto* scroll = new QScrollArea;
+  scroll->setWidget(content);
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(scroll);
+  // On a 640 x 480 screen the window fits the screen and scrolls.
+  const QSize wanted = content->sizeHint() + QSize(24, 8);
+  const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+  resize(std::min(wanted.width(), screen.width() - 16), std::min(wanted.height(), screen.height() - 40));
+
+  for (QComboBox* box : {level_, rules_, period_}) {
+    connect(box, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
+  }
+  connect(csv, &QPushButton::clicked, this, [this] { Export(false); });
+  connect(jsonLines, &QPushButton::clicked, this, [this] { Export(true); });
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+bool FormStatistics::Reload() {
+  HistoryOpened opened = HistoryDatabase::Open(historyPath_);
+  if (!opened.notice.empty()) QMessageBox::warning(this, kTitle, QString::fromStdString(opened.notice));
+  if (!opened.database) return false;
+  matches_ = opened.database->Load(HistoryDetail::Results, &skipped_);
+  ruleSets_.clear();
+  std::vector<std::string> levels;
+  for (const HistoryMatch& m : matches_) {
+    if (std::none_of(ruleSets_.begin(), ruleSets_.end(), [&](const RuleSettings& r) { return SameRules(r, m.rules); })) {
+      ruleSets_.push_back(m.rules);
+    }
+    if (std::find(levels.begin(), levels.end(), m.level) == levels.end()) levels.push_back(m.level);
+  }
+  for (QComboBox* box : {level_, rules_}) {
+    const QSignalBlocker quiet(box);
+    box->clear();
+  }
+  {
+    const QSignalBlocker quiet(level_);
+    level_->addItem("すべて");
+    for (const std::string& level : levels) level_->addItem(LevelName(level), QString::fromStdString(level));
+  }
+  {
+    const QSignalBlocker quiet(rules_);
+    rules_->addItem("すべて");
+    for (const RuleSettings& r : ruleSets_) rules_->addItem(RulesName(r));
+  }
+  Refresh();
+  return true;
+}
+
+StatisticsFilter FormStatistics::Filter() const {
+  StatisticsFilter filter;
+  if (level_->currentIndex() > 0) filter.level = level_->currentData().toString().toStdString();
+  if (rules_->currentIndex() > 0) filter.rules = ruleSets_.at(static_cast<std::size_t>(rules_->currentIndex() - 1));
+  filter.period = static_cast<StatisticsPeriod>(std::max(0, period_->currentIndex()));
+  filter.now = QDateTime::currentDateTimeUtc().toString("yyyy-MM-ddTHH:mm:ssZ").toStdString();
+  return filter;
+}
+
+void FormStatistics::Refresh() {
+  const MatchStatistics s = ComputeStatistics(matches_, Filter(), skipped_);
+  counters_->setText(CountersText(s));
+  koiKoi_->setText(KoiKoiText(s));
+  share_->SetLines(s.winShare, s.movingWinShare);
+  QStringList names;
+  std::vector<double> counts;
+  for (std::size_t i = 0; i < kStatisticsYaku.size(); ++i) {
+    names << kStatisticsYaku[i];
+    counts.push_back(s.yaku[i]);
+  }
+  yaku_->SetBars(names, counts);
+  FillMargins(*margins_, s.margins);
+  QStringList months;
+  std::vector<double> shares;
+  for (int m = 0; m < 12; ++m) {
+    months << QString("%1月").arg(m + 1);
+    shares.push_back(s.monthsPlayed[m] ? static_cast<double>(s.monthsWon[m]) / s.monthsPlayed[m] : 0.0);
+  }
+  months_->SetBars(months, shares);
+}
+
+void FormStatistics::Export(bool jsonLines) {
+  const QString file = QFileDialog::getSaveFileName(this, kTitle, jsonLines ? "history.jsonl" : "history.csv",
+                                                    jsonLines ? "JSON Lines (*.jsonl)" : "CSV (*.csv)");
+  if (file.isEmpty()) return;
+  // The lines carry each match's months and moves, which the figures do not read.
+  std::vector<HistoryMatch> written;
+  std::vector<std::int64_t> ids;
+  for (const HistoryMatch* m : FilteredMatches(matches_, Filter())) ids.push_back(m->id);
+  HistoryOpened opened = HistoryDatabase::Open(historyPath_);
+  if (opened.database) {
+    for (HistoryMatch& m : opened.database->Load(jsonLines ? HistoryDetail::Everything : HistoryDetail::Results)) {
+      if (std::binary_search(ids.begin(), ids.end(), m.id)) written.push_back(std::move(m));
+    }
+  }
+  std::ofstream out(file.toStdString(), std::ios::binary);
+  if (jsonLines) {
+    WriteHistoryJsonLines(written, out);
+  } else {
+    WriteHistoryCsv(written, out);
+  }
+  out.close();
+  if (!out) {
+    QMessageBox::warning(this, kTitle, QString("%1 に書き出せませんでした。").arg(file));
+  } else {
+    QMessageBox::information(this, kTitle, QString("%1局を %2 に書き出しました。").arg(written.size()).arg(file));
+  }
+}
+
+void ShowStatisticsWindow(Game& game) {
+  ArmMenuGuard(game);
+  FormStatistics window(HistoryPathBeside(game.statusPath), QApplication::activeWindow());
+  if (window.Reload()) window.exec();
+  ArmMenuGuard(game);
+}
+
+}  // namespace pg::ui

@@ -1,0 +1,54 @@
+// The statistics window 「成績」: the player's counters, koi-koi figures and four charts over the
+// stored matches, with filters and the exports.
+#pragma once
+
+#include <QDialog>
+#include <filesystem>
+#include <vector>
+
+#include "play/match_statistics.h"
+#include "records/history_match.h"
+
+class QComboBox;
+class QLabel;
+
+namespace pg {
+struct Game;
+}
+
+namespace pg::ui {
+
+class BarChart;
+class ShareLineChart;
+
+class FormStatistics : public QDialog {
+ public:
+  FormStatistics(std::filesystem::path historyPath, QWidget* parent);
+
+  // Reads history.db again; false when it could not be opened (the player has been told why).
+  bool Reload();
+
+ private:
+  void Refresh();
+  void Export(bool jsonLines);
+  StatisticsFilter Filter() const;
+
+  std::filesystem::path historyPath_;
+  std::vector<HistoryMatch> matches_;
+  int skipped_ = 0;
+  std::vector<RuleSettings> ruleSets_;
+  QComboBox* level_;
+  QComboBox* rules_;
+  QComboBox* period_;
+  QLabel* counters_;
+  QLabel* koiKoi_;
+  ShareLineChart* share_;
+  BarChart* yaku_;
+  BarChart* margins_;
+  BarChart* months_;
+};
+
+// The menu's 成績 command: opens the window over the history beside the game's STATUS.DAT.
+void ShowStatisticsWindow(Game& game);
+
+}  // namespace pg::ui
