@@ -27,6 +27,7 @@ model::Move FlatMonteCarloMove(const model::State& s, std::uint64_t seed, const 
   const int side = s.mover;
   const auto deadline = std::chrono::steady_clock::now() + budget.cap;
   const int guesses = budget.iterations / moves.size > 0 ? budget.iterations / moves.size : 1;
+  const WinChance& chance = WinChanceFor(s.rules);
   Random random(seed);
   std::array<double, 2 * model::kHandCards> total{};
   for (int g = 0; g < guesses; ++g) {
@@ -39,7 +40,7 @@ model::Move FlatMonteCarloMove(const model::State& s, std::uint64_t seed, const 
       model::Apply(t, moves[i]);
       Random playout(playoutSeed);
       model::PlayOutMonth(t, model::DesignedPolicy{}, model::DesignedPolicy{}, playout);
-      total[static_cast<std::size_t>(i)] += OutcomeValue(t, side);
+      total[static_cast<std::size_t>(i)] += chance.AfterMonth(t, side);
     }
   }
   int best = 0;

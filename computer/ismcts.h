@@ -1,6 +1,6 @@
 // The strongest level (最強): information-set Monte Carlo tree search from one side's view. Each
-// iteration guesses the hidden cards anew and walks a tree of the moves both sides could make in
-// that guess, 勝負 and こいこい among them; a month's end is valued by the chance of winning the match.
+// iteration guesses the hidden cards anew and walks a tree of the moves this side could make in that
+// guess, 勝負 and こいこい among them; a month's end is valued by the chance of winning the match.
 #pragma once
 
 #include <cstdint>
