@@ -1,6 +1,8 @@
 // Counting captured cards into the yaku groups and scoring them as the win dialog does.
 #include "model/yaku.h"
 
+#include <bit>
+
 #include "engine/yaku_cards.h"
 #include "rules/yaku.h"
 
@@ -60,11 +62,14 @@ ByYakuGroup<int> CountGroups(const Rules& rules, CardSet captured) {
 bool MakesWin(const Rules& rules, CardSet captured, CardSet took) {
   // Counts only grow within a turn, so a group that reached its threshold at any card of the
   // turn is still there at its end.
-  if (took == 0) return false;
+  // Which groups the turn fed is gathered without a branch; then only those are counted.
+  unsigned fed = 0;
   for (YakuGroup group : kAllYakuGroups) {
-    if ((took & rules.groupCards[group]) != 0 && GroupCount(rules, captured, group) >= YakuThreshold(group)) {
-      return true;
-    }
+    fed |= static_cast<unsigned>((took & rules.groupCards[group]) != 0) << IndexOf(group);
+  }
+  for (; fed != 0; fed &= fed - 1) {
+    const auto group = static_cast<YakuGroup>(std::countr_zero(fed));
+    if (GroupCount(rules, captured, group) >= YakuThreshold(group)) return true;
   }
   return false;
 }

@@ -56,6 +56,57 @@ TEST(ModelScoring, RareHandsScoreAsTheWinDialogListsThem) {
   }
 }
 
+// The deck that deals these cards with side 0 dealing; the stock is every other card in order.
+Deck Arranged(std::initializer_list<std::string_view> dealer, std::initializer_list<std::string_view> other,
+              std::initializer_list<std::string_view> table) {
+  Deck deck{};
+  const CardSet dealt = Cards(dealer) | Cards(other) | Cards(table);
+  auto d = dealer.begin(), o = other.begin(), t = table.begin();
+  for (int i = 0; i < 24; ++i) {
+    const int place = i % 6;
+    auto& next = place < 2 ? o : place < 4 ? t : d;
+    deck[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(IndexOf(CardCode::FromText(*next++)));
+  }
+  int k = 24;
+  ForEachCard(kAllCards & ~dealt, [&](int card) { deck[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(card); });
+  return deck;
+}
+
+TEST(ModelDeal, DealtHandsAndWholeMonthsOnTheTable) {
+  using Codes = std::initializer_list<std::string_view>;
+  const Codes plain = {"11", "21", "31", "41", "51", "61", "71", "81"};
+  const Codes pairs = {"13", "14", "23", "24", "33", "34", "43", "44"};
+  const Codes four = {"93", "94", "92", "91", "A3", "B3", "C3", "C4"};
+  const Codes table = {"12", "22", "32", "42", "52", "62", "72", "82"};
+  struct Row {
+    const char* what;
+    Deck deck;
+    MonthResult result;
+  } rows[] = {
+      {"four pairs in the other hand", Arranged(plain, pairs, table), {WinKind::Kuttsuki, 1, kDealtHandPoints}},
+      {"a whole month in the dealer's hand", Arranged(four, plain, table), {WinKind::Teshi, 0, kDealtHandPoints}},
+      {"both hands: the dealer's is judged first", Arranged(pairs, four, table), {WinKind::Kuttsuki, 0, kDealtHandPoints}},
+      {"nothing dealt", Arranged(plain, table, pairs), {}},
+  };
+  for (const Row& row : rows) {
+    State s = NewMatch(MakeRules(true, true, false, false, 5, 5), 0);
+    Deal(s, row.deck);
+    EXPECT_EQ(s.result, row.result) << row.what;
+    EXPECT_EQ(s.score[0] + s.score[1], row.result.points) << row.what;
+    if (row.result.kind != WinKind::None) {
+      EXPECT_EQ(s.dealer, row.result.winner) << row.what;
+    }
+  }
+
+  // A month dealt whole to the table goes to the dealer with its first hand card, whatever it takes.
+  State s = NewMatch(MakeRules(true, true, false, false, 5, 5), 0);
+  Deal(s, Arranged({"B1", "21", "31", "41", "51", "61", "71", "81"}, {"24", "34", "44", "54", "64", "74", "84", "94"},
+                   {"13", "14", "12", "11", "A1", "B2", "C1", "C2"}));
+  Apply(s, {MoveKind::Play, static_cast<std::uint8_t>(IndexOf(CardCode('B', '1'))), kNoCard});
+  EXPECT_EQ(s.captured[0] & MonthCards(1), MonthCards(1));
+  EXPECT_EQ(s.table & MonthCards(1), 0u);
+}
+
 TEST(ModelMoves, OffersEachTableCardOfTwoAndこいこいOnlyWithCardsLeft) {
   State s = DealtMonth(MakeRules(true, true, false, false, 5, 5), 3);
   s.stage = Stage::Play;
