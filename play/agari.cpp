@@ -42,18 +42,19 @@ void Agari(Game& game) {
 void AgariCommandClick(Game& game, int index) {
   WinDialogState& dialog = game.agari;
   // The choice is final once made: a second click while the dialog closes would pay twice or
-  // take back a 勝負 that has already been paid.
-  if (dialog.timerEnabled) return;
+  // take back a 勝負 that has already been paid. It is made before the payment runs, because a
+  // click can still arrive while each 文 is shown (a button's delayed click from the keyboard).
+  if (dialog.timerEnabled || !dialog.check.empty()) return;
   if (PlaysOn(dialog, index)) {
     dialog.check = "NO";
   } else {
+    dialog.check = "OK";
     const int total = dialog.total;
     const int stepMs = total > 0 ? std::min(kSlowestPayStepMs, kLongestPaymentMs / total) : 0;
     for (int paid = 1; paid <= total; ++paid) {
       PayOne(game, paid);
       game.platform.ShowPaced(stepMs);
     }
-    dialog.check = "OK";
   }
   dialog.timerEnabled = true;
   game.platform.StartTimer(Timer::Agari, kAgariTimerMs);

@@ -115,6 +115,8 @@ TEST_F(WinDialogTest, PlayerWithNoCardLeftCanOnlyStop) {
 }
 
 TEST_F(WinDialogTest, AChoiceOnceMadeIsNotTakenBack) {
+  // A click can also arrive while a 文 of the payment is shown: a button's delayed keyboard click.
+  platform.onStep = [this] { pg::AgariCommandClick(game, 1); };
   platform.onModal = [this](pg::Dialog) {
     pg::AgariCommandClick(game, 1);
     pg::AgariCommandClick(game, 0);
