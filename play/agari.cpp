@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "computer/computer_move.h"
+#include "play/computer_turn.h"
 #include "engine/game.h"
 #include "rules/win_dialog.h"
 
@@ -33,8 +33,12 @@ void ShowComputerHand(Game& game) {
 void Agari(Game& game) {
   if (IsDealtHandYaku(game.table.WinCode)) ShowComputerHand(game);
   FillAgari(game);
-  if (ComputerDecides(game.table)) SetComputerDecision(game.agari, ComputerStops(game.random, game.table));
+  if (ComputerDecides(game.table)) SetComputerDecision(game.agari, ComputerStopsAtLevel(game));
   game.platform.RunModal(Dialog::Agari);
+  // A yaku played on from is こいこい: the levels weigh the month by it.
+  if (game.table.WinCode == WinCode::Yaku && game.agari.check != "OK") {
+    game.table.KoiKoi.at(static_cast<std::size_t>(WinnerOf(game.table))) = true;
+  }
   CloseAgari(game);
 }
 
