@@ -40,7 +40,7 @@ std::string ReasonFor(int errorNumber) {
   }
 }
 
-StatusFileError ErrorFrom(int errorNumber) { return {errorNumber, ReasonFor(errorNumber)}; }
+StatusFileError ErrorFrom(int errorNumber) { return FileErrorFrom(errorNumber); }
 
 class FileDescriptor {
  public:
@@ -192,6 +192,8 @@ std::optional<StatusFileError> ReplaceSlots(const std::filesystem::path& path,
 }
 
 }  // namespace
+
+StatusFileError FileErrorFrom(int errorNumber) { return {errorNumber, ReasonFor(errorNumber)}; }
 
 StatusRecords LoadStatusFile(const std::filesystem::path& path) { return DecodeStatusFile(ReadImage(path)); }
 

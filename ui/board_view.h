@@ -87,6 +87,7 @@ class BoardView : public QGraphicsView {
   std::array<LabelItem*, 2> scores_{};
   QGraphicsPixmapItem* monthPlate_ = nullptr;
   LabelItem* month_ = nullptr;
+  LabelItem* levelName_ = nullptr;
   QGraphicsPixmapItem* dealerMark_ = nullptr;
   KeyCursorItem* keyCursor_ = nullptr;
   bool flying_ = false;
