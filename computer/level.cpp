@@ -1,9 +1,10 @@
-// 入門 and 普通: the gentle teacher and the designed player.
+// 入門 and 普通: the gentle teacher and the designed player; 強い and 最強 search.
 #include "computer/level.h"
 
 #include <array>
 #include <utility>
 
+#include "computer/search_levels.h"
 #include "model/month.h"
 #include "model/policy.h"
 
@@ -34,7 +35,7 @@ class BeginnerLevel : public Level {
   static constexpr int kMissesOneIn = 3;
 };
 
-constexpr std::array<std::string_view, 2> kNames{"beginner", "normal"};
+constexpr std::array<std::string_view, 4> kNames{"beginner", "normal", "strong", "expert"};
 
 }  // namespace
 
@@ -52,6 +53,8 @@ std::string_view LevelLabel(std::string_view name) {
 std::unique_ptr<Level> MakeLevel(std::string_view name) {
   if (name == "beginner") return std::make_unique<BeginnerLevel>();
   if (name == "normal") return std::make_unique<NormalLevel>();
+  if (name == "strong") return MakeStrongLevel();
+  if (name == "expert") return MakeExpertLevel();
   return nullptr;
 }
 

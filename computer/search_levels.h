@@ -1,0 +1,14 @@
+// 強い and 最強: the levels that search, each on the view of one side and a seed drawn from the
+// level's own random source.
+#pragma once
+
+#include <memory>
+
+#include "computer/level.h"
+
+namespace pg {
+
+std::unique_ptr<Level> MakeStrongLevel();
+std::unique_ptr<Level> MakeExpertLevel();
+
+}  // namespace pg
