@@ -5,6 +5,7 @@
 #include <sstream>
 #include <string>
 
+#include "computer/level.h"
 #include "computer/table_view.h"
 #include "engine/game_observer.h"
 #include "model/cards.h"
@@ -61,10 +62,10 @@ class NoKoiKoiByTheComputer : public GameObserver {
   const selfplay::SelfPlay& play_;
 };
 
-selfplay::SelfPlayOptions AtLevel(const char* level, std::uint64_t seed) {
+selfplay::SelfPlayOptions AtLevel(const char* level, std::uint64_t seed, int matches = 2) {
   selfplay::SelfPlayOptions options;
   options.seed = seed;
-  options.matches = 2;
+  options.matches = matches;
   options.level = level;
   return options;
 }
@@ -87,12 +88,17 @@ TEST(LevelSelfPlay, BeginnerPlaysWholeMatchesThroughTheGameAndNeverCallsKoiKoi) 
 TEST(LevelSelfPlay, TheSameSeedReplaysTheSameMatchesAtALevel) {
   const auto log = [](const char* level, std::uint64_t seed) {
     std::ostringstream out;
-    selfplay::SelfPlay play(AtLevel(level, seed), out);
+    selfplay::SelfPlay play(AtLevel(level, seed, 1), out);
     play.Run();
     return out.str();
   };
-  EXPECT_EQ(log("beginner", 7), log("beginner", 7));
-  EXPECT_NE(log("beginner", 7), log("normal", 7)) << "the level, not the designed player, chose";
+  for (std::string_view name : LevelNames()) {
+    if (name == "normal") continue;
+    const std::string level(name);
+    const std::string once = log(level.c_str(), 7);
+    EXPECT_EQ(once, log(level.c_str(), 7)) << level;
+    EXPECT_NE(once, log("normal", 7)) << level << ": the level, not the designed player, chose";
+  }
 }
 
 }  // namespace
