@@ -2,6 +2,7 @@
 #include "computer/level.h"
 
 #include <array>
+#include <utility>
 
 #include "computer/search_levels.h"
 #include "model/month.h"
@@ -39,6 +40,15 @@ constexpr std::array<std::string_view, 4> kNames{"beginner", "normal", "strong",
 }  // namespace
 
 std::span<const std::string_view> LevelNames() { return kNames; }
+
+std::string_view LevelLabel(std::string_view name) {
+  constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kLabels{
+      {{"beginner", "入門"}, {"normal", "普通"}, {"strong", "強い"}, {"expert", "最強"}}};
+  for (const auto& [known, label] : kLabels) {
+    if (known == name) return label;
+  }
+  return name;
+}
 
 std::unique_ptr<Level> MakeLevel(std::string_view name) {
   if (name == "beginner") return std::make_unique<BeginnerLevel>();

@@ -20,6 +20,8 @@ class Level {
 
 // The names the tools know the levels by, weakest first.
 std::span<const std::string_view> LevelNames();
+// The name the player knows a level by (入門, 普通, 強い, 最強); the tool's name for one it does not know.
+std::string_view LevelLabel(std::string_view name);
 // The level of that name, or none.
 std::unique_ptr<Level> MakeLevel(std::string_view name);
 

@@ -86,6 +86,8 @@ struct Board {
   std::array<Label, 2> Score{};
   bool PnumP = false;
   Label Pnum;
+  // Whom the player plays: the computer's level, under its face, from the match's start.
+  Label LevelName;
   Shape oyamark;
   // The こいこい mark of each side (0 the player, 1 the computer), over the foot of its face.
   std::array<Label, 2> koikoi{};

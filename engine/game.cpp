@@ -1,7 +1,19 @@
-// The phase and its mirror.
+// The phase and its mirror, and the random sources' seeds.
 #include "engine/game.h"
 
 namespace pg {
+
+namespace {
+
+// Mixed into the game's seed: the search's stream never repeats the game's.
+constexpr std::uint64_t kSearchStream = 0x7365617263680000ull;
+
+}  // namespace
+
+void Game::SeedRandoms(std::uint64_t seed) {
+  random.Seed(seed);
+  search.Seed(seed ^ kSearchStream);
+}
 
 void Game::SetPhase(Phase phase) {
   table.Phase = phase;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "engine/board.h"
 #include "engine/game_observer.h"
@@ -31,6 +32,12 @@ struct Game {
 
   Platform& platform;
   Random random;
+  // The computer's search draws from a source of its own, so however long it thinks, the deals and
+  // the designed player's draws stay those of the game's seed.
+  Random search;
+  // The computer's level, by its name among LevelNames(), in this match and from the next one on.
+  std::string level = "normal";
+  std::string nextLevel = "normal";
   TableState table;
   Board board;
   OptionControls options;
@@ -52,6 +59,8 @@ struct Game {
   // Told of every deal, play and result; only tools and tests watch.
   GameObserver* observer = nullptr;
 
+  // Seeds the game's random source and, from the same number, the search's.
+  void SeedRandoms(std::uint64_t seed);
   // Every change of the phase is mirrored into the options dialog's JudgeMode.
   void SetPhase(Phase phase);
   bool KeepsRecords() const { return !statusPath.empty(); }

@@ -60,6 +60,11 @@ inline Point DealerDrawNamePosition(const TableState& t, int side, int q) {
   return At(t, (side == 0 ? 178 : 183) + 72 * (q % 6), 140 + 184 * (q / 6));
 }
 
+// The computer's level, centred in a strip between its face and the stock pile.
+inline Point LevelNamePosition(const TableState& t) { return At(t, 8, 131); }
+inline constexpr int kLevelNameWidth = 100;
+inline constexpr int kLevelNameHeight = 15;
+
 // The mark beside the dealer's hand.
 inline Point DealerMarkPosition(const TableState& t) { return At(t, 24, 368 - 304 * t.Oya); }
 

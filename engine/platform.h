@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -95,6 +96,10 @@ class Platform {
   virtual std::optional<std::string> PickFile(std::string_view filter) = 0;
   virtual void PlaySystemSound(std::string_view name) = 0;
   virtual void ShowHelp(std::string_view helpFile) = 0;
+
+  // Runs a computation that touches nothing the screen shows, and returns when it is done. The
+  // window keeps painting meanwhile and answers its close box; clicks on the table are dropped.
+  virtual void Think(std::function<void()> work) { work(); }
 
   // Milliseconds of the wall clock; the one seed of the game's random source.
   virtual std::uint64_t Now() = 0;

@@ -56,6 +56,10 @@ struct TableState {
   // Set for each group a card was counted into since the turn began.
   ByYakuGroup<bool> YakuTouched{};
   StatusRecords status;
+  // Each side's captures this month, bit CardNoOf(code) for a card, and who called こいこい: what the
+  // computer's levels read the month from.
+  std::array<std::uint64_t, 2> Taken{};
+  std::array<bool, 2> KoiKoi{};
   // The match totals in 文 by side, which the score labels show.
   std::array<std::int16_t, 2> matchScore{};
 };

@@ -53,6 +53,11 @@ class ScriptedPlatform : public Platform {
   std::optional<std::string> PickFile(std::string_view filter) override;
   void PlaySystemSound(std::string_view name) override { sounds.emplace_back(name); }
   void ShowHelp(std::string_view helpFile) override { helpShown.emplace_back(helpFile); }
+  // Inline: nothing paints meanwhile. Counted, so a script can tell the level was asked.
+  void Think(std::function<void()> work) override {
+    ++thoughts;
+    work();
+  }
   std::uint64_t Now() override { return clock; }
   void Quit() override { quit = true; }
 
@@ -72,6 +77,7 @@ class ScriptedPlatform : public Platform {
 
   std::uint64_t clock;
   int steps = 0;
+  int thoughts = 0;
   std::vector<int> pauses;
   int redraws = 0;
   std::string background;

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "computer/computer_move.h"
+#include "play/computer_turn.h"
 #include "engine/game.h"
 #include "play/table_signs.h"
 #include "rules/win_dialog.h"
@@ -34,9 +34,14 @@ void ShowComputerHand(Game& game) {
 void Agari(Game& game) {
   if (IsDealtHandYaku(game.table.WinCode)) ShowComputerHand(game);
   FillAgari(game);
-  if (ComputerDecides(game.table)) SetComputerDecision(game.agari, ComputerStops(game.random, game.table));
+  if (ComputerDecides(game.table)) SetComputerDecision(game.agari, ComputerStopsAtLevel(game));
   game.platform.RunModal(Dialog::Agari);
-  if (CloseAgari(game)) MarkKoiKoi(game, game.agari.winner);
+  if (CloseAgari(game)) {
+    // A yaku played on from is こいこい: the table marks it and the levels weigh the month by it.
+    const int side = game.agari.winner;
+    game.table.KoiKoi.at(static_cast<std::size_t>(side)) = true;
+    MarkKoiKoi(game, side);
+  }
 }
 
 void AgariCommandClick(Game& game, int index) {

@@ -106,6 +106,8 @@ void PrepareMonth(Game& game) {
   t.HandMonth = {};
   t.FieldMonth = {};
   for (int side = 0; side < 2; ++side) t.YakuCount[side] = {};
+  t.Taken = {};
+  t.KoiKoi = {};
 }
 
 void DealDeck(Game& game) {

@@ -15,6 +15,8 @@ namespace pg {
 namespace {
 
 constexpr const char* kWhat = "ハイスコア";
+// Matches against the gentle teacher are practice: they never enter the tables.
+constexpr std::string_view kPracticeLevel = "beginner";
 
 MatchResult ResultOf(const TableState& table) {
   return {table.matchScore[0], table.matchScore[1], table.BestMonthPoints, table.BestMonthText};
@@ -45,6 +47,7 @@ bool IsBlank(std::string_view name) {
 }  // namespace
 
 void StartHiScoreUpdate(Game& game) {
+  if (game.level == kPracticeLevel) return;
   switch (TakeStatusLock(game, kWhat)) {
     case LockOutcome::Acquired:
       HiScoreSub(game);

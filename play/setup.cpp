@@ -3,6 +3,7 @@
 
 #include "engine/animation.h"
 #include "play/dealer_decision.h"
+#include "play/level_setting.h"
 #include "play/screen_mode.h"
 #include "engine/game.h"
 #include "engine/status_apply.h"
@@ -14,8 +15,9 @@
 namespace pg {
 
 void setup(Game& game) {
-  game.random.Seed(game.platform.Now());
+  game.SeedRandoms(game.platform.Now());
   ApplyStatusRecords(game, game.KeepsRecords() ? LoadStatusFile(game.statusPath) : DefaultStatusRecords());
+  LoadLevelSetting(game);
   // A missing wallpaper is reported once, not again for the switch of mode.
   if (!ChooseScreenModeAtStart(game)) WallPaint(game, game.options.Wall);
   // After the mode is chosen: the main window's size decides whether it fits where it was.
@@ -26,6 +28,10 @@ void setup(Game& game) {
 
 void StartGame(Game& game) {
   Board& board = game.board;
+  // A level chosen during a match waits for the next one.
+  game.level = game.nextLevel;
+  board.LevelName.caption = LevelNameCaption(game.level);
+  board.LevelName.visible = false;
   // Ahead of the phase, so that the wallpaper is painted without the capture-area ruling.
   game.options.JudgeMode = Phase::Idle;
   WallPaint(game, game.options.Wall);
@@ -61,6 +67,7 @@ void GameSetUp(Game& game) {
     board.Score[k].caption = Digits(game.table.matchScore[1 - k]);
     game.platform.Redraw();
   }
+  board.LevelName.visible = true;
   board.PnumP = true;
   board.Pnum.visible = board.Pnum.enabled = true;
 }

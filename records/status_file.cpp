@@ -42,7 +42,7 @@ std::string ReasonFor(int errorNumber) {
   }
 }
 
-StatusFileError ErrorFrom(int errorNumber) { return {errorNumber, ReasonFor(errorNumber)}; }
+StatusFileError ErrorFrom(int errorNumber) { return FileErrorFrom(errorNumber); }
 
 class FileDescriptor {
  public:
@@ -227,6 +227,8 @@ FileDescriptor OpenLockFile(const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+StatusFileError FileErrorFrom(int errorNumber) { return {errorNumber, ReasonFor(errorNumber)}; }
 
 StatusRecords LoadStatusFile(const std::filesystem::path& path) { return DecodeStatusFile(ReadImage(path)); }
 

@@ -16,6 +16,9 @@ struct StatusFileError {
   std::string reason;
 };
 
+// The error of a failed call with errno `errorNumber`, its reason in the player's words.
+StatusFileError FileErrorFrom(int errorNumber);
+
 // Start-up reads records 1, 4 and 5 from this. A missing or unreadable file, or any part of it that
 // is cut short or out of range, reads as the defaults of that part.
 StatusRecords LoadStatusFile(const std::filesystem::path& path);

@@ -184,6 +184,7 @@ void JudgeCard(Game& game, PlayedCard& card, PlaySteps& steps) {
       Count(game, w, Kasu);
       break;
   }
+  t.Taken[w] |= std::uint64_t{1} << CardNoOf(code);
   steps.push_back(PlayStep::Captured(w, code));
   // The card is counted before it flies, so it lands on the place its count gives it.
   Fly(steps, card, CapturePilePosition(t, w, pile, PileSize(t, w, pile) - 1));

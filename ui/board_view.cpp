@@ -107,6 +107,7 @@ void BoardView::ApplyModeFonts() {
   const bool small = scale_ < 1.0;
   for (LabelItem* score : scores_) score->SetFont(ModeFont(ScoreFont(small ? 14 : 16)));
   month_->SetFont(ModeFont(GameFont(small ? 10 : 12, true)));
+  levelName_->SetFont(ModeFont(GameFont(small ? 7 : 9, true)));
   // A pixel under the usual size: the longest caption, "ｶｽ　完+10", must fit its 53 units.
   QFont yaku = GameFont(small ? 7 : 10);
   yaku.setPixelSize(yaku.pixelSize() - 1);
@@ -153,6 +154,10 @@ void BoardView::CreateItems() {
   month_ = new LabelItem(QSizeF(19, 16), Qt::AlignRight, false);
   scene_->addItem(month_);
   dealerMark_ = AddPicture(scene_, DealerMark(dpr), 0);
+  // On the table's ground: cards flying past cover it.
+  levelName_ = new LabelItem(QSizeF(kLevelNameWidth, kLevelNameHeight), Qt::AlignHCenter, false);
+  levelName_->setZValue(kMenuLineZ);
+  scene_->addItem(levelName_);
   for (int i = 0; i < 8; ++i) {
     hints_[i] = scene_->addRect(0, 0, 10, 10, QPen(QColor(0x1a, 0x1a, 0x1a)), QColor(0xd9, 0xa4, 0x41));
   }
@@ -188,6 +193,8 @@ void BoardView::PlaceFixedItems() {
     scorePlates_[i]->setPos(16, top + 14 + 432 * i);
     scores_[i]->setPos(32, top + 22 + 432 * i);
   }
+  const Point levelAt = LevelNamePosition(game_.table);
+  levelName_->setPos(levelAt.x, levelAt.y);
   monthPlate_->setPos(24, top + 314);
   month_->setPos(32, top + 322);
   for (int i = 0; i < 8; ++i) {
@@ -237,6 +244,8 @@ void BoardView::Sync() {
   monthPlate_->setVisible(board.PnumP);
   month_->SetText(Q(board.Pnum.caption));
   month_->setVisible(board.Pnum.visible);
+  levelName_->SetText(Q(board.LevelName.caption));
+  levelName_->setVisible(board.LevelName.visible);
   dealerMark_->setPos(board.oyamark.left, board.oyamark.top);
   dealerMark_->setVisible(board.oyamark.visible);
   for (int side = 0; side < 2; ++side) SyncSign(koikoi_[side], board.koikoi[side], true);

@@ -90,6 +90,7 @@ class BoardView : public QGraphicsView {
   std::array<LabelItem*, 2> scores_{};
   QGraphicsPixmapItem* monthPlate_ = nullptr;
   LabelItem* month_ = nullptr;
+  LabelItem* levelName_ = nullptr;
   QGraphicsPixmapItem* dealerMark_ = nullptr;
   std::array<LabelItem*, 2> koikoi_{};
   LabelItem* prompt_ = nullptr;

@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 
 #include "engine/game.h"
+#include "computer/level.h"
+#include "play/level_setting.h"
 #include "play/option_dialog.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
@@ -96,6 +98,7 @@ FormOption::FormOption(Game& game, BoardView& board, QWidget* parent)
   grid->addWidget(CreateScreenModes(), 1, 0);
   grid->addWidget(CreateSpeed(), 1, 1);
   grid->addWidget(CreateWallpapers(), 2, 0, 1, 2);
+  grid->addWidget(CreateLevels(), 3, 0, 1, 2);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(10, 8, 10, 10);
   layout->setSpacing(6);
@@ -163,6 +166,27 @@ QWidget* FormOption::CreateWallpapers() {
   return group;
 }
 
+QWidget* FormOption::CreateLevels() {
+  auto* group = Group("　　コンピュータの強さ　");
+  auto* column = new QVBoxLayout(group);
+  auto* buttons = new QHBoxLayout;
+  auto* exclusive = new QButtonGroup(buttons);
+  for (std::string_view name : LevelNames()) {
+    const std::string_view label = LevelLabel(name);
+    auto* button = new QRadioButton(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
+    button->installEventFilter(this);
+    exclusive->addButton(button);
+    buttons->addWidget(button);
+    levels_.push_back(button);
+  }
+  buttons->addStretch();
+  column->addLayout(buttons);
+  levelNote_ = new QLabel;
+  levelNote_->setMinimumHeight(levelNote_->fontMetrics().height());
+  column->addWidget(levelNote_);
+  return group;
+}
+
 QWidget* FormOption::CreateSpeed() {
   auto* group = Group("　　 　札の移動速度　");
   auto* row = new QHBoxLayout(group);
@@ -198,6 +222,12 @@ void FormOption::SyncFromCore() {
   wall_[options.Wall]->setChecked(true);
   if (wFileName_->text() != Q(options.WFileName)) wFileName_->setText(Q(options.WFileName));
   slider_->setValue(options.Slider);
+  const auto names = LevelNames();
+  for (std::size_t i = 0; i < levels_.size() && i < names.size(); ++i) {
+    if (names[i] == game_.nextLevel) levels_[i]->setChecked(true);
+  }
+  // Kept in the layout when hidden, so the dialog does not change size as a match starts.
+  levelNote_->setText(MatchUnderWay(game_) ? "対戦中です。強さの変更は次の対戦から有効になります。" : "");
   syncing_ = false;
 }
 
@@ -254,6 +284,9 @@ bool FormOption::eventFilter(QObject* watched, QEvent* event) {
     }
     for (int i = 0; i < 4; ++i) {
       if (watched == wall_[i]) HandleLater([this, i] { WallFocus(game_, i); });
+    }
+    for (std::size_t i = 0; i < levels_.size(); ++i) {
+      if (watched == levels_[i]) Handle([&] { LevelFocus(game_, static_cast<int>(i)); });
     }
   }
   return CoreDialog::eventFilter(watched, event);

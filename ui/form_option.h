@@ -1,8 +1,10 @@
-// The options dialog 「オプション」: faces, yaku display, screen size, wallpaper and card speed.
+// The options dialog 「オプション」: faces, yaku display, screen size, wallpaper, card speed and the
+// computer's level.
 #pragma once
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include "ui/core_dialog.h"
 
@@ -40,6 +42,7 @@ class FormOption : public CoreDialog {
   QWidget* CreateScreenModes();
   QWidget* CreateWallpapers();
   QWidget* CreateSpeed();
+  QWidget* CreateLevels();
   // Runs a handler of the core, then shows the dialog and the table as it left them.
   void Handle(const std::function<void()>& handler);
   void HandleLater(std::function<void()> handler);
@@ -55,6 +58,9 @@ class FormOption : public CoreDialog {
   std::array<QRadioButton*, 4> wall_{};
   QLineEdit* wFileName_;
   QSlider* slider_;
+  // One button a level LevelNames() lists, weakest first.
+  std::vector<QRadioButton*> levels_;
+  QLabel* levelNote_ = nullptr;
   bool syncing_ = false;
   // A file name typed since the box last applied one.
   bool fileEdited_ = false;

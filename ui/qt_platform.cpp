@@ -15,6 +15,9 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <atomic>
+#include <thread>
+
 #include "engine/game.h"
 #include "engine/window_place.h"
 #include "play/timers.h"
@@ -190,7 +193,20 @@ void QtPlatform::SetWaitCursor(bool waiting) {
   }
 }
 
+namespace {
+
+// The quit button and the close box are the only input that reaches the game while it thinks: a
+// quit waits for the thought to end, since the thinking thread still reads the game.
+bool AnswersWhileThinking(const QObject* watched, QEvent::Type type) {
+  if (type == QEvent::Close) return true;
+  const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease;
+  return mouse && watched->objectName() == "MenuEnd";
+}
+
+}  // namespace
+
 bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
+  if (thinking_ && AnswersWhileThinking(watched, event->type())) return QObject::eventFilter(watched, event);
   if (dropInput_ && IsInput(event->type())) {
     NoteInputWhileFlying(watched, event);
     event->ignore();
@@ -249,6 +265,24 @@ void QtPlatform::ShowFor(int ms) {
   loop.exec();
   stepLoop_ = nullptr;
   dropInput_ = false;
+}
+
+void QtPlatform::Think(std::function<void()> work) {
+  QEventLoop loop;
+  std::atomic<bool> done{false};
+  std::thread worker([&] {
+    work();
+    done = true;
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  if (view_) view_->Sync();
+  const bool dropping = dropInput_;
+  dropInput_ = thinking_ = true;
+  // The loop also ends early when the application quits; the thread is still waited for.
+  if (!done) loop.exec();
+  worker.join();
+  thinking_ = false;
+  dropInput_ = dropping;
 }
 
 void QtPlatform::Redraw() {

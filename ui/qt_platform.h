@@ -62,6 +62,8 @@ class QtPlatform : public QObject, public Platform {
   std::optional<std::string> PickFile(std::string_view filter) override;
   void PlaySystemSound(std::string_view name) override;
   void ShowHelp(std::string_view helpFile) override;
+  // The work runs on a thread of its own while a local loop paints and answers the close box.
+  void Think(std::function<void()> work) override;
   std::uint64_t Now() override;
   void Quit() override;
 
@@ -85,6 +87,8 @@ class QtPlatform : public QObject, public Platform {
   QEventLoop* stepLoop_ = nullptr;
   bool landing_ = false;
   bool endRequested_ = false;
+  // While the computer thinks the close box and 終了 still answer, unlike during a card's flight.
+  bool thinking_ = false;
 };
 
 }  // namespace pg::ui

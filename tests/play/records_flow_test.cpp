@@ -224,6 +224,16 @@ TEST_F(RecordsFlowTest, AWonMatchAsksForANameRefusingNoneAndEntersBothTables) {
   EXPECT_EQ(LoadStatusFile(game.statusPath).lock.value, 0);
 }
 
+TEST_F(RecordsFlowTest, AWonMatchAtBeginnerEntersNothing) {
+  setup(game);
+  game.level = "beginner";
+  FinishMatch(30, 12, {9, 0, 0});
+  Form_Click(game);
+  EXPECT_EQ(game.table.Phase, Phase::MatchOver);
+  EXPECT_TRUE(platform.modalsShown.empty()) << "no name asked";
+  EXPECT_TRUE(ReadHighScores(game.statusPath).total.name[0].empty());
+}
+
 TEST_F(RecordsFlowTest, ALostMatchEntersNothingAndTheMenuShowsTheStoredTables) {
   setup(game);
   TotalTable total;

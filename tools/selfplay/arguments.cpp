@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "computer/level.h"
+
 namespace pg::selfplay {
 
 namespace {
@@ -49,7 +51,7 @@ std::variant<SelfPlayOptions, std::string> ParseArguments(std::span<const std::s
   bool seeded = false;
   for (std::size_t i = 0; i < args.size(); i += 2) {
     const std::string_view name = args[i];
-    if (name != "--seed" && name != "--matches" && name != "--rules") {
+    if (name != "--seed" && name != "--matches" && name != "--rules" && name != "--level") {
       return "unknown argument '" + std::string(name) + "'";
     }
     if (i + 1 == args.size()) return std::string(name) + " needs a value";
@@ -63,6 +65,9 @@ std::variant<SelfPlayOptions, std::string> ParseArguments(std::span<const std::s
       const auto matches = WholeNumber<int>(value);
       if (!matches || *matches < 0) return "--matches wants a whole number from 0 up, not '" + std::string(value) + "'";
       options.matches = *matches;
+    } else if (name == "--level") {
+      if (!MakeLevel(value)) return "--level wants the name of a level, not '" + std::string(value) + "'";
+      options.level = value;
     } else {
       const auto rules = ParseRules(value);
       if (!rules) {

@@ -1,4 +1,4 @@
-// The self-play tool's command line: seed, number of matches and the six rule settings.
+// The self-play tool's command line: seed, number of matches, the six rule settings and the level.
 #pragma once
 
 #include <cstdint>
@@ -13,13 +13,15 @@
 namespace pg::selfplay {
 
 inline constexpr std::string_view kUsage =
-    "usage: petalgame32-selfplay --seed N [--matches N] [--rules H,T,O,K,HP,TP]\n";
+    "usage: petalgame32-selfplay --seed N [--matches N] [--rules H,T,O,K,HP,TP] [--level LEVEL]\n";
 
 struct SelfPlayOptions {
   std::uint64_t seed = 0;
   int matches = 1;
   // The defaults are the rule dialog's own: 0,0,1,0,5,5.
   RuleControls rules;
+  // The computer's level, by a name MakeLevel knows.
+  std::string level = "normal";
 };
 
 // "H,T,O,K,HP,TP" as the rule dialog's six settings, or none when any is out of range.

@@ -28,7 +28,8 @@ SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& out)
   platform_.onTimer = [this](Timer timer) { TimerTick(game_, timer); };
   setup(game_);
   game_.rules = options.rules;
-  game_.random.Seed(options.seed);
+  game_.SeedRandoms(options.seed);
+  game_.level = game_.nextLevel = options.level;
   observers_.Add(log_);
   game_.observer = &observers_;
 }

@@ -22,6 +22,8 @@ class SelfPlay {
   // `watcher` is told every event after the log.
   void Watch(GameObserver& watcher) { observers_.Add(watcher); }
   const Game& State() const { return game_; }
+  // How often the computer's level was asked to think: never at 普通.
+  int Thoughts() const { return platform_.thoughts; }
   // Plays the options' number of matches; throws when the core stops asking for moves.
   void Run();
 

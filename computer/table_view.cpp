@@ -1,0 +1,93 @@
+// Read from the table's slots with their counts, never trusting a slot past them.
+#include "computer/table_view.h"
+
+#include <algorithm>
+
+#include "model/cards.h"
+#include "model/month.h"
+#include "model/rule_set.h"
+
+namespace pg {
+
+namespace {
+
+constexpr int kDealtCards = 24;
+
+// A slot's code names a card only when both its characters do; "FF" and stale text never index.
+bool IsCard(CardCode code) {
+  const char m = code.MonthChar();
+  const char r = code.RankChar();
+  return ((m >= '1' && m <= '9') || (m >= 'A' && m <= 'C')) && r >= '1' && r <= '4';
+}
+
+// The card's index, or kNoCard for anything that is not a card.
+std::uint8_t IndexOf(CardCode code) {
+  return static_cast<std::uint8_t>(IsCard(code) ? model::IndexOf(code) : model::kNoCard);
+}
+
+int ComputerCards(const TableState& t) { return (t.HandLeft + 1) / 2; }
+
+void FillHand(model::State& s, const TableState& t, int side, int cards) {
+  const auto k = static_cast<std::size_t>(side);
+  int size = 0;
+  for (int i = 0; i < cards && i < kHandSlots; ++i) {
+    const CardCode code = t.HandCard[k][static_cast<std::size_t>(i)].code;
+    if (!IsCard(code)) continue;
+    const int card = model::IndexOf(code);
+    s.hand[k] |= model::Bit(card);
+    s.handOrder[k][static_cast<std::size_t>(size++)] = static_cast<std::uint8_t>(card);
+  }
+}
+
+}  // namespace
+
+model::State ComputerState(const TableState& t, const RuleControls& rules, model::Stage stage,
+                           model::CardSet turnTook) {
+  model::State s = model::NewMatch(model::RulesFrom(rules), t.Oya);
+  s.month = static_cast<std::int8_t>(t.GameNum);
+  s.mover = kComputerSide;
+  s.stage = stage;
+  s.score = t.matchScore;
+  s.koikoi = t.KoiKoi;
+  s.captured = {t.Taken[0] & model::kAllCards, t.Taken[1] & model::kAllCards};
+  s.turnTook = turnTook;
+  // The computer's hand card has left its slot by the time it waits on its stock card or decides.
+  const int computerCards = stage == model::Stage::Play ? ComputerCards(t) : t.HandLeft / 2;
+  FillHand(s, t, kComputerSide, computerCards);
+  FillHand(s, t, 0, t.HandLeft - computerCards);
+  // Slot order is table order: a card laid later lies in a higher slot.
+  for (int slot = 0; slot < t.FieldCount && slot < kTableSlots; ++slot) {
+    const CardCode code = t.FieldCard[static_cast<std::size_t>(slot)].code;
+    if (!IsCard(code)) continue;
+    const int card = model::IndexOf(code);
+    s.table |= model::Bit(card);
+    s.tableSlot[static_cast<std::size_t>(card)] = static_cast<std::uint8_t>(slot);
+  }
+  s.nextTableSlot = static_cast<std::uint8_t>(t.FieldCount);
+  // The stock card waiting for a choice is still counted in StockLeft.
+  const int pending = stage == model::Stage::StockChoice ? 1 : 0;
+  const int left = std::clamp(t.StockLeft - pending, 0, model::kStockCards);
+  for (int k = 0; k < model::kStockCards; ++k) {
+    s.stock[static_cast<std::size_t>(k)] = IndexOf(t.Deck[static_cast<std::size_t>(kDealtCards + k)]);
+  }
+  s.stockLeft = static_cast<std::uint8_t>(left);
+  if (pending != 0) s.pendingCard = s.stock[static_cast<std::size_t>(model::kStockCards - 1 - left)];
+  return s;
+}
+
+int HandSlotOf(const TableState& t, int card) {
+  for (int i = 0; i < ComputerCards(t) && i < kHandSlots; ++i) {
+    const CardCode code = t.HandCard[kComputerSide][static_cast<std::size_t>(i)].code;
+    if (IsCard(code) && model::IndexOf(code) == card) return i;
+  }
+  return 0;
+}
+
+int ChoiceOf(const TableState& t, int card) {
+  const int slot = t.SameSlot[1];
+  if (slot < 0 || slot >= kTableSlots) return 0;
+  const CardCode second = t.FieldCard[static_cast<std::size_t>(slot)].code;
+  return IsCard(second) && model::IndexOf(second) == card ? 1 : 0;
+}
+
+}  // namespace pg
