@@ -56,6 +56,7 @@ void MatchRecorder::DealerDecided(int, int) {
   match_.emplace();
   match_->startedAt = UtcNow();
   match_->rules = RulesOf(game_.rules);
+  match_->level = game_.level;
 }
 
 void MatchRecorder::Dealt() {

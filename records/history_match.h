@@ -21,7 +21,7 @@ const char* ResultKey(MatchOutcome result);
 // False for a text no version of the game writes.
 bool ResultFromKey(const std::string& key, MatchOutcome& result);
 
-// The computer's level; the one level there is so far.
+// The level a match is stored with when none is given: the designed player, 普通.
 inline constexpr const char* kNormalLevel = "normal";
 
 struct HistoryMove {

@@ -18,6 +18,7 @@
 #include <cmath>
 #include <fstream>
 
+#include "computer/level.h"
 #include "engine/game.h"
 #include "play/match_statistics.h"
 #include "play/menu.h"
@@ -32,9 +33,7 @@ namespace {
 constexpr const char* kTitle = "成績";
 constexpr int kMostMarginBins = 12;
 
-QString LevelName(const std::string& level) {
-  return level == kNormalLevel ? QString("普通") : QString::fromStdString(level);
-}
+QString LevelName(const std::string& level) { return QString::fromUtf8(LevelLabel(level)); }
 
 QString RulesName(const RuleSettings& r) {
   const QString hanami = r.HanamiRule == 0 ? QString("花見%1文").arg(r.HanamiPoints) : QString("花見なし");
