@@ -98,7 +98,8 @@ FormOption::FormOption(Game& game, BoardView& board, QWidget* parent)
   grid->addWidget(CreateScreenModes(), 1, 0);
   grid->addWidget(CreateSpeed(), 1, 1);
   grid->addWidget(CreateWallpapers(), 2, 0, 1, 2);
-  grid->addWidget(CreateLevels(), 3, 0, 1, 2);
+  // A column of its own: a row more would not fit a 640x480 screen.
+  grid->addWidget(CreateLevels(), 0, 2, 3, 1);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(10, 8, 10, 10);
   layout->setSpacing(6);
@@ -167,9 +168,9 @@ QWidget* FormOption::CreateWallpapers() {
 }
 
 QWidget* FormOption::CreateLevels() {
-  auto* group = Group("　　コンピュータの強さ　");
+  auto* group = Group("　コンピュータの強さ");
   auto* column = new QVBoxLayout(group);
-  auto* buttons = new QHBoxLayout;
+  auto* buttons = new QVBoxLayout;
   auto* exclusive = new QButtonGroup(buttons);
   for (std::string_view name : LevelNames()) {
     const std::string_view label = LevelLabel(name);
@@ -182,8 +183,10 @@ QWidget* FormOption::CreateLevels() {
   buttons->addStretch();
   column->addLayout(buttons);
   levelNote_ = new QLabel;
-  levelNote_->setMinimumHeight(levelNote_->fontMetrics().height());
+  levelNote_->setWordWrap(true);
+  levelNote_->setFixedWidth(110);
   column->addWidget(levelNote_);
+  column->addStretch();
   return group;
 }
 
