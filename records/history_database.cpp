@@ -6,6 +6,7 @@
 #include <chrono>
 #include <ctime>
 #include <sstream>
+#include <thread>
 
 #include "records/history_schema.h"
 
@@ -17,6 +18,9 @@ namespace {
 
 // Long enough for the other copy to store a whole match, short enough not to hang the table.
 constexpr int kBusyTimeoutMs = 3000;
+// Opening waits this long at most for another copy that is setting up the same file.
+constexpr int kOpenAttempts = 30;
+constexpr auto kOpenRetry = std::chrono::milliseconds(100);
 
 enum class FileState { Ready, Newer, Damaged, Foreign, Failed };
 
@@ -110,10 +114,17 @@ FileState Prepare(SqliteConnection& connection, const fs::path& path) {
   std::int64_t applicationId = 0;
   std::int64_t version = 0;
   std::int64_t objects = 0;
-  if (!connection.QueryInteger("PRAGMA application_id", applicationId) ||
-      !connection.QueryInteger("PRAGMA user_version", version) ||
-      !connection.QueryInteger("SELECT count(*) FROM sqlite_master", objects)) {
-    return IsDamage(connection.Error().code) ? FileState::Damaged : FileState::Failed;
+  // The three are read in one transaction: read one by one, they could straddle the other copy's
+  // laying out of a new file, and the file would look foreign (tables, but not yet our mark).
+  const bool read = connection.Execute("BEGIN") && connection.QueryInteger("PRAGMA application_id", applicationId) &&
+                    connection.QueryInteger("PRAGMA user_version", version) &&
+                    connection.QueryInteger("SELECT count(*) FROM sqlite_master", objects) &&
+                    connection.Execute("COMMIT");
+  if (!read) {
+    const SqliteError error = connection.Error();
+    connection.Execute("ROLLBACK");
+    connection.NoteError(error.code);
+    return IsDamage(error.code) ? FileState::Damaged : FileState::Failed;
   }
   const bool empty = objects == 0 && version == 0 && applicationId == 0;
   if (!empty && applicationId != kHistoryApplicationId) return FileState::Foreign;
@@ -140,6 +151,18 @@ FileState Prepare(SqliteConnection& connection, const fs::path& path) {
   return FileState::Ready;
 }
 
+bool IsBusy(int code) { return (code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED; }
+
+// Two copies opening a new file at once: while one switches it to WAL or lays out its tables, the
+// other is told at once that the file is busy, without its busy timeout being asked. It tries again.
+FileState PrepareWaiting(SqliteConnection& connection, const fs::path& path) {
+  for (int attempt = 1;; ++attempt) {
+    const FileState state = Prepare(connection, path);
+    if (state != FileState::Failed || !IsBusy(connection.Error().code) || attempt == kOpenAttempts) return state;
+    std::this_thread::sleep_for(kOpenRetry);
+  }
+}
+
 std::string MovedNotice(FileState state, const fs::path& moved) {
   const std::string name = moved.filename().string();
   if (state == FileState::Foreign) {
@@ -161,7 +184,7 @@ HistoryOpened HistoryDatabase::Open(const fs::path& path) {
   // The second round opens the new file started in place of one moved aside.
   for (int round = 0; round < 2; ++round) {
     std::unique_ptr<HistoryDatabase> database(new HistoryDatabase(path, false));
-    const FileState state = Prepare(database->connection_, path);
+    const FileState state = PrepareWaiting(database->connection_, path);
     if (state == FileState::Ready) {
       opened.database = std::move(database);
       return opened;
