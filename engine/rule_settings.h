@@ -15,8 +15,8 @@ struct RuleControls {
   std::array<std::int16_t, 4> option{0, 0, 1, 0};
   std::array<std::string, 2> rten{"5", "5"};
   std::array<std::int16_t, 2> rscroll{5, 5};
-  std::string ChangeCheck = "False";
-
+  // Set by any touch of a control while the dialog is open; the menu restarts the match if so.
+  bool ChangeCheck = false;
 
   bool HanamiOn() const { return option[0] == 0; }
   bool TsukimiOn() const { return option[1] == 0; }

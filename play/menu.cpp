@@ -39,10 +39,10 @@ void MenuPlay(Game& game) {
 }
 
 void MenuRule(Game& game) {
-  game.rules.ChangeCheck = "False";
+  game.rules.ChangeCheck = false;
   ShowMenuDialog(game, Dialog::Rule);
-  if (game.rules.ChangeCheck != "True") return;
-  game.rules.ChangeCheck = "False";
+  if (!game.rules.ChangeCheck) return;
+  game.rules.ChangeCheck = false;
   // Before the dealer is known nothing has started that a new rule could spoil.
   if (game.table.Phase > Phase::DealerKnown) StartGame(game);
 }

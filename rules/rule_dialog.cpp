@@ -11,9 +11,7 @@ namespace pg {
 
 namespace {
 
-constexpr const char* kChanged = "True";
-
-void MarkChanged(Game& game) { game.rules.ChangeCheck = kChanged; }
+void MarkChanged(Game& game) { game.rules.ChangeCheck = true; }
 
 // Progress labels of a group: the player's and the computer's.
 void SetYakuPair(Game& game, YakuGroup group, bool show) {

@@ -47,14 +47,14 @@ TEST_F(RuleDialogTest, OnlyATouchedDialogRestartsAndOnlyAStartedMatch) {
       if (row.touch) RuleOptionFocus(game, RuleRow::OyaRight, game.rules.option[2]);
     });
     EXPECT_EQ(game.table.Phase, row.restarts ? Phase::DealerDraw : row.phase) << row.name;
-    EXPECT_EQ(game.rules.ChangeCheck, "False") << row.name;
+    EXPECT_FALSE(game.rules.ChangeCheck) << row.name;
   }
 }
 
 TEST_F(RuleDialogTest, ThePointControlsMoveTheYakuValueAndCountAsAChange) {
   UseRuleDialog([&] {
     RuleScrollChange(game, 1, 2);
-    EXPECT_EQ(game.rules.ChangeCheck, "True");
+    EXPECT_TRUE(game.rules.ChangeCheck);
   });
   EXPECT_EQ(game.rules.rten[1], "2");
   EXPECT_EQ(game.rules.TsukimiPoints(), 2);
