@@ -9,8 +9,13 @@
 
 namespace pg {
 
+// What a button of the win dialog does, and what the pressed one chose: こいこい plays on, 勝負 and
+// ＯＫ take the total. None until a button is pressed.
+enum class WinChoice { None, PlayOn, Stop };
+
 struct DialogButton {
   std::string caption;
+  WinChoice role = WinChoice::None;
   std::int16_t top = 104;
   bool enabled = false;
   bool visible = false;
@@ -38,11 +43,12 @@ struct WinDialogState {
   // The month total that note and sum show, and the side it is paid to.
   std::int16_t total = 0;
   std::int16_t winner = 0;
-  std::string check;
+  WinChoice check = WinChoice::None;
   // The computer's decision in words, on its own row above its one button; empty otherwise.
   std::string decision;
   std::array<DialogButton, 3> Command1{
-      DialogButton{"こいこい"}, DialogButton{"勝負"}, DialogButton{"こいこい"}};
+      DialogButton{"こいこい", WinChoice::PlayOn}, DialogButton{"勝負", WinChoice::Stop},
+      DialogButton{"こいこい", WinChoice::PlayOn}};
   bool timerEnabled = false;
 };
 

@@ -49,11 +49,11 @@ void AgariCommandClick(Game& game, int index) {
   // The choice is final once made: a second click while the dialog closes would pay twice or
   // take back a 勝負 that has already been paid. It is made before the payment runs, because a
   // click can still arrive while each 文 is shown (a button's delayed click from the keyboard).
-  if (dialog.timerEnabled || !dialog.check.empty()) return;
+  if (dialog.timerEnabled || dialog.check != WinChoice::None) return;
   if (PlaysOn(dialog, index)) {
-    dialog.check = "NO";
+    dialog.check = WinChoice::PlayOn;
   } else {
-    dialog.check = "OK";
+    dialog.check = WinChoice::Stop;
     const int total = dialog.total;
     const int stepMs = total > 0 ? std::min(kSlowestPayStepMs, kLongestPaymentMs / total) : 0;
     for (int paid = 1; paid <= total; ++paid) {

@@ -99,7 +99,7 @@ void MatchRecorder::AgariClosed(WinCode code, int) {
   const WinDialogState& dialog = game_.agari;
   HistoryMonth& month = Month();
   const int winner = dialog.winner;
-  const bool stopped = dialog.check == "OK";
+  const bool stopped = dialog.check == WinChoice::Stop;
   if (code == WinCode::Yaku) {
     month.calls.push_back({winner, stopped ? CallKind::Shoubu : CallKind::KoiKoi, dialog.total, dialog.bonusVisible,
                            stopped ? CallOutcome::Won : CallOutcome::NoWin});

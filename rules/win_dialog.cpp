@@ -47,8 +47,9 @@ void SetRow(WinDialogState& dialog, int row, const YakuRow& yaku) {
   dialog.rowVisible[row] = true;
 }
 
-void ShowButton(DialogButton& button, std::string_view caption) {
+void ShowButton(DialogButton& button, std::string_view caption, WinChoice role) {
   button.caption = caption;
+  button.role = role;
   button.enabled = true;
   button.visible = true;
 }
@@ -103,8 +104,8 @@ void YakuWin(Game& game) {
   NameWinner(dialog, winner);
   if (winner == 0) {
     // The dealt-hand and dealer's-right dialogs relabel button 0, so both captions are set afresh.
-    ShowButton(dialog.Command1[0], kPlayOn);
-    ShowButton(dialog.Command1[1], kStop);
+    ShowButton(dialog.Command1[0], kPlayOn, WinChoice::PlayOn);
+    ShowButton(dialog.Command1[1], kStop, WinChoice::Stop);
     if (game.table.HandLeft / 2 == 0) dialog.Command1[0].enabled = false;
   }
 }
@@ -115,7 +116,7 @@ void SingleRowWin(Game& game, const std::string& name, int points) {
   TableState& table = game.table;
   AddRow(dialog);
   SetRow(dialog, 0, {name, points, Digits(points) + "文"});
-  ShowButton(dialog.Command1[0], kOk);
+  ShowButton(dialog.Command1[0], kOk, WinChoice::Stop);
   dialog.total = static_cast<std::int16_t>(points);
   dialog.sum = Digits(points) + "文";
   dialog.note = Digits(points);
@@ -153,7 +154,7 @@ void EraseFormAgari(Game& game) {
 void FillAgari(Game& game) {
   EraseFormAgari(game);
   // A choice left from the previous dialog must not decide this one.
-  game.agari.check.clear();
+  game.agari.check = WinChoice::None;
   const WinCode code = game.table.WinCode;
   if (code == WinCode::Yaku) {
     YakuWin(game);
@@ -167,7 +168,11 @@ void FillAgari(Game& game) {
 bool ComputerDecides(const TableState& table) { return table.WinCode == WinCode::Yaku && WinnerOf(table) == 1; }
 
 void SetComputerDecision(WinDialogState& dialog, bool stops) {
-  ShowButton(dialog.Command1[2], stops ? kStop : kPlayOn);
+  if (stops) {
+    ShowButton(dialog.Command1[2], kStop, WinChoice::Stop);
+  } else {
+    ShowButton(dialog.Command1[2], kPlayOn, WinChoice::PlayOn);
+  }
   // The decision is said in words as well, on a row of its own above the button.
   dialog.decision = stops ? kComputerStopped : kComputerPlaysOn;
   dialog.height += kRowTwips;
@@ -176,7 +181,7 @@ void SetComputerDecision(WinDialogState& dialog, bool stops) {
 
 bool CloseAgari(Game& game) {
   TableState& table = game.table;
-  const bool playsOn = table.WinCode == WinCode::Yaku && game.agari.check != "OK";
+  const bool playsOn = table.WinCode == WinCode::Yaku && game.agari.check != WinChoice::Stop;
   if (!playsOn) {
     game.SetPhase(Phase::MonthOver);
     table.Oya = game.agari.winner;
@@ -197,7 +202,7 @@ int WinnerOf(const TableState& table) {
   }
 }
 
-bool PlaysOn(const WinDialogState& dialog, int index) { return dialog.Command1.at(index).caption == kPlayOn; }
+bool PlaysOn(const WinDialogState& dialog, int index) { return dialog.Command1.at(index).role == WinChoice::PlayOn; }
 
 void PayOne(Game& game, int paid) {
   WinDialogState& dialog = game.agari;

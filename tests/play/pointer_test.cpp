@@ -109,7 +109,7 @@ TEST_F(PointerTest, ThePaymentRunsOneMonAStepAtAPaceTheEyeCanFollow) {
   game.agari.total = 60;
   game.agari.winner = 0;
   game.agari.timerEnabled = false;
-  game.agari.check.clear();
+  game.agari.check = pg::WinChoice::None;
   AgariCommandClick(game, 1);
   ASSERT_EQ(platform.pauses.size(), 60u);
   EXPECT_EQ(game.board.Score[1].caption, " 65");

@@ -111,7 +111,7 @@ TEST_F(WinDialogTest, PlayerWithNoCardLeftCanOnlyStop) {
   Win(0, {6}, 0, 2);
   EXPECT_TRUE(shown.Command1[0].enabled);
   EXPECT_EQ(shown.Command1[0].caption, "こいこい");
-  EXPECT_EQ(game.agari.check, "NO");
+  EXPECT_EQ(game.agari.check, pg::WinChoice::PlayOn);
 }
 
 TEST_F(WinDialogTest, AChoiceOnceMadeIsNotTakenBack) {

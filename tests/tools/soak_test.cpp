@@ -70,7 +70,7 @@ class BookKeeper : public GameObserver {
   void LabelsRefreshed(int) override { CheckCountsRise(); }
   void AgariClosed(WinCode, int side) override {
     // A dialog answered こいこい pays nothing; 勝負 and ＯＫ pay its total.
-    if (game_.agari.check == "OK") paid_[side] += game_.agari.total;
+    if (game_.agari.check == pg::WinChoice::Stop) paid_[side] += game_.agari.total;
   }
   void MonthEnded() override {
     ++monthsEnded_;

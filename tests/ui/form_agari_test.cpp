@@ -91,7 +91,7 @@ TEST_F(FormAgariTest, TheKeysReachTheButtonsAndEnterPressesTheFocusedOne) {
     focus();
     QTest::keyClick(&form, Qt::Key_Left);
     focus();
-    EXPECT_EQ(game.agari.check, "") << "nothing was pressed yet";
+    EXPECT_EQ(game.agari.check, pg::WinChoice::None) << "nothing was pressed yet";
     QTest::keyClick(form.focusWidget(), Qt::Key_Return);
     QTest::qWait(300);
     form.hide();

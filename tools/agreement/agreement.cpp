@@ -189,7 +189,7 @@ class ModelFollower : public GameObserver {
     Expect(row == yaku.size, "the dialog lists " + std::to_string(row) + " rows, the model " + std::to_string(yaku.size));
     Expect(yaku.total == dialog.total && yaku.doubled == dialog.bonusVisible,
            "total " + std::to_string(dialog.total) + " against the model's " + std::to_string(yaku.total));
-    const bool stopped = dialog.check == "OK";
+    const bool stopped = dialog.check == WinChoice::Stop;
     if (side == 0) {
       Expect(dialog.Command1[0].enabled == model::CanKoiKoi(state_), "こいこい offered where the model differs");
     }
