@@ -28,7 +28,7 @@ void IgnoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
 
 struct MenuSound {
   std::string_view name;
-  // The freedesktop sound naming spec's events for a menu item chosen and a menu popping up.
+  // The names the freedesktop sound theme gives a menu item chosen and a menu popping up.
   const char* themeEvent;
   const char* ownFile;
 };
