@@ -105,6 +105,7 @@ int main(int argc, char** argv) {
       << "// the dealer's lead from -" << kMaxSwing << " to +" << kMaxSwing
       << ", the dealer dealing again or not.\n#pragma once\n\n#include <cstdint>\n\nnamespace pg::computer {\n\n"
       << "inline constexpr std::uint32_t kMonthsPlayed = " << months << ";\n"
+      << "// clang-format off\n"
       << "inline constexpr std::uint32_t kMonthOutcomes[" << kOutcomeRuleSets << "][2][" << kSwings << "] = {\n";
   for (int set = 0; set < kOutcomeRuleSets; ++set) {
     out << "  {  // " << Describe(pg::computer::OutcomeRules(set)) << '\n';
@@ -115,6 +116,6 @@ int main(int argc, char** argv) {
     }
     out << "  },\n";
   }
-  out << "};\n\n}  // namespace pg::computer\n";
+  out << "};\n// clang-format on\n\n}  // namespace pg::computer\n";
   return out ? 0 : 1;
 }
