@@ -7,6 +7,7 @@
 
 #include "engine/card.h"
 #include "engine/phase.h"
+#include "engine/turn_step.h"
 #include "engine/win_code.h"
 #include "engine/yaku_group.h"
 #include "records/status_records.h"
@@ -39,7 +40,7 @@ struct TableState {
   std::array<std::array<Slot, kHandSlots>, 2> HandCard{};
   std::array<MonthTally, 2> HandMonth{};
   std::int16_t Oya = 0;
-  std::int16_t TurnStep = 0;
+  pg::TurnStep TurnStep = pg::TurnStep::PlayerHand;
   std::int16_t StockLeft = 0;
   std::int16_t HandLeft = 0;
   std::int16_t FieldCount = 0;

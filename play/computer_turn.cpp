@@ -50,7 +50,7 @@ void DesignedTurn(Game& game) {
   PlayOut(game, hand, JudgeSame(game, hand), [&t] { return ChooseTableCard(t); });
   TakeOutOfHand(game, 1, chosen);
 
-  const PlaySteps stock = PlayStockCard(game, 3);
+  const PlaySteps stock = PlayStockCard(game, TurnStep::ComputerStock);
   PlayOut(game, FromStock(t), stock, [&t] { return ChooseTableCard(t); });
   --t.StockLeft;
 }
@@ -68,7 +68,7 @@ void LevelTurn(Game& game) {
   PlayOut(game, hand, JudgeSame(game, hand), [&t, &play] { return ChoiceOf(t, play.take); });
   TakeOutOfHand(game, 1, chosen);
 
-  const PlaySteps stock = PlayStockCard(game, 3);
+  const PlaySteps stock = PlayStockCard(game, TurnStep::ComputerStock);
   PlayOut(game, FromStock(t), stock, [&game, &t, before] {
     return ChoiceOf(t, AskLevel(game, model::Stage::StockChoice, t.Taken[kComputerSide] & ~before).take);
   });
@@ -80,7 +80,7 @@ void LevelTurn(Game& game) {
 void ComRootin1(Game& game) {
   TableState& t = game.table;
   t.FieldCountBefore = t.FieldCount;
-  t.TurnStep = 1;
+  t.TurnStep = TurnStep::ComputerHand;
   if (PlaysByDesign(game)) {
     DesignedTurn(game);
   } else {

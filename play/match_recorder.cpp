@@ -78,8 +78,8 @@ void MatchRecorder::PlayFinished(CardCode card) {
   if (!match_ || match_->months.empty()) return;
   const TableState& t = game_.table;
   HistoryMove move;
-  move.side = t.TurnStep % 2;
-  move.fromStock = t.TurnStep >= 2;
+  move.side = MoverOf(t.TurnStep);
+  move.fromStock = IsStockPlay(t.TurnStep);
   move.card = card.Text();
   for (CardCode code : captured_) {
     if (code != card) move.taken.push_back(code.Text());

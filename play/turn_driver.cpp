@@ -42,7 +42,7 @@ int PlayerCards(const TableState& t) { return (t.HandLeft + 1) / 2; }
 
 void RefreshLabels(Game& game) {
   GotoYaku(game);
-  game.Notify(&GameObserver::LabelsRefreshed, game.table.TurnStep % 2);
+  game.Notify(&GameObserver::LabelsRefreshed, MoverOf(game.table.TurnStep));
 }
 
 void RunAgari(Game& game) {
@@ -131,7 +131,7 @@ void AfterStockCard(Game& game) {
 // Two table cards of the played card's month: the player chooses, between their frames.
 void AskChoice(Game& game) {
   const TableState& t = game.table;
-  game.SetPhase(t.TurnStep == 0 ? Phase::HandChoice : Phase::StockChoice);
+  game.SetPhase(t.TurnStep == TurnStep::PlayerHand ? Phase::HandChoice : Phase::StockChoice);
   for (int i = 0; i < 2; ++i) {
     const Point at = ChoiceFramePosition(t, t.SameSlot[i]);
     game.board.Box[i] = {at.x, at.y, true};
@@ -143,7 +143,7 @@ void AskChoice(Game& game) {
 // The hand card is played out, then the stock card, unless that waits for a choice.
 void AfterHandCard(Game& game) {
   TakeOutOfHand(game, 0, game.table.PlayedSlot);
-  ShowPlay(game, PlayStockCard(game, 2));
+  ShowPlay(game, PlayStockCard(game, TurnStep::PlayerStock));
   if (ChoiceOpen(game.table)) {
     AskChoice(game);
     return;
@@ -157,7 +157,7 @@ void PlayHandCard(Game& game, int index) {
   while (s < PlayerCards(t) && t.HandCard[0][s].pic != index) ++s;
   if (s == PlayerCards(t)) return;
 
-  t.TurnStep = 0;
+  t.TurnStep = TurnStep::PlayerHand;
   t.FieldCountBefore = t.FieldCount;
   t.YakuTouched = {};
   for (int i = 0; i < PlayerCards(t); ++i) game.board.PG[i].visible = false;

@@ -59,9 +59,9 @@ PlayedCard FromStock(const TableState& table) {
   return {table.Deck[top], pile.x, pile.y, static_cast<std::int16_t>(top)};
 }
 
-PlaySteps PlayStockCard(Game& game, int turnStep) {
+PlaySteps PlayStockCard(Game& game, TurnStep step) {
   TableState& t = game.table;
-  t.TurnStep = static_cast<std::int16_t>(turnStep);
+  t.TurnStep = step;
   t.FieldCountBefore = t.FieldCount;
   const PlayedCard card = FromStock(t);
   PlaySteps steps{PlayStep::FaceUp(card.pic, card.code)};
@@ -118,7 +118,7 @@ PlaySteps JudgeOK(Game& game, PlayedCard card) {
     }
   }
   // All four cards of a month dealt to the table go to the dealer with its first hand card.
-  if (t.TurnStep / 2 == 0 && t.HandLeft == 15) {
+  if (!IsStockPlay(t.TurnStep) && t.HandLeft == 15) {
     for (int m = 1; m <= 12; ++m) {
       if (t.FieldMonth[m - 1] != 4) continue;
       for (int j = 0; j < t.FieldCountBefore; ++j) {
@@ -150,7 +150,7 @@ int PileSize(const TableState& table, int side, CardClass pile) {
 void JudgeCard(Game& game, PlayedCard& card, PlaySteps& steps) {
   TableState& t = game.table;
   const RuleControls& rules = game.rules;
-  const int w = t.TurnStep % 2;
+  const int w = MoverOf(t.TurnStep);
   const CardCode code = card.code;
   using enum YakuGroup;
   // The sake cup lies with the chaff when the rule counts it there, and still counts for 花見 and 月見.

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/card.h"
+#include "engine/turn_step.h"
 #include "rules/play_steps.h"
 
 namespace pg {
@@ -23,9 +24,9 @@ struct PlayedCard {
 // The card of hand slot `slot` of `side`, or the top card of the stock, where it lies.
 PlayedCard FromHand(const TableState& table, int side, int slot);
 PlayedCard FromStock(const TableState& table);
-// Turns the top stock card face up and plays it as play `turnStep` (2 the player's, 3 the
-// computer's). StockLeft falls only once the caller knows the card is played out.
-PlaySteps PlayStockCard(Game& game, int turnStep);
+// Turns the top stock card face up and plays it as `step`, the player's or the computer's stock
+// card. StockLeft falls only once the caller knows the card is played out.
+PlaySteps PlayStockCard(Game& game, TurnStep step);
 
 // Cards in a side's capture pile of a class, by the yaku counts.
 int PileSize(const TableState& table, int side, CardClass pile);

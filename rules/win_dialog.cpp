@@ -193,7 +193,7 @@ bool CloseAgari(Game& game) {
 int WinnerOf(const TableState& table) {
   switch (table.WinCode) {
     case WinCode::Yaku:
-      return table.TurnStep % 2;
+      return MoverOf(table.TurnStep);
     case WinCode::NonDealerKuttsuki:
     case WinCode::NonDealerTeshi:
       return 1 - table.Oya;

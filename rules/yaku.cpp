@@ -93,7 +93,7 @@ void JudgeYaku(Game& game, int side, YakuGroup group) {
 void GotoYaku(Game& game) {
   const TableState& table = game.table;
   const YakuDisplay display = game.options.DekiYaku;
-  const int mover = table.TurnStep % 2;
+  const int mover = MoverOf(table.TurnStep);
   const int opponent = 1 - mover;
   for (YakuGroup group : kAllYakuGroups) {
     Label& own = game.board.YakuLabel(mover, group);

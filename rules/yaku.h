@@ -18,7 +18,7 @@ constexpr int YakuThreshold(YakuGroup group) { return kYakuThresholds[group]; }
 // Called right after YakuCount(side, group) grew: marks the group touched and raises
 // WinCode::Yaku at the threshold.
 void JudgeYaku(Game& game, int side, YakuGroup group);
-// Refreshes the progress labels of the side that has just moved (TurnStep Mod 2).
+// Refreshes the progress labels of the side that has just moved (the mover of TurnStep).
 void GotoYaku(Game& game);
 // Brings a progress label back in line with the display mode, judged by its caption alone: shown as
 // it is, shown only when one card short, complete or blocked (in their colours), or left hidden.

@@ -53,7 +53,7 @@ TEST_F(ComputerMoveTest, PlaysHandCardThenStockCardAndClosesUp) {
   ComRootin1(game);
   // With two table cards of its month the computer takes the listed one: A2, not A4.
   EXPECT_EQ(game.table.YakuCount[1][YakuGroup::Tan], 1);
-  EXPECT_EQ(game.table.TurnStep, 3);
+  EXPECT_EQ(game.table.TurnStep, pg::TurnStep::ComputerStock);
   EXPECT_EQ(game.table.HandLeft, 15);
   EXPECT_EQ(game.table.StockLeft, 23);
   EXPECT_EQ(Hand(1), (std::vector<std::string>{"13", "23", "33", "43", "53", "63", "73"}));

@@ -46,7 +46,7 @@ class MatchScoreTest : public ::testing::Test {
     platform.onTimer = [this](pg::Timer timer) { pg::TimerTick(game, timer); };
     platform.onModal = [this](pg::Dialog) { pg::AgariCommandClick(game, 1); };
     game.table.YakuCount[0].values = counts;
-    game.table.TurnStep = 0;
+    game.table.TurnStep = pg::TurnStep::PlayerHand;
     game.table.WinCode = pg::WinCode::Yaku;
     pg::Agari(game);
     pg::JudgeGameScore(game);

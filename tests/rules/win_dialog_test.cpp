@@ -29,7 +29,7 @@ class WinDialogTest : public ::testing::Test {
   // A yaku report for `side` with these counts; `click` is pressed once the dialog shows.
   void Win(int side, const Counts& counts, int click, int handLeft = 10) {
     game.table.YakuCount[side].values = counts;
-    game.table.TurnStep = static_cast<std::int16_t>(side + 2);
+    game.table.TurnStep = side == 0 ? pg::TurnStep::PlayerStock : pg::TurnStep::ComputerStock;
     game.table.HandLeft = static_cast<std::int16_t>(handLeft);
     game.table.WinCode = pg::WinCode::Yaku;
     Show(click);
@@ -123,7 +123,7 @@ TEST_F(WinDialogTest, AChoiceOnceMadeIsNotTakenBack) {
     pg::AgariCommandClick(game, 1);
   };
   game.table.YakuCount[0][pg::YakuGroup::Hikari] = 6;
-  game.table.TurnStep = 0;
+  game.table.TurnStep = pg::TurnStep::PlayerHand;
   game.table.WinCode = pg::WinCode::Yaku;
   pg::Agari(game);
   EXPECT_EQ(game.board.Score[1].caption, " 5");
@@ -139,7 +139,7 @@ TEST_F(WinDialogTest, ComputerStopsMoreOftenAsItsHandEmpties) {
     int stops = 0;
     for (int trial = 0; trial < 1000; ++trial) {
       game.table.YakuCount[1][pg::YakuGroup::Hikari] = 6;
-      game.table.TurnStep = 3;
+      game.table.TurnStep = pg::TurnStep::ComputerStock;
       game.table.HandLeft = static_cast<std::int16_t>(c.handLeft);
       game.table.WinCode = pg::WinCode::Yaku;
       Show(2);

@@ -20,7 +20,7 @@ class YakuTest : public ::testing::Test {
  protected:
   // The mover captures cards of `group` until its count is `count`, as the capture code reports them.
   void Capture(int side, YakuGroup group, int count) {
-    game.table.TurnStep = static_cast<std::int16_t>(side);
+    game.table.TurnStep = side == 0 ? pg::TurnStep::PlayerHand : pg::TurnStep::ComputerHand;
     game.table.YakuCount[side][group] = static_cast<std::int16_t>(count);
     pg::JudgeYaku(game, side, group);
   }

@@ -86,7 +86,7 @@ class BookKeeper : public GameObserver {
     if (faults_.size() >= kFaultsKept) return;
     const TableState& t = game_.table;
     faults_.push_back(run_ + ", match " + std::to_string(match_) + " month " + std::to_string(t.GameNum) +
-                      " step " + std::to_string(t.TurnStep) + ": " + what);
+                      " step " + std::to_string(static_cast<int>(t.TurnStep)) + ": " + what);
   }
 
   // A hand ends at an emptied slot or at the stale copy its last card leaves when it closes up.
@@ -103,7 +103,7 @@ class BookKeeper : public GameObserver {
   // takes only its own month.
   void CheckMonths(CardCode played) {
     const TableState& t = game_.table;
-    const bool dealersFirst = t.TurnStep < 2 && t.HandLeft == 15;
+    const bool dealersFirst = !IsStockPlay(t.TurnStep) && t.HandLeft == 15;
     for (CardCode code : took_) {
       if (!SameMonth(code, played) && !dealersFirst) Fault(played.Text() + " took " + code.Text());
     }
@@ -146,7 +146,7 @@ class BookKeeper : public GameObserver {
         Fault(CodeOf(n).Text() + " found " + std::to_string(seen[n]) + " times, playing " + played.Text());
       }
     }
-    const int inHand = t.HandLeft + (t.TurnStep < 2 ? 1 : 0);
+    const int inHand = t.HandLeft + (IsStockPlay(t.TurnStep) ? 0 : 1);
     if (static_cast<int>(held) != inHand) {
       Fault(std::to_string(held) + " cards in the hands, HandLeft " + std::to_string(t.HandLeft));
     }

@@ -39,7 +39,7 @@ class FormAgariTest : public ::testing::Test {
 
 TEST_F(FormAgariTest, PlayerWithTheLastCardSeesOnlyStopOpen) {
   game.table.YakuCount[0][pg::YakuGroup::Hikari] = 7;
-  game.table.TurnStep = 2;
+  game.table.TurnStep = pg::TurnStep::PlayerStock;
   game.table.HandLeft = 1;
   game.table.WinCode = pg::WinCode::Yaku;
   QString title;
@@ -68,7 +68,7 @@ TEST_F(FormAgariTest, NeitherTheTitleBarNorEscapeClosesIt) {
 // Enter alone never chooses; Tab or an arrow reaches a button first, and Enter presses that one.
 TEST_F(FormAgariTest, TheKeysReachTheButtonsAndEnterPressesTheFocusedOne) {
   game.table.YakuCount[0][pg::YakuGroup::Hikari] = 7;
-  game.table.TurnStep = 2;
+  game.table.TurnStep = pg::TurnStep::PlayerStock;
   game.table.HandLeft = 9;
   game.table.WinCode = pg::WinCode::Yaku;
   std::vector<QString> focused;

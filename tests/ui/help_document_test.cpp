@@ -171,7 +171,7 @@ WinDialogState Shown(WinCode code, const Counts& counts = {}) {
   game.board.Score[1].caption = " 0";
   game.SetPhase(Phase::PlayerToPlay);
   game.table.YakuCount[0].values = counts;
-  game.table.TurnStep = 0;
+  game.table.TurnStep = pg::TurnStep::PlayerHand;
   game.table.HandLeft = code == WinCode::Yaku ? 10 : 0;
   game.table.WinCode = code;
   Agari(game);

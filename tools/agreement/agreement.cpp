@@ -68,16 +68,16 @@ class ModelFollower : public GameObserver {
   void Captured(int, CardCode code) override { took_ |= model::Bit(model::IndexOf(code)); }
 
   void PlayFinished(CardCode code) override {
-    const int step = game_.table.TurnStep;
+    const TurnStep step = game_.table.TurnStep;
     const int card = model::IndexOf(code);
     const model::CardSet took = took_;
     took_ = 0;
     ++report.plays;
     if (parted_) return;
-    if (step < 2) {
-      FollowHandCard(step % 2, card, took);
+    if (IsStockPlay(step)) {
+      FollowStockCard(MoverOf(step), card, took);
     } else {
-      FollowStockCard(step % 2, card, took);
+      FollowHandCard(MoverOf(step), card, took);
     }
   }
 

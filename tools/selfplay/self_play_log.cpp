@@ -62,8 +62,8 @@ void SelfPlayLog::PlayFinished(CardCode card) {
   }
   captured_.clear();
   JsonLine line("play");
-  line.Number("side", t.TurnStep % 2)
-      .Number("step", t.TurnStep)
+  line.Number("side", MoverOf(t.TurnStep))
+      .Number("step", static_cast<int>(t.TurnStep))
       .Text("card", card.Text())
       .Json("took", Array(took))
       .Json("table", TableCodes(t));
