@@ -14,7 +14,7 @@ constexpr int kNothingFound = 48;
 int ChooseHandSlot(const Game& game) {
   const TableState& t = game.table;
   const auto& hand = t.HandCard[1];
-  const int cards = (t.HandLeft + 1) / 2;
+  const int cards = CardsInHand(t, 1);
   int best = kNothingFound;
   int chosen = 0;
   for (int i = 0; i < cards; ++i) {
@@ -65,7 +65,7 @@ int ChooseTableCard(const TableState& table) {
 // Every draw that applies is made, and a later one overrides an earlier: the fewer cards the
 // computer still holds, the likelier it takes what it has (1/10, then 1/2, then 9/10).
 bool ComputerStops(Random& random, const TableState& table) {
-  const int cardsLeft = table.HandLeft / 2;
+  const int cardsLeft = CardsInHand(table, 1);
   bool stop = random.Below(10) == 0;
   if (cardsLeft < 6) stop = random.Below(2) != 0;
   if (cardsLeft < 3) stop = random.Below(10) != 0;

@@ -25,8 +25,6 @@ std::uint8_t IndexOf(CardCode code) {
   return static_cast<std::uint8_t>(IsCard(code) ? model::IndexOf(code) : model::kNoCard);
 }
 
-int ComputerCards(const TableState& t) { return (t.HandLeft + 1) / 2; }
-
 void FillHand(model::State& s, const TableState& t, int side, int cards) {
   const auto k = static_cast<std::size_t>(side);
   int size = 0;
@@ -51,10 +49,8 @@ model::State ComputerState(const TableState& t, const RuleControls& rules, model
   s.koikoi = t.KoiKoi;
   s.captured = {t.Taken[0] & model::kAllCards, t.Taken[1] & model::kAllCards};
   s.turnTook = turnTook;
-  // The computer's hand card has left its slot by the time it waits on its stock card or decides.
-  const int computerCards = stage == model::Stage::Play ? ComputerCards(t) : t.HandLeft / 2;
-  FillHand(s, t, kComputerSide, computerCards);
-  FillHand(s, t, 0, t.HandLeft - computerCards);
+  FillHand(s, t, kComputerSide, CardsInHand(t, kComputerSide));
+  FillHand(s, t, 0, CardsInHand(t, 0));
   // Slot order is table order: a card laid later lies in a higher slot.
   for (int slot = 0; slot < t.FieldCount && slot < kTableSlots; ++slot) {
     const CardCode code = t.FieldCard[static_cast<std::size_t>(slot)].code;
@@ -76,7 +72,7 @@ model::State ComputerState(const TableState& t, const RuleControls& rules, model
 }
 
 int HandSlotOf(const TableState& t, int card) {
-  for (int i = 0; i < ComputerCards(t) && i < kHandSlots; ++i) {
+  for (int i = 0; i < CardsInHand(t, kComputerSide) && i < kHandSlots; ++i) {
     const CardCode code = t.HandCard[kComputerSide][static_cast<std::size_t>(i)].code;
     if (IsCard(code) && model::IndexOf(code) == card) return i;
   }

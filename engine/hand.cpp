@@ -9,7 +9,7 @@ namespace pg {
 void TakeOutOfHand(Game& game, int side, int slot) {
   TableState& t = game.table;
   t.HandCard[side][slot] = kTakenSlot;
-  for (int i = slot; i < t.HandLeft / 2; ++i) {
+  for (int i = slot; i < CardsInHand(t, side); ++i) {
     t.HandCard[side][i] = t.HandCard[side][i + 1];
     game.board.Card.at(t.HandCard[side][i].pic).left = HandSlotPosition(t, side, i).x;
   }

@@ -65,4 +65,9 @@ struct TableState {
   std::array<std::int16_t, 2> matchScore{};
 };
 
+// Cards left in a side's hand. HandLeft counts both hands as one, and a turn counts its card as
+// played before the card leaves its slot. The dealer plays first, so on an odd count it holds
+// the one card fewer.
+inline int CardsInHand(const TableState& t, int side) { return side == t.Oya ? t.HandLeft / 2 : (t.HandLeft + 1) / 2; }
+
 }  // namespace pg

@@ -22,7 +22,7 @@ constexpr int kLongestPaymentMs = 1400;
 // A dealt-hand yaku of either side is proved by the computer's hand, turned up before the dialog.
 void ShowComputerHand(Game& game) {
   const TableState& table = game.table;
-  for (int k = 0; k < (table.HandLeft + 1) / 2; ++k) {
+  for (int k = 0; k < CardsInHand(table, 1); ++k) {
     const Slot& slot = table.HandCard[1][k];
     if (slot.pic != kNoPicture) game.board.Card.at(slot.pic).cell = static_cast<std::int16_t>(CellOf(slot.code));
   }

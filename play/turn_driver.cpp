@@ -38,8 +38,6 @@ namespace pg {
 
 namespace {
 
-int PlayerCards(const TableState& t) { return (t.HandLeft + 1) / 2; }
-
 void RefreshLabels(Game& game) {
   GotoYaku(game);
   game.Notify(&GameObserver::LabelsRefreshed, MoverOf(game.table.TurnStep));
@@ -52,11 +50,10 @@ void RunAgari(Game& game) {
   game.Notify(&GameObserver::AgariClosed, code, side);
 }
 
-// The month is over, the player's hand goes dead. On the player's turn the count
-// still includes the slot just played, which may hold no picture any more.
+// The month is over, the player's hand goes dead.
 void CloseMonth(Game& game) {
   const TableState& t = game.table;
-  for (int i = 0; i < PlayerCards(t); ++i) {
+  for (int i = 0; i < CardsInHand(t, 0); ++i) {
     const Slot& slot = t.HandCard[0][i];
     if (slot.pic != kNoPicture) game.board.Card.at(slot.pic).enabled = false;
   }
@@ -154,13 +151,13 @@ void AfterHandCard(Game& game) {
 void PlayHandCard(Game& game, int index) {
   TableState& t = game.table;
   int s = 0;
-  while (s < PlayerCards(t) && t.HandCard[0][s].pic != index) ++s;
-  if (s == PlayerCards(t)) return;
+  while (s < CardsInHand(t, 0) && t.HandCard[0][s].pic != index) ++s;
+  if (s == CardsInHand(t, 0)) return;
 
   t.TurnStep = TurnStep::PlayerHand;
   t.FieldCountBefore = t.FieldCount;
   t.YakuTouched = {};
-  for (int i = 0; i < PlayerCards(t); ++i) game.board.PG[i].visible = false;
+  for (int i = 0; i < CardsInHand(t, 0); ++i) game.board.PG[i].visible = false;
   --t.HandLeft;
   t.PlayedSlot = static_cast<std::int16_t>(s);
   game.board.Card[index].enabled = false;

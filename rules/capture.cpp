@@ -192,7 +192,7 @@ void JudgeCard(Game& game, PlayedCard& card, PlaySteps& steps) {
 
 void JudgeAifuda(Game& game) {
   TableState& t = game.table;
-  for (int i = 0; i < (t.HandLeft + 1) / 2; ++i) {
+  for (int i = 0; i < CardsInHand(t, 0); ++i) {
     for (int j = 0; j < t.FieldCount; ++j) {
       if (SameMonth(t.HandCard[0][i].code, t.FieldCard[j].code)) game.board.PG[i].visible = true;
     }

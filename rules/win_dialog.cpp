@@ -106,7 +106,7 @@ void YakuWin(Game& game) {
     // The dealt-hand and dealer's-right dialogs relabel button 0, so both captions are set afresh.
     ShowButton(dialog.Command1[0], kPlayOn, WinChoice::PlayOn);
     ShowButton(dialog.Command1[1], kStop, WinChoice::Stop);
-    if (game.table.HandLeft / 2 == 0) dialog.Command1[0].enabled = false;
+    if (CardsInHand(game.table, 0) == 0) dialog.Command1[0].enabled = false;
   }
 }
 

@@ -61,7 +61,7 @@ void SelfPlay::Click() {
   const TableState& t = game_.table;
   switch (t.Phase) {
     case Phase::PlayerToPlay: {
-      const int k = choices_.Below((t.HandLeft + 1) / 2);
+      const int k = choices_.Below(CardsInHand(t, 0));
       Card_Click(game_, t.HandCard[0][k].pic);
       break;
     }
