@@ -30,8 +30,8 @@ inline constexpr int kHandSlots = 8;
 // How many cards of each month lie in one place; month m counts at index m - 1.
 using MonthTally = std::array<std::int16_t, 12>;
 
-enum class Side : std::int16_t { Player = 0, Computer = 1 };
-
+// A side is the index of the arrays kept per side, here and throughout the game: 0 the player, 1 the
+// computer. Sides are counted, swapped (1 - side) and compared with Oya, so they stay plain numbers.
 struct TableState {
   pg::Phase Phase = pg::Phase::Idle;
   std::array<CardCode, 49> Deck{};
