@@ -25,9 +25,9 @@ struct ScoreDialogState {
 
 // FormInputName: the lines naming the places the match took, and the name typed.
 struct NameDialogState {
-  std::string Total;
+  std::string totalLine;
   bool totalVisible = false;
-  std::string Game;
+  std::string gameLine;
   bool gameVisible = false;
   std::string InputName;
   // The top of the match's result lines on the table, in its units; the dialog opens above them so

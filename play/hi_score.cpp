@@ -70,9 +70,9 @@ void HiScoreSub(Game& game) {
   const HighScoreTables stored = ReadHighScores(game.statusPath);
   HighScoreUpdate update = MergeHighScores(stored.total, stored.game, ResultOf(game.table));
   NameDialogState& dialog = game.inputName;
-  dialog.Total = TotalLine(update);
+  dialog.totalLine = TotalLine(update);
   dialog.totalVisible = update.EnteredTotal();
-  dialog.Game = GameLine(update);
+  dialog.gameLine = GameLine(update);
   dialog.gameVisible = update.EnteredGame();
   dialog.resultTop = MatchResultTop(game.table, 0);
   if (!update.EnteredTotal() && !update.EnteredGame()) {

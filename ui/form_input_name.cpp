@@ -79,9 +79,9 @@ FormInputName::FormInputName(Game& game, QWidget* parent)
 
 void FormInputName::SyncFromCore() {
   const NameDialogState& dialog = game_.inputName;
-  total_->setText(QString::fromStdString(dialog.Total));
+  total_->setText(QString::fromStdString(dialog.totalLine));
   total_->setVisible(dialog.totalVisible);
-  gameLine_->setText(QString::fromStdString(dialog.Game));
+  gameLine_->setText(QString::fromStdString(dialog.gameLine));
   gameLine_->setVisible(dialog.gameVisible);
   if (inputName_->text().toStdString() != dialog.InputName) inputName_->setText(QString::fromStdString(dialog.InputName));
 }

@@ -193,9 +193,9 @@ TEST_F(RecordsFlowTest, AWonMatchAsksForANameRefusingNoneAndEntersBothTables) {
   platform.onModal = [&](Dialog dialog) {
     shown.push_back(dialog);
     if (dialog == Dialog::InputName) {
-      EXPECT_EQ(game.inputName.Total, "総合で 1位に");
+      EXPECT_EQ(game.inputName.totalLine, "総合で 1位に");
       EXPECT_TRUE(game.inputName.totalVisible && game.inputName.gameVisible);
-      EXPECT_EQ(game.inputName.Game, "一勝負で 1位に");
+      EXPECT_EQ(game.inputName.gameLine, "一勝負で 1位に");
       game.inputName.InputName = "　 ";
       InputNameOk(game);
       ASSERT_EQ(platform.messages.size(), 1u) << "a name of blanks is no name";
@@ -262,7 +262,7 @@ TEST_F(RecordsFlowTest, ALostMatchsBestMonthEntersTheMonthTableWhichTheTablesOpe
   platform.onModal = [&](Dialog dialog) {
     if (dialog == Dialog::InputName) {
       EXPECT_FALSE(game.inputName.totalVisible);
-      EXPECT_EQ(game.inputName.Game, "一勝負で 1位に");
+      EXPECT_EQ(game.inputName.gameLine, "一勝負で 1位に");
       EXPECT_EQ(game.inputName.resultTop, MatchResultTop(game.table, 0)) << "the dialog opens above the result";
       game.inputName.InputName = "はなこ";
       InputNameOk(game);
