@@ -5,6 +5,7 @@ namespace pg {
 
 struct Game;
 
+// Every month's deal: gathers the cards, shuffles and deals them, then judges the dealt hands.
 void GameStart(Game& game);
 // The two halves of GameStart around the shuffle: gathering and resetting, then dealing Deck(0..23).
 void PrepareMonth(Game& game);

@@ -5,8 +5,11 @@ namespace pg {
 
 struct Game;
 
+// Once, when the program opens: seeds the random sources, reads STATUS.DAT, places the windows.
 void setup(Game& game);
+// A new match: clears the table and lays out the twelve cards the dealer is drawn from.
 void StartGame(Game& game);
+// The first month's click, before its deal: rules the capture areas, shows faces and totals at 0.
 void GameSetUp(Game& game);
 
 }  // namespace pg
