@@ -1,5 +1,4 @@
-// Draws the core's board. The layout of the fixed elements is the window's; every moving thing,
-// caption and flag comes from the core.
+// Draws the core's board: every place, caption and flag comes from the core.
 #include "ui/board_view.h"
 
 #include <QFontMetrics>
@@ -43,6 +42,11 @@ QGraphicsPixmapItem* AddPicture(QGraphicsScene* scene, const QPixmap& picture, q
   item->setZValue(z);
   item->setTransformationMode(Qt::SmoothTransformation);
   return item;
+}
+
+void SyncShape(QGraphicsItem* item, const Shape& shape) {
+  item->setPos(shape.left, shape.top);
+  item->setVisible(shape.visible);
 }
 
 std::optional<Key> KeyOf(int key) {
@@ -146,12 +150,12 @@ void BoardView::CreateItems() {
   for (int i = 0; i < 2; ++i) {
     faces_[i] = AddPicture(scene_, FacePicture(i, dpr), 0);
     scorePlates_[i] = AddPicture(scene_, ScorePlate(dpr), 0);
-    scores_[i] = new LabelItem(QSizeF(33, 21), Qt::AlignRight, false);
+    scores_[i] = new LabelItem(QSizeF(kScoreWidth, kScoreHeight), Qt::AlignRight, false);
     scene_->addItem(scores_[i]);
-    boxes_[i] = scene_->addRect(0, 0, 45, 69, QPen(QColor(0xc8, 0x10, 0x2e), 2), Qt::NoBrush);
+    boxes_[i] = scene_->addRect(0, 0, kChoiceFrameWidth, kChoiceFrameHeight, QPen(QColor(0xc8, 0x10, 0x2e), 2), Qt::NoBrush);
   }
   monthPlate_ = AddPicture(scene_, MonthPlate(dpr), 0);
-  month_ = new LabelItem(QSizeF(19, 16), Qt::AlignRight, false);
+  month_ = new LabelItem(QSizeF(kMonthWidth, kMonthHeight), Qt::AlignRight, false);
   scene_->addItem(month_);
   dealerMark_ = AddPicture(scene_, DealerMark(dpr), 0);
   // On the table's ground: cards flying past cover it.
@@ -159,11 +163,11 @@ void BoardView::CreateItems() {
   levelName_->setZValue(kMenuLineZ);
   scene_->addItem(levelName_);
   for (int i = 0; i < 8; ++i) {
-    hints_[i] = scene_->addRect(0, 0, 10, 10, QPen(QColor(0x1a, 0x1a, 0x1a)), QColor(0xd9, 0xa4, 0x41));
+    hints_[i] = scene_->addRect(0, 0, kHintMarkerSize, kHintMarkerSize, QPen(QColor(0x1a, 0x1a, 0x1a)), QColor(0xd9, 0xa4, 0x41));
   }
   for (int i = 0; i < 18; ++i) {
-    const bool narrow = i % 9 >= 6;
-    yakuStates_[i] = new LabelItem(QSizeF(narrow ? 53 : 79, 15), Qt::AlignHCenter, true);
+    const int width = IsNarrowYakuLabel(i % kYakuGroups) ? kNarrowYakuLabelWidth : kYakuLabelWidth;
+    yakuStates_[i] = new LabelItem(QSizeF(width, kYakuLabelHeight), Qt::AlignHCenter, true);
     scene_->addItem(yakuStates_[i]);
   }
   for (int i = 0; i < 6; ++i) {
@@ -171,7 +175,7 @@ void BoardView::CreateItems() {
     scene_->addItem(messages_[i]);
   }
   for (LabelItem*& mark : koikoi_) {
-    mark = new LabelItem(QSizeF(68, 18), Qt::AlignHCenter, true);
+    mark = new LabelItem(QSizeF(kKoiKoiMarkWidth, kKoiKoiMarkHeight), Qt::AlignHCenter, true);
     mark->SetTextColor(Qt::white);
     scene_->addItem(mark);
   }
@@ -183,36 +187,8 @@ void BoardView::CreateItems() {
   scene_->addItem(keyCursor_);
 }
 
-// The fixed elements' places follow the play area's vertical offset.
-void BoardView::PlaceFixedItems() {
-  const int top = game_.table.LayoutTop;
-  if (top == placedLayoutTop_) return;
-  placedLayoutTop_ = top;
-  for (int i = 0; i < 2; ++i) {
-    faces_[i]->setPos(22, top + 62 + 304 * i);
-    scorePlates_[i]->setPos(16, top + 14 + 432 * i);
-    scores_[i]->setPos(32, top + 22 + 432 * i);
-  }
-  const Point levelAt = LevelNamePosition(game_.table);
-  levelName_->setPos(levelAt.x, levelAt.y);
-  monthPlate_->setPos(24, top + 314);
-  month_->setPos(32, top + 322);
-  for (int i = 0; i < 8; ++i) {
-    const Point at = HintMarkerPosition(game_.table, i);
-    hints_[i]->setPos(at.x, at.y);
-  }
-  for (int side = 0; side < 2; ++side) {
-    for (int i = 0; i < 9; ++i) {
-      const int y = side == 0 ? 496 : 61;
-      const qreal x = i < 6 ? 112 + 80 * (i % 4) : 272 + 53 * (i - 6);
-      yakuStates_[9 * side + i]->setPos(x, i > 3 ? y + 16 : y);
-    }
-  }
-}
-
 void BoardView::Sync() {
   const Board& board = game_.board;
-  PlaceFixedItems();
   SyncStacking();
   SyncCards();
   SyncRuling();
@@ -230,24 +206,26 @@ void BoardView::Sync() {
     yakuStates_[i]->SetText(Q(label.caption));
     yakuStates_[i]->SetFill(label.opaque, ColorOf(label.back));
     yakuStates_[i]->SetBacking(board.ownWallpaper);
+    yakuStates_[i]->setPos(label.left, label.top);
     yakuStates_[i]->setVisible(label.visible);
   }
-  for (int i = 0; i < 8; ++i) hints_[i]->setVisible(board.PG[i].visible);
+  for (int i = 0; i < 8; ++i) SyncShape(hints_[i], board.PG[i]);
   for (int i = 0; i < 2; ++i) {
-    boxes_[i]->setPos(board.Box[i].left, board.Box[i].top);
-    boxes_[i]->setVisible(board.Box[i].visible);
-    faces_[i]->setVisible(board.Face[i]);
-    scorePlates_[i]->setVisible(board.ScoreP[i]);
+    SyncShape(boxes_[i], board.Box[i]);
+    SyncShape(faces_[i], board.Face[i]);
+    SyncShape(scorePlates_[i], board.ScoreP[i]);
     scores_[i]->SetText(Q(board.Score[i].caption));
+    scores_[i]->setPos(board.Score[i].left, board.Score[i].top);
     scores_[i]->setVisible(board.Score[i].visible);
   }
-  monthPlate_->setVisible(board.PnumP);
+  SyncShape(monthPlate_, board.PnumP);
   month_->SetText(Q(board.Pnum.caption));
+  month_->setPos(board.Pnum.left, board.Pnum.top);
   month_->setVisible(board.Pnum.visible);
   levelName_->SetText(Q(board.LevelName.caption));
+  levelName_->setPos(board.LevelName.left, board.LevelName.top);
   levelName_->setVisible(board.LevelName.visible);
-  dealerMark_->setPos(board.oyamark.left, board.oyamark.top);
-  dealerMark_->setVisible(board.oyamark.visible);
+  SyncShape(dealerMark_, board.oyamark);
   for (int side = 0; side < 2; ++side) SyncSign(koikoi_[side], board.koikoi[side], true);
   SyncSign(prompt_, board.prompt, false);
 }
