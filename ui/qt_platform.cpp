@@ -24,6 +24,7 @@
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/core_dialog.h"
+#include "ui/core_text.h"
 #include "ui/help_window.h"
 #include "ui/picture_file.h"
 #include "ui/qt_japanese.h"
@@ -33,11 +34,11 @@ namespace pg::ui {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
+int PixelsOf(double twips) { return qRound(twips / kTwipsPerPixel); }
+double TwipsOf(int pixels) { return pixels * static_cast<double>(kTwipsPerPixel); }
+
 // A title bar and thin borders, as most window managers draw them.
 constexpr QMargins kUsualFrame(4, 24, 4, 4);
-
-QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 bool IsInput(QEvent::Type type) {
   switch (type) {
@@ -128,7 +129,7 @@ void QtPlatform::PlaceWindow(Window window, int leftTwips, int topTwips) {
   if (it == windows_.end()) return;
   QWidget* widget = it->second;
   widget->winId();
-  widget->move(qRound(leftTwips / kTwipsPerPixel), qRound(topTwips / kTwipsPerPixel));
+  widget->move(PixelsOf(leftTwips), PixelsOf(topTwips));
 }
 
 // The client area's place, as a minimised window would still have it restored.
@@ -137,7 +138,7 @@ std::optional<WindowOrigin> QtPlatform::NormalWindowOrigin(Window window) {
   if (it == windows_.end()) return std::nullopt;
   const QWidget* widget = it->second;
   const QPoint origin = widget->isMinimized() ? widget->normalGeometry().topLeft() : widget->geometry().topLeft();
-  return WindowOrigin{origin.x() * kTwipsPerPixel, origin.y() * kTwipsPerPixel};
+  return WindowOrigin{TwipsOf(origin.x()), TwipsOf(origin.y())};
 }
 
 std::optional<WindowFrame> QtPlatform::FrameOf(Window window) {
@@ -164,10 +165,10 @@ std::vector<ScreenArea> AvailableScreenAreas() {
 
 void KeepOnScreen(QWidget& window) {
   const QPoint client = window.geometry().topLeft();
-  const WindowOrigin origin{client.x() * kTwipsPerPixel, client.y() * kTwipsPerPixel};
+  const WindowOrigin origin{TwipsOf(client.x()), TwipsOf(client.y())};
   const WindowOrigin place = PlaceOnScreen(origin, FrameOfWidget(window), AvailableScreenAreas());
   if (place.left != origin.left || place.top != origin.top) {
-    window.move(qRound(place.left / kTwipsPerPixel), qRound(place.top / kTwipsPerPixel));
+    window.move(PixelsOf(place.left), PixelsOf(place.top));
   }
 }
 
