@@ -12,6 +12,7 @@
 #include "engine/geometry.h"
 #include "ui/art/artwork.h"
 #include "ui/art/card_sheet.h"
+#include "ui/core_text.h"
 #include "ui/key_cursor_item.h"
 #include "ui/label_item.h"
 
@@ -28,8 +29,6 @@ constexpr qreal kMenuLineZ = -80;
 constexpr qreal kMenuLineHeight = 46;
 // Above every control, whatever the core's stacking order does.
 constexpr qreal kKeyCursorZ = 1000;
-
-QString Q(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 QColor ColorOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 

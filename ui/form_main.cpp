@@ -106,7 +106,7 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
   setFocusProxy(board_);
   platform.Attach(&game, board_);
   auto* agari = new FormAgari(game, this);
-  auto* rule = new FormRule(game, this, [this] { board_->Sync(); });
+  auto* rule = new FormRule(game, this);
   auto* score = new FormScore(game, this);
   platform.RegisterDialog(Dialog::Agari, agari);
   platform.RegisterDialog(Dialog::Rule, rule);
@@ -115,6 +115,9 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
   platform.RegisterDialog(Dialog::Wait, new FormWait(game, this));
   auto* option = new FormOption(game, *board_, this);
   auto* version = new FormVersion(game, this);
+  for (CoreDialog* dialog : std::initializer_list<CoreDialog*>{agari, rule, option}) {
+    dialog->SetBoardRedraw([this] { board_->Sync(); });
+  }
   platform.RegisterDialog(Dialog::Option, option);
   platform.RegisterDialog(Dialog::Version, version);
   platform.RegisterWindow(Window::Option, option);
