@@ -16,10 +16,10 @@ inline void DrawOffscreen() {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 }
 
-// The folder the tool's one argument names, made if it is missing.
+// The folder the tool's first argument names, made if it is missing.
 inline std::optional<QDir> OutputFolder(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: %s OUTDIR [FILE...]\n", argv[0]);
     return std::nullopt;
   }
   const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -30,7 +30,7 @@ inline std::optional<QDir> OutputFolder(int argc, char** argv) {
   return dir;
 }
 
-// A tool that paints into the folder its one argument names; folder is empty where it cannot.
+// A tool that paints into the folder its first argument names; folder is empty where it cannot.
 struct PictureTool {
   PictureTool(int& argc, char** argv) : app((DrawOffscreen(), argc), argv), folder(OutputFolder(argc, argv)) {}
 
