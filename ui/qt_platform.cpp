@@ -118,7 +118,27 @@ void QtPlatform::Attach(Game* game, BoardView* view) {
   view_ = view;
 }
 
-void QtPlatform::RegisterDialog(Dialog which, CoreDialog* dialog) { dialogs_[which] = dialog; }
+void QtPlatform::RegisterDialog(Dialog which, std::function<CoreDialog*()> make, std::optional<Window> window) {
+  dialogs_[which] = {std::move(make), window};
+}
+
+CoreDialog* QtPlatform::DialogOf(Dialog which) {
+  const auto it = dialogs_.find(which);
+  if (it == dialogs_.end()) return nullptr;
+  LazyDialog& dialog = it->second;
+  if (!dialog.made) {
+    dialog.made = dialog.make();
+    if (dialog.window) {
+      RegisterWindow(*dialog.window, dialog.made);
+      const auto place = unmadePlaces_.find(*dialog.window);
+      if (place != unmadePlaces_.end()) {
+        PlaceWindow(*dialog.window, static_cast<int>(place->second.left), static_cast<int>(place->second.top));
+        unmadePlaces_.erase(place);
+      }
+    }
+  }
+  return dialog.made;
+}
 
 void QtPlatform::RegisterWindow(Window which, QWidget* window) { windows_[which] = window; }
 
@@ -126,7 +146,12 @@ void QtPlatform::RegisterWindow(Window which, QWidget* window) { windows_[which]
 // its client area; creating it first makes every place a client place, the kind that is saved.
 void QtPlatform::PlaceWindow(Window window, int leftTwips, int topTwips) {
   const auto it = windows_.find(window);
-  if (it == windows_.end()) return;
+  if (it == windows_.end()) {
+    for (const auto& [which, dialog] : dialogs_) {
+      if (dialog.window == window) unmadePlaces_[window] = {static_cast<double>(leftTwips), static_cast<double>(topTwips)};
+    }
+    return;
+  }
   QWidget* widget = it->second;
   widget->winId();
   widget->move(PixelsOf(leftTwips), PixelsOf(topTwips));
@@ -135,7 +160,11 @@ void QtPlatform::PlaceWindow(Window window, int leftTwips, int topTwips) {
 // The client area's place, as a minimised window would still have it restored.
 std::optional<WindowOrigin> QtPlatform::NormalWindowOrigin(Window window) {
   const auto it = windows_.find(window);
-  if (it == windows_.end()) return std::nullopt;
+  if (it == windows_.end()) {
+    const auto place = unmadePlaces_.find(window);
+    if (place != unmadePlaces_.end()) return place->second;
+    return std::nullopt;
+  }
   const QWidget* widget = it->second;
   const QPoint origin = widget->isMinimized() ? widget->normalGeometry().topLeft() : widget->geometry().topLeft();
   return WindowOrigin{TwipsOf(origin.x()), TwipsOf(origin.y())};
@@ -218,7 +247,7 @@ bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
 
 void QtPlatform::SyncOpenDialogs() {
   for (auto& [which, dialog] : dialogs_) {
-    if (dialog->isVisible()) dialog->SyncFromCore();
+    if (dialog.made && dialog.made->isVisible()) dialog.made->SyncFromCore();
   }
 }
 
@@ -319,20 +348,20 @@ PictureLoad QtPlatform::LoadFace(int index, const std::string& path) {
   return load;
 }
 
-void QtPlatform::RunModal(Dialog dialog) {
-  const auto it = dialogs_.find(dialog);
-  if (it == dialogs_.end()) return;
+void QtPlatform::RunModal(Dialog which) {
+  CoreDialog* dialog = DialogOf(which);
+  if (!dialog) return;
   if (view_) view_->Sync();
-  it->second->SyncFromCore();
+  dialog->SyncFromCore();
   // Each showing brings the dialog onto a screen, now that the main window's frame tells how large
   // the dialog's will be.
-  KeepOnScreen(*it->second);
-  it->second->exec();
+  KeepOnScreen(*dialog);
+  dialog->exec();
 }
 
 void QtPlatform::EndModal(Dialog dialog) {
   const auto it = dialogs_.find(dialog);
-  if (it != dialogs_.end()) it->second->done(QDialog::Accepted);
+  if (it != dialogs_.end() && it->second.made) it->second.made->done(QDialog::Accepted);
 }
 
 void QtPlatform::StartTimer(Timer timer, int intervalMs) {
