@@ -7,6 +7,7 @@
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "engine/game.h"
 #include "engine/geometry.h"
@@ -89,7 +90,8 @@ BoardView::BoardView(const Game& game, QWidget* parent)
 QPixmap BoardView::Cell(int cell) const { return cells_[static_cast<std::size_t>(cell)]; }
 
 // The cards are rendered from their vector art at the size they are shown, so they stay crisp
-// when the 640x480 mode scales the table down.
+// when the 640x480 mode scales the table down. Until a card is first shown there are none: the
+// sheet is memory the first window does without.
 void BoardView::RenderCells() {
   const QPixmap sheet = RenderCardSheet(devicePixelRatioF() * scale_);
   cells_.clear();
@@ -123,7 +125,7 @@ void BoardView::SetSmallMode(bool small) {
   setFixedSize(size);
   resetTransform();
   scale(scale_, scale_);
-  RenderCells();
+  if (!cells_.empty()) RenderCells();
   ApplyModeFonts();
   // The menu's buttons keep their size in every mode, so their ground keeps its height in pixels.
   menuLine_->setRect(0, 0, kPlayWidth, kMenuLineHeight / scale_);
@@ -135,14 +137,13 @@ void BoardView::CreateItems() {
   const qreal dpr = devicePixelRatioF();
   cardCursor_ = CardCursor();
   shownCells_.fill(kBackCell);
-  RenderCells();
 
   wallpaper_ = AddPicture(scene_, QPixmap(), kWallpaperZ);
   menuLine_ = scene_->addRect(0, 0, kPlayWidth, kMenuLineHeight, Qt::NoPen, palette().button());
   menuLine_->setZValue(kMenuLineZ);
 
   for (int i = 0; i < kCardCount; ++i) {
-    cards_[i] = AddPicture(scene_, Cell(kBackCell), 0);
+    cards_[i] = AddPicture(scene_, QPixmap(), 0);
     cards_[i]->setVisible(false);
     shownCells_[i] = kBackCell;
   }
@@ -281,6 +282,10 @@ void BoardView::SyncStacking() {
 
 void BoardView::SyncCards() {
   const Board& board = game_.board;
+  if (cells_.empty()) {
+    if (std::none_of(board.Card.begin(), board.Card.end(), [](const CardPicture& card) { return card.visible; })) return;
+    RenderCells();
+  }
   for (int i = 0; i < kCardCount; ++i) {
     const CardPicture& card = board.Card[i];
     QGraphicsPixmapItem* item = cards_[i];
