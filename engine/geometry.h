@@ -70,7 +70,9 @@ inline Point LevelNamePosition(const TableState& t) { return At(t, 8, 131); }
 inline constexpr int kLevelNameWidth = 100;
 inline constexpr int kLevelNameHeight = 15;
 
-// Each side's face beside its hand, the player's below the table.
+// Each side's face beside its hand, the player's below the table: a square, whatever picture the
+// player gives it.
+inline constexpr int kFaceSize = 68;
 inline Point FacePosition(const TableState& t, int side) { return At(t, 22, 62 + 304 * side); }
 
 // The plate of each side's match total, in the play area's top and bottom left corners, and the

@@ -152,7 +152,8 @@ void BoardView::CreateItems() {
     scorePlates_[i] = AddPicture(scene_, ScorePlate(dpr), 0);
     scores_[i] = new LabelItem(QSizeF(kScoreWidth, kScoreHeight), Qt::AlignRight, false);
     scene_->addItem(scores_[i]);
-    boxes_[i] = scene_->addRect(0, 0, kChoiceFrameWidth, kChoiceFrameHeight, QPen(QColor(0xc8, 0x10, 0x2e), 2), Qt::NoBrush);
+    const QPen framePen(QColor(0xc8, 0x10, 0x2e), 2);
+    boxes_[i] = scene_->addRect(0, 0, kChoiceFrameWidth, kChoiceFrameHeight, framePen, Qt::NoBrush);
   }
   monthPlate_ = AddPicture(scene_, MonthPlate(dpr), 0);
   month_ = new LabelItem(QSizeF(kMonthWidth, kMonthHeight), Qt::AlignRight, false);
@@ -163,7 +164,8 @@ void BoardView::CreateItems() {
   levelName_->setZValue(kMenuLineZ);
   scene_->addItem(levelName_);
   for (int i = 0; i < 8; ++i) {
-    hints_[i] = scene_->addRect(0, 0, kHintMarkerSize, kHintMarkerSize, QPen(QColor(0x1a, 0x1a, 0x1a)), QColor(0xd9, 0xa4, 0x41));
+    hints_[i] = scene_->addRect(0, 0, kHintMarkerSize, kHintMarkerSize, QPen(QColor(0x1a, 0x1a, 0x1a)),
+                                QColor(0xd9, 0xa4, 0x41));
   }
   for (int i = 0; i < 18; ++i) {
     const int width = IsNarrowYakuLabel(i % kYakuGroups) ? kNarrowYakuLabelWidth : kYakuLabelWidth;

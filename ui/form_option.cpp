@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "engine/game.h"
+#include "engine/geometry.h"
 #include "computer/level.h"
 #include "play/level_setting.h"
 #include "play/option_dialog.h"
@@ -30,8 +31,6 @@
 namespace pg::ui {
 
 namespace {
-
-constexpr int kFaceSize = 68;
 
 QGroupBox* Group(const char* caption) {
   auto* group = new QGroupBox(caption);

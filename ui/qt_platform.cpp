@@ -19,6 +19,7 @@
 #include <thread>
 
 #include "engine/game.h"
+#include "engine/geometry.h"
 #include "engine/window_place.h"
 #include "play/timers.h"
 #include "ui/art/artwork.h"
@@ -344,7 +345,7 @@ PictureLoad QtPlatform::LoadFace(int index, const std::string& path) {
   }
   QPixmap picture;
   const PictureLoad load = LoadPictureFile(QString::fromStdString(path), picture);
-  if (load == PictureLoad::Loaded) view_->SetFace(index, FitInSquare(picture, 68, view_->devicePixelRatioF()));
+  if (load == PictureLoad::Loaded) view_->SetFace(index, FitInSquare(picture, kFaceSize, view_->devicePixelRatioF()));
   return load;
 }
 

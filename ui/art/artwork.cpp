@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <array>
 
+#include "engine/geometry.h"
 #include "ui/art/svg_picture.h"
 
 namespace pg::ui {
@@ -16,7 +17,7 @@ QPixmap Picture(const char* name, QSize size, qreal dpr) {
 
 }  // namespace
 
-QPixmap FacePicture(int index, qreal dpr) { return Picture(index == 0 ? "face0" : "face1", {68, 68}, dpr); }
+QPixmap FacePicture(int index, qreal dpr) { return Picture(index == 0 ? "face0" : "face1", {kFaceSize, kFaceSize}, dpr); }
 QPixmap ScorePlate(qreal dpr) { return Picture("score_plate", {84, 36}, dpr); }
 QPixmap MonthPlate(qreal dpr) { return Picture("month_plate", {64, 32}, dpr); }
 QPixmap DealerMark(qreal dpr) { return Picture("dealer_mark", {18, 18}, dpr); }
