@@ -2,6 +2,7 @@
 #include "ui/art/artwork.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <array>
 
 #include "engine/geometry.h"
@@ -14,6 +15,22 @@ namespace {
 QPixmap Picture(const char* name, QSize size, qreal dpr) {
   return RenderSvgPicture(QString(":/art/pictures/%1.svg").arg(name), size, dpr);
 }
+
+// The app icon, drawn at a size when one is asked for: held at every size, it would take a third of
+// a megabyte for as long as the game runs.
+class IconEngine : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), QIcon::Normal, QIcon::On));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return Picture("icon", size, 1.0); }
+  QIconEngine* clone() const override { return new IconEngine; }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> sizes;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) sizes.append(QSize(size, size));
+    return sizes;
+  }
+};
 
 }  // namespace
 
@@ -61,10 +78,6 @@ QCursor CardCursor() {
   return QCursor(Picture("cursor", {32, 32}, dpr), 9, 2);
 }
 
-QIcon AppIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(Picture("icon", {size, size}, 1.0));
-  return icon;
-}
+QIcon AppIcon() { return QIcon(new IconEngine); }
 
 }  // namespace pg::ui
