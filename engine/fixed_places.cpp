@@ -1,3 +1,4 @@
+// Writes each fixed control's place from the layout into the board.
 #include "engine/fixed_places.h"
 
 #include "engine/geometry.h"
