@@ -43,9 +43,10 @@ class QuitOnceShown : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    // The window paints while it handles its exposure; the quit waits until that is done.
+    // The window paints while it handles its exposure; the quit waits until that is done. It leaves
+    // the event loop without closing the window, which would ask the player whether to end.
     if (event->type() == QEvent::Expose && watched == window_.windowHandle()) {
-      QTimer::singleShot(0, qApp, &QApplication::quit);
+      QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
     }
     return QObject::eventFilter(watched, event);
   }

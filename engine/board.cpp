@@ -31,6 +31,17 @@ Board::Board() {
   AddAll(stack, ControlKind::Prompt, 1);
 }
 
+void Board::HideMatch() {
+  for (CardPicture& card : Card) card.enabled = card.visible = false;
+  for (Label& label : YakuState) label.visible = false;
+  for (Shape& face : Face) face.visible = false;
+  oyamark.visible = false;
+  for (Shape& plate : ScoreP) plate.visible = false;
+  for (Label& score : Score) score.visible = score.enabled = false;
+  PnumP.visible = false;
+  Pnum.visible = Pnum.enabled = false;
+}
+
 void Board::BringToFront(ControlId control) {
   std::erase(stack, control);
   stack.push_back(control);
@@ -48,7 +59,7 @@ int Board::StackPosition(ControlId control) const {
 bool Board::TakesInput(ControlId control) const {
   const auto i = static_cast<std::size_t>(control.index);
   auto shownAndEnabled = [i](const auto& labels) { return i < labels.size() && labels[i].visible && labels[i].enabled; };
-  auto shown = [i](const auto& flags) { return i < flags.size() && flags[i]; };
+  auto shown = [i](const auto& shapes) { return i < shapes.size() && shapes[i].visible; };
   switch (control.kind) {
     case ControlKind::Card:
       return i < Card.size() && Card[i].visible && Card[i].enabled;
@@ -65,7 +76,7 @@ bool Board::TakesInput(ControlId control) const {
     case ControlKind::ScorePlate:
       return shown(ScoreP);
     case ControlKind::MonthPlate:
-      return i == 0 && PnumP;
+      return i == 0 && PnumP.visible;
     case ControlKind::DealerMark:
       return i == 0 && oyamark.visible;
     case ControlKind::Prompt:

@@ -81,10 +81,10 @@ struct Board {
   std::array<Label, 18> YakuState{};
   std::array<Shape, 8> PG{};
   std::array<Shape, 2> Box{};
-  std::array<bool, 2> Face{};
-  std::array<bool, 2> ScoreP{};
+  std::array<Shape, 2> Face{};
+  std::array<Shape, 2> ScoreP{};
   std::array<Label, 2> Score{};
-  bool PnumP = false;
+  Shape PnumP;
   Label Pnum;
   // Whom the player plays: the computer's level, under its face, from the match's start.
   Label LevelName;
@@ -99,6 +99,8 @@ struct Board {
   bool ownWallpaper = false;
 
   Board();
+  // Hides a finished match's cards, yaku labels, faces, plates and marks, leaving the table bare.
+  void HideMatch();
   void BringToFront(ControlId control);
   void SendToBack(ControlId control);
   // The control's place in the stacking order, 0 the lowest.

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/board.h"
+#include "engine/fixed_places.h"
 #include "engine/game_observer.h"
 #include "engine/key_cursor.h"
 #include "engine/options.h"
@@ -28,7 +29,7 @@ inline constexpr int kPlayWidth = 760;
 inline constexpr int kPlayHeight = 542;
 
 struct Game {
-  explicit Game(Platform& platform) : platform(platform) {}
+  explicit Game(Platform& platform) : platform(platform) { PlaceFixedControls(table, board); }
 
   Platform& platform;
   Random random;

@@ -30,16 +30,21 @@ inline Point TableSlotPosition(const TableState& t, int s) { return At(t, 144 + 
 // The player's hand below the table, the computer's above it.
 inline Point HandSlotPosition(const TableState& t, int side, int k) { return At(t, 112 + 40 * k, 376 - 320 * side); }
 
+// The choice frame's size: a card with two units clear on each side.
+inline constexpr int kChoiceFrameWidth = 45;
+inline constexpr int kChoiceFrameHeight = 69;
+
 // The frame around table slot s while the player chooses between two cards of a month.
 inline Point ChoiceFramePosition(const TableState& t, int s) {
   const Point card = TableSlotPosition(t, s);
   return {static_cast<std::int16_t>(card.x - 2), static_cast<std::int16_t>(card.y - 2)};
 }
 
-// The 10-pixel marker just above the player's hand slot k, centred over the card.
+// The square marker just above the player's hand slot k, centred over the card.
+inline constexpr int kHintMarkerSize = 10;
 inline Point HintMarkerPosition(const TableState& t, int k) {
   const Point card = HandSlotPosition(t, 0, k);
-  return {static_cast<std::int16_t>(card.x + (kCellWidth - 10) / 2), static_cast<std::int16_t>(card.y - 14)};
+  return {static_cast<std::int16_t>(card.x + (kCellWidth - kHintMarkerSize) / 2), static_cast<std::int16_t>(card.y - 14)};
 }
 
 // Card n (0 the first) of a side's capture pile for cards of class `pile`. Each pile grows leftwards
@@ -64,6 +69,41 @@ inline Point DealerDrawNamePosition(const TableState& t, int side, int q) {
 inline Point LevelNamePosition(const TableState& t) { return At(t, 8, 131); }
 inline constexpr int kLevelNameWidth = 100;
 inline constexpr int kLevelNameHeight = 15;
+
+// Each side's face beside its hand, the player's below the table: a square, whatever picture the
+// player gives it.
+inline constexpr int kFaceSize = 68;
+inline Point FacePosition(const TableState& t, int side) { return At(t, 22, 62 + 304 * side); }
+
+// The plate of each side's match total, in the play area's top and bottom left corners, and the
+// total written on it.
+inline Point ScorePlatePosition(const TableState& t, int side) { return At(t, 16, 14 + 432 * side); }
+inline Point ScorePosition(const TableState& t, int side) { return At(t, 32, 22 + 432 * side); }
+inline constexpr int kScoreWidth = 33;
+inline constexpr int kScoreHeight = 21;
+
+// The month's plate between the faces, and its number written on it.
+inline Point MonthPlatePosition(const TableState& t) { return At(t, 24, 314); }
+inline Point MonthPosition(const TableState& t) { return At(t, 32, 322); }
+inline constexpr int kMonthWidth = 19;
+inline constexpr int kMonthHeight = 16;
+
+// A side's nine yaku labels in two lines along the play area's edge, the player's at the foot:
+// the first six on a 80-unit pitch, four to the first line, and the three narrow ones of the
+// second line after them.
+inline constexpr int kYakuLabelWidth = 79;
+inline constexpr int kNarrowYakuLabelWidth = 53;
+inline constexpr int kYakuLabelHeight = 15;
+inline constexpr bool IsNarrowYakuLabel(int i) { return i >= 6; }
+inline Point YakuLabelPosition(const TableState& t, int side, int i) {
+  const int x = IsNarrowYakuLabel(i) ? 272 + kNarrowYakuLabelWidth * (i - 6) : 112 + 80 * (i % 4);
+  return At(t, x, (side == 0 ? 450 : 15) + (i > 3 ? 16 : 0));
+}
+
+
+// The こいこい mark's strip.
+inline constexpr int kKoiKoiMarkWidth = 68;
+inline constexpr int kKoiKoiMarkHeight = 18;
 
 // The mark beside the dealer's hand.
 inline Point DealerMarkPosition(const TableState& t) { return At(t, 24, 368 - 304 * t.Oya); }

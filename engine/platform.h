@@ -16,7 +16,10 @@ enum class Timer { MenuGuard, Ending, HiScore, Agari };
 enum class Window { Agari, Main, Option, Rule, Score, Version };
 inline constexpr int kStoredWindows = 6;
 
-// A window's place in twips (15 to a pixel), fractional where the screen is scaled: the top left
+// Twips, the unit of the stored window places and of the win dialog's layout.
+inline constexpr int kTwipsPerPixel = 15;
+
+// A window's place in twips, fractional where the screen is scaled: the top left
 // corner of its client area, which, unlike the frame, does not depend on the window manager.
 struct WindowOrigin {
   double left = 0;

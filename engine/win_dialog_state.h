@@ -21,6 +21,10 @@ struct DialogButton {
   bool visible = false;
 };
 
+// The rows of yaku, in twips: the first row's top, and the height each row adds.
+inline constexpr std::int32_t kWinFirstRowTwips = 600;
+inline constexpr std::int32_t kWinRowTwips = 360;
+
 // Geometry in twips, except nam's height and the buttons' tops, which are in the units of the
 // frame that holds them.
 struct WinDialogState {
@@ -37,7 +41,7 @@ struct WinDialogState {
   std::array<std::string, 9> yakuten;
   std::array<bool, 9> rowVisible{};
   bool bonusVisible = false;
-  std::int32_t bonusTop = 600;
+  std::int32_t bonusTop = kWinFirstRowTwips;
   std::string sum;
   std::string note;
   // The month total that note and sum show, and the side it is paid to.

@@ -11,8 +11,6 @@ namespace pg {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
-
 struct Rect {
   long long left;
   long long top;

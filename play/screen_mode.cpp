@@ -2,6 +2,7 @@
 // play area's offset changes, and the platform maps the 760 x 542 units onto the window.
 #include "play/screen_mode.h"
 
+#include "engine/fixed_places.h"
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "play/table_signs.h"
@@ -45,6 +46,7 @@ void ChangeScreen(Game& game) {
     message.top = static_cast<std::int16_t>(message.top + shift);
     message.fontSize = MessageSizeFor(message.fontSize, small);
   }
+  PlaceFixedControls(t, board);
   const Point mark = DealerMarkPosition(t);
   board.oyamark.left = mark.x;
   board.oyamark.top = mark.y;
@@ -56,6 +58,7 @@ bool ChooseScreenModeAtStart(Game& game) {
   const bool smallScreen = game.platform.ScreenWidthPixels() == kSmallScreenPixels;
   if (!smallScreen && game.options.SOption != 0) {
     game.table.LayoutTop = kLargeLayoutTop;
+    PlaceFixedControls(game.table, game.board);
     return false;
   }
   game.options.SOption = 0;

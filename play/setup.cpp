@@ -35,17 +35,10 @@ void StartGame(Game& game) {
   // Ahead of the phase, so that the wallpaper is painted without the capture-area ruling.
   game.options.JudgeMode = Phase::Idle;
   WallPaint(game, game.options.Wall);
-  for (CardPicture& card : board.Card) card.enabled = card.visible = false;
+  board.HideMatch();
   for (Label& message : board.message) message.enabled = message.visible = false;
   game.table.BestMonthPoints.fill(0);
   game.table.BestMonthText.fill("");
-  for (Label& label : board.YakuState) label.visible = false;
-  board.Face.fill(false);
-  board.oyamark.visible = false;
-  board.ScoreP.fill(false);
-  for (Label& score : board.Score) score.visible = score.enabled = false;
-  board.PnumP = false;
-  board.Pnum.visible = board.Pnum.enabled = false;
   for (Shape& marker : board.PG) marker.visible = false;
   // A match abandoned while the player was choosing would otherwise keep its frames on the table.
   for (Shape& frame : board.Box) frame.visible = false;
@@ -58,17 +51,17 @@ void StartGame(Game& game) {
 void GameSetUp(Game& game) {
   Board& board = game.board;
   DrawLine(game);
-  board.Face.fill(true);
+  for (Shape& face : board.Face) face.visible = true;
   // Both totals start again; their labels read a plain "0" until a payment writes the number form.
   game.table.matchScore.fill(0);
   for (int k = 0; k < 2; ++k) {
-    board.ScoreP[k] = true;
+    board.ScoreP[k].visible = true;
     board.Score[k].visible = board.Score[k].enabled = true;
     board.Score[k].caption = Digits(game.table.matchScore[1 - k]);
     game.platform.Redraw();
   }
   board.LevelName.visible = true;
-  board.PnumP = true;
+  board.PnumP.visible = true;
   board.Pnum.visible = board.Pnum.enabled = true;
 }
 

@@ -224,14 +224,7 @@ void EndMatch(Game& game) {
   ShowTableSigns(game);
   game.table.GameNum = 1;
   WallPaint(game, game.options.Wall);
-  for (CardPicture& card : board.Card) card.enabled = card.visible = false;
-  for (Label& label : board.YakuState) label.visible = false;
-  board.Face.fill(false);
-  board.oyamark.visible = false;
-  board.ScoreP.fill(false);
-  board.PnumP = false;
-  for (Label& score : board.Score) score.visible = score.enabled = false;
-  board.Pnum.visible = board.Pnum.enabled = false;
+  board.HideMatch();
   PutMatchResult(game);
   for (int i = 0; i < 3; ++i) {
     const std::string text = board.message[i].caption;

@@ -15,9 +15,8 @@ namespace pg {
 
 namespace {
 
-constexpr int kRowTwips = 360;
-// The frame and the buttons count in pixels: one row of 360 twips.
-constexpr int kRowUnits = kRowTwips / 15;
+// The frame and the buttons count in pixels.
+constexpr int kRowUnits = kWinRowTwips / kTwipsPerPixel;
 constexpr int kBonusFrom = 7;
 constexpr int kDealtHandPoints = 6;
 constexpr int kDialogRows = 8;
@@ -33,10 +32,10 @@ constexpr Rgb kPlayerColour{0, 0, 255};
 constexpr Rgb kComputerColour{255, 0, 0};
 
 void AddRow(WinDialogState& dialog) {
-  dialog.height += kRowTwips;
-  dialog.line1Y += kRowTwips;
-  dialog.label1Top += kRowTwips;
-  dialog.sumTop += kRowTwips;
+  dialog.height += kWinRowTwips;
+  dialog.line1Y += kWinRowTwips;
+  dialog.label1Top += kWinRowTwips;
+  dialog.sumTop += kWinRowTwips;
   dialog.namHeight += kRowUnits;
   for (DialogButton& button : dialog.Command1) button.top += kRowUnits;
 }
@@ -93,7 +92,7 @@ void YakuWin(Game& game) {
   // No multiplier for an earlier こいこい: only the 7文 bonus doubles.
   if (total >= kBonusFrom) {
     AddRow(dialog);
-    dialog.bonusTop = rows * kRowTwips + 600;
+    dialog.bonusTop = kWinFirstRowTwips + rows * kWinRowTwips;
     dialog.bonusVisible = true;
     total *= 2;
   }
@@ -175,7 +174,7 @@ void SetComputerDecision(WinDialogState& dialog, bool stops) {
   }
   // The decision is said in words as well, on a row of its own above the button.
   dialog.decision = stops ? kComputerStopped : kComputerPlaysOn;
-  dialog.height += kRowTwips;
+  dialog.height += kWinRowTwips;
   dialog.Command1[2].top += kRowUnits;
 }
 

@@ -3,24 +3,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-install_missing() {
-  local missing=()
-  for p in "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-  done
-  [ ${#missing[@]} -eq 0 ] && return 0
-  local sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
-}
-
 # Configuring still finds Qt, GoogleTest and the benchmark library, as every build of the project does.
-./scripts/install-deps.sh
-install_missing clang
+./scripts/install-deps.sh clang
 # libFuzzer's runtime comes with the clang runtime package of the installed clang's version.
-install_missing "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
+./scripts/install-deps.sh "libclang-rt-$(clang -dumpversion | cut -d. -f1)-dev"
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPETALGAME_FUZZ=ON
 cmake --build build-fuzz --target status_file_fuzz

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, running and testing the game need, if any is missing.
+# Installs the Debian packages that building, running and testing the game need, if any is missing,
+# and any further packages named as arguments (the fuzz script's compiler, for one).
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-liberation2
   desktop-file-utils appstream dpkg-dev file groff-base
+  "$@"
 )
 
 missing=()

@@ -1,5 +1,4 @@
-// Draws the core's board. The layout of the fixed elements is the window's; every moving thing,
-// caption and flag comes from the core.
+// Draws the core's board: every place, caption and flag comes from the core.
 #include "ui/board_view.h"
 
 #include <QFontMetrics>
@@ -8,11 +7,13 @@
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "ui/art/artwork.h"
 #include "ui/art/card_sheet.h"
+#include "ui/core_text.h"
 #include "ui/key_cursor_item.h"
 #include "ui/label_item.h"
 
@@ -30,8 +31,6 @@ constexpr qreal kMenuLineHeight = 46;
 // Above every control, whatever the core's stacking order does.
 constexpr qreal kKeyCursorZ = 1000;
 
-QString Q(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
-
 QColor ColorOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
 // The window's foreground for the ruling: dark, and translucent so the captions sit under the
@@ -43,6 +42,11 @@ QGraphicsPixmapItem* AddPicture(QGraphicsScene* scene, const QPixmap& picture, q
   item->setZValue(z);
   item->setTransformationMode(Qt::SmoothTransformation);
   return item;
+}
+
+void SyncShape(QGraphicsItem* item, const Shape& shape) {
+  item->setPos(shape.left, shape.top);
+  item->setVisible(shape.visible);
 }
 
 std::optional<Key> KeyOf(int key) {
@@ -86,7 +90,8 @@ BoardView::BoardView(const Game& game, QWidget* parent)
 QPixmap BoardView::Cell(int cell) const { return cells_[static_cast<std::size_t>(cell)]; }
 
 // The cards are rendered from their vector art at the size they are shown, so they stay crisp
-// when the 640x480 mode scales the table down.
+// when the 640x480 mode scales the table down. Until a card is first shown there are none: the
+// sheet is memory the first window does without.
 void BoardView::RenderCells() {
   const QPixmap sheet = RenderCardSheet(devicePixelRatioF() * scale_);
   cells_.clear();
@@ -120,7 +125,7 @@ void BoardView::SetSmallMode(bool small) {
   setFixedSize(size);
   resetTransform();
   scale(scale_, scale_);
-  RenderCells();
+  if (!cells_.empty()) RenderCells();
   ApplyModeFonts();
   // The menu's buttons keep their size in every mode, so their ground keeps its height in pixels.
   menuLine_->setRect(0, 0, kPlayWidth, kMenuLineHeight / scale_);
@@ -132,26 +137,26 @@ void BoardView::CreateItems() {
   const qreal dpr = devicePixelRatioF();
   cardCursor_ = CardCursor();
   shownCells_.fill(kBackCell);
-  RenderCells();
 
   wallpaper_ = AddPicture(scene_, QPixmap(), kWallpaperZ);
   menuLine_ = scene_->addRect(0, 0, kPlayWidth, kMenuLineHeight, Qt::NoPen, palette().button());
   menuLine_->setZValue(kMenuLineZ);
 
   for (int i = 0; i < kCardCount; ++i) {
-    cards_[i] = AddPicture(scene_, Cell(kBackCell), 0);
+    cards_[i] = AddPicture(scene_, QPixmap(), 0);
     cards_[i]->setVisible(false);
     shownCells_[i] = kBackCell;
   }
   for (int i = 0; i < 2; ++i) {
     faces_[i] = AddPicture(scene_, FacePicture(i, dpr), 0);
     scorePlates_[i] = AddPicture(scene_, ScorePlate(dpr), 0);
-    scores_[i] = new LabelItem(QSizeF(33, 21), Qt::AlignRight, false);
+    scores_[i] = new LabelItem(QSizeF(kScoreWidth, kScoreHeight), Qt::AlignRight, false);
     scene_->addItem(scores_[i]);
-    boxes_[i] = scene_->addRect(0, 0, 45, 69, QPen(QColor(0xc8, 0x10, 0x2e), 2), Qt::NoBrush);
+    const QPen framePen(QColor(0xc8, 0x10, 0x2e), 2);
+    boxes_[i] = scene_->addRect(0, 0, kChoiceFrameWidth, kChoiceFrameHeight, framePen, Qt::NoBrush);
   }
   monthPlate_ = AddPicture(scene_, MonthPlate(dpr), 0);
-  month_ = new LabelItem(QSizeF(19, 16), Qt::AlignRight, false);
+  month_ = new LabelItem(QSizeF(kMonthWidth, kMonthHeight), Qt::AlignRight, false);
   scene_->addItem(month_);
   dealerMark_ = AddPicture(scene_, DealerMark(dpr), 0);
   // On the table's ground: cards flying past cover it.
@@ -159,11 +164,12 @@ void BoardView::CreateItems() {
   levelName_->setZValue(kMenuLineZ);
   scene_->addItem(levelName_);
   for (int i = 0; i < 8; ++i) {
-    hints_[i] = scene_->addRect(0, 0, 10, 10, QPen(QColor(0x1a, 0x1a, 0x1a)), QColor(0xd9, 0xa4, 0x41));
+    hints_[i] = scene_->addRect(0, 0, kHintMarkerSize, kHintMarkerSize, QPen(QColor(0x1a, 0x1a, 0x1a)),
+                                QColor(0xd9, 0xa4, 0x41));
   }
   for (int i = 0; i < 18; ++i) {
-    const bool narrow = i % 9 >= 6;
-    yakuStates_[i] = new LabelItem(QSizeF(narrow ? 53 : 79, 15), Qt::AlignHCenter, true);
+    const int width = IsNarrowYakuLabel(i % kYakuGroups) ? kNarrowYakuLabelWidth : kYakuLabelWidth;
+    yakuStates_[i] = new LabelItem(QSizeF(width, kYakuLabelHeight), Qt::AlignHCenter, true);
     scene_->addItem(yakuStates_[i]);
   }
   for (int i = 0; i < 6; ++i) {
@@ -171,7 +177,7 @@ void BoardView::CreateItems() {
     scene_->addItem(messages_[i]);
   }
   for (LabelItem*& mark : koikoi_) {
-    mark = new LabelItem(QSizeF(68, 18), Qt::AlignHCenter, true);
+    mark = new LabelItem(QSizeF(kKoiKoiMarkWidth, kKoiKoiMarkHeight), Qt::AlignHCenter, true);
     mark->SetTextColor(Qt::white);
     scene_->addItem(mark);
   }
@@ -183,36 +189,8 @@ void BoardView::CreateItems() {
   scene_->addItem(keyCursor_);
 }
 
-// The fixed elements' places follow the play area's vertical offset.
-void BoardView::PlaceFixedItems() {
-  const int top = game_.table.LayoutTop;
-  if (top == placedLayoutTop_) return;
-  placedLayoutTop_ = top;
-  for (int i = 0; i < 2; ++i) {
-    faces_[i]->setPos(22, top + 62 + 304 * i);
-    scorePlates_[i]->setPos(16, top + 14 + 432 * i);
-    scores_[i]->setPos(32, top + 22 + 432 * i);
-  }
-  const Point levelAt = LevelNamePosition(game_.table);
-  levelName_->setPos(levelAt.x, levelAt.y);
-  monthPlate_->setPos(24, top + 314);
-  month_->setPos(32, top + 322);
-  for (int i = 0; i < 8; ++i) {
-    const Point at = HintMarkerPosition(game_.table, i);
-    hints_[i]->setPos(at.x, at.y);
-  }
-  for (int side = 0; side < 2; ++side) {
-    for (int i = 0; i < 9; ++i) {
-      const int y = side == 0 ? 496 : 61;
-      const qreal x = i < 6 ? 112 + 80 * (i % 4) : 272 + 53 * (i - 6);
-      yakuStates_[9 * side + i]->setPos(x, i > 3 ? y + 16 : y);
-    }
-  }
-}
-
 void BoardView::Sync() {
   const Board& board = game_.board;
-  PlaceFixedItems();
   SyncStacking();
   SyncCards();
   SyncRuling();
@@ -230,24 +208,26 @@ void BoardView::Sync() {
     yakuStates_[i]->SetText(Q(label.caption));
     yakuStates_[i]->SetFill(label.opaque, ColorOf(label.back));
     yakuStates_[i]->SetBacking(board.ownWallpaper);
+    yakuStates_[i]->setPos(label.left, label.top);
     yakuStates_[i]->setVisible(label.visible);
   }
-  for (int i = 0; i < 8; ++i) hints_[i]->setVisible(board.PG[i].visible);
+  for (int i = 0; i < 8; ++i) SyncShape(hints_[i], board.PG[i]);
   for (int i = 0; i < 2; ++i) {
-    boxes_[i]->setPos(board.Box[i].left, board.Box[i].top);
-    boxes_[i]->setVisible(board.Box[i].visible);
-    faces_[i]->setVisible(board.Face[i]);
-    scorePlates_[i]->setVisible(board.ScoreP[i]);
+    SyncShape(boxes_[i], board.Box[i]);
+    SyncShape(faces_[i], board.Face[i]);
+    SyncShape(scorePlates_[i], board.ScoreP[i]);
     scores_[i]->SetText(Q(board.Score[i].caption));
+    scores_[i]->setPos(board.Score[i].left, board.Score[i].top);
     scores_[i]->setVisible(board.Score[i].visible);
   }
-  monthPlate_->setVisible(board.PnumP);
+  SyncShape(monthPlate_, board.PnumP);
   month_->SetText(Q(board.Pnum.caption));
+  month_->setPos(board.Pnum.left, board.Pnum.top);
   month_->setVisible(board.Pnum.visible);
   levelName_->SetText(Q(board.LevelName.caption));
+  levelName_->setPos(board.LevelName.left, board.LevelName.top);
   levelName_->setVisible(board.LevelName.visible);
-  dealerMark_->setPos(board.oyamark.left, board.oyamark.top);
-  dealerMark_->setVisible(board.oyamark.visible);
+  SyncShape(dealerMark_, board.oyamark);
   for (int side = 0; side < 2; ++side) SyncSign(koikoi_[side], board.koikoi[side], true);
   SyncSign(prompt_, board.prompt, false);
 }
@@ -304,6 +284,10 @@ void BoardView::SyncStacking() {
 
 void BoardView::SyncCards() {
   const Board& board = game_.board;
+  if (cells_.empty()) {
+    if (std::none_of(board.Card.begin(), board.Card.end(), [](const CardPicture& card) { return card.visible; })) return;
+    RenderCells();
+  }
   for (int i = 0; i < kCardCount; ++i) {
     const CardPicture& card = board.Card[i];
     QGraphicsPixmapItem* item = cards_[i];

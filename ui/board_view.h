@@ -59,7 +59,6 @@ class BoardView : public QGraphicsView {
   void RenderCells();
   void ApplyModeFonts();
   QFont ModeFont(QFont font) const;
-  void PlaceFixedItems();
   void SyncStacking();
   void SyncCards();
   QGraphicsItem* ItemOf(ControlId control) const;
@@ -96,7 +95,6 @@ class BoardView : public QGraphicsView {
   LabelItem* prompt_ = nullptr;
   KeyCursorItem* keyCursor_ = nullptr;
   bool flying_ = false;
-  int placedLayoutTop_ = -1;
   qreal scale_ = 1.0;
 };
 

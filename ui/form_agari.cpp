@@ -12,12 +12,12 @@
 
 #include "engine/game.h"
 #include "play/agari.h"
+#include "ui/core_text.h"
 
 namespace pg::ui {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kWidth = 280;
 // The core's heights include a title bar of about 30 pixels.
 constexpr int kTitleBar = 30;
@@ -27,15 +27,11 @@ constexpr int kFrameWidth = kWidth - 2 * kFrameLeft;
 // Inside the frame, the core leaves a blank band over the first row; most of it is taken back.
 constexpr int kFrameLift = 12;
 constexpr int kRowHeight = 24;
-constexpr int kFirstRowTwips = 600;
-constexpr int kRowTwips = 360;
 constexpr int kPointsRight = 232;
 constexpr int kPointsWidth = 96;
 constexpr int kButtonWidth = 84;
 constexpr int kButtonHeight = 28;
 constexpr int kButtonGap = 16;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 int InFrame(int twips) { return twips / kTwipsPerPixel - kFrameLift; }
 
@@ -86,10 +82,7 @@ FormAgari::FormAgari(pg::Game& game, QWidget* parent)
     button->setFont(DialogFont());
     // Enter must not choose for the player: only a focused button takes it.
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, index] {
-      pg::AgariCommandClick(game_, index);
-      SyncFromCore();
-    });
+    connect(button, &QPushButton::clicked, this, [this, index] { CallCore([&] { pg::AgariCommandClick(game_, index); }); });
     command1_[index] = button;
   }
   SyncFromCore();
@@ -112,7 +105,7 @@ void FormAgari::SyncFromCore() {
 
   const int nameLeft = static_cast<int>(dialog.label1Left) / kTwipsPerPixel;
   for (int row = 0; row < kRows; ++row) {
-    const int top = InFrame(kFirstRowTwips + kRowTwips * row);
+    const int top = InFrame(kWinFirstRowTwips + kWinRowTwips * row);
     yakunam_[row]->setText(Q(dialog.yakunam[row]));
     yakunam_[row]->setGeometry(nameLeft, top, kPointsRight - kPointsWidth - nameLeft, kRowHeight);
     yakunam_[row]->setVisible(dialog.rowVisible[row]);

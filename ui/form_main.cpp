@@ -105,24 +105,20 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
   // Keys go to the table, whatever was clicked last.
   setFocusProxy(board_);
   platform.Attach(&game, board_);
-  auto* agari = new FormAgari(game, this);
-  auto* rule = new FormRule(game, this, [this] { board_->Sync(); });
-  auto* score = new FormScore(game, this);
-  platform.RegisterDialog(Dialog::Agari, agari);
-  platform.RegisterDialog(Dialog::Rule, rule);
-  platform.RegisterDialog(Dialog::Score, score);
-  platform.RegisterDialog(Dialog::InputName, new FormInputName(game, this));
-  platform.RegisterDialog(Dialog::Wait, new FormWait(game, this));
-  auto* option = new FormOption(game, *board_, this);
-  auto* version = new FormVersion(game, this);
-  platform.RegisterDialog(Dialog::Option, option);
-  platform.RegisterDialog(Dialog::Version, version);
-  platform.RegisterWindow(Window::Option, option);
-  platform.RegisterWindow(Window::Version, version);
+  // The dialogs whose handlers change the table redraw it.
+  auto redrawing = [this](CoreDialog* dialog) {
+    dialog->SetBoardRedraw([this] { board_->Sync(); });
+    return dialog;
+  };
+  platform.RegisterDialog(Dialog::Agari, [this, redrawing, &game] { return redrawing(new FormAgari(game, this)); }, Window::Agari);
+  platform.RegisterDialog(Dialog::Rule, [this, redrawing, &game] { return redrawing(new FormRule(game, this)); }, Window::Rule);
+  platform.RegisterDialog(Dialog::Option, [this, redrawing, &game] { return redrawing(new FormOption(game, *board_, this)); },
+                          Window::Option);
+  platform.RegisterDialog(Dialog::Score, [this, &game] { return new FormScore(game, this); }, Window::Score);
+  platform.RegisterDialog(Dialog::Version, [this, &game] { return new FormVersion(game, this); }, Window::Version);
+  platform.RegisterDialog(Dialog::InputName, [this, &game] { return new FormInputName(game, this); });
+  platform.RegisterDialog(Dialog::Wait, [this, &game] { return new FormWait(game, this); });
   platform.RegisterWindow(Window::Main, this);
-  platform.RegisterWindow(Window::Agari, agari);
-  platform.RegisterWindow(Window::Rule, rule);
-  platform.RegisterWindow(Window::Score, score);
   CreateMenu();
   connect(board_, &BoardView::Pressed, this, [this](ControlId control) { PointerPressed(game_, control); });
   connect(board_, &BoardView::Released, this, [this](ControlId control) { Run([&] { PointerReleased(game_, control); }); });

@@ -19,20 +19,18 @@
 #include <QVBoxLayout>
 
 #include "engine/game.h"
+#include "engine/geometry.h"
 #include "computer/level.h"
 #include "play/level_setting.h"
 #include "play/option_dialog.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
+#include "ui/core_text.h"
 #include "ui/label_item.h"
 
 namespace pg::ui {
 
 namespace {
-
-constexpr int kFaceSize = 68;
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QGroupBox* Group(const char* caption) {
   auto* group = new QGroupBox(caption);
@@ -116,7 +114,7 @@ QWidget* FormOption::CreateFaces() {
   for (int i = 0; i < 2; ++i) {
     auto* column = new QVBoxLayout;
     column->addWidget(new QLabel(names[i]), 0, Qt::AlignHCenter);
-    faces_[i] = new FaceLabel([this, i](bool left) { Handle([&] { FaceMouseUp(game_, i, left); }); });
+    faces_[i] = new FaceLabel([this, i](bool left) { CallCore([&] { FaceMouseUp(game_, i, left); }); });
     column->addWidget(faces_[i], 0, Qt::AlignHCenter);
     faceFiles_[i] = new QLabel;
     faceFiles_[i]->setAlignment(Qt::AlignHCenter);
@@ -161,7 +159,7 @@ QWidget* FormOption::CreateWallpapers() {
   });
   file->addWidget(wFileName_, 1);
   auto* browse = new QPushButton("参照");
-  connect(browse, &QPushButton::clicked, this, [this] { Handle([&] { WCommandClick(game_); }); });
+  connect(browse, &QPushButton::clicked, this, [this] { CallCore([&] { WCommandClick(game_); }); });
   file->addWidget(browse);
   column->addLayout(file);
   return group;
@@ -204,12 +202,6 @@ QWidget* FormOption::CreateSpeed() {
   return group;
 }
 
-void FormOption::Handle(const std::function<void()>& handler) {
-  handler();
-  board_.Sync();
-  SyncFromCore();
-}
-
 void FormOption::SyncFromCore() {
   syncing_ = true;
   const OptionControls& options = game_.options;
@@ -236,7 +228,7 @@ void FormOption::SyncFromCore() {
 
 void FormOption::ApplyFileName() {
   fileEdited_ = applyQueued_ = false;
-  Handle([&] { WFileNameLostFocus(game_); });
+  CallCore([&] { WFileNameLostFocus(game_); });
 }
 
 // Applies a file name typed but not yet applied, then closes: a message about the file comes
@@ -250,7 +242,7 @@ void FormOption::Close() {
 // box took the press's release, and the control was left pressed: the next key (Escape, Enter)
 // only let go of it and was lost. Run once the event is over, every key counts once.
 void FormOption::HandleLater(std::function<void()> handler) {
-  QTimer::singleShot(0, this, [this, handler = std::move(handler)] { Handle(handler); });
+  QTimer::singleShot(0, this, [this, handler = std::move(handler)] { CallCore(handler); });
 }
 
 // Focus taken or given back by another window (another application, a menu) is no choice of the
@@ -289,7 +281,7 @@ bool FormOption::eventFilter(QObject* watched, QEvent* event) {
       if (watched == wall_[i]) HandleLater([this, i] { WallFocus(game_, i); });
     }
     for (std::size_t i = 0; i < levels_.size(); ++i) {
-      if (watched == levels_[i]) Handle([&] { LevelFocus(game_, static_cast<int>(i)); });
+      if (watched == levels_[i]) CallCore([&] { LevelFocus(game_, static_cast<int>(i)); });
     }
   }
   return CoreDialog::eventFilter(watched, event);

@@ -43,8 +43,6 @@ class FormOption : public CoreDialog {
   QWidget* CreateWallpapers();
   QWidget* CreateSpeed();
   QWidget* CreateLevels();
-  // Runs a handler of the core, then shows the dialog and the table as it left them.
-  void Handle(const std::function<void()>& handler);
   void HandleLater(std::function<void()> handler);
   void ApplyFileName();
   void Close();

@@ -49,10 +49,9 @@ QPixmap RowPicture(int row, const QPixmap& sheet, qreal dpr) {
 
 }  // namespace
 
-FormRule::FormRule(Game& game, QWidget* parent, std::function<void()> boardChanged)
+FormRule::FormRule(Game& game, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      game_(game),
-      boardChanged_(std::move(boardChanged)) {
+      game_(game) {
   setWindowTitle("ルールの変更");
   setModal(true);
   setFont(GameFont(10));
@@ -139,9 +138,8 @@ bool FormRule::eventFilter(QObject* watched, QEvent* event) {
     for (int row = 0; row < 4; ++row) {
       for (int index = 0; index < 2; ++index) {
         if (watched != options_[row][index]) continue;
-        RuleOptionFocus(game_, static_cast<RuleRow>(row), index);
-        SyncFromCore();
-        boardChanged_();
+        // The 花見 and 月見 rows show and hide the table's progress labels.
+        CallCore([&] { RuleOptionFocus(game_, static_cast<RuleRow>(row), index); });
       }
     }
   }

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <functional>
 
 #include "ui/core_dialog.h"
 
@@ -20,8 +19,7 @@ namespace pg::ui {
 
 class FormRule : public CoreDialog {
  public:
-  // `boardChanged` redraws the main window, whose progress labels the 花見 and 月見 rows show and hide.
-  FormRule(Game& game, QWidget* parent, std::function<void()> boardChanged);
+  FormRule(Game& game, QWidget* parent);
 
   void SyncFromCore() override;
 
@@ -34,7 +32,6 @@ class FormRule : public CoreDialog {
 
  private:
   Game& game_;
-  std::function<void()> boardChanged_;
   std::array<std::array<QRadioButton*, 2>, 4> options_{};
   std::array<QWidget*, 2> pointFrames_{};
   std::array<QSpinBox*, 2> points_{};

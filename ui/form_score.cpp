@@ -15,6 +15,7 @@
 #include "engine/game.h"
 #include "engine/text.h"
 #include "play/hi_score.h"
+#include "ui/core_text.h"
 #include "ui/label_item.h"
 
 namespace pg::ui {
@@ -24,8 +25,6 @@ namespace {
 constexpr int kYakuLines = 8;
 constexpr int kLineChars = 10;
 constexpr const char* kPlaces[] = {"　１位　", "　２位　", "　３位　"};
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QLabel* Label(const QString& text, Qt::Alignment alignment = Qt::AlignLeft) {
   auto* label = new QLabel(text);

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <cerrno>
+#include <utility>
 
 namespace pg::ui {
 
@@ -67,7 +68,9 @@ PictureLoad LoadPictureFile(const QString& path, QPixmap& picture) {
   // A format without a signature in its bytes (such as TGA) is known by the name's suffix alone.
   if (image.isNull()) image = Decode(bytes, QFileInfo(path).suffix().toLower().toLatin1());
   if (image.isNull()) return PictureLoad::Failed;
-  picture = QPixmap::fromImage(image);
+  // The file's bytes and the decoded image go as the pixmap comes: a wallpaper is megabytes each.
+  bytes = QByteArray();
+  picture = QPixmap::fromImage(std::move(image));
   return PictureLoad::Loaded;
 }
 

@@ -19,11 +19,13 @@
 #include <thread>
 
 #include "engine/game.h"
+#include "engine/geometry.h"
 #include "engine/window_place.h"
 #include "play/timers.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/core_dialog.h"
+#include "ui/core_text.h"
 #include "ui/help_window.h"
 #include "ui/picture_file.h"
 #include "ui/qt_japanese.h"
@@ -33,11 +35,11 @@ namespace pg::ui {
 
 namespace {
 
-constexpr double kTwipsPerPixel = 15.0;
+int PixelsOf(double twips) { return qRound(twips / kTwipsPerPixel); }
+double TwipsOf(int pixels) { return pixels * static_cast<double>(kTwipsPerPixel); }
+
 // A title bar and thin borders, as most window managers draw them.
 constexpr QMargins kUsualFrame(4, 24, 4, 4);
-
-QString Q(std::string_view utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
 bool IsInput(QEvent::Type type) {
   switch (type) {
@@ -117,7 +119,27 @@ void QtPlatform::Attach(Game* game, BoardView* view) {
   view_ = view;
 }
 
-void QtPlatform::RegisterDialog(Dialog which, CoreDialog* dialog) { dialogs_[which] = dialog; }
+void QtPlatform::RegisterDialog(Dialog which, std::function<CoreDialog*()> make, std::optional<Window> window) {
+  dialogs_[which] = {std::move(make), window};
+}
+
+CoreDialog* QtPlatform::DialogOf(Dialog which) {
+  const auto it = dialogs_.find(which);
+  if (it == dialogs_.end()) return nullptr;
+  LazyDialog& dialog = it->second;
+  if (!dialog.made) {
+    dialog.made = dialog.make();
+    if (dialog.window) {
+      RegisterWindow(*dialog.window, dialog.made);
+      const auto place = unmadePlaces_.find(*dialog.window);
+      if (place != unmadePlaces_.end()) {
+        PlaceWindow(*dialog.window, static_cast<int>(place->second.left), static_cast<int>(place->second.top));
+        unmadePlaces_.erase(place);
+      }
+    }
+  }
+  return dialog.made;
+}
 
 void QtPlatform::RegisterWindow(Window which, QWidget* window) { windows_[which] = window; }
 
@@ -125,19 +147,28 @@ void QtPlatform::RegisterWindow(Window which, QWidget* window) { windows_[which]
 // its client area; creating it first makes every place a client place, the kind that is saved.
 void QtPlatform::PlaceWindow(Window window, int leftTwips, int topTwips) {
   const auto it = windows_.find(window);
-  if (it == windows_.end()) return;
+  if (it == windows_.end()) {
+    for (const auto& [which, dialog] : dialogs_) {
+      if (dialog.window == window) unmadePlaces_[window] = {static_cast<double>(leftTwips), static_cast<double>(topTwips)};
+    }
+    return;
+  }
   QWidget* widget = it->second;
   widget->winId();
-  widget->move(qRound(leftTwips / kTwipsPerPixel), qRound(topTwips / kTwipsPerPixel));
+  widget->move(PixelsOf(leftTwips), PixelsOf(topTwips));
 }
 
 // The client area's place, as a minimised window would still have it restored.
 std::optional<WindowOrigin> QtPlatform::NormalWindowOrigin(Window window) {
   const auto it = windows_.find(window);
-  if (it == windows_.end()) return std::nullopt;
+  if (it == windows_.end()) {
+    const auto place = unmadePlaces_.find(window);
+    if (place != unmadePlaces_.end()) return place->second;
+    return std::nullopt;
+  }
   const QWidget* widget = it->second;
   const QPoint origin = widget->isMinimized() ? widget->normalGeometry().topLeft() : widget->geometry().topLeft();
-  return WindowOrigin{origin.x() * kTwipsPerPixel, origin.y() * kTwipsPerPixel};
+  return WindowOrigin{TwipsOf(origin.x()), TwipsOf(origin.y())};
 }
 
 std::optional<WindowFrame> QtPlatform::FrameOf(Window window) {
@@ -164,10 +195,10 @@ std::vector<ScreenArea> AvailableScreenAreas() {
 
 void KeepOnScreen(QWidget& window) {
   const QPoint client = window.geometry().topLeft();
-  const WindowOrigin origin{client.x() * kTwipsPerPixel, client.y() * kTwipsPerPixel};
+  const WindowOrigin origin{TwipsOf(client.x()), TwipsOf(client.y())};
   const WindowOrigin place = PlaceOnScreen(origin, FrameOfWidget(window), AvailableScreenAreas());
   if (place.left != origin.left || place.top != origin.top) {
-    window.move(qRound(place.left / kTwipsPerPixel), qRound(place.top / kTwipsPerPixel));
+    window.move(PixelsOf(place.left), PixelsOf(place.top));
   }
 }
 
@@ -217,7 +248,7 @@ bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
 
 void QtPlatform::SyncOpenDialogs() {
   for (auto& [which, dialog] : dialogs_) {
-    if (dialog->isVisible()) dialog->SyncFromCore();
+    if (dialog.made && dialog.made->isVisible()) dialog.made->SyncFromCore();
   }
 }
 
@@ -314,24 +345,24 @@ PictureLoad QtPlatform::LoadFace(int index, const std::string& path) {
   }
   QPixmap picture;
   const PictureLoad load = LoadPictureFile(QString::fromStdString(path), picture);
-  if (load == PictureLoad::Loaded) view_->SetFace(index, FitInSquare(picture, 68, view_->devicePixelRatioF()));
+  if (load == PictureLoad::Loaded) view_->SetFace(index, FitInSquare(picture, kFaceSize, view_->devicePixelRatioF()));
   return load;
 }
 
-void QtPlatform::RunModal(Dialog dialog) {
-  const auto it = dialogs_.find(dialog);
-  if (it == dialogs_.end()) return;
+void QtPlatform::RunModal(Dialog which) {
+  CoreDialog* dialog = DialogOf(which);
+  if (!dialog) return;
   if (view_) view_->Sync();
-  it->second->SyncFromCore();
+  dialog->SyncFromCore();
   // Each showing brings the dialog onto a screen, now that the main window's frame tells how large
   // the dialog's will be.
-  KeepOnScreen(*it->second);
-  it->second->exec();
+  KeepOnScreen(*dialog);
+  dialog->exec();
 }
 
 void QtPlatform::EndModal(Dialog dialog) {
   const auto it = dialogs_.find(dialog);
-  if (it != dialogs_.end()) it->second->done(QDialog::Accepted);
+  if (it != dialogs_.end() && it->second.made) it->second.made->done(QDialog::Accepted);
 }
 
 void QtPlatform::StartTimer(Timer timer, int intervalMs) {

@@ -3,7 +3,9 @@
 
 #include <QObject>
 #include <QPointer>
+#include <functional>
 #include <map>
+#include <optional>
 
 #include "engine/platform.h"
 
@@ -29,7 +31,9 @@ class QtPlatform : public QObject, public Platform {
   QtPlatform();
 
   void Attach(Game* game, BoardView* view);
-  void RegisterDialog(Dialog which, CoreDialog* dialog);
+  // The dialog is made when it is first shown, so that its widgets, pictures and texts take no
+  // memory at start; until then the place of its window, if the status file keeps one, is held here.
+  void RegisterDialog(Dialog which, std::function<CoreDialog*()> make, std::optional<Window> window = {});
   // The window the status file keeps the place of; the main window is the board's.
   void RegisterWindow(Window which, QWidget* window);
   // Milliseconds each animation step stays on screen; 0 also drops the paced steps' pauses.
@@ -78,8 +82,17 @@ class QtPlatform : public QObject, public Platform {
 
   Game* game_ = nullptr;
   QPointer<BoardView> view_;
-  std::map<Dialog, CoreDialog*> dialogs_;
+  struct LazyDialog {
+    std::function<CoreDialog*()> make;
+    std::optional<Window> window;
+    CoreDialog* made = nullptr;
+  };
+  CoreDialog* DialogOf(Dialog which);
+
+  std::map<Dialog, LazyDialog> dialogs_;
   std::map<Window, QWidget*> windows_;
+  // Stored places of the windows whose dialogs are not made yet.
+  std::map<Window, WindowOrigin> unmadePlaces_;
   std::map<Timer, QTimer*> timers_;
   int stepMs_ = 10;
   int stepsShown_ = 0;

@@ -24,6 +24,10 @@ void TitleWindow::Start(Game& game, QWidget& main) {
   QTimer::singleShot(2000, this, [this, &main] {
     main.show();
     close();
+    // The title is not shown again: its picture and its window's pixels go before the main window
+    // takes its own.
+    picture_ = QPixmap();
+    destroy();
   });
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "engine/geometry.h"
 #include "play/dealer_decision.h"
 #include "play/screen_mode.h"
 #include "play/turn_driver.h"
@@ -18,6 +21,23 @@ class OptionsTest : public GameTest {
   void DealAMonth() {
     DealArranged(0, {"11", "21", "33", "43", "53", "63", "73", "91"}, {"14", "24", "34", "44", "54", "64", "74", "C3"},
                  {"92", "32", "42", "52", "62", "72", "C1", "B2"});
+  }
+  // The places of the controls that stay put through a match.
+  std::vector<Point> FixedPlaces() const {
+    const Board& b = game.board;
+    std::vector<Point> places;
+    auto add = [&places](const auto& control) { places.push_back({control.left, control.top}); };
+    for (int side = 0; side < 2; ++side) {
+      add(b.Face[side]);
+      add(b.ScoreP[side]);
+      add(b.Score[side]);
+    }
+    add(b.PnumP);
+    add(b.Pnum);
+    add(b.LevelName);
+    for (const Shape& hint : b.PG) add(hint);
+    for (const Label& label : b.YakuState) add(label);
+    return places;
   }
   int VisibleLabels() const {
     int shown = 0;
@@ -45,10 +65,11 @@ TEST_F(OptionsTest, TheYakuDisplayAppliesAtOnceOnlyWhileAMonthIsPlayed) {
   EXPECT_EQ(game.options.DekiYaku, YakuDisplay::Never);
 }
 
-TEST_F(OptionsTest, SwitchingScreenModesThereAndBackLeavesEveryCardWhereItWasOnTheTable) {
+TEST_F(OptionsTest, SwitchingScreenModesThereAndBackLeavesEveryControlWhereItWasOnTheTable) {
   DealAMonth();
   Card_Click(game, HandPicture("11"));
   const std::array<CardPicture, kCardCount> before = game.board.Card;
+  const std::vector<Point> fixedBefore = FixedPlaces();
   const Label message = game.board.message[0];
   SOptionFocus(game, 0);
   EXPECT_TRUE(game.SmallScreen());
@@ -59,11 +80,16 @@ TEST_F(OptionsTest, SwitchingScreenModesThereAndBackLeavesEveryCardWhereItWasOnT
     EXPECT_EQ(game.board.Card[i].top, before[i].top + 4) << i << ": down with the play area";
   }
   EXPECT_EQ(game.board.oyamark.top, 50 + 368) << "the dealer mark follows the dealer";
+  const std::vector<Point> fixedSmall = FixedPlaces();
+  for (std::size_t i = 0; i < fixedBefore.size(); ++i) {
+    EXPECT_EQ(fixedSmall[i], (Point{fixedBefore[i].x, static_cast<std::int16_t>(fixedBefore[i].y + 4)})) << i;
+  }
   SOptionFocus(game, 0);
   EXPECT_EQ(game.table.LayoutTop, 50) << "the mode in effect is not laid out again";
   SOptionFocus(game, 1);
   EXPECT_FALSE(game.SmallScreen());
   for (int i = 0; i < kCardCount; ++i) EXPECT_EQ(game.board.Card[i].top, before[i].top) << i;
+  EXPECT_EQ(FixedPlaces(), fixedBefore);
   EXPECT_EQ(game.board.message[0].fontSize, message.fontSize) << "sizes do not drift";
 }
 

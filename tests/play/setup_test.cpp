@@ -61,7 +61,8 @@ TEST_F(StartGameTest, ANewMatchHidesTheTableAndKeepsTheScoresUntilItsFirstMonth)
   GameSetUp(game);
   EXPECT_EQ(game.table.matchScore[0], 0);
   EXPECT_EQ(game.board.Score[1].caption, "0");
-  EXPECT_TRUE(game.board.Face[0] && game.board.Face[1] && game.board.PnumP && game.board.Pnum.visible);
+  const Board& b = game.board;
+  EXPECT_TRUE(b.Face[0].visible && b.Face[1].visible && b.PnumP.visible && b.Pnum.visible);
   EXPECT_EQ(game.board.background.captions.size(), 8u) << "the capture areas are ruled and captioned";
   EXPECT_EQ(game.board.background.captions[0].text, "カス札");
   EXPECT_EQ(game.board.background.captions[0].top, 46 + 27);

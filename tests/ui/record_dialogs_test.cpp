@@ -13,6 +13,7 @@
 
 #include "engine/game.h"
 #include "engine/geometry.h"
+#include "engine/window_place.h"
 #include "play/hi_score.h"
 #include "play/menu.h"
 #include "play/setup.h"
@@ -42,6 +43,27 @@ class RecordDialogsTest : public ::testing::Test {
   Game game{platform};
   ui::FormMain form{game, platform};
 };
+
+// The dialogs are made when first opened: until then the place the status file gave stays as it
+// was, to be saved again, and the dialog opens there.
+TEST_F(RecordDialogsTest, ADialogNotYetOpenedKeepsItsStoredPlaceAndOpensThere) {
+  const auto rule = static_cast<std::size_t>(Window::Rule);
+  game.table.status.windows.left[rule] = 1502;
+  game.table.status.windows.top[rule] = 1200;
+  PlaceStoredWindows(game);
+  const std::optional<WindowOrigin> kept = platform.NormalWindowOrigin(Window::Rule);
+  ASSERT_TRUE(kept.has_value());
+  EXPECT_EQ(kept->left, 1502) << "not rounded to a pixel";
+  EXPECT_EQ(kept->top, 1200);
+  QPoint openedAt;
+  WhenShown([&openedAt](QWidget* dialog) {
+    openedAt = dialog->geometry().topLeft();
+    dialog->close();
+  });
+  MenuRule(game);
+  // Within the frame the test platform draws around a window.
+  EXPECT_LE((openedAt - QPoint(100, 80)).manhattanLength(), 4) << openedAt.x() << "," << openedAt.y();
+}
 
 TEST_F(RecordDialogsTest, TheRuleDialogOpensWithoutTouchingARuleAndAClickOnOneCounts) {
   StartGame(game);

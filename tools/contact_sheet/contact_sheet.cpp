@@ -1,10 +1,8 @@
 // Writes contact-sheet-1x.png and contact-sheet-2x.png: every picture of the game, labelled, for review.
-#include <QDir>
-#include <QGuiApplication>
 #include <QPainter>
-#include <cstdio>
 
 #include "engine/card.h"
+#include "tools/picture_tool.h"
 #include "ui/art/artwork.h"
 #include "ui/art/card_sheet.h"
 #include "ui/art/wallpaper.h"
@@ -96,23 +94,11 @@ QImage ContactSheet(qreal dpr) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
-    return 2;
-  }
-  const QDir dir(QString::fromLocal8Bit(argv[1]));
-  if (!dir.mkpath(".")) {
-    std::fprintf(stderr, "cannot create %s\n", argv[1]);
-    return 1;
-  }
+  const pg::tools::PictureTool tool(argc, argv);
+  if (!tool.folder) return 2;
   for (int scale : {1, 2}) {
-    const QString file = dir.filePath(QString("contact-sheet-%1x.png").arg(scale));
-    if (!ContactSheet(scale).save(file)) {
-      std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-      return 1;
-    }
+    const QString file = tool.folder->filePath(QString("contact-sheet-%1x.png").arg(scale));
+    if (!pg::tools::Save(ContactSheet(scale), file)) return 1;
   }
   return 0;
 }

@@ -1,12 +1,10 @@
 // Paints the help document's card pictures, NN.png and NN@2x.png for every card, into a folder; run by the build.
-#include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <cstdio>
 #include <utility>
 
 #include "engine/card.h"
+#include "tools/picture_tool.h"
 #include "ui/art/svg_picture.h"
 
 namespace {
@@ -23,26 +21,13 @@ QImage CardPicture(const QString& code, int scale) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
-    return 2;
-  }
-  const QDir dir(QString::fromLocal8Bit(argv[1]));
-  if (!dir.mkpath(".")) {
-    std::fprintf(stderr, "cannot create %s\n", argv[1]);
-    return 1;
-  }
+  const pg::tools::PictureTool tool(argc, argv);
+  if (!tool.folder) return 2;
   for (int card = 0; card < pg::kCardCount; ++card) {
     const QString code = QString::fromStdString(pg::CodeOf(card).Text());
     // The @2x picture is the one a high-density screen gets in place of the plain one.
     for (const auto& [scale, suffix] : {std::pair{1, ""}, std::pair{2, "@2x"}}) {
-      const QString file = dir.filePath(code + suffix + ".png");
-      if (!CardPicture(code, scale).save(file, "PNG")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-        return 1;
-      }
+      if (!pg::tools::Save(CardPicture(code, scale), tool.folder->filePath(code + suffix + ".png"), "PNG")) return 1;
     }
   }
   return 0;

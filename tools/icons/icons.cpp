@@ -6,8 +6,10 @@
 #include <QSvgRenderer>
 #include <cstdio>
 
+#include "tools/picture_tool.h"
+
 int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  pg::tools::DrawOffscreen();
   QGuiApplication app(argc, argv);
   if (argc < 5) {
     std::fprintf(stderr, "usage: %s ICON.svg OUTDIR NAME SIZE...\n", argv[0]);
@@ -35,10 +37,7 @@ int main(int argc, char** argv) {
     painter.end();
     const QDir dir(QString("%1/%2x%2/apps").arg(outDir).arg(size));
     const QString file = dir.filePath(name + ".png");
-    if (!dir.mkpath(".") || !image.save(file, "PNG")) {
-      std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
-      return 1;
-    }
+    if (!dir.mkpath(".") || !pg::tools::Save(image, file, "PNG")) return 1;
   }
   return 0;
 }

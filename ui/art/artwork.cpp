@@ -2,8 +2,10 @@
 #include "ui/art/artwork.h"
 
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <array>
 
+#include "engine/geometry.h"
 #include "ui/art/svg_picture.h"
 
 namespace pg::ui {
@@ -14,9 +16,25 @@ QPixmap Picture(const char* name, QSize size, qreal dpr) {
   return RenderSvgPicture(QString(":/art/pictures/%1.svg").arg(name), size, dpr);
 }
 
+// The app icon, drawn at a size when one is asked for: held at every size, it would take a third of
+// a megabyte for as long as the game runs.
+class IconEngine : public QIconEngine {
+ public:
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), QIcon::Normal, QIcon::On));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override { return Picture("icon", size, 1.0); }
+  QIconEngine* clone() const override { return new IconEngine; }
+  QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+    QList<QSize> sizes;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) sizes.append(QSize(size, size));
+    return sizes;
+  }
+};
+
 }  // namespace
 
-QPixmap FacePicture(int index, qreal dpr) { return Picture(index == 0 ? "face0" : "face1", {68, 68}, dpr); }
+QPixmap FacePicture(int index, qreal dpr) { return Picture(index == 0 ? "face0" : "face1", {kFaceSize, kFaceSize}, dpr); }
 QPixmap ScorePlate(qreal dpr) { return Picture("score_plate", {84, 36}, dpr); }
 QPixmap MonthPlate(qreal dpr) { return Picture("month_plate", {64, 32}, dpr); }
 QPixmap DealerMark(qreal dpr) { return Picture("dealer_mark", {18, 18}, dpr); }
@@ -60,10 +78,6 @@ QCursor CardCursor() {
   return QCursor(Picture("cursor", {32, 32}, dpr), 9, 2);
 }
 
-QIcon AppIcon() {
-  QIcon icon;
-  for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(Picture("icon", {size, size}, 1.0));
-  return icon;
-}
+QIcon AppIcon() { return QIcon(new IconEngine); }
 
 }  // namespace pg::ui

@@ -1,6 +1,8 @@
 // Catches pictures that break silently: wrong sizes, blank or duplicated card faces, a filled spare cell.
 #include <gtest/gtest.h>
 
+#include <QDirIterator>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdlib>
@@ -130,6 +132,30 @@ TEST_F(ArtworkTest, EachMenuButtonHasItsOwnLabel) {
     EXPECT_EQ(button.deviceIndependentSize(), QSizeF(i == static_cast<int>(MenuPicture::Record) ? 44 : 72, 40)) << i;
     buttons.push_back(Pixels(button));
     for (int j = 0; j < i; ++j) EXPECT_NE(buttons[i], buttons[j]) << i << " vs " << j;
+  }
+}
+
+// Lettering drawn at start would open the bold CJK fonts: every lettered picture must come drawn by
+// the build, and at a ratio of 2 from its 2x drawing, not its 1x one enlarged.
+TEST_F(ArtworkTest, LetteredPicturesComeDrawnAtTheScreensRatio) {
+  int lettered = 0;
+  for (const char* folder : {":/art/pictures", ":/art/cards"}) {
+    for (QDirIterator it(folder); it.hasNext();) {
+      const QString svg = it.next();
+      QFile file(svg);
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << svg.toStdString();
+      if (!file.readAll().contains("<text")) continue;
+      ++lettered;
+      QString drawn = svg;
+      drawn.replace(":/art/", ":/art/lettered/").chop(4);
+      EXPECT_TRUE(QFile::exists(drawn + ".png") && QFile::exists(drawn + "@2x.png")) << svg.toStdString();
+    }
+  }
+  EXPECT_GT(lettered, 10) << "the menu buttons, plates and poem cards";
+  for (const qreal dpr : {1.0, 2.0}) {
+    const QImage plate = Pixels(ScorePlate(dpr));
+    const QImage drawn(dpr > 1 ? ":/art/lettered/pictures/score_plate@2x.png" : ":/art/lettered/pictures/score_plate.png");
+    EXPECT_EQ(plate, drawn.convertToFormat(QImage::Format_ARGB32)) << dpr;
   }
 }
 
