@@ -100,16 +100,53 @@ TEST_F(MonthFlowTest, APlayersYakuIsShownBeforeTheComputerMoves) {
   secondClick = -1;
 }
 
-// The hint marks every hand card with a table card of its month, the last slot too, and moves
-// with the cards when the hand closes up.
-TEST_F(MonthFlowTest, HintsFollowTheHandAsItClosesUp) {
-  DealCards(game, 0, {"11", "21", "31", "41", "51", "61", "71", "81"}, {"91", "92", "93", "A1", "A2", "B1", "B2", "C1"},
-            {"13", "83", "A3", "A4", "C3", "C4", "B3", "B4"}, {"94", "C2"});
-  const bool dealt[8] = {true, false, false, false, false, false, false, true};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(game.board.PG[i].visible, dealt[i]) << "after the deal, slot " << i;
-  Card_Click(game, HandPicture("11"));
-  const bool played[8] = {false, false, false, false, false, false, true, false};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(game.board.PG[i].visible, played[i]) << "after a play, slot " << i;
+// A hint marks every hand card with a table card of its month, the last slot too; a click hides
+// the marks first, and they follow the hand as it closes up. When the computer deals, its opening
+// turn leaves the player eight cards against its seven, and the marks must reach the eighth.
+TEST_F(MonthFlowTest, HintsMarkEveryHandCardThatCanTake) {
+  const struct {
+    const char* name;
+    std::uint64_t seed;  // 0: the cards below are dealt; else the seed deals by the click
+    int oya;
+    Cards player, computer, table;
+    const char* dealt;
+    const char* play;
+    const char* afterPlay;
+  } rows[] = {
+      {"the first and the last slot", 0, 0, {"11", "21", "31", "41", "51", "61", "71", "81"},
+       {"91", "92", "93", "A1", "A2", "B1", "B2", "C1"}, {"13", "83", "A3", "A4", "C3", "C4", "B3", "B4"},
+       "10000001", "11", "00000010"},
+      {"a played card's slot is cleared", 0, 0, {"11", "21", "33", "43", "53", "63", "73", "83"},
+       {"14", "24", "34", "44", "54", "64", "74", "C3"}, {"12", "B2", "B3", "13", "92", "62", "A2", "C1"},
+       "10000100", "21", "10001000"},
+      {"seed 6, the computer deals", 6, 1, {}, {}, {}, "11010011", nullptr, nullptr},
+      {"seed 10, the computer deals", 10, 1, {}, {}, {}, "00010001", nullptr, nullptr},
+      {"seed 2, the player deals", 2, 0, {}, {}, {}, "01001001", nullptr, nullptr},
+  };
+  auto marks = [this] {
+    std::string shown;
+    for (const Shape& marker : game.board.PG) shown += marker.visible ? '1' : '0';
+    return shown;
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    // As the last click of every month leaves them: each click hides the marks first.
+    for (Shape& marker : game.board.PG) marker.visible = false;
+    if (row.seed == 0) {
+      DealCards(game, row.oya, row.player, row.computer, row.table, {});
+    } else {
+      game.table.Oya = static_cast<std::int16_t>(row.oya);
+      game.table.GameNum = 1;
+      game.SetPhase(Phase::MonthOver);
+      game.random.Seed(row.seed);
+      Form_Click(game);
+      ASSERT_EQ(game.table.Phase, Phase::PlayerToPlay);
+    }
+    EXPECT_EQ(marks(), row.dealt);
+    if (row.play == nullptr) continue;
+    Card_Click(game, HandPicture(row.play));
+    EXPECT_EQ(marks(), row.afterPlay);
+  }
 }
 
 // The computer's yaku is judged after its own turn; its 勝負 pays it alone and takes the deal,
@@ -282,30 +319,6 @@ TEST_F(MonthFlowTest, DealtHandYakuGoToTheirHolder) {
     EXPECT_EQ(game.table.Oya, row.winner);
     EXPECT_EQ(row.winner == 0 ? PlayerScore() : ComputerScore(), 6);
     EXPECT_EQ(game.table.Phase, Phase::MonthOver);
-  }
-}
-
-// Seeded months: when the computer deals, its opening turn leaves the player eight cards against
-// seven played, and the hint must still reach the eighth.
-TEST_F(MonthFlowTest, HintsMarkEveryCardThatCanTakeWhicheverSideDeals) {
-  const struct {
-    std::uint64_t seed;
-    int oya;
-    const char* marks;
-  } rows[] = {{6, 1, "11010011"}, {10, 1, "00010001"}, {2, 0, "01001001"}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE("seed " + std::to_string(row.seed) + ", dealer " + std::to_string(row.oya));
-    game.table.Oya = static_cast<std::int16_t>(row.oya);
-    game.table.GameNum = 1;
-    game.SetPhase(Phase::MonthOver);
-    // As the last click of every month leaves them: each click hides the marks first.
-    for (Shape& marker : game.board.PG) marker.visible = false;
-    game.random.Seed(row.seed);
-    Form_Click(game);
-    ASSERT_EQ(game.table.Phase, Phase::PlayerToPlay);
-    std::string marks;
-    for (const Shape& marker : game.board.PG) marks += marker.visible ? '1' : '0';
-    EXPECT_EQ(marks, row.marks);
   }
 }
 

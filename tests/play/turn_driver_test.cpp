@@ -104,15 +104,6 @@ TEST_F(TurnDriverTest, FourOfAMonthDealtToTheTableGoToTheDealerAndTheLaidCardSta
   ExpectCardsAccountedFor();
 }
 
-TEST_F(TurnDriverTest, HintsMarkTheHandCardsThatCanTake) {
-  DealArranged(0, {"11", "21", "33", "43", "53", "63", "73", "83"}, {"14", "24", "34", "44", "54", "64", "74", "C3"},
-               {"12", "B2", "B3", "13", "92", "62", "A2", "C1"});
-  const bool expected[8] = {true, false, false, false, false, true, false, false};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(game.board.PG[i].visible, expected[i]) << "slot " << i;
-  Card_Click(game, HandPicture("21"));
-  EXPECT_FALSE(game.board.PG[6].visible || game.board.PG[7].visible);
-}
-
 TEST_F(TurnDriverTest, AWholeMatchKeepsEveryCardAccountedFor) {
   StartMatch(11);
   int clicks = 0;
