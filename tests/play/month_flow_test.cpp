@@ -231,36 +231,43 @@ TEST_F(MonthFlowTest, AMonthWithoutYakuGoesToTheDealerOrPassesTheDeal) {
 }
 
 // All four cards of a month dealt to the table go to the dealer with its first hand card, on top
-// of what that card takes; the dealer may be either side.
+// of what that card takes; the dealer may be either side. A card laid down beside them stays, and
+// the table closes up over its slot too, or it is lost from play.
 TEST_F(MonthFlowTest, FourOfAMonthOnTheTableGoToTheDealersFirstCard) {
   const Cards playerHand = {"A1", "11", "12", "21", "22", "41", "42", "B1"};
   const Cards computerHand = {"61", "62", "71", "72", "81", "82", "B2", "C3"};
   const Cards computerTaker = {"61", "62", "71", "72", "81", "82", "C1", "A1"};
   const Cards playerOther = {"C3", "11", "12", "21", "22", "41", "42", "B1"};
+  const Cards stock = {"94", "B4"};
   const struct {
     const char* name;
     int oya;
-    Cards player, computer, table;
+    Cards player, computer, table, stock;
     Groups dealerTook;
     Cards tableAfter;
   } rows[] = {
       {"the player deals and takes the deer", 0, playerHand, computerHand,
-       {"31", "32", "33", "34", "A3", "51", "52", "53"}, {2, 1, 1, 0, 1, 0, 1, 1, 3}, {"51", "52", "53", "94", "C3", "B4"}},
+       {"31", "32", "33", "34", "A3", "51", "52", "53"}, stock, {2, 1, 1, 0, 1, 0, 1, 1, 3},
+       {"51", "52", "53", "94", "C3", "B4"}},
       {"the computer deals and takes the deer", 1, playerOther, computerTaker,
-       {"31", "32", "33", "34", "A3", "51", "52", "53"}, {2, 1, 1, 0, 1, 0, 1, 1, 3}, {"51", "52", "53", "94"}},
+       {"31", "32", "33", "34", "A3", "51", "52", "53"}, stock, {2, 1, 1, 0, 1, 0, 1, 1, 3}, {"51", "52", "53", "94"}},
       {"the computer deals and lays its card down", 1, playerHand, computerHand,
-       {"31", "32", "33", "34", "51", "52", "53", "A3"}, {2, 0, 1, 0, 1, 0, 0, 1, 2}, {"51", "52", "53", "A3", "C3", "94"}},
+       {"31", "32", "33", "34", "51", "52", "53", "A3"}, stock, {2, 0, 1, 0, 1, 0, 0, 1, 2},
+       {"51", "52", "53", "A3", "C3", "94"}},
+      {"the player deals and lays its card down", 0, {"B3", "21", "53", "43", "54", "63", "73", "83"},
+       {"23", "24", "42", "44", "82", "84", "92", "51"}, {"11", "32", "12", "33", "34", "62", "72", "31"},
+       {"A1", "C3"}, {2, 0, 1, 0, 1, 0, 0, 1, 2}, {"11", "12", "62", "72", "B3", "A1", "84", "C3"}},
       {"the player deals onto two whole months", 0, playerHand, computerHand,
-       {"31", "32", "33", "34", "51", "52", "53", "54"}, {2, 0, 1, 0, 1, 0, 1, 2, 4}, {"A1", "94", "C3", "B4"}},
+       {"31", "32", "33", "34", "51", "52", "53", "54"}, stock, {2, 0, 1, 0, 1, 0, 1, 2, 4}, {"A1", "94", "C3", "B4"}},
       {"the computer deals onto two whole months", 1, playerHand, computerHand,
-       {"31", "32", "33", "34", "51", "52", "53", "54"}, {2, 0, 1, 0, 1, 0, 1, 2, 4}, {"C3", "94"}},
+       {"31", "32", "33", "34", "51", "52", "53", "54"}, stock, {2, 0, 1, 0, 1, 0, 1, 2, 4}, {"C3", "94"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    DealCards(game, row.oya, row.player, row.computer, row.table, {"94", "B4"});
+    DealCards(game, row.oya, row.player, row.computer, row.table, row.stock);
     ASSERT_EQ(game.table.WinCode, WinCode::None);
     if (row.oya == 0) {
-      Card_Click(game, HandPicture("A1"));
+      Card_Click(game, game.table.HandCard[0][0].pic);
     } else {
       ComRootin1(game);
     }

@@ -88,22 +88,6 @@ TEST_F(TurnDriverTest, ThreeOfAMonthAreTakenAtOnceAndTheTableClosesUpInOrder) {
   ExpectCardsAccountedFor();
 }
 
-// The dealer's first card lies down beside four dealt cards of one month, which it then takes:
-// the table must close up over the laid card's slot too, or it is lost from play.
-TEST_F(TurnDriverTest, FourOfAMonthDealtToTheTableGoToTheDealerAndTheLaidCardStays) {
-  DealArranged(0, {"B3", "21", "53", "43", "54", "63", "73", "83"}, {"23", "24", "42", "44", "82", "84", "92", "94"},
-               {"11", "32", "12", "33", "34", "62", "72", "31"}, {"A1", "C3"});
-  EXPECT_EQ(game.table.FieldMonth, (MonthTally{2, 0, 4, 0, 0, 1, 1, 0, 0, 0, 0, 0}));
-  Card_Click(game, HandPicture("B3"));
-  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Hikari], 2) << "31";
-  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Hanami], 1) << "31 counts for 花見";
-  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Tan], 1) << "32";
-  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Kasu], 2) << "33 and 34";
-  EXPECT_EQ(Table(), (Codes{"11", "12", "62", "72", "B3", "A1", "94", "C3"}))
-      << "the dealer's card stays on the table, after the cards that stayed";
-  ExpectCardsAccountedFor();
-}
-
 TEST_F(TurnDriverTest, AWholeMatchKeepsEveryCardAccountedFor) {
   StartMatch(11);
   int clicks = 0;
