@@ -12,6 +12,7 @@
 #include "engine/text.h"
 #include "play/turn_driver.h"
 #include "play/agari.h"
+#include "play/setup.h"
 #include "tests/arranged_deal.h"
 #include "tests/game_fixture.h"
 
@@ -285,11 +286,15 @@ TEST_F(MonthFlowTest, FourOfAMonthOnTheTableGoToTheDealersFirstCard) {
   }
 }
 
-// A month held four times is 手四 whatever else the hand holds, even with no pair beside it.
+// A month held four times is 手四 whatever else the hand holds, four pairs くっつき; the dealer's
+// hand is judged first. The win shows the computer's hand face up, pays its holder 6文, gives it
+// the deal, and is among the best months only when the player held it.
 TEST_F(MonthFlowTest, DealtHandYakuGoToTheirHolder) {
   const Cards teshi = {"11", "12", "13", "14", "21", "31", "41", "51"};
   const Cards teshiAndPair = {"11", "12", "13", "14", "21", "22", "41", "51"};
   const Cards pairs = {"11", "12", "21", "22", "31", "32", "41", "42"};
+  const Cards threePairs = {"11", "12", "21", "22", "31", "32", "41", "51"};
+  const Cards threeAndPairs = {"11", "12", "13", "21", "22", "31", "32", "41"};
   const Cards otherPairs = {"61", "62", "71", "72", "81", "82", "91", "92"};
   const Cards plainP = {"61", "71", "81", "91", "A1", "B1", "C1", "62"};
   const Cards plainC = {"63", "73", "83", "93", "A3", "B3", "C3", "64"};
@@ -297,35 +302,57 @@ TEST_F(MonthFlowTest, DealtHandYakuGoToTheirHolder) {
   const Cards table = {"24", "34", "44", "54", "A4", "B4", "C4", "74"};
   const struct {
     const char* name;
+    std::uint64_t seed;  // 0: the hands below are dealt; else the seed draws the dealer and deals
     int oya;
     Cards player, computer;
     int winCode;
     const char* yaku;
     int winner;
   } rows[] = {
-      {"the dealing player's 手四", 0, teshi, plainC, 2, "手四", 0},
-      {"the other player's 手四", 1, teshi, plainC, 4, "手四", 0},
-      {"the dealing computer's 手四", 1, plainP, teshi, 2, "手四", 1},
-      {"the other computer's 手四", 0, plainP, teshi, 4, "手四", 1},
-      {"手四 and a pair", 0, teshiAndPair, plainC, 2, "手四", 0},
-      {"the dealing player's くっつき", 0, pairs, plainC, 1, "くっつき", 0},
-      {"the other computer's くっつき", 0, plainP, pairs, 3, "くっつき", 1},
-      {"both: the dealer's counts", 1, teshi, otherPairs, 1, "くっつき", 1},
-      {"one pair in each hand", 0, plainP, plainC2, 0, "", 0},
+      {"the dealing player's 手四", 0, 0, teshi, plainC, 2, "手四", 0},
+      {"the other player's 手四", 0, 1, teshi, plainC, 4, "手四", 0},
+      {"the dealing computer's 手四", 0, 1, plainP, teshi, 2, "手四", 1},
+      {"the other computer's 手四", 0, 0, plainP, teshi, 4, "手四", 1},
+      {"手四 and a pair", 0, 0, teshiAndPair, plainC, 2, "手四", 0},
+      {"the dealing player's くっつき", 0, 0, pairs, plainC, 1, "くっつき", 0},
+      {"the other computer's くっつき", 0, 0, plainP, pairs, 3, "くっつき", 1},
+      {"both: the dealer's counts", 0, 1, teshi, otherPairs, 1, "くっつき", 1},
+      {"one pair in each hand", 0, 0, plainP, plainC2, 0, "", 0},
+      {"three pairs", 0, 1, plainP, threePairs, 0, "", 0},
+      {"three of a month and two pairs", 0, 0, threeAndPairs, plainC, 0, "", 0},
+      {"seed 140: the computer's, no best month", 140, 0, {}, {}, -1, "手四", 1},
+      {"seed 151: the player's, a best month", 151, 0, {}, {}, -1, "手四", 0},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     shown.clear();
-    DealCards(game, row.oya, row.player, row.computer, table, {});
-    EXPECT_EQ(static_cast<int>(game.table.WinCode), row.winCode) << "the code as the deal numbers it";
-    if (row.winCode == 0) continue;
-    Agari(game);
+    game.table.BestMonthPoints = {};
+    if (row.seed == 0) {
+      DealCards(game, row.oya, row.player, row.computer, table, {});
+      EXPECT_EQ(static_cast<int>(game.table.WinCode), row.winCode) << "the code as the deal numbers it";
+      if (row.winCode == 0) continue;
+      Agari(game);
+    } else {
+      game.random.Seed(row.seed);
+      StartGame(game);
+      Card_Click(game, 0);
+      Form_Click(game);
+    }
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].rows, (Rows{{row.yaku, "6文"}}));
     EXPECT_EQ(shown[0].nam, row.winner == 0 ? "あなた" : "ｃｏｍ");
     EXPECT_EQ(game.table.Oya, row.winner);
     EXPECT_EQ(row.winner == 0 ? PlayerScore() : ComputerScore(), 6);
+    // Score(1) shows the player's total, Score(0) the computer's.
+    EXPECT_EQ(game.board.Score[1 - row.winner].caption, " 6");
     EXPECT_EQ(game.table.Phase, Phase::MonthOver);
+    for (int k = 0; k < 8; ++k) {
+      const Slot& held = game.table.HandCard[1][k];
+      EXPECT_EQ(game.board.Card[held.pic].cell, CellOf(held.code)) << "the computer's card " << held.code.Text();
+    }
+    if (row.seed != 0) {
+      EXPECT_EQ(game.table.BestMonthPoints[0], row.winner == 0 ? 6 : 0);
+    }
   }
 }
 

@@ -124,22 +124,5 @@ TEST_F(TurnDriverTest, PlayPressedMidMonthHidesEverythingAndStartsANewDraw) {
   EXPECT_EQ(game.board.stack[kCardCount - 1], CardControl(0)) << "the stacking order is reset";
 }
 
-// A month won by a dealt-hand yaku is among the player's best months only when the player held it.
-TEST_F(TurnDriverTest, DealtHandMonthsEnterTheBestMonthsOnlyForThePlayer) {
-  // Seeds whose first month is won by a dealt-hand yaku: of the computer, then of the player.
-  const struct {
-    std::uint64_t seed;
-    int winner;
-  } rows[] = {{140, 1}, {151, 0}};
-  for (const auto& row : rows) {
-    StartMatch(row.seed);
-    ASSERT_EQ(game.table.Phase, Phase::MonthOver) << "seed " << row.seed;
-    ASSERT_TRUE(game.agari.yakunam[0] == "手四" || game.agari.yakunam[0] == "くっつき") << "seed " << row.seed;
-    ASSERT_EQ(game.table.Oya, row.winner) << "seed " << row.seed;
-    EXPECT_EQ(game.table.BestMonthPoints[0], row.winner == 0 ? 6 : 0) << "seed " << row.seed;
-    EXPECT_EQ(game.table.matchScore[row.winner], 6);
-  }
-}
-
 }  // namespace
 }  // namespace pg::test
