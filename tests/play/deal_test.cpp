@@ -67,7 +67,6 @@ TEST_F(DealTest, SeedOnePinsTheShuffle) {
 
 TEST_F(DealTest, MonthTalliesAndLabelsStartEveryMonthAfresh) {
   game.options.DekiYaku = YakuDisplay::Always;
-  game.rules.option[1] = 1;
   game.board.YakuLabel(0, YakuGroup::Akatan).caption = "赤短　完成";
   game.board.YakuLabel(0, YakuGroup::Akatan).opaque = true;
   Deal(1, 3);
@@ -81,9 +80,6 @@ TEST_F(DealTest, MonthTalliesAndLabelsStartEveryMonthAfresh) {
   EXPECT_EQ(game.board.YakuLabel(0, YakuGroup::Akatan).caption, "赤短　残3");
   EXPECT_EQ(game.board.YakuLabel(1, YakuGroup::Kasu).caption, "ｶｽ　残10");
   EXPECT_FALSE(game.board.YakuLabel(0, YakuGroup::Akatan).opaque);
-  EXPECT_TRUE(game.board.YakuLabel(0, YakuGroup::Hanami).visible);
-  EXPECT_FALSE(game.board.YakuLabel(0, YakuGroup::Tsukimi).visible) << "月見 is off";
-  EXPECT_FALSE(game.board.YakuLabel(1, YakuGroup::Tsukimi).visible);
   EXPECT_EQ(game.board.Pnum.caption, "1");
   EXPECT_EQ((Point{game.board.oyamark.left, game.board.oyamark.top}), DealerMarkPosition(game.table));
 }
