@@ -37,9 +37,25 @@ TEST_F(AnimationTest, StepsAreWholePixelsAlongTheLineThenTheTarget) {
   EXPECT_EQ(Fly(30, 40, 0, 0, 20), (Steps{{18, 24}, {6, 8}})) << "up and left";
 }
 
-TEST_F(AnimationTest, ShortAndEmptyFlightsShowNoStep) {
-  EXPECT_TRUE(Fly(10, 10, 10, 10, 5).empty());
-  EXPECT_TRUE(Fly(10, 10, 14, 13, 6).empty());
+// A flight shows a step for every whole speed unit of its length, the one that lands exactly on
+// the target included; a speed below 1 flies at 1.
+TEST_F(AnimationTest, AFlightTakesAStepPerSpeedUnitOfItsLength) {
+  const struct {
+    const char* name;
+    int fromX, fromY, toX, toY, speed;
+    std::size_t steps;
+  } rows[] = {
+      {"no distance", 10, 10, 10, 10, 5, 0},
+      {"shorter than a step", 10, 10, 14, 13, 6, 0},
+      {"the last step lands on the target", 0, 0, 30, 40, 25, 2},
+      {"straight down, the kept constants end a hair past the target", 0, 0, 0, 20, 10, 1},
+      {"a step short of the target", 0, 0, 0, 29, 10, 2},
+      {"at the slowest speed", 0, 0, 100, 0, 1, 100},
+      {"a speed of 0", 0, 0, 100, 0, 0, 100},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(Fly(row.fromX, row.fromY, row.toX, row.toY, row.speed).size(), row.steps) << row.name;
+  }
 }
 
 // One stacking order holds the cards and every other control: a flying card passes over the

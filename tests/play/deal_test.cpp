@@ -1,21 +1,12 @@
-// The deal: who receives which deck position, the dealt-hand yaku, and the shuffle pinned by seed.
+// The deal: who receives which deck position, the month tallies and labels, and the shuffle pinned by seed.
 #include "play/deal.h"
 
 #include <gtest/gtest.h>
-
-#include <string_view>
 
 #include "tests/game_fixture.h"
 
 namespace pg::test {
 namespace {
-
-// A month tally written as twelve digits, January first.
-MonthTally Tally(std::string_view digits) {
-  MonthTally tally{};
-  for (std::size_t m = 0; m < tally.size(); ++m) tally[m] = static_cast<std::int16_t>(digits.at(m) - '0');
-  return tally;
-}
 
 class DealTest : public GameTest {
  protected:
@@ -76,7 +67,6 @@ TEST_F(DealTest, SeedOnePinsTheShuffle) {
 
 TEST_F(DealTest, MonthTalliesAndLabelsStartEveryMonthAfresh) {
   game.options.DekiYaku = YakuDisplay::Always;
-  game.rules.option[1] = 1;
   game.board.YakuLabel(0, YakuGroup::Akatan).caption = "赤短　完成";
   game.board.YakuLabel(0, YakuGroup::Akatan).opaque = true;
   Deal(1, 3);
@@ -90,39 +80,8 @@ TEST_F(DealTest, MonthTalliesAndLabelsStartEveryMonthAfresh) {
   EXPECT_EQ(game.board.YakuLabel(0, YakuGroup::Akatan).caption, "赤短　残3");
   EXPECT_EQ(game.board.YakuLabel(1, YakuGroup::Kasu).caption, "ｶｽ　残10");
   EXPECT_FALSE(game.board.YakuLabel(0, YakuGroup::Akatan).opaque);
-  EXPECT_TRUE(game.board.YakuLabel(0, YakuGroup::Hanami).visible);
-  EXPECT_FALSE(game.board.YakuLabel(0, YakuGroup::Tsukimi).visible) << "月見 is off";
-  EXPECT_FALSE(game.board.YakuLabel(1, YakuGroup::Tsukimi).visible);
   EXPECT_EQ(game.board.Pnum.caption, "1");
   EXPECT_EQ((Point{game.board.oyamark.left, game.board.oyamark.top}), DealerMarkPosition(game.table));
-}
-
-TEST_F(DealTest, DealtHandYaku) {
-  const struct {
-    const char* name;
-    const char* dealer;
-    const char* other;
-    WinCode winCode;
-  } cases[] = {
-      {"four pairs: くっつき", "000220220000", "111011101111", WinCode::DealerKuttsuki},
-      {"three pairs and two singles", "000221120000", "111011101111", WinCode::None},
-      {"three of a month and two pairs", "000322000100", "111011101111", WinCode::None},
-      {"four of a month and two pairs", "000422000000", "111011101111", WinCode::DealerTeshi},
-      {"the other hand's 手四", "111011101111", "400000002200", WinCode::NonDealerTeshi},
-      {"the other hand's くっつき", "111011101111", "220000002200", WinCode::NonDealerKuttsuki},
-      {"both qualify: the dealer's counts", "000220220000", "400000002200", WinCode::DealerKuttsuki},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    for (int oya = 0; oya < 2; ++oya) {
-      game.table.Oya = static_cast<std::int16_t>(oya);
-      game.table.HandMonth[oya] = Tally(c.dealer);
-      game.table.HandMonth[1 - oya] = Tally(c.other);
-      game.table.WinCode = WinCode::None;
-      JudgeTefuda(game);
-      EXPECT_EQ(game.table.WinCode, c.winCode);
-    }
-  }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "engine/text.h"
 #include "play/turn_driver.h"
 #include "play/agari.h"
+#include "play/setup.h"
 #include "tests/arranged_deal.h"
 #include "tests/game_fixture.h"
 
@@ -100,16 +101,53 @@ TEST_F(MonthFlowTest, APlayersYakuIsShownBeforeTheComputerMoves) {
   secondClick = -1;
 }
 
-// The hint marks every hand card with a table card of its month, the last slot too, and moves
-// with the cards when the hand closes up.
-TEST_F(MonthFlowTest, HintsFollowTheHandAsItClosesUp) {
-  DealCards(game, 0, {"11", "21", "31", "41", "51", "61", "71", "81"}, {"91", "92", "93", "A1", "A2", "B1", "B2", "C1"},
-            {"13", "83", "A3", "A4", "C3", "C4", "B3", "B4"}, {"94", "C2"});
-  const bool dealt[8] = {true, false, false, false, false, false, false, true};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(game.board.PG[i].visible, dealt[i]) << "after the deal, slot " << i;
-  Card_Click(game, HandPicture("11"));
-  const bool played[8] = {false, false, false, false, false, false, true, false};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(game.board.PG[i].visible, played[i]) << "after a play, slot " << i;
+// A hint marks every hand card with a table card of its month, the last slot too; a click hides
+// the marks first, and they follow the hand as it closes up. When the computer deals, its opening
+// turn leaves the player eight cards against its seven, and the marks must reach the eighth.
+TEST_F(MonthFlowTest, HintsMarkEveryHandCardThatCanTake) {
+  const struct {
+    const char* name;
+    std::uint64_t seed;  // 0: the cards below are dealt; else the seed deals by the click
+    int oya;
+    Cards player, computer, table;
+    const char* dealt;
+    const char* play;
+    const char* afterPlay;
+  } rows[] = {
+      {"the first and the last slot", 0, 0, {"11", "21", "31", "41", "51", "61", "71", "81"},
+       {"91", "92", "93", "A1", "A2", "B1", "B2", "C1"}, {"13", "83", "A3", "A4", "C3", "C4", "B3", "B4"},
+       "10000001", "11", "00000010"},
+      {"a played card's slot is cleared", 0, 0, {"11", "21", "33", "43", "53", "63", "73", "83"},
+       {"14", "24", "34", "44", "54", "64", "74", "C3"}, {"12", "B2", "B3", "13", "92", "62", "A2", "C1"},
+       "10000100", "21", "10001000"},
+      {"seed 6, the computer deals", 6, 1, {}, {}, {}, "11010011", nullptr, nullptr},
+      {"seed 10, the computer deals", 10, 1, {}, {}, {}, "00010001", nullptr, nullptr},
+      {"seed 2, the player deals", 2, 0, {}, {}, {}, "01001001", nullptr, nullptr},
+  };
+  auto marks = [this] {
+    std::string shown;
+    for (const Shape& marker : game.board.PG) shown += marker.visible ? '1' : '0';
+    return shown;
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    // As the last click of every month leaves them: each click hides the marks first.
+    for (Shape& marker : game.board.PG) marker.visible = false;
+    if (row.seed == 0) {
+      DealCards(game, row.oya, row.player, row.computer, row.table, {});
+    } else {
+      game.table.Oya = static_cast<std::int16_t>(row.oya);
+      game.table.GameNum = 1;
+      game.SetPhase(Phase::MonthOver);
+      game.random.Seed(row.seed);
+      Form_Click(game);
+      ASSERT_EQ(game.table.Phase, Phase::PlayerToPlay);
+    }
+    EXPECT_EQ(marks(), row.dealt);
+    if (row.play == nullptr) continue;
+    Card_Click(game, HandPicture(row.play));
+    EXPECT_EQ(marks(), row.afterPlay);
+  }
 }
 
 // The computer's yaku is judged after its own turn; its 勝負 pays it alone and takes the deal,
@@ -194,36 +232,43 @@ TEST_F(MonthFlowTest, AMonthWithoutYakuGoesToTheDealerOrPassesTheDeal) {
 }
 
 // All four cards of a month dealt to the table go to the dealer with its first hand card, on top
-// of what that card takes; the dealer may be either side.
+// of what that card takes; the dealer may be either side. A card laid down beside them stays, and
+// the table closes up over its slot too, or it is lost from play.
 TEST_F(MonthFlowTest, FourOfAMonthOnTheTableGoToTheDealersFirstCard) {
   const Cards playerHand = {"A1", "11", "12", "21", "22", "41", "42", "B1"};
   const Cards computerHand = {"61", "62", "71", "72", "81", "82", "B2", "C3"};
   const Cards computerTaker = {"61", "62", "71", "72", "81", "82", "C1", "A1"};
   const Cards playerOther = {"C3", "11", "12", "21", "22", "41", "42", "B1"};
+  const Cards stock = {"94", "B4"};
   const struct {
     const char* name;
     int oya;
-    Cards player, computer, table;
+    Cards player, computer, table, stock;
     Groups dealerTook;
     Cards tableAfter;
   } rows[] = {
       {"the player deals and takes the deer", 0, playerHand, computerHand,
-       {"31", "32", "33", "34", "A3", "51", "52", "53"}, {2, 1, 1, 0, 1, 0, 1, 1, 3}, {"51", "52", "53", "94", "C3", "B4"}},
+       {"31", "32", "33", "34", "A3", "51", "52", "53"}, stock, {2, 1, 1, 0, 1, 0, 1, 1, 3},
+       {"51", "52", "53", "94", "C3", "B4"}},
       {"the computer deals and takes the deer", 1, playerOther, computerTaker,
-       {"31", "32", "33", "34", "A3", "51", "52", "53"}, {2, 1, 1, 0, 1, 0, 1, 1, 3}, {"51", "52", "53", "94"}},
+       {"31", "32", "33", "34", "A3", "51", "52", "53"}, stock, {2, 1, 1, 0, 1, 0, 1, 1, 3}, {"51", "52", "53", "94"}},
       {"the computer deals and lays its card down", 1, playerHand, computerHand,
-       {"31", "32", "33", "34", "51", "52", "53", "A3"}, {2, 0, 1, 0, 1, 0, 0, 1, 2}, {"51", "52", "53", "A3", "C3", "94"}},
+       {"31", "32", "33", "34", "51", "52", "53", "A3"}, stock, {2, 0, 1, 0, 1, 0, 0, 1, 2},
+       {"51", "52", "53", "A3", "C3", "94"}},
+      {"the player deals and lays its card down", 0, {"B3", "21", "53", "43", "54", "63", "73", "83"},
+       {"23", "24", "42", "44", "82", "84", "92", "51"}, {"11", "32", "12", "33", "34", "62", "72", "31"},
+       {"A1", "C3"}, {2, 0, 1, 0, 1, 0, 0, 1, 2}, {"11", "12", "62", "72", "B3", "A1", "84", "C3"}},
       {"the player deals onto two whole months", 0, playerHand, computerHand,
-       {"31", "32", "33", "34", "51", "52", "53", "54"}, {2, 0, 1, 0, 1, 0, 1, 2, 4}, {"A1", "94", "C3", "B4"}},
+       {"31", "32", "33", "34", "51", "52", "53", "54"}, stock, {2, 0, 1, 0, 1, 0, 1, 2, 4}, {"A1", "94", "C3", "B4"}},
       {"the computer deals onto two whole months", 1, playerHand, computerHand,
-       {"31", "32", "33", "34", "51", "52", "53", "54"}, {2, 0, 1, 0, 1, 0, 1, 2, 4}, {"C3", "94"}},
+       {"31", "32", "33", "34", "51", "52", "53", "54"}, stock, {2, 0, 1, 0, 1, 0, 1, 2, 4}, {"C3", "94"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    DealCards(game, row.oya, row.player, row.computer, row.table, {"94", "B4"});
+    DealCards(game, row.oya, row.player, row.computer, row.table, row.stock);
     ASSERT_EQ(game.table.WinCode, WinCode::None);
     if (row.oya == 0) {
-      Card_Click(game, HandPicture("A1"));
+      Card_Click(game, game.table.HandCard[0][0].pic);
     } else {
       ComRootin1(game);
     }
@@ -241,11 +286,15 @@ TEST_F(MonthFlowTest, FourOfAMonthOnTheTableGoToTheDealersFirstCard) {
   }
 }
 
-// A month held four times is 手四 whatever else the hand holds, even with no pair beside it.
+// A month held four times is 手四 whatever else the hand holds, four pairs くっつき; the dealer's
+// hand is judged first. The win shows the computer's hand face up, pays its holder 6文, gives it
+// the deal, and is among the best months only when the player held it.
 TEST_F(MonthFlowTest, DealtHandYakuGoToTheirHolder) {
   const Cards teshi = {"11", "12", "13", "14", "21", "31", "41", "51"};
   const Cards teshiAndPair = {"11", "12", "13", "14", "21", "22", "41", "51"};
   const Cards pairs = {"11", "12", "21", "22", "31", "32", "41", "42"};
+  const Cards threePairs = {"11", "12", "21", "22", "31", "32", "41", "51"};
+  const Cards threeAndPairs = {"11", "12", "13", "21", "22", "31", "32", "41"};
   const Cards otherPairs = {"61", "62", "71", "72", "81", "82", "91", "92"};
   const Cards plainP = {"61", "71", "81", "91", "A1", "B1", "C1", "62"};
   const Cards plainC = {"63", "73", "83", "93", "A3", "B3", "C3", "64"};
@@ -253,59 +302,57 @@ TEST_F(MonthFlowTest, DealtHandYakuGoToTheirHolder) {
   const Cards table = {"24", "34", "44", "54", "A4", "B4", "C4", "74"};
   const struct {
     const char* name;
+    std::uint64_t seed;  // 0: the hands below are dealt; else the seed draws the dealer and deals
     int oya;
     Cards player, computer;
     int winCode;
     const char* yaku;
     int winner;
   } rows[] = {
-      {"the dealing player's 手四", 0, teshi, plainC, 2, "手四", 0},
-      {"the other player's 手四", 1, teshi, plainC, 4, "手四", 0},
-      {"the dealing computer's 手四", 1, plainP, teshi, 2, "手四", 1},
-      {"the other computer's 手四", 0, plainP, teshi, 4, "手四", 1},
-      {"手四 and a pair", 0, teshiAndPair, plainC, 2, "手四", 0},
-      {"the dealing player's くっつき", 0, pairs, plainC, 1, "くっつき", 0},
-      {"the other computer's くっつき", 0, plainP, pairs, 3, "くっつき", 1},
-      {"both: the dealer's counts", 1, teshi, otherPairs, 1, "くっつき", 1},
-      {"one pair in each hand", 0, plainP, plainC2, 0, "", 0},
+      {"the dealing player's 手四", 0, 0, teshi, plainC, 2, "手四", 0},
+      {"the other player's 手四", 0, 1, teshi, plainC, 4, "手四", 0},
+      {"the dealing computer's 手四", 0, 1, plainP, teshi, 2, "手四", 1},
+      {"the other computer's 手四", 0, 0, plainP, teshi, 4, "手四", 1},
+      {"手四 and a pair", 0, 0, teshiAndPair, plainC, 2, "手四", 0},
+      {"the dealing player's くっつき", 0, 0, pairs, plainC, 1, "くっつき", 0},
+      {"the other computer's くっつき", 0, 0, plainP, pairs, 3, "くっつき", 1},
+      {"both: the dealer's counts", 0, 1, teshi, otherPairs, 1, "くっつき", 1},
+      {"one pair in each hand", 0, 0, plainP, plainC2, 0, "", 0},
+      {"three pairs", 0, 1, plainP, threePairs, 0, "", 0},
+      {"three of a month and two pairs", 0, 0, threeAndPairs, plainC, 0, "", 0},
+      {"seed 140: the computer's, no best month", 140, 0, {}, {}, -1, "手四", 1},
+      {"seed 151: the player's, a best month", 151, 0, {}, {}, -1, "手四", 0},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     shown.clear();
-    DealCards(game, row.oya, row.player, row.computer, table, {});
-    EXPECT_EQ(static_cast<int>(game.table.WinCode), row.winCode) << "the code as the deal numbers it";
-    if (row.winCode == 0) continue;
-    Agari(game);
+    game.table.BestMonthPoints = {};
+    if (row.seed == 0) {
+      DealCards(game, row.oya, row.player, row.computer, table, {});
+      EXPECT_EQ(static_cast<int>(game.table.WinCode), row.winCode) << "the code as the deal numbers it";
+      if (row.winCode == 0) continue;
+      Agari(game);
+    } else {
+      game.random.Seed(row.seed);
+      StartGame(game);
+      Card_Click(game, 0);
+      Form_Click(game);
+    }
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].rows, (Rows{{row.yaku, "6文"}}));
     EXPECT_EQ(shown[0].nam, row.winner == 0 ? "あなた" : "ｃｏｍ");
     EXPECT_EQ(game.table.Oya, row.winner);
     EXPECT_EQ(row.winner == 0 ? PlayerScore() : ComputerScore(), 6);
+    // Score(1) shows the player's total, Score(0) the computer's.
+    EXPECT_EQ(game.board.Score[1 - row.winner].caption, " 6");
     EXPECT_EQ(game.table.Phase, Phase::MonthOver);
-  }
-}
-
-// Seeded months: when the computer deals, its opening turn leaves the player eight cards against
-// seven played, and the hint must still reach the eighth.
-TEST_F(MonthFlowTest, HintsMarkEveryCardThatCanTakeWhicheverSideDeals) {
-  const struct {
-    std::uint64_t seed;
-    int oya;
-    const char* marks;
-  } rows[] = {{6, 1, "11010011"}, {10, 1, "00010001"}, {2, 0, "01001001"}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE("seed " + std::to_string(row.seed) + ", dealer " + std::to_string(row.oya));
-    game.table.Oya = static_cast<std::int16_t>(row.oya);
-    game.table.GameNum = 1;
-    game.SetPhase(Phase::MonthOver);
-    // As the last click of every month leaves them: each click hides the marks first.
-    for (Shape& marker : game.board.PG) marker.visible = false;
-    game.random.Seed(row.seed);
-    Form_Click(game);
-    ASSERT_EQ(game.table.Phase, Phase::PlayerToPlay);
-    std::string marks;
-    for (const Shape& marker : game.board.PG) marks += marker.visible ? '1' : '0';
-    EXPECT_EQ(marks, row.marks);
+    for (int k = 0; k < 8; ++k) {
+      const Slot& held = game.table.HandCard[1][k];
+      EXPECT_EQ(game.board.Card[held.pic].cell, CellOf(held.code)) << "the computer's card " << held.code.Text();
+    }
+    if (row.seed != 0) {
+      EXPECT_EQ(game.table.BestMonthPoints[0], row.winner == 0 ? 6 : 0);
+    }
   }
 }
 

@@ -59,10 +59,25 @@ TEST_F(OptionsTest, TheYakuDisplayAppliesAtOnceOnlyWhileAMonthIsPlayed) {
   DekiYakuFocus(game, 0);
   EXPECT_EQ(VisibleLabels(), 16) << "all but the 花見 pair, whose yaku is off";
 
-  game.SetPhase(Phase::MatchOver);
-  DekiYakuFocus(game, 2);
-  EXPECT_EQ(VisibleLabels(), 16) << "between matches the next refresh shows the mode";
-  EXPECT_EQ(game.options.DekiYaku, YakuDisplay::Never);
+  // From the first play to the month's end a month is in play; outside it the next refresh shows
+  // the mode.
+  const struct {
+    Phase phase;
+    bool appliesAtOnce;
+  } phases[] = {
+      {Phase::Idle, false},        {Phase::DealerDraw, false}, {Phase::DealerKnown, false},
+      {Phase::PlayerToPlay, true}, {Phase::HandChoice, true},  {Phase::StockChoice, true},
+      {Phase::MonthOver, true},    {Phase::MatchOver, false},
+  };
+  for (const auto& row : phases) {
+    SCOPED_TRACE(static_cast<int>(row.phase));
+    game.SetPhase(Phase::PlayerToPlay);
+    DekiYakuFocus(game, 0);
+    game.SetPhase(row.phase);
+    DekiYakuFocus(game, 2);
+    EXPECT_EQ(VisibleLabels(), row.appliesAtOnce ? 0 : 16);
+    EXPECT_EQ(game.options.DekiYaku, YakuDisplay::Never);
+  }
 }
 
 TEST_F(OptionsTest, SwitchingScreenModesThereAndBackLeavesEveryControlWhereItWasOnTheTable) {

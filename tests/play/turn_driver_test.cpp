@@ -88,31 +88,6 @@ TEST_F(TurnDriverTest, ThreeOfAMonthAreTakenAtOnceAndTheTableClosesUpInOrder) {
   ExpectCardsAccountedFor();
 }
 
-// The dealer's first card lies down beside four dealt cards of one month, which it then takes:
-// the table must close up over the laid card's slot too, or it is lost from play.
-TEST_F(TurnDriverTest, FourOfAMonthDealtToTheTableGoToTheDealerAndTheLaidCardStays) {
-  DealArranged(0, {"B3", "21", "53", "43", "54", "63", "73", "83"}, {"23", "24", "42", "44", "82", "84", "92", "94"},
-               {"11", "32", "12", "33", "34", "62", "72", "31"}, {"A1", "C3"});
-  EXPECT_EQ(game.table.FieldMonth, (MonthTally{2, 0, 4, 0, 0, 1, 1, 0, 0, 0, 0, 0}));
-  Card_Click(game, HandPicture("B3"));
-  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Hikari], 2) << "31";
-  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Hanami], 1) << "31 counts for 花見";
-  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Tan], 1) << "32";
-  EXPECT_EQ(game.table.YakuCount[0][YakuGroup::Kasu], 2) << "33 and 34";
-  EXPECT_EQ(Table(), (Codes{"11", "12", "62", "72", "B3", "A1", "94", "C3"}))
-      << "the dealer's card stays on the table, after the cards that stayed";
-  ExpectCardsAccountedFor();
-}
-
-TEST_F(TurnDriverTest, HintsMarkTheHandCardsThatCanTake) {
-  DealArranged(0, {"11", "21", "33", "43", "53", "63", "73", "83"}, {"14", "24", "34", "44", "54", "64", "74", "C3"},
-               {"12", "B2", "B3", "13", "92", "62", "A2", "C1"});
-  const bool expected[8] = {true, false, false, false, false, true, false, false};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(game.board.PG[i].visible, expected[i]) << "slot " << i;
-  Card_Click(game, HandPicture("21"));
-  EXPECT_FALSE(game.board.PG[6].visible || game.board.PG[7].visible);
-}
-
 TEST_F(TurnDriverTest, AWholeMatchKeepsEveryCardAccountedFor) {
   StartMatch(11);
   int clicks = 0;
@@ -148,23 +123,6 @@ TEST_F(TurnDriverTest, PlayPressedMidMonthHidesEverythingAndStartsANewDraw) {
   EXPECT_FALSE(b.Face[0].visible || b.ScoreP[1].visible || b.oyamark.visible || b.Pnum.visible);
   EXPECT_FALSE(game.board.Box[0].visible || game.board.Box[1].visible);
   EXPECT_EQ(game.board.stack[kCardCount - 1], CardControl(0)) << "the stacking order is reset";
-}
-
-// A month won by a dealt-hand yaku is among the player's best months only when the player held it.
-TEST_F(TurnDriverTest, DealtHandMonthsEnterTheBestMonthsOnlyForThePlayer) {
-  // Seeds whose first month is won by a dealt-hand yaku: of the computer, then of the player.
-  const struct {
-    std::uint64_t seed;
-    int winner;
-  } rows[] = {{140, 1}, {151, 0}};
-  for (const auto& row : rows) {
-    StartMatch(row.seed);
-    ASSERT_EQ(game.table.Phase, Phase::MonthOver) << "seed " << row.seed;
-    ASSERT_TRUE(game.agari.yakunam[0] == "手四" || game.agari.yakunam[0] == "くっつき") << "seed " << row.seed;
-    ASSERT_EQ(game.table.Oya, row.winner) << "seed " << row.seed;
-    EXPECT_EQ(game.table.BestMonthPoints[0], row.winner == 0 ? 6 : 0) << "seed " << row.seed;
-    EXPECT_EQ(game.table.matchScore[row.winner], 6);
-  }
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST(HighScoresTest, TheOverallTableRanksByDifferenceWithNewRowsBelowEqualOnes) 
   const TotalTable stored = Totals({60, 40, 30, 20, 10});
   for (const auto& row : rows) {
     const HighScoreUpdate u = MergeHighScores(stored, GameTable{}, Match(row.player, row.computer));
-    EXPECT_EQ(u.totalRank, row.rank) << row.name;
+    ASSERT_EQ(u.totalRank, row.rank) << row.name;
     if (u.totalRank == kTotalRows) {
       EXPECT_EQ(u.total.ten, stored.ten) << row.name;
       EXPECT_EQ(TotalLine(u), "") << row.name;

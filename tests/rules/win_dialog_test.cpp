@@ -177,34 +177,4 @@ TEST_F(WinDialogTest, DealersRightPaysTheDealerOneMon) {
   EXPECT_EQ(game.options.JudgeMode, pg::Phase::MonthOver);
 }
 
-TEST_F(WinDialogTest, DealtHandYakuPaysItsHolderAfterShowingTheComputersHand) {
-  const struct {
-    pg::WinCode code;
-    const char* name;
-    bool dealersHand;
-  } cases[] = {{pg::WinCode::DealerKuttsuki, "くっつき", true},
-               {pg::WinCode::DealerTeshi, "手四", true},
-               {pg::WinCode::NonDealerKuttsuki, "くっつき", false},
-               {pg::WinCode::NonDealerTeshi, "手四", false}};
-  for (int k = 0; k < 8; ++k) game.table.HandCard[1][k] = {pg::CodeOf(8 * k), static_cast<std::int16_t>(k + 8)};
-  for (const auto& c : cases) {
-    for (int oya = 0; oya < 2; ++oya) {
-      SCOPED_TRACE(std::to_string(static_cast<int>(c.code)) + ", dealer " + std::to_string(oya));
-      const int winner = c.dealersHand ? oya : 1 - oya;
-      for (auto& card : game.board.Card) card.cell = pg::kBackCell;
-      const int before = game.table.matchScore[winner];
-      game.table.Oya = static_cast<std::int16_t>(oya);
-      game.table.HandLeft = 16;
-      game.table.WinCode = c.code;
-      Show(0);
-      EXPECT_EQ(ShownRows(), (Rows{{c.name, "6文"}}));
-      EXPECT_EQ(game.table.Oya, winner);
-      EXPECT_EQ(game.table.matchScore[winner], before + 6);
-      // Score(1) shows the player's total, Score(0) the computer's.
-      EXPECT_EQ(game.board.Score[1 - winner].caption, " " + std::to_string(before + 6));
-      for (int k = 0; k < 8; ++k) EXPECT_EQ(game.board.Card[k + 8].cell, pg::CellOf(pg::CodeOf(8 * k)));
-    }
-  }
-}
-
 }  // namespace

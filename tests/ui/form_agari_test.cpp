@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include "engine/game.h"
@@ -92,8 +93,12 @@ TEST_F(FormAgariTest, TheKeysReachTheButtonsAndEnterPressesTheFocusedOne) {
     QTest::keyClick(&form, Qt::Key_Left);
     focus();
     EXPECT_EQ(game.agari.check, pg::WinChoice::None) << "nothing was pressed yet";
-    QTest::keyClick(form.focusWidget(), Qt::Key_Return);
-    QTest::qWait(300);
+    auto* chosen = qobject_cast<QPushButton*>(form.focusWidget());
+    ASSERT_NE(chosen, nullptr);
+    QSignalSpy pressed(chosen, &QPushButton::clicked);
+    QTest::keyClick(chosen, Qt::Key_Return);
+    // The core hears of the choice through the button's click: wait for that, not for a time.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !pressed.isEmpty(); }));
     form.hide();
   };
   pg::Agari(game);
