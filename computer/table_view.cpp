@@ -25,7 +25,8 @@ std::uint8_t IndexOf(CardCode code) {
   return static_cast<std::uint8_t>(IsCard(code) ? model::IndexOf(code) : model::kNoCard);
 }
 
-int ComputerCards(const TableState& t) { return (t.HandLeft + 1) / 2; }
+// The mover holds the odd card: its hand card has not left yet.
+int MoverCards(const TableState& t) { return (t.HandLeft + 1) / 2; }
 
 void FillHand(model::State& s, const TableState& t, int side, int cards) {
   const auto k = static_cast<std::size_t>(side);
@@ -43,18 +44,23 @@ void FillHand(model::State& s, const TableState& t, int side, int cards) {
 
 model::State ComputerState(const TableState& t, const RuleControls& rules, model::Stage stage,
                            model::CardSet turnTook) {
+  return SeatState(t, rules, kComputerSide, stage, turnTook);
+}
+
+model::State SeatState(const TableState& t, const RuleControls& rules, int side, model::Stage stage,
+                       model::CardSet turnTook) {
   model::State s = model::NewMatch(model::RulesFrom(rules), t.Oya);
   s.month = static_cast<std::int8_t>(t.GameNum);
-  s.mover = kComputerSide;
+  s.mover = static_cast<std::int8_t>(side);
   s.stage = stage;
   s.score = t.matchScore;
   s.koikoi = t.KoiKoi;
   s.captured = {t.Taken[0] & model::kAllCards, t.Taken[1] & model::kAllCards};
   s.turnTook = turnTook;
-  // The computer's hand card has left its slot by the time it waits on its stock card or decides.
-  const int computerCards = stage == model::Stage::Play ? ComputerCards(t) : t.HandLeft / 2;
-  FillHand(s, t, kComputerSide, computerCards);
-  FillHand(s, t, 0, t.HandLeft - computerCards);
+  // The mover's hand card has left its slot by the time it waits on its stock card or decides.
+  const int moverCards = stage == model::Stage::Play ? MoverCards(t) : t.HandLeft / 2;
+  FillHand(s, t, side, moverCards);
+  FillHand(s, t, 1 - side, t.HandLeft - moverCards);
   // Slot order is table order: a card laid later lies in a higher slot.
   for (int slot = 0; slot < t.FieldCount && slot < kTableSlots; ++slot) {
     const CardCode code = t.FieldCard[static_cast<std::size_t>(slot)].code;
@@ -76,7 +82,7 @@ model::State ComputerState(const TableState& t, const RuleControls& rules, model
 }
 
 int HandSlotOf(const TableState& t, int card) {
-  for (int i = 0; i < ComputerCards(t) && i < kHandSlots; ++i) {
+  for (int i = 0; i < MoverCards(t) && i < kHandSlots; ++i) {
     const CardCode code = t.HandCard[kComputerSide][static_cast<std::size_t>(i)].code;
     if (IsCard(code) && model::IndexOf(code) == card) return i;
   }

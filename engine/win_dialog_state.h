@@ -41,6 +41,9 @@ struct WinDialogState {
   std::string check;
   // The computer's decision in words, on its own row above its one button; empty otherwise.
   std::string decision;
+  // The advisor's counsel on the player's 勝負 or こいこい, on its own row above the buttons; empty
+  // while hints are off.
+  std::string counsel;
   std::array<DialogButton, 3> Command1{
       DialogButton{"こいこい"}, DialogButton{"勝負"}, DialogButton{"こいこい"}};
   bool timerEnabled = false;

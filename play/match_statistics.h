@@ -12,11 +12,14 @@
 namespace pg {
 
 enum class StatisticsPeriod { All, Last100, Last30Days };
+// Matches played with or without the advisor's hints and counsel.
+enum class StatisticsAid { All, Unaided, Assisted };
 
 struct StatisticsFilter {
   std::optional<std::string> level;
   std::optional<RuleSettings> rules;
   StatisticsPeriod period = StatisticsPeriod::All;
+  StatisticsAid aid = StatisticsAid::All;
   // UTC, as the history writes it; the last 30 days count back from here.
   std::string now;
 };

@@ -26,6 +26,7 @@
 #include "play/deal.h"
 #include "play/dealer_decision.h"
 #include "play/hi_score.h"
+#include "play/hints.h"
 #include "play/setup.h"
 #include "play/show_play.h"
 #include "play/table_signs.h"
@@ -257,6 +258,8 @@ void NoticeMonthEnd(Game& game, Phase phaseBefore, bool dealt) {
 void Card_Click(Game& game, int index) {
   // Only an enabled picture raises a click; the index comes from outside the core.
   if (index < 0 || index >= kCardCount || !game.board.Card[index].enabled) return;
+  // The click is taken at once: badges still being worked out for this choice are dropped.
+  DropHints(game);
   const Phase phase = game.table.Phase;
   switch (phase) {
     case Phase::DealerDraw:
@@ -276,6 +279,7 @@ void Card_Click(Game& game, int index) {
   }
   NoticeMonthEnd(game, phase, false);
   ShowTableSigns(game);
+  RefreshHints(game);
 }
 
 void Form_Click(Game& game) {
@@ -293,6 +297,7 @@ void Form_Click(Game& game) {
   }
   NoticeMonthEnd(game, phase, dealt);
   ShowTableSigns(game);
+  RefreshHints(game);
 }
 
 }  // namespace pg

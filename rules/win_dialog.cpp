@@ -138,6 +138,7 @@ void EraseFormAgari(Game& game) {
   dialog.sumTop = empty.sumTop;
   dialog.bonusVisible = false;
   dialog.decision.clear();
+  dialog.counsel.clear();
   for (DialogButton& button : dialog.Command1) {
     button.top = empty.Command1[0].top;
     button.enabled = false;
@@ -172,6 +173,12 @@ void SetComputerDecision(WinDialogState& dialog, bool stops) {
   dialog.decision = stops ? kComputerStopped : kComputerPlaysOn;
   dialog.height += kRowTwips;
   dialog.Command1[2].top += kRowUnits;
+}
+
+void SetCounsel(WinDialogState& dialog, const std::string& text) {
+  dialog.counsel = text;
+  dialog.height += kRowTwips;
+  for (DialogButton& button : dialog.Command1) button.top += kRowUnits;
 }
 
 bool CloseAgari(Game& game) {

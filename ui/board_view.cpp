@@ -29,6 +29,8 @@ constexpr qreal kMenuLineZ = -80;
 constexpr qreal kMenuLineHeight = 46;
 // Above every control, whatever the core's stacking order does.
 constexpr qreal kKeyCursorZ = 1000;
+// The advisor's badges lie over the cards they stand for, under the keyboard cursor.
+constexpr qreal kBadgeZ = 900;
 
 QString Q(const std::string& utf8) { return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())); }
 
@@ -177,6 +179,12 @@ void BoardView::CreateItems() {
   }
   prompt_ = new LabelItem(QSizeF(), Qt::AlignLeft, false);
   scene_->addItem(prompt_);
+  for (LabelItem*& badge : badges_) {
+    badge = new LabelItem(QSizeF(kBadgeWidth, kBadgeHeight), Qt::AlignHCenter, true);
+    badge->setZValue(kBadgeZ);
+    badge->setVisible(false);
+    scene_->addItem(badge);
+  }
   keyCursor_ = new KeyCursorItem;
   keyCursor_->setZValue(kKeyCursorZ);
   keyCursor_->setVisible(false);
@@ -250,6 +258,22 @@ void BoardView::Sync() {
   dealerMark_->setVisible(board.oyamark.visible);
   for (int side = 0; side < 2; ++side) SyncSign(koikoi_[side], board.koikoi[side], true);
   SyncSign(prompt_, board.prompt, false);
+  SyncBadges();
+}
+
+// The search's choice in the game's gold, the others dark, so the best card stands out at a glance.
+void BoardView::SyncBadges() {
+  for (std::size_t i = 0; i < badges_.size(); ++i) {
+    const Badge& badge = game_.board.badges[i];
+    LabelItem* item = badges_[i];
+    item->setVisible(badge.visible);
+    if (!badge.visible) continue;
+    item->SetText(Q(badge.caption));
+    item->SetFont(ModeFont(GameFont(9, true)));
+    item->SetFill(true, badge.best ? QColor(0xf2, 0xc0, 0x3c) : QColor(0x20, 0x20, 0x20, 220));
+    item->SetTextColor(badge.best ? QColor(0x20, 0x10, 0x00) : QColor(Qt::white));
+    item->setPos(badge.left, badge.top);
+  }
 }
 
 void BoardView::SyncSign(LabelItem* item, const Label& label, bool bold) {

@@ -67,6 +67,7 @@ class BoardView : public QGraphicsView {
   void SyncRuling();
   void SyncKeyCursor();
   void SyncSign(LabelItem* item, const Label& label, bool bold);
+  void SyncBadges();
   QPixmap Cell(int cell) const;
 
   const Game& game_;
@@ -94,6 +95,7 @@ class BoardView : public QGraphicsView {
   QGraphicsPixmapItem* dealerMark_ = nullptr;
   std::array<LabelItem*, 2> koikoi_{};
   LabelItem* prompt_ = nullptr;
+  std::array<LabelItem*, 8> badges_{};
   KeyCursorItem* keyCursor_ = nullptr;
   bool flying_ = false;
   int placedLayoutTop_ = -1;
