@@ -103,6 +103,8 @@ struct Board {
   Shape oyamark;
   // The こいこい mark of each side (0 the player, 1 the computer), over the foot of its face.
   std::array<Label, 2> koikoi{};
+  // 「振り返り」 under a finished match's result, while the match can be read back from the history.
+  Shape review;
   // 「クリックで次へ」 while a click on the table goes on.
   Label prompt;
   Background background;

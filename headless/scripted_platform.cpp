@@ -80,7 +80,7 @@ std::optional<std::string> ScriptedPlatform::PickFile(std::string_view) {
 void ScriptedPlatform::FinishBackground() {
   // A delivery may start more work; that waits for the next call.
   std::deque<std::function<std::function<void()>()>> started;
-  started.swap(background);
+  started.swap(backgroundWork_);
   for (auto& work : started) work()();
 }
 

@@ -19,9 +19,9 @@ struct StatisticsFilter {
   std::optional<std::string> level;
   std::optional<RuleSettings> rules;
   StatisticsPeriod period = StatisticsPeriod::All;
-  StatisticsAid aid = StatisticsAid::All;
   // UTC, as the history writes it; the last 30 days count back from here.
   std::string now;
+  StatisticsAid aid = StatisticsAid::All;
 };
 
 // The yaku the figures count, in the order the bar chart shows them.

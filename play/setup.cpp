@@ -51,6 +51,7 @@ void StartGame(Game& game) {
   // A match abandoned while the player was choosing would otherwise keep its frames on the table.
   for (Shape& frame : board.Box) frame.visible = false;
   DropHints(game);
+  board.review.visible = false;
   CZOrder(game);
   game.SetPhase(Phase::DealerDraw);
   ShowTableSigns(game);

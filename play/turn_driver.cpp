@@ -242,6 +242,8 @@ void EndMatch(Game& game) {
     ShowCentredMessage(game, i, text, LargeMessageSize(game), MatchResultTop(game.table, i));
   }
   game.Notify(&GameObserver::MatchEnded);
+  const Point reviewAt = ReviewButtonPosition(game.table);
+  board.review = {reviewAt.x, reviewAt.y, game.KeepsRecords()};
   if (game.KeepsRecords()) StartHiScoreUpdate(game);
 }
 

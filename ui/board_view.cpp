@@ -8,6 +8,7 @@
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 
 #include "engine/game.h"
 #include "engine/geometry.h"
@@ -185,6 +186,11 @@ void BoardView::CreateItems() {
     badge->setVisible(false);
     scene_->addItem(badge);
   }
+  // A widget over the view, not an item of the scene: the table's own clicks never reach it.
+  review_ = new QPushButton("振り返り", this);
+  review_->setFocusPolicy(Qt::NoFocus);
+  review_->hide();
+  connect(review_, &QPushButton::clicked, this, &BoardView::ReviewRequested);
   keyCursor_ = new KeyCursorItem;
   keyCursor_->setZValue(kKeyCursorZ);
   keyCursor_->setVisible(false);
@@ -259,6 +265,11 @@ void BoardView::Sync() {
   for (int side = 0; side < 2; ++side) SyncSign(koikoi_[side], board.koikoi[side], true);
   SyncSign(prompt_, board.prompt, false);
   SyncBadges();
+  const QPoint reviewAt = mapFromScene(QPointF(board.review.left, board.review.top));
+  review_->setGeometry(reviewAt.x(), reviewAt.y(), static_cast<int>(kReviewButtonWidth * scale_),
+                       static_cast<int>(kReviewButtonHeight * scale_));
+  review_->setFont(ModeFont(GameFont(11)));
+  review_->setVisible(board.review.visible);
 }
 
 // The search's choice in the game's gold, the others dark, so the best card stands out at a glance.

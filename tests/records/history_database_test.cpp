@@ -164,6 +164,27 @@ TEST_F(HistoryDatabaseTest, ALaterSchemaOpensReadOnlyAndKeepsItsMatches) {
   EXPECT_EQ(MovedAside("damaged") + MovedAside("foreign"), 0);
 }
 
+TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatchesUnaided) {
+  {
+    auto opened = HistoryDatabase::Open(path_);
+    HistoryMatch match = testing::SampleMatch();
+    ASSERT_FALSE(opened.database->Store(match));
+  }
+  // The first schema's file: no column for the mark.
+  RunSql(path_, "ALTER TABLE matches DROP COLUMN assisted; PRAGMA user_version = 1;");
+  auto opened = HistoryDatabase::Open(path_);
+  ASSERT_TRUE(opened.database);
+  EXPECT_FALSE(opened.database->ReadOnly());
+  HistoryMatch assisted = testing::SampleMatch();
+  assisted.assisted = true;
+  ASSERT_FALSE(opened.database->Store(assisted));
+  const std::vector<HistoryMatch> loaded = opened.database->Load(HistoryDetail::Everything);
+  ASSERT_EQ(loaded.size(), 2u);
+  EXPECT_FALSE(loaded[0].assisted) << "older matches were played before there were hints";
+  EXPECT_TRUE(loaded[1].assisted);
+  EXPECT_EQ(loaded[1].months, assisted.months);
+}
+
 TEST_F(HistoryDatabaseTest, AFolderThatCannotBeWrittenIsReported) {
   auto opened = HistoryDatabase::Open(folder_ / "missing" / "history.db");
   EXPECT_FALSE(opened.database);
