@@ -21,7 +21,8 @@ namespace {
 
 constexpr int kPlayer = 0;
 constexpr int kDealtCards = 24;
-constexpr std::array<const char*, 12> kFlowers{"松", "梅", "桜", "藤", "菖蒲", "牡丹", "萩", "芒", "菊", "紅葉", "柳", "桐"};
+constexpr std::array<const char*, 12> kFlowers{"松", "梅", "桜", "藤",   "菖蒲", "牡丹",
+                                                "萩", "芒", "菊", "紅葉", "柳",   "桐"};
 
 struct Choice {
   int month = 1;
@@ -190,7 +191,8 @@ MatchReview ReviewMatch(const HistoryMatch& match, std::uint64_t seed, const Sea
     const auto searchSeed = static_cast<std::uint64_t>(random.Uniform() * 0x1.0p53);
     const std::vector<RootMove> roots = IsmctsRootMoves(view.Guess(), searchSeed, budget);
     ++review.choicesWeighed;
-    const auto played = std::find_if(roots.begin(), roots.end(), [&](const RootMove& r) { return r.move == choice.played; });
+    const auto played =
+        std::find_if(roots.begin(), roots.end(), [&](const RootMove& r) { return r.move == choice.played; });
     if (!roots.empty() && played != roots.end() && roots.front().chance - played->chance >= kListedLoss) {
       review.lines.push_back({choice.month, choice.move, choice.played, roots.front().move, played->chance,
                               roots.front().chance});

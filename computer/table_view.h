@@ -1,6 +1,6 @@
-// The game's table as the model's state, seen from one seat (the computer's, or the player's for the advisor): what it holds, what lies
-// open and what both sides took. Whatever else the state holds is only a guess: a level is given
-// a View of it, which deals the cards the computer cannot see anew.
+// The game's table as the model's state, seen from one seat (the computer's, or the player's for the
+// advisor): what it holds, what lies open and what both sides took. Whatever else the state holds
+// is only a guess: a level is given a View of it, which deals the cards it cannot see anew.
 #pragma once
 
 #include "engine/random.h"

@@ -59,7 +59,9 @@ class ScriptedPlatform : public Platform {
     work();
   }
   // Kept until the script runs it, so a test decides whether a click comes first.
-  void RunInBackground(std::function<std::function<void()>()> work) override { backgroundWork_.push_back(std::move(work)); }
+  void RunInBackground(std::function<std::function<void()>()> work) override {
+    backgroundWork_.push_back(std::move(work));
+  }
   // Runs the background work started so far, in order, and delivers each result.
   void FinishBackground();
   std::uint64_t Now() override { return clock; }

@@ -19,8 +19,8 @@ constexpr const char* kBetter = "◀";
 
 std::string CounselText(int stopPercent, int koikoiPercent) {
   const bool stopBetter = stopPercent >= koikoiPercent;
-  return "勝負：勝率 " + std::to_string(stopPercent) + "%" + (stopBetter ? kBetter : "") + "　こいこい：勝率 " +
-         std::to_string(koikoiPercent) + "%" + (stopBetter ? "" : kBetter);
+  return "勝負：勝率 " + std::to_string(stopPercent) + "%" + (stopBetter ? kBetter : "") +
+         "　こいこい：勝率 " + std::to_string(koikoiPercent) + "%" + (stopBetter ? "" : kBetter);
 }
 
 void OfferCounsel(Game& game) {
