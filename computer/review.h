@@ -8,15 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "computer/advisor.h"
 #include "computer/search_budget.h"
 #include "model/state.h"
 #include "records/history_match.h"
 
 namespace pg::computer {
 
-// More than 最強 spends on a move, so each figure is steadier; a twelve-month match of some eighty
-// choices still takes a few seconds on one core.
-inline constexpr int kReviewIterations = 10000;
+// As many as the hints spend, so the review weighs a choice as the badges did; a twelve-month match
+// of some eighty choices still takes a few seconds on one core.
+inline constexpr int kReviewIterations = kAdvisorIterations;
 // A choice is listed when the better one would have won this much more often.
 inline constexpr double kListedLoss = 0.05;
 
