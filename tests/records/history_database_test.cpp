@@ -242,12 +242,13 @@ TEST(HistoryExportTest, CsvHasARowAMatchAndJsonLinesAMatchALineWithItsMoves) {
   const std::string rows = csv.str();
   EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 3);
   EXPECT_EQ(rows.substr(rows.find('\n') + 1, rows.find('\n', rows.find('\n') + 1) - rows.find('\n')),
-            "4,2026-12-01T10:00:00Z,2026-12-01T10:20:00Z,\"normal, \"\"quoted\"\"\",0,0,0,0,5,3,12,6,6,won,2\n");
+            "4,2026-12-01T10:00:00Z,2026-12-01T10:20:00Z,\"normal, \"\"quoted\"\"\",0,0,0,0,5,3,12,6,6,won,2,0\n");
   std::ostringstream json;
   WriteHistoryJsonLines({match}, json);
   const std::string line = json.str();
   EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
   EXPECT_NE(line.find("\"level\":\"normal, \\\"quoted\\\"\""), std::string::npos) << line;
+  EXPECT_NE(line.find("\"assisted\":false,"), std::string::npos) << line;
   EXPECT_NE(line.find("{\"side\":1,\"from_stock\":false,\"card\":\"22\",\"chosen\":\"21\",\"taken\":[\"21\"]}"),
             std::string::npos);
   EXPECT_NE(line.find("{\"side\":0,\"kind\":\"koikoi\",\"points_held\":5,\"doubled\":false,\"outcome\":\"won\"}"),
