@@ -5,6 +5,7 @@
 // priority; modelling the opponent by that priority won about ten points more against 強い.
 #include "computer/ismcts.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <vector>
@@ -100,8 +101,24 @@ class Tree {
     }
   }
 
-  // The root's most visited move; a tie goes to the better value.
-  model::Move BestMove() const {
+  // The root's moves, the most visited first; a tie goes to the better value.
+  std::vector<RootMove> RootMoves() const {
+    std::vector<RootMove> moves;
+    for (int c = nodes_[0].firstChild; c != kNone; c = nodes_[static_cast<std::size_t>(c)].nextSibling) {
+      const Node& n = nodes_[static_cast<std::size_t>(c)];
+      moves.push_back({n.move, n.visits, n.visits > 0 ? n.value / n.visits : 0.0});
+    }
+    const int best = BestChild();
+    std::stable_partition(moves.begin(), moves.end(),
+                          [&](const RootMove& m) { return m.move == nodes_[static_cast<std::size_t>(best)].move; });
+    return moves;
+  }
+
+  model::Move BestMove() const { return nodes_[static_cast<std::size_t>(BestChild())].move; }
+
+ private:
+  // The root's most visited child; a tie goes to the better value.
+  int BestChild() const {
     int best = kNone;
     for (int c = nodes_[0].firstChild; c != kNone; c = nodes_[static_cast<std::size_t>(c)].nextSibling) {
       const Node& n = nodes_[static_cast<std::size_t>(c)];
@@ -112,10 +129,9 @@ class Tree {
       const Node& b = nodes_[static_cast<std::size_t>(best)];
       if (n.visits > b.visits || (n.visits == b.visits && n.value > b.value)) best = c;
     }
-    return nodes_[static_cast<std::size_t>(best)].move;
+    return best;
   }
 
- private:
   int FindChild(int parent, model::Move move) const {
     for (int c = nodes_[static_cast<std::size_t>(parent)].firstChild; c != kNone;
          c = nodes_[static_cast<std::size_t>(c)].nextSibling) {
@@ -141,21 +157,31 @@ class Tree {
   std::vector<int> path_;
 };
 
+void Search(Tree& tree, const model::State& s, std::uint64_t seed, const SearchBudget& budget) {
+  const int side = s.mover;
+  const auto deadline = std::chrono::steady_clock::now() + budget.cap;
+  Random random(seed);
+  for (int i = 0; i < budget.iterations; ++i) {
+    if (i % kClockEvery == kClockEvery - 1 && std::chrono::steady_clock::now() > deadline) break;
+    tree.Iterate(model::Determinize(s, side, random), side, random);
+  }
+}
+
 }  // namespace
 
 model::Move IsmctsMove(const model::State& s, std::uint64_t seed, const SearchBudget& budget) {
   model::MoveList moves;
   model::LegalMoves(s, moves);
   if (moves.size <= 1) return moves[0];
-  const int side = s.mover;
-  const auto deadline = std::chrono::steady_clock::now() + budget.cap;
-  Random random(seed);
   Tree tree(WinChanceFor(s.rules), budget.iterations);
-  for (int i = 0; i < budget.iterations; ++i) {
-    if (i % kClockEvery == kClockEvery - 1 && std::chrono::steady_clock::now() > deadline) break;
-    tree.Iterate(model::Determinize(s, side, random), side, random);
-  }
+  Search(tree, s, seed, budget);
   return tree.BestMove();
+}
+
+std::vector<RootMove> IsmctsRootMoves(const model::State& s, std::uint64_t seed, const SearchBudget& budget) {
+  Tree tree(WinChanceFor(s.rules), budget.iterations);
+  Search(tree, s, seed, budget);
+  return tree.RootMoves();
 }
 
 }  // namespace pg::computer

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "computer/search_budget.h"
 #include "model/state.h"
@@ -12,5 +13,17 @@ namespace pg::computer {
 
 // The move for s.mover, seeing only what that side has seen, after `budget.iterations` iterations.
 model::Move IsmctsMove(const model::State& s, std::uint64_t seed, const SearchBudget& budget);
+
+// One move at the root of the search: how often it was tried and the mean chance of winning the
+// match it led to.
+struct RootMove {
+  model::Move move;
+  int visits = 0;
+  double chance = 0;
+};
+
+// Every move the search tried at the root, the one IsmctsMove would play first; the same
+// iterations, seed and budget as IsmctsMove.
+std::vector<RootMove> IsmctsRootMoves(const model::State& s, std::uint64_t seed, const SearchBudget& budget);
 
 }  // namespace pg::computer

@@ -41,16 +41,21 @@ void FillHand(model::State& s, const TableState& t, int side, int cards) {
 
 model::State ComputerState(const TableState& t, const RuleControls& rules, model::Stage stage,
                            model::CardSet turnTook) {
+  return SeatState(t, rules, kComputerSide, stage, turnTook);
+}
+
+model::State SeatState(const TableState& t, const RuleControls& rules, int side, model::Stage stage,
+                       model::CardSet turnTook) {
   model::State s = model::NewMatch(model::RulesFrom(rules), t.Oya);
   s.month = static_cast<std::int8_t>(t.GameNum);
-  s.mover = kComputerSide;
+  s.mover = static_cast<std::int8_t>(side);
   s.stage = stage;
   s.score = t.matchScore;
   s.koikoi = t.KoiKoi;
   s.captured = {t.Taken[0] & model::kAllCards, t.Taken[1] & model::kAllCards};
   s.turnTook = turnTook;
-  FillHand(s, t, kComputerSide, CardsInHand(t, kComputerSide));
-  FillHand(s, t, 0, CardsInHand(t, 0));
+  FillHand(s, t, side, CardsInHand(t, side));
+  FillHand(s, t, 1 - side, CardsInHand(t, 1 - side));
   // Slot order is table order: a card laid later lies in a higher slot.
   for (int slot = 0; slot < t.FieldCount && slot < kTableSlots; ++slot) {
     const CardCode code = t.FieldCard[static_cast<std::size_t>(slot)].code;

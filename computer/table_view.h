@@ -1,6 +1,6 @@
-// The game's table as the model's state, seen from the computer's seat: what it holds, what lies
-// open and what both sides took. Whatever else the state holds is only a guess: a level is given
-// a View of it, which deals the cards the computer cannot see anew.
+// The game's table as the model's state, seen from one seat (the computer's, or the player's for the
+// advisor): what it holds, what lies open and what both sides took. Whatever else the state holds
+// is only a guess: a level is given a View of it, which deals the cards it cannot see anew.
 #pragma once
 
 #include "engine/random.h"
@@ -11,11 +11,15 @@
 namespace pg {
 
 inline constexpr int kComputerSide = 1;
+inline constexpr int kPlayerSide = 0;
 
 // `stage` is the computer's moment: Play before its hand card, StockChoice while its stock card
 // waits between two table cards, Decision after its yaku. `turnTook` is what its turn has taken so far.
 model::State ComputerState(const TableState& table, const RuleControls& rules, model::Stage stage,
                            model::CardSet turnTook);
+// The same from `side`'s seat, that side to move.
+model::State SeatState(const TableState& table, const RuleControls& rules, int side, model::Stage stage,
+                       model::CardSet turnTook);
 
 // The hand slot of the computer holding `card`, or 0 should no slot hold it.
 int HandSlotOf(const TableState& table, int card);

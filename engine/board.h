@@ -53,6 +53,16 @@ struct RuledCaption {
   bool operator==(const RuledCaption&) const = default;
 };
 
+// The advisor's badge on a card the player may choose: the chance of winning the match if it is
+// chosen, the search's own choice marked. Drawn over everything and never clicked.
+struct Badge {
+  std::string caption;
+  std::int16_t left = 0;
+  std::int16_t top = 0;
+  bool best = false;
+  bool visible = false;
+};
+
 // The persistent background: the wallpaper with the capture-area ruling drawn over it.
 struct Background {
   std::vector<RuledLine> lines;
@@ -81,6 +91,8 @@ struct Board {
   std::array<Label, 18> YakuState{};
   std::array<Shape, 8> PG{};
   std::array<Shape, 2> Box{};
+  // One per hand slot; a choice between two table cards uses the first two.
+  std::array<Badge, 8> badges{};
   std::array<Shape, 2> Face{};
   std::array<Shape, 2> ScoreP{};
   std::array<Label, 2> Score{};
@@ -91,6 +103,8 @@ struct Board {
   Shape oyamark;
   // The こいこい mark of each side (0 the player, 1 the computer), over the foot of its face.
   std::array<Label, 2> koikoi{};
+  // 「振り返り」 under a finished match's result, while the match can be read back from the history.
+  Shape review;
   // 「クリックで次へ」 while a click on the table goes on.
   Label prompt;
   Background background;

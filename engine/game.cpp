@@ -7,12 +7,14 @@ namespace {
 
 // Mixed into the game's seed: the search's stream never repeats the game's.
 constexpr std::uint64_t kSearchStream = 0x7365617263680000ull;
+constexpr std::uint64_t kAdviceStream = 0x6164766963650000ull;
 
 }  // namespace
 
 void Game::SeedRandoms(std::uint64_t seed) {
   random.Seed(seed);
   search.Seed(seed ^ kSearchStream);
+  advice.Seed(seed ^ kAdviceStream);
 }
 
 void Game::SetPhase(Phase phase) {

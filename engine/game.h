@@ -36,6 +36,17 @@ struct Game {
   // The computer's search draws from a source of its own, so however long it thinks, the deals and
   // the designed player's draws stay those of the game's seed.
   Random search;
+  // The advisor's search draws from a third, so hints change neither the deals nor the computer.
+  Random advice;
+  // The hints switch, kept in SETTINGS.TXT.
+  bool hints = false;
+  // Raised whenever the badges stop matching the player's choice: a search still running for the
+  // old choice is dropped when it delivers.
+  std::uint32_t hintGeneration = 0;
+  // What the player had taken when its turn began, for the advisor's view of a stock card choice.
+  std::uint64_t takenAtTurnStart = 0;
+  // A hint or counsel was shown in this match: it is stored as assisted and kept off the high scores.
+  bool assisted = false;
   // The computer's level, by its name among LevelNames(), in this match and from the next one on.
   std::string level = "normal";
   std::string nextLevel = "normal";
@@ -60,7 +71,7 @@ struct Game {
   // Told of every deal, play and result; only tools and tests watch.
   GameObserver* observer = nullptr;
 
-  // Seeds the game's random source and, from the same number, the search's.
+  // Seeds the game's random source and, from the same number, the search's and the advisor's.
   void SeedRandoms(std::uint64_t seed);
   // Every change of the phase is mirrored into the options dialog's JudgeMode.
   void SetPhase(Phase phase);

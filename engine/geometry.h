@@ -47,6 +47,19 @@ inline Point HintMarkerPosition(const TableState& t, int k) {
   return {static_cast<std::int16_t>(card.x + (kCellWidth - kHintMarkerSize) / 2), static_cast<std::int16_t>(card.y - 14)};
 }
 
+// The advisor's badge lies across the foot of a card's face, so it covers nothing beside the card.
+inline constexpr int kBadgeWidth = 36;
+inline constexpr int kBadgeHeight = 15;
+inline Point BadgePosition(Point card) {
+  return {static_cast<std::int16_t>(card.x + (kCellWidth - kBadgeWidth) / 2),
+          static_cast<std::int16_t>(card.y + kCellHeight - kBadgeHeight - 3)};
+}
+
+// The button 「振り返り」, centred under the match's three result lines.
+inline constexpr int kReviewButtonWidth = 120;
+inline constexpr int kReviewButtonHeight = 30;
+inline Point ReviewButtonPosition(const TableState& t) { return At(t, kPlayAreaCentre - kReviewButtonWidth / 2, 330); }
+
 // Card n (0 the first) of a side's capture pile for cards of class `pile`. Each pile grows leftwards
 // by half a card, each new card on top; the player's rows lie below the table's middle, the
 // computer's mirror them above: 20- and 10-point cards side by side, then ribbons, then chaff.

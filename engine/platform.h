@@ -104,6 +104,11 @@ class Platform {
   // window keeps painting meanwhile and answers its close box; clicks on the table are dropped.
   virtual void Think(std::function<void()> work) { work(); }
 
+  // Starts `work` away from the screen's thread and returns at once; the player plays on meanwhile.
+  // What the work returns is run afterwards on the core's thread, between the player's events. The
+  // work touches nothing but what it was given; what it returns checks that it is still wanted.
+  virtual void RunInBackground(std::function<std::function<void()>()> work) { work()(); }
+
   // Milliseconds of the wall clock; the one seed of the game's random source.
   virtual std::uint64_t Now() = 0;
   virtual void Quit() = 0;

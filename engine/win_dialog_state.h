@@ -50,6 +50,9 @@ struct WinDialogState {
   WinChoice check = WinChoice::None;
   // The computer's decision in words, on its own row above its one button; empty otherwise.
   std::string decision;
+  // The advisor's counsel on the player's 勝負 or こいこい, on its own row above the buttons; empty
+  // while hints are off.
+  std::string counsel;
   std::array<DialogButton, 3> Command1{
       DialogButton{"こいこい", WinChoice::PlayOn}, DialogButton{"勝負", WinChoice::Stop},
       DialogButton{"こいこい", WinChoice::PlayOn}};

@@ -77,4 +77,11 @@ std::optional<std::string> ScriptedPlatform::PickFile(std::string_view) {
   return file;
 }
 
+void ScriptedPlatform::FinishBackground() {
+  // A delivery may start more work; that waits for the next call.
+  std::deque<std::function<std::function<void()>()>> started;
+  started.swap(backgroundWork_);
+  for (auto& work : started) work()();
+}
+
 }  // namespace pg::headless

@@ -58,6 +58,12 @@ class ScriptedPlatform : public Platform {
     ++thoughts;
     work();
   }
+  // Kept until the script runs it, so a test decides whether a click comes first.
+  void RunInBackground(std::function<std::function<void()>()> work) override {
+    backgroundWork_.push_back(std::move(work));
+  }
+  // Runs the background work started so far, in order, and delivers each result.
+  void FinishBackground();
   std::uint64_t Now() override { return clock; }
   void Quit() override { quit = true; }
 
@@ -72,6 +78,8 @@ class ScriptedPlatform : public Platform {
   // Files that are there but hold no picture the platform can read.
   std::vector<std::string> unreadableFiles;
   std::function<void()> onStep;
+  // Background work started and not yet finished.
+  std::size_t BackgroundWaiting() const { return backgroundWork_.size(); }
   // Set by a script as a player's click or Esc while a card flies: every step from then on lands.
   bool landing = false;
 
@@ -100,6 +108,7 @@ class ScriptedPlatform : public Platform {
 
  private:
   std::vector<Dialog> open_;
+  std::deque<std::function<std::function<void()>()>> backgroundWork_;
 };
 
 }  // namespace pg::headless

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "play/computer_turn.h"
+#include "play/counsel.h"
 #include "engine/game.h"
 #include "play/table_signs.h"
 #include "rules/win_dialog.h"
@@ -35,6 +36,7 @@ void Agari(Game& game) {
   if (IsDealtHandYaku(game.table.WinCode)) ShowComputerHand(game);
   FillAgari(game);
   if (ComputerDecides(game.table)) SetComputerDecision(game.agari, ComputerStopsAtLevel(game));
+  OfferCounsel(game);
   game.platform.RunModal(Dialog::Agari);
   if (CloseAgari(game)) {
     // A yaku played on from is こいこい: the table marks it and the levels weigh the month by it.

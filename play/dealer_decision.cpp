@@ -73,6 +73,8 @@ void oya2(Game& game, int p) {
   game.SetPhase(Phase::DealerKnown);
   for (int q = 0; q < kCandidates; ++q) game.board.Card[q].enabled = false;
   game.Notify(&GameObserver::DealerDecided, p, c);
+  // Told after the watchers, who store a match this one cut short with its own mark.
+  game.assisted = false;
 }
 
 }  // namespace pg

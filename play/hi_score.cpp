@@ -47,7 +47,8 @@ bool IsBlank(std::string_view name) {
 }  // namespace
 
 void StartHiScoreUpdate(Game& game) {
-  if (game.level == kPracticeLevel) return;
+  // The tables hold unaided play only: a match with hints or counsel shown is kept out.
+  if (game.level == kPracticeLevel || game.assisted) return;
   switch (TakeStatusLock(game, kWhat)) {
     case LockOutcome::Acquired:
       HiScoreSub(game);

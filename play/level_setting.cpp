@@ -40,6 +40,7 @@ void LoadLevelSetting(Game& game) {
     return;
   }
   if (!level.empty()) game.level = game.nextLevel = level;
+  game.hints = loaded.settings.hints;
 }
 
 void LevelFocus(Game& game, int index) {
@@ -54,7 +55,7 @@ void LevelFocus(Game& game, int index) {
     game.board.LevelName.caption = LevelNameCaption(chosen);
   }
   if (!game.KeepsRecords()) return;
-  if (const auto error = SaveSettingsFile(SettingsPathBeside(game.statusPath), {chosen})) {
+  if (const auto error = SaveSettingsFile(SettingsPathBeside(game.statusPath), {chosen, game.hints})) {
     ReportSaveFailure(game, "コンピュータの強さ", *error);
   }
 }

@@ -9,7 +9,7 @@ namespace pg {
 
 struct Game;
 
-// At start-up: the level kept in SETTINGS.TXT, else 普通. A file that cannot be read is moved aside,
+// At start-up: the level kept in SETTINGS.TXT, else 普通, and the hints switch, else off. A file that cannot be read is moved aside,
 // and the player is told.
 void LoadLevelSetting(Game& game);
 // The options dialog's level button `index` (of LevelNames()) took the focus.

@@ -150,6 +150,7 @@ void MatchRecorder::Store(MatchOutcome result) {
   if (match.months.empty()) return;
   match.endedAt = UtcNow();
   match.result = result;
+  match.assisted = game_.assisted;
   match.scores = {game_.table.matchScore[0], game_.table.matchScore[1]};
   // A folder that could not be written may have been fixed since.
   if (!database_) OpenDatabase();

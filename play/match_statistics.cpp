@@ -101,6 +101,7 @@ std::vector<const HistoryMatch*> FilteredMatches(const std::vector<HistoryMatch>
   for (const HistoryMatch& match : matches) {
     if (filter.level && match.level != *filter.level) continue;
     if (filter.rules && !SameRules(match.rules, *filter.rules)) continue;
+    if (filter.aid != StatisticsAid::All && match.assisted != (filter.aid == StatisticsAid::Assisted)) continue;
     if (!since.empty() && match.endedAt < since) continue;
     kept.push_back(&match);
   }

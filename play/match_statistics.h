@@ -12,6 +12,8 @@
 namespace pg {
 
 enum class StatisticsPeriod { All, Last100, Last30Days };
+// Matches played with or without the advisor's hints and counsel.
+enum class StatisticsAid { All, Unaided, Assisted };
 
 struct StatisticsFilter {
   std::optional<std::string> level;
@@ -19,6 +21,7 @@ struct StatisticsFilter {
   StatisticsPeriod period = StatisticsPeriod::All;
   // UTC, as the history writes it; the last 30 days count back from here.
   std::string now;
+  StatisticsAid aid = StatisticsAid::All;
 };
 
 // The yaku the figures count, in the order the bar chart shows them.

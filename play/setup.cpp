@@ -3,6 +3,7 @@
 
 #include "engine/animation.h"
 #include "play/dealer_decision.h"
+#include "play/hints.h"
 #include "play/level_setting.h"
 #include "play/screen_mode.h"
 #include "engine/game.h"
@@ -42,6 +43,8 @@ void StartGame(Game& game) {
   for (Shape& marker : board.PG) marker.visible = false;
   // A match abandoned while the player was choosing would otherwise keep its frames on the table.
   for (Shape& frame : board.Box) frame.visible = false;
+  DropHints(game);
+  board.review.visible = false;
   CZOrder(game);
   game.SetPhase(Phase::DealerDraw);
   ShowTableSigns(game);

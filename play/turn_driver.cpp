@@ -26,6 +26,7 @@
 #include "play/deal.h"
 #include "play/dealer_decision.h"
 #include "play/hi_score.h"
+#include "play/hints.h"
 #include "play/setup.h"
 #include "play/show_play.h"
 #include "play/table_signs.h"
@@ -231,6 +232,8 @@ void EndMatch(Game& game) {
     ShowCentredMessage(game, i, text, LargeMessageSize(game), MatchResultTop(game.table, i));
   }
   game.Notify(&GameObserver::MatchEnded);
+  const Point reviewAt = ReviewButtonPosition(game.table);
+  board.review = {reviewAt.x, reviewAt.y, game.KeepsRecords()};
   if (game.KeepsRecords()) StartHiScoreUpdate(game);
 }
 
@@ -247,6 +250,8 @@ void NoticeMonthEnd(Game& game, Phase phaseBefore, bool dealt) {
 void Card_Click(Game& game, int index) {
   // Only an enabled picture raises a click; the index comes from outside the core.
   if (index < 0 || index >= kCardCount || !game.board.Card[index].enabled) return;
+  // The click is taken at once: badges still being worked out for this choice are dropped.
+  DropHints(game);
   const Phase phase = game.table.Phase;
   switch (phase) {
     case Phase::DealerDraw:
@@ -266,6 +271,7 @@ void Card_Click(Game& game, int index) {
   }
   NoticeMonthEnd(game, phase, false);
   ShowTableSigns(game);
+  RefreshHints(game);
 }
 
 void Form_Click(Game& game) {
@@ -283,6 +289,7 @@ void Form_Click(Game& game) {
   }
   NoticeMonthEnd(game, phase, dealt);
   ShowTableSigns(game);
+  RefreshHints(game);
 }
 
 }  // namespace pg

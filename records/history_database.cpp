@@ -230,8 +230,8 @@ bool HistoryDatabase::Write(HistoryMatch& match) {
   };
   SqliteStatement insertMatch(c,
                               "INSERT INTO matches(started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule,"
-                              " kiku_rule, hanami_points, tsukimi_points, player_score, computer_score, result)"
-                              " VALUES(?,?,?,?,?,?,?,?,?,?,?,?)");
+                              " kiku_rule, hanami_points, tsukimi_points, player_score, computer_score, result, assisted)"
+                              " VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)");
   SqliteStatement insertMonth(c, "INSERT INTO months(match_id, month, dealer, winner, payment) VALUES(?,?,?,?,?)");
   SqliteStatement insertDeal(c,
                              "INSERT INTO deals(match_id, month, table_cards, player_hand, computer_hand, stock)"
@@ -258,6 +258,7 @@ bool HistoryDatabase::Write(HistoryMatch& match) {
   insertMatch.Bind(10, match.scores[0]);
   insertMatch.Bind(11, match.scores[1]);
   insertMatch.Bind(12, std::string(ResultKey(match.result)));
+  insertMatch.Bind(13, std::int64_t{match.assisted ? 1 : 0});
   if (!insertMatch.Run()) return fail();
   const std::int64_t id = sqlite3_last_insert_rowid(c.Handle());
 
@@ -322,7 +323,7 @@ std::vector<HistoryMatch> HistoryDatabase::Load(HistoryDetail detail, int* skipp
   c.Execute("BEGIN");
   SqliteStatement query(c,
                         "SELECT id, started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule,"
-                        " hanami_points, tsukimi_points, player_score, computer_score, result FROM matches ORDER BY id");
+                        " hanami_points, tsukimi_points, player_score, computer_score, result, assisted FROM matches ORDER BY id");
   while (query.Step()) {
     HistoryMatch m;
     m.id = query.Integer(0);
@@ -333,6 +334,7 @@ std::vector<HistoryMatch> HistoryDatabase::Load(HistoryDetail detail, int* skipp
     std::int16_t* rules[] = {&r.HanamiRule, &r.TsukimiRule, &r.OyaRule, &r.KikuRule, &r.HanamiPoints, &r.TsukimiPoints};
     for (int i = 0; i < 6; ++i) *rules[i] = static_cast<std::int16_t>(query.Integer(4 + i));
     m.scores = {static_cast<int>(query.Integer(10)), static_cast<int>(query.Integer(11))};
+    m.assisted = query.Integer(13) != 0;
     if (!ResultFromKey(query.Text(12), m.result)) {
       ++bad;
       continue;

@@ -68,13 +68,13 @@ std::string MonthJson(const HistoryMonth& m) {
 
 void WriteHistoryCsv(const std::vector<HistoryMatch>& matches, std::ostream& out) {
   out << "id,started_at,ended_at,level,hanami_rule,tsukimi_rule,oya_rule,kiku_rule,hanami_points,tsukimi_points,"
-         "player_score,computer_score,margin,result,months\n";
+         "player_score,computer_score,margin,result,months,assisted\n";
   for (const HistoryMatch& m : matches) {
     const RuleSettings& r = m.rules;
     out << m.id << ',' << CsvField(m.startedAt) << ',' << CsvField(m.endedAt) << ',' << CsvField(m.level) << ','
         << r.HanamiRule << ',' << r.TsukimiRule << ',' << r.OyaRule << ',' << r.KikuRule << ',' << r.HanamiPoints << ','
         << r.TsukimiPoints << ',' << m.scores[0] << ',' << m.scores[1] << ',' << m.scores[0] - m.scores[1] << ','
-        << ResultKey(m.result) << ',' << m.months.size() << '\n';
+        << ResultKey(m.result) << ',' << m.months.size() << ',' << (m.assisted ? 1 : 0) << '\n';
   }
 }
 
@@ -84,7 +84,8 @@ void WriteHistoryJsonLines(const std::vector<HistoryMatch>& matches, std::ostrea
     out << "{\"id\":" << m.id << ",\"started_at\":" << Quoted(m.startedAt) << ",\"ended_at\":" << Quoted(m.endedAt)
         << ",\"level\":" << Quoted(m.level) << ",\"rules\":[" << r.HanamiRule << ',' << r.TsukimiRule << ','
         << r.OyaRule << ',' << r.KikuRule << ',' << r.HanamiPoints << ',' << r.TsukimiPoints << "],\"scores\":["
-        << m.scores[0] << ',' << m.scores[1] << "],\"result\":\"" << ResultKey(m.result) << "\",\"months\":[";
+        << m.scores[0] << ',' << m.scores[1] << "],\"result\":\"" << ResultKey(m.result)
+        << "\",\"assisted\":" << (m.assisted ? "true" : "false") << ",\"months\":[";
     for (std::size_t i = 0; i < m.months.size(); ++i) out << (i ? "," : "") << MonthJson(m.months[i]);
     out << "]}\n";
   }

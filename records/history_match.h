@@ -86,6 +86,8 @@ struct HistoryMatch {
   std::string level = kNormalLevel;
   std::array<int, 2> scores{};
   MatchOutcome result = MatchOutcome::Abandoned;
+  // A hint or counsel was shown during the match.
+  bool assisted = false;
   std::vector<HistoryMonth> months;
 };
 

@@ -75,6 +75,10 @@ CREATE TABLE calls(
   outcome TEXT NOT NULL,
   PRIMARY KEY(match_id, month, seq)) WITHOUT ROWID;
 )sql",
+    // Matches in which the player was shown a hint or counsel; every older match was unaided.
+    R"sql(
+ALTER TABLE matches ADD COLUMN assisted INTEGER NOT NULL DEFAULT 0;
+)sql",
 };
 
 }  // namespace

@@ -13,6 +13,9 @@ namespace pg {
 namespace {
 
 constexpr std::string_view kLevelKey = "level";
+constexpr std::string_view kHintsKey = "hints";
+constexpr std::string_view kOn = "on";
+constexpr std::string_view kOff = "off";
 // Longer than any line this game writes: a larger file is not one of ours.
 constexpr std::uintmax_t kLargestFile = 4096;
 
@@ -59,10 +62,14 @@ LoadedSettings LoadSettingsFile(const std::filesystem::path& path) {
     if (line.empty()) continue;
     const std::size_t equals = line.find('=');
     const std::string_view key = std::string_view(line).substr(0, equals);
-    if (equals == std::string::npos || key != kLevelKey || !IsPlainName(line.substr(equals + 1))) {
+    const std::string value = equals == std::string::npos ? std::string() : line.substr(equals + 1);
+    if (key == kLevelKey && IsPlainName(value)) {
+      loaded.settings.level = value;
+    } else if (key == kHintsKey && (value == kOn || value == kOff)) {
+      loaded.settings.hints = value == kOn;
+    } else {
       return {{}, SettingsRead::Damaged};
     }
-    loaded.settings.level = line.substr(equals + 1);
   }
   if (in.bad()) return {{}, SettingsRead::Damaged};
   return loaded;
@@ -73,7 +80,9 @@ std::optional<StatusFileError> SaveSettingsFile(const std::filesystem::path& pat
   temp += "." + std::to_string(::getpid()) + ".tmp";
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return FileErrorFrom(errno);
-  std::optional<StatusFileError> failed = WriteAll(fd, std::string(kLevelKey) + "=" + settings.level + "\n");
+  const std::string text = std::string(kLevelKey) + "=" + settings.level + "\n" + std::string(kHintsKey) + "=" +
+                           std::string(settings.hints ? kOn : kOff) + "\n";
+  std::optional<StatusFileError> failed = WriteAll(fd, text);
   if (!failed && ::fsync(fd) != 0) failed = FileErrorFrom(errno);
   if (::close(fd) != 0 && !failed) failed = FileErrorFrom(errno);
   if (!failed && ::rename(temp.c_str(), path.c_str()) != 0) failed = FileErrorFrom(errno);

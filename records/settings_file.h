@@ -18,6 +18,8 @@ std::filesystem::path SettingsPathBeside(const std::filesystem::path& statusPath
 struct Settings {
   // The computer's level by its tool name; empty when the file has none.
   std::string level;
+  // The advisor's hints, off unless the file says "hints=on".
+  bool hints = false;
 };
 
 enum class SettingsRead { Read, Missing, Damaged };

@@ -138,6 +138,7 @@ void EraseFormAgari(Game& game) {
   dialog.sumTop = empty.sumTop;
   dialog.bonusVisible = false;
   dialog.decision.clear();
+  dialog.counsel.clear();
   for (DialogButton& button : dialog.Command1) {
     button.top = empty.Command1[0].top;
     button.enabled = false;
@@ -176,6 +177,12 @@ void SetComputerDecision(WinDialogState& dialog, bool stops) {
   dialog.decision = stops ? kComputerStopped : kComputerPlaysOn;
   dialog.height += kWinRowTwips;
   dialog.Command1[2].top += kRowUnits;
+}
+
+void SetCounsel(WinDialogState& dialog, const std::string& text) {
+  dialog.counsel = text;
+  dialog.height += kWinRowTwips;
+  for (DialogButton& button : dialog.Command1) button.top += kRowUnits;
 }
 
 bool CloseAgari(Game& game) {

@@ -1,6 +1,8 @@
 // The win dialog 「出来役」: lists the yaku, totals them, and pays the winner.
 #pragma once
 
+#include <string>
+
 namespace pg {
 
 struct Game;
@@ -13,6 +15,8 @@ void FillAgari(Game& game);
 bool ComputerDecides(const TableState& table);
 // Shows the computer's decision on its one button, and says it in words.
 void SetComputerDecision(WinDialogState& dialog, bool stops);
+// The advisor's counsel, on a row of its own above the player's buttons.
+void SetCounsel(WinDialogState& dialog, const std::string& text);
 // After the dialog is hidden: 勝負 and ＯＫ end the month and give the deal to the winner.
 // WinCode is None afterwards; true when the winner plays on (こいこい).
 bool CloseAgari(Game& game);

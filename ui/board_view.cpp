@@ -7,6 +7,7 @@
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <algorithm>
 
 #include "engine/game.h"
@@ -30,6 +31,8 @@ constexpr qreal kMenuLineZ = -80;
 constexpr qreal kMenuLineHeight = 46;
 // Above every control, whatever the core's stacking order does.
 constexpr qreal kKeyCursorZ = 1000;
+// The advisor's badges lie over the cards they stand for, under the keyboard cursor.
+constexpr qreal kBadgeZ = 900;
 
 QColor ColorOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
@@ -183,6 +186,17 @@ void BoardView::CreateItems() {
   }
   prompt_ = new LabelItem(QSizeF(), Qt::AlignLeft, false);
   scene_->addItem(prompt_);
+  for (LabelItem*& badge : badges_) {
+    badge = new LabelItem(QSizeF(kBadgeWidth, kBadgeHeight), Qt::AlignHCenter, true);
+    badge->setZValue(kBadgeZ);
+    badge->setVisible(false);
+    scene_->addItem(badge);
+  }
+  // A widget over the view, not an item of the scene: the table's own clicks never reach it.
+  review_ = new QPushButton("振り返り", this);
+  review_->setFocusPolicy(Qt::NoFocus);
+  review_->hide();
+  connect(review_, &QPushButton::clicked, this, &BoardView::ReviewRequested);
   keyCursor_ = new KeyCursorItem;
   keyCursor_->setZValue(kKeyCursorZ);
   keyCursor_->setVisible(false);
@@ -230,6 +244,27 @@ void BoardView::Sync() {
   SyncShape(dealerMark_, board.oyamark);
   for (int side = 0; side < 2; ++side) SyncSign(koikoi_[side], board.koikoi[side], true);
   SyncSign(prompt_, board.prompt, false);
+  SyncBadges();
+  const QPoint reviewAt = mapFromScene(QPointF(board.review.left, board.review.top));
+  review_->setGeometry(reviewAt.x(), reviewAt.y(), static_cast<int>(kReviewButtonWidth * scale_),
+                       static_cast<int>(kReviewButtonHeight * scale_));
+  review_->setFont(ModeFont(GameFont(11)));
+  review_->setVisible(board.review.visible);
+}
+
+// The search's choice in the game's gold, the others dark, so the best card stands out at a glance.
+void BoardView::SyncBadges() {
+  for (std::size_t i = 0; i < badges_.size(); ++i) {
+    const Badge& badge = game_.board.badges[i];
+    LabelItem* item = badges_[i];
+    item->setVisible(badge.visible);
+    if (!badge.visible) continue;
+    item->SetText(Q(badge.caption));
+    item->SetFont(ModeFont(GameFont(9, true)));
+    item->SetFill(true, badge.best ? QColor(0xf2, 0xc0, 0x3c) : QColor(0x20, 0x20, 0x20, 220));
+    item->SetTextColor(badge.best ? QColor(0x20, 0x10, 0x00) : QColor(Qt::white));
+    item->setPos(badge.left, badge.top);
+  }
 }
 
 void BoardView::SyncSign(LabelItem* item, const Label& label, bool bold) {

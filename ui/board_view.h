@@ -12,6 +12,7 @@
 
 class QGraphicsPixmapItem;
 class QGraphicsRectItem;
+class QPushButton;
 
 namespace pg {
 struct Game;
@@ -46,6 +47,8 @@ class BoardView : public QGraphicsView {
   // The left button went down or up over a control (or the table).
   void Pressed(pg::ControlId control);
   void Released(pg::ControlId control);
+  // The button 「振り返り」 at a match's end was clicked.
+  void ReviewRequested();
   // An arrow, Enter or Space for the keyboard cursor.
   void KeyCommand(pg::Key key);
 
@@ -66,6 +69,7 @@ class BoardView : public QGraphicsView {
   void SyncRuling();
   void SyncKeyCursor();
   void SyncSign(LabelItem* item, const Label& label, bool bold);
+  void SyncBadges();
   QPixmap Cell(int cell) const;
 
   const Game& game_;
@@ -93,6 +97,8 @@ class BoardView : public QGraphicsView {
   QGraphicsPixmapItem* dealerMark_ = nullptr;
   std::array<LabelItem*, 2> koikoi_{};
   LabelItem* prompt_ = nullptr;
+  std::array<LabelItem*, 8> badges_{};
+  QPushButton* review_ = nullptr;
   KeyCursorItem* keyCursor_ = nullptr;
   bool flying_ = false;
   qreal scale_ = 1.0;

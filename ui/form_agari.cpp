@@ -75,6 +75,12 @@ FormAgari::FormAgari(pg::Game& game, QWidget* parent)
   decision_ = MakeLabel(this, Qt::AlignHCenter);
   decision_->setFont(DialogFont(true));
   decision_->setStyleSheet("color: #c00000;");
+  // A size smaller than the rows: the line is advice, and both figures must fit the width.
+  counsel_ = MakeLabel(this, Qt::AlignHCenter);
+  QFont counselFont = DialogFont();
+  counselFont.setPixelSize(12);
+  counsel_->setFont(counselFont);
+  counsel_->setStyleSheet("color: #1f4e8c;");
 
   setFocusPolicy(Qt::StrongFocus);
   for (int index = 0; index < 3; ++index) {
@@ -140,6 +146,9 @@ void FormAgari::SyncFromCore() {
   decision_->setText(Q(dialog.decision));
   decision_->setGeometry(0, dialog.Command1[2].top - kRowHeight - 2, kWidth, kRowHeight);
   decision_->setVisible(!dialog.decision.empty());
+  counsel_->setText(Q(dialog.counsel));
+  counsel_->setGeometry(0, dialog.Command1[0].top - kRowHeight - 2, kWidth, kRowHeight);
+  counsel_->setVisible(!dialog.counsel.empty());
 }
 
 void FormAgari::closeEvent(QCloseEvent* event) { event->ignore(); }

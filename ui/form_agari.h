@@ -48,6 +48,7 @@ class FormAgari : public CoreDialog {
   QLabel* label1_;
   QLabel* sum_;
   QLabel* decision_ = nullptr;
+  QLabel* counsel_ = nullptr;
   QLabel* bonus_;
   std::array<QPushButton*, 3> command1_{};
 };

@@ -21,6 +21,7 @@
 #include "ui/form_option.h"
 #include "ui/form_rule.h"
 #include "ui/form_score.h"
+#include "ui/form_review.h"
 #include "ui/form_statistics.h"
 #include "ui/form_version.h"
 #include "ui/form_wait.h"
@@ -122,6 +123,7 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
   CreateMenu();
   connect(board_, &BoardView::Pressed, this, [this](ControlId control) { PointerPressed(game_, control); });
   connect(board_, &BoardView::Released, this, [this](ControlId control) { Run([&] { PointerReleased(game_, control); }); });
+  connect(board_, &BoardView::ReviewRequested, this, [this] { ShowReviewWindow(game_, kNewestMatch); });
   connect(board_, &BoardView::KeyCommand, this, [this](Key key) { Run([&] { KeyPressed(game_, key); }); });
 }
 

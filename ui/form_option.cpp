@@ -3,6 +3,7 @@
 #include "ui/form_option.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -21,6 +22,7 @@
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "computer/level.h"
+#include "play/hints.h"
 #include "play/level_setting.h"
 #include "play/option_dialog.h"
 #include "ui/art/artwork.h"
@@ -97,7 +99,8 @@ FormOption::FormOption(Game& game, BoardView& board, QWidget* parent)
   grid->addWidget(CreateSpeed(), 1, 1);
   grid->addWidget(CreateWallpapers(), 2, 0, 1, 2);
   // A column of its own: a row more would not fit a 640x480 screen.
-  grid->addWidget(CreateLevels(), 0, 2, 3, 1);
+  grid->addWidget(CreateLevels(), 0, 2, 2, 1);
+  grid->addWidget(CreateHints(), 2, 2);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(10, 8, 10, 10);
   layout->setSpacing(6);
@@ -188,6 +191,21 @@ QWidget* FormOption::CreateLevels() {
   return group;
 }
 
+QWidget* FormOption::CreateHints() {
+  auto* group = Group("　ヒント");
+  auto* column = new QVBoxLayout(group);
+  hints_ = new QCheckBox("勝率を表示する");
+  connect(hints_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!syncing_) CallCore([&] { SetHints(game_, on); });
+  });
+  column->addWidget(hints_);
+  auto* note = new QLabel("ヒントを見た対戦はハイスコアに残りません。");
+  note->setWordWrap(true);
+  note->setFixedWidth(110);
+  column->addWidget(note);
+  return group;
+}
+
 QWidget* FormOption::CreateSpeed() {
   auto* group = Group("　　 　札の移動速度　");
   auto* row = new QHBoxLayout(group);
@@ -221,6 +239,7 @@ void FormOption::SyncFromCore() {
   for (std::size_t i = 0; i < levels_.size() && i < names.size(); ++i) {
     if (names[i] == game_.nextLevel) levels_[i]->setChecked(true);
   }
+  hints_->setChecked(game_.hints);
   // Kept in the layout when hidden, so the dialog does not change size as a match starts.
   levelNote_->setText(MatchUnderWay(game_) ? "対戦中です。強さの変更は次の対戦から有効になります。" : "");
   syncing_ = false;

@@ -8,6 +8,7 @@
 
 #include "ui/core_dialog.h"
 
+class QCheckBox;
 class QCloseEvent;
 class QLabel;
 class QLineEdit;
@@ -43,6 +44,7 @@ class FormOption : public CoreDialog {
   QWidget* CreateWallpapers();
   QWidget* CreateSpeed();
   QWidget* CreateLevels();
+  QWidget* CreateHints();
   void HandleLater(std::function<void()> handler);
   void ApplyFileName();
   void Close();
@@ -59,6 +61,7 @@ class FormOption : public CoreDialog {
   // One button a level LevelNames() lists, weakest first.
   std::vector<QRadioButton*> levels_;
   QLabel* levelNote_ = nullptr;
+  QCheckBox* hints_ = nullptr;
   bool syncing_ = false;
   // A file name typed since the box last applied one.
   bool fileEdited_ = false;

@@ -125,6 +125,10 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   filters->addWidget(rules_, 1);
   filters->addWidget(new QLabel("期間"));
   filters->addWidget(period_);
+  aid_ = new QComboBox;
+  aid_->addItems({"すべて", "ヒントなし", "ヒントあり"});
+  filters->addWidget(new QLabel("ヒント"));
+  filters->addWidget(aid_);
   layout->addLayout(filters);
 
   counters_ = new QLabel;
@@ -165,7 +169,7 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   const QRect screen = (parent ? parent->screen() : QGuiApplication::primaryScreen())->availableGeometry();
   resize(std::min(wanted.width(), screen.width() - 16), std::min(wanted.height(), screen.height() - 40));
 
-  for (QComboBox* box : {level_, rules_, period_}) {
+  for (QComboBox* box : {level_, rules_, period_, aid_}) {
     connect(box, &QComboBox::currentIndexChanged, this, [this] { Refresh(); });
   }
   connect(csv, &QPushButton::clicked, this, [this] { Export(false); });
@@ -209,6 +213,7 @@ StatisticsFilter FormStatistics::Filter() const {
   if (level_->currentIndex() > 0) filter.level = level_->currentData().toString().toStdString();
   if (rules_->currentIndex() > 0) filter.rules = ruleSets_.at(static_cast<std::size_t>(rules_->currentIndex() - 1));
   filter.period = static_cast<StatisticsPeriod>(std::max(0, period_->currentIndex()));
+  filter.aid = static_cast<StatisticsAid>(std::max(0, aid_->currentIndex()));
   filter.now = QDateTime::currentDateTimeUtc().toString("yyyy-MM-ddTHH:mm:ssZ").toStdString();
   return filter;
 }

@@ -40,6 +40,8 @@ class FormStatistics : public QDialog {
   QComboBox* level_;
   QComboBox* rules_;
   QComboBox* period_;
+  // All matches, those without hints or counsel, or those with.
+  QComboBox* aid_;
   QLabel* counters_;
   QLabel* koiKoi_;
   ShareLineChart* share_;

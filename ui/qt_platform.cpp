@@ -316,6 +316,17 @@ void QtPlatform::Think(std::function<void()> work) {
   dropInput_ = dropping;
 }
 
+void QtPlatform::RunInBackground(std::function<std::function<void()>()> work) {
+  background_.setMaxThreadCount(1);
+  background_.start([this, work = std::move(work)] {
+    std::function<void()> deliver = work();
+    QMetaObject::invokeMethod(this, [this, deliver = std::move(deliver)] {
+      deliver();
+      if (view_) view_->Sync();
+    }, Qt::QueuedConnection);
+  });
+}
+
 void QtPlatform::Redraw() {
   if (view_) view_->Sync();
   SyncOpenDialogs();

@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QThreadPool>
 #include <functional>
 #include <map>
 #include <optional>
@@ -68,6 +69,7 @@ class QtPlatform : public QObject, public Platform {
   void ShowHelp(std::string_view helpFile) override;
   // The work runs on a thread of its own while a local loop paints and answers the close box.
   void Think(std::function<void()> work) override;
+  void RunInBackground(std::function<std::function<void()>()> work) override;
   std::uint64_t Now() override;
   void Quit() override;
 
@@ -102,6 +104,9 @@ class QtPlatform : public QObject, public Platform {
   bool endRequested_ = false;
   // While the computer thinks the close box and 終了 still answer, unlike during a card's flight.
   bool thinking_ = false;
+  // One worker: a search started for an older choice finishes before the next begins, and its
+  // result is dropped. Last, so it is the first member to go: it waits for the work first.
+  QThreadPool background_;
 };
 
 }  // namespace pg::ui

@@ -59,10 +59,11 @@ TEST(MatchStatisticsTest, CountsStreaksAndKoiKoiFiguresOverAHandMadeHistory) {
   EXPECT_EQ(s.skipped, 0);
 }
 
-TEST(MatchStatisticsTest, FiltersByLevelRulesAndPeriod) {
+TEST(MatchStatisticsTest, FiltersByLevelRulesPeriodAndHints) {
   std::vector<HistoryMatch> history = History();
   history[0].rules.KikuRule = 1;
   history[1].level = "strong";
+  history[3].assisted = history[4].assisted = true;
   RuleSettings houseRules = history[2].rules;
   struct Case {
     const char* name;
@@ -78,6 +79,8 @@ TEST(MatchStatisticsTest, FiltersByLevelRulesAndPeriod) {
       {"the last 30 days from February", {std::nullopt, std::nullopt, StatisticsPeriod::Last30Days,
                                           "2027-02-01T00:00:00Z"}, 0},
       {"the last 100", {std::nullopt, std::nullopt, StatisticsPeriod::Last100, ""}, 7},
+      {"unaided", {std::nullopt, std::nullopt, StatisticsPeriod::All, "", StatisticsAid::Unaided}, 5},
+      {"assisted", {std::nullopt, std::nullopt, StatisticsPeriod::All, "", StatisticsAid::Assisted}, 2},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(ComputeStatistics(history, c.filter).played, c.played) << c.name;

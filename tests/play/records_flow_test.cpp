@@ -234,6 +234,16 @@ TEST_F(RecordsFlowTest, AWonMatchAtBeginnerEntersNothing) {
   EXPECT_TRUE(ReadHighScores(game.statusPath).total.name[0].empty());
 }
 
+TEST_F(RecordsFlowTest, AWonMatchWithHintsShownEntersNothing) {
+  setup(game);
+  FinishMatch(30, 12, {9, 0, 0});
+  game.assisted = true;
+  Form_Click(game);
+  EXPECT_EQ(game.table.Phase, Phase::MatchOver);
+  EXPECT_TRUE(platform.modalsShown.empty()) << "no name asked";
+  EXPECT_TRUE(ReadHighScores(game.statusPath).total.name[0].empty());
+}
+
 TEST_F(RecordsFlowTest, ALostMatchEntersNothingAndTheMenuShowsTheStoredTables) {
   setup(game);
   TotalTable total;

@@ -164,6 +164,27 @@ TEST_F(HistoryDatabaseTest, ALaterSchemaOpensReadOnlyAndKeepsItsMatches) {
   EXPECT_EQ(MovedAside("damaged") + MovedAside("foreign"), 0);
 }
 
+TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatchesUnaided) {
+  {
+    auto opened = HistoryDatabase::Open(path_);
+    HistoryMatch match = testing::SampleMatch();
+    ASSERT_FALSE(opened.database->Store(match));
+  }
+  // The first schema's file: no column for the mark.
+  RunSql(path_, "ALTER TABLE matches DROP COLUMN assisted; PRAGMA user_version = 1;");
+  auto opened = HistoryDatabase::Open(path_);
+  ASSERT_TRUE(opened.database);
+  EXPECT_FALSE(opened.database->ReadOnly());
+  HistoryMatch assisted = testing::SampleMatch();
+  assisted.assisted = true;
+  ASSERT_FALSE(opened.database->Store(assisted));
+  const std::vector<HistoryMatch> loaded = opened.database->Load(HistoryDetail::Everything);
+  ASSERT_EQ(loaded.size(), 2u);
+  EXPECT_FALSE(loaded[0].assisted) << "older matches were played before there were hints";
+  EXPECT_TRUE(loaded[1].assisted);
+  EXPECT_EQ(loaded[1].months, assisted.months);
+}
+
 TEST_F(HistoryDatabaseTest, AFolderThatCannotBeWrittenIsReported) {
   auto opened = HistoryDatabase::Open(folder_ / "missing" / "history.db");
   EXPECT_FALSE(opened.database);
@@ -221,12 +242,13 @@ TEST(HistoryExportTest, CsvHasARowAMatchAndJsonLinesAMatchALineWithItsMoves) {
   const std::string rows = csv.str();
   EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 3);
   EXPECT_EQ(rows.substr(rows.find('\n') + 1, rows.find('\n', rows.find('\n') + 1) - rows.find('\n')),
-            "4,2026-12-01T10:00:00Z,2026-12-01T10:20:00Z,\"normal, \"\"quoted\"\"\",0,0,0,0,5,3,12,6,6,won,2\n");
+            "4,2026-12-01T10:00:00Z,2026-12-01T10:20:00Z,\"normal, \"\"quoted\"\"\",0,0,0,0,5,3,12,6,6,won,2,0\n");
   std::ostringstream json;
   WriteHistoryJsonLines({match}, json);
   const std::string line = json.str();
   EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
   EXPECT_NE(line.find("\"level\":\"normal, \\\"quoted\\\"\""), std::string::npos) << line;
+  EXPECT_NE(line.find("\"assisted\":false,"), std::string::npos) << line;
   EXPECT_NE(line.find("{\"side\":1,\"from_stock\":false,\"card\":\"22\",\"chosen\":\"21\",\"taken\":[\"21\"]}"),
             std::string::npos);
   EXPECT_NE(line.find("{\"side\":0,\"kind\":\"koikoi\",\"points_held\":5,\"doubled\":false,\"outcome\":\"won\"}"),

@@ -36,10 +36,11 @@ class SettingsFileTest : public test::GameTest {
 
 TEST_F(SettingsFileTest, ASavedLevelReadsBackAndAMissingFileReadsAsNone) {
   EXPECT_EQ(LoadSettingsFile(path).read, SettingsRead::Missing);
-  ASSERT_FALSE(SaveSettingsFile(path, {"beginner"}));
+  ASSERT_FALSE(SaveSettingsFile(path, {"beginner", true}));
   const LoadedSettings loaded = LoadSettingsFile(path);
   EXPECT_EQ(loaded.read, SettingsRead::Read);
   EXPECT_EQ(loaded.settings.level, "beginner");
+  EXPECT_TRUE(loaded.settings.hints);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no temp file left";
 }
 
@@ -55,6 +56,8 @@ TEST_F(SettingsFileTest, BadDataMeansNormalIsReportedAndIsSetAside) {
       {"level=beginner\nspeed=3\n", true},
       {"\x93\xFC\x96\xE5\n", true},
       {"level=../../x\n", true},
+      {"level=beginner\nhints=off\n", false},
+      {"level=beginner\nhints=yes\n", true},
   };
   for (const auto& row : rows) {
     Write(row.text);

@@ -37,7 +37,7 @@ bool DrawsInRed(QWidget& chart) {
   return false;
 }
 
-TEST(FormStatisticsTest, ShowsTheStoredMatchesFiguresAndChartsAndFiltersByRules) {
+TEST(FormStatisticsTest, ShowsTheStoredMatchesFiguresAndChartsAndFiltersByRulesAndHints) {
   EnsureApplication();
   const fs::path folder = fs::temp_directory_path() / ("pg_statistics_window_" + std::to_string(getpid()));
   fs::remove_all(folder);
@@ -47,6 +47,7 @@ TEST(FormStatisticsTest, ShowsTheStoredMatchesFiguresAndChartsAndFiltersByRules)
     HistoryMatch won = testing::SampleMatch();
     HistoryMatch abandoned = testing::SampleMatch(MatchOutcome::Abandoned);
     abandoned.rules.KikuRule = 1;
+    abandoned.assisted = true;
     ASSERT_FALSE(opened.database->Store(won));
     ASSERT_FALSE(opened.database->Store(abandoned));
   }
@@ -58,13 +59,18 @@ TEST(FormStatisticsTest, ShowsTheStoredMatchesFiguresAndChartsAndFiltersByRules)
   EXPECT_TRUE(AllLabels(window).contains("こいこい 2回、うち実った 2回"));
 
   auto boxes = window.findChildren<QComboBox*>();
-  ASSERT_EQ(boxes.size(), 3);
+  ASSERT_EQ(boxes.size(), 4);
   QComboBox* rules = boxes[1];
   ASSERT_EQ(rules->count(), 3) << "all, and the two rule sets played";
   rules->setCurrentIndex(2);
   EXPECT_TRUE(AllLabels(window).contains("対戦 1局　勝ち 0　負け 1（うち中断 1）"));
 
   rules->setCurrentIndex(0);
+  QComboBox* hints = boxes[3];
+  ASSERT_EQ(hints->count(), 3) << "all, unaided and assisted";
+  hints->setCurrentIndex(1);
+  EXPECT_TRUE(AllLabels(window).contains("対戦 1局　勝ち 1　負け 0（うち中断 0）"));
+  hints->setCurrentIndex(0);
   const auto lines = window.findChildren<ui::ShareLineChart*>();
   const auto bars = window.findChildren<ui::BarChart*>();
   ASSERT_EQ(lines.size() + bars.size(), 4);

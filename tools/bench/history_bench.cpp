@@ -67,7 +67,7 @@ fs::path LargeHistory(const fs::path& folder) {
     const std::string shift = std::to_string(copy * kPlayedMatches);
     sql += "INSERT INTO matches SELECT id + " + shift + ", started_at, strftime('%Y-%m-%dT%H:%M:%SZ', ended_at, '+" +
            std::to_string(copy) + " hours'), level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule, hanami_points,"
-           " tsukimi_points, player_score, computer_score, result FROM matches WHERE id <= " +
+           " tsukimi_points, player_score, computer_score, result, assisted FROM matches WHERE id <= " +
            std::to_string(kPlayedMatches) + ";";
     for (const auto& [table, rest] : kChildTables) {
       sql += std::string("INSERT INTO ") + table + " SELECT match_id + " + shift + ", " + rest + " FROM " + table +

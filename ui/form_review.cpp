@@ -1,0 +1,157 @@
+// The review runs on the application's thread pool; its progress and result come back to the
+// window through queued calls, which a window already closed never receives.
+#include "ui/form_review.h"
+
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThreadPool>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <chrono>
+
+#include "computer/advisor.h"
+#include "engine/game.h"
+#include "play/menu.h"
+#include "records/history_database.h"
+
+namespace pg::ui {
+
+namespace {
+
+constexpr const char* kTitle = "振り返り";
+
+ReplayAt& Replay() {
+  static ReplayAt replay;
+  return replay;
+}
+
+QString Q(const std::string& text) { return QString::fromStdString(text); }
+
+QString PercentText(double chance) { return QString("%1%").arg(computer::Percent(chance)); }
+
+}  // namespace
+
+void SetReviewReplay(ReplayAt replay) { Replay() = std::move(replay); }
+
+FormReview::FormReview(Game& game, HistoryMatch match, QWidget* parent)
+    : QDialog(parent), game_(game), match_(std::move(match)) {
+  setWindowTitle(kTitle);
+  auto* layout = new QVBoxLayout(this);
+  summary_ = new QLabel("あなたの手を一手ずつ調べています…");
+  summary_->setWordWrap(true);
+  layout->addWidget(summary_);
+  progress_ = new QProgressBar;
+  progress_->setRange(0, 0);
+  layout->addWidget(progress_);
+  list_ = new QTreeWidget;
+  list_->setRootIsDecorated(false);
+  list_->setHeaderLabels({"月", "打った手", "勝率", "よりよい手", "勝率", "差"});
+  list_->header()->setStretchLastSection(false);
+  list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+  list_->header()->setSectionResizeMode(3, QHeaderView::Stretch);
+  list_->setMinimumHeight(220);
+  layout->addWidget(list_, 1);
+  note_ = new QLabel("勝率は、見えていない札の配りを何通りも試した見積もりです。");
+  note_->setWordWrap(true);
+  layout->addWidget(note_);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  auto* close = new QPushButton("閉じる");
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+    OpenLine(list_->indexOfTopLevelItem(item));
+  });
+  resize(600, 420);
+  Start();
+}
+
+FormReview::~FormReview() { *cancelled_ = true; }
+
+void FormReview::Start() {
+  QPointer<FormReview> window(this);
+  const auto cancelled = cancelled_;
+  const HistoryMatch match = match_;
+  // Seeded from the match, so the same match is always reviewed alike.
+  const auto seed = static_cast<std::uint64_t>(match.id) * 0x9E3779B97F4A7C15ull + 1;
+  QThreadPool::globalInstance()->start([window, cancelled, match, seed] {
+    const computer::MatchReview review =
+        computer::ReviewMatch(match, seed, {computer::kReviewIterations}, [window, cancelled](int done, int total) {
+          QMetaObject::invokeMethod(qApp, [window, done, total] {
+            if (window) window->Progress(done, total);
+          }, Qt::QueuedConnection);
+          return !*cancelled;
+        });
+    if (*cancelled) return;
+    QMetaObject::invokeMethod(qApp, [window, review] {
+      if (window) window->Show(review);
+    }, Qt::QueuedConnection);
+  });
+}
+
+void FormReview::Progress(int done, int total) {
+  progress_->setRange(0, std::max(total, 1));
+  progress_->setValue(done);
+}
+
+void FormReview::Show(const computer::MatchReview& review) {
+  review_ = review;
+  progress_->setRange(0, 1);
+  progress_->setValue(1);
+  progress_->hide();
+  QString summary = QString("あなたが選んだ%1手のうち、勝率を5ポイント以上下げた手は%2手でした。")
+                        .arg(review.choicesWeighed)
+                        .arg(review.lines.size());
+  if (review.lines.empty()) summary += "\n大きな悪手はありませんでした。";
+  if (Replay() && !review.lines.empty()) summary += "\n行をダブルクリックすると、その場面の再生を開きます。";
+  if (!review.stoppedShort.empty()) summary += "\n" + Q(review.stoppedShort);
+  summary_->setText(summary);
+  for (const computer::ReviewLine& line : review.lines) {
+    auto* item = new QTreeWidgetItem(QStringList{
+        QString("%1月").arg(line.month), Q(computer::MoveText(line.played)), PercentText(line.playedChance),
+        Q(computer::MoveText(line.better)), PercentText(line.betterChance),
+        QString("−%1").arg(computer::Percent(line.betterChance) - computer::Percent(line.playedChance))});
+    for (int column : {2, 4, 5}) item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+    list_->addTopLevelItem(item);
+  }
+}
+
+void FormReview::OpenLine(int line) {
+  const ReplayAt& replay = Replay();
+  if (!replay || line < 0 || line >= static_cast<int>(review_.lines.size())) return;
+  const computer::ReviewLine& chosen = review_.lines[static_cast<std::size_t>(line)];
+  const std::uint8_t card = computer::MarkedCard(chosen.better);
+  std::optional<CardCode> marked;
+  if (card < kCardCount) marked = CodeOf(card);
+  replay(game_, match_, chosen.month, chosen.move, marked);
+}
+
+void ShowReviewWindow(Game& game, std::int64_t matchId) {
+  ArmMenuGuard(game);
+  QWidget* parent = QApplication::activeWindow();
+  HistoryOpened opened = HistoryDatabase::Open(HistoryPathBeside(game.statusPath));
+  if (!opened.notice.empty()) QMessageBox::warning(parent, kTitle, Q(opened.notice));
+  if (!opened.database) return;
+  std::vector<HistoryMatch> matches = opened.database->Load(HistoryDetail::Everything);
+  auto found = std::find_if(matches.rbegin(), matches.rend(), [matchId](const HistoryMatch& m) {
+    return matchId == kNewestMatch ? m.result != MatchOutcome::Abandoned : m.id == matchId;
+  });
+  if (found == matches.rend()) {
+    QMessageBox::information(parent, kTitle, "振り返る対戦が記録にありません。");
+    return;
+  }
+  FormReview window(game, std::move(*found), parent);
+  window.exec();
+  ArmMenuGuard(game);
+}
+
+}  // namespace pg::ui

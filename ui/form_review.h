@@ -1,0 +1,60 @@
+// The review window 「振り返り」: the player's choices in a stored match that gave away at least five
+// points of the chance of winning, worst first, worked out off the screen's thread.
+#pragma once
+
+#include <QDialog>
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "computer/review.h"
+#include "engine/card.h"
+#include "records/history_match.h"
+
+class QLabel;
+class QProgressBar;
+class QTreeWidget;
+
+namespace pg {
+struct Game;
+}
+
+namespace pg::ui {
+
+// The newest finished match in the history: the one just played, at a match's end.
+inline constexpr std::int64_t kNewestMatch = 0;
+
+// Opens the replay of `match` at move `move` of month `month`, with `marked` (the better card)
+// marked. Set by the program where it has replays; without one a line opens nothing.
+using ReplayAt = std::function<void(Game&, const HistoryMatch&, int month, int move, std::optional<CardCode> marked)>;
+void SetReviewReplay(ReplayAt replay);
+
+class FormReview : public QDialog {
+ public:
+  FormReview(Game& game, HistoryMatch match, QWidget* parent);
+  ~FormReview() override;
+
+ private:
+  void Start();
+  void Progress(int done, int total);
+  void Show(const computer::MatchReview& review);
+  void OpenLine(int line);
+
+  Game& game_;
+  HistoryMatch match_;
+  computer::MatchReview review_;
+  // Set when the window goes: the search stops at its next choice.
+  std::shared_ptr<std::atomic<bool>> cancelled_ = std::make_shared<std::atomic<bool>>(false);
+  QLabel* summary_;
+  QProgressBar* progress_;
+  QTreeWidget* list_;
+  QLabel* note_;
+};
+
+// Reads the match from history.db beside STATUS.DAT and shows its review; kNewestMatch for the
+// latest finished one. The player is told when there is none or the file cannot be read.
+void ShowReviewWindow(Game& game, std::int64_t matchId);
+
+}  // namespace pg::ui
