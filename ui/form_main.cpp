@@ -3,8 +3,11 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QShortcut>
+#include <QTimer>
 
 #include "engine/game.h"
 #include "play/ending.h"
@@ -13,7 +16,9 @@
 #include "play/menu.h"
 #include "play/option_dialog.h"
 #include "play/pointer.h"
+#include "play/replay.h"
 #include "play/setup.h"
+#include "records/history_database.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/form_agari.h"
@@ -26,6 +31,7 @@
 #include "ui/form_wait.h"
 #include "ui/picture_button.h"
 #include "ui/qt_platform.h"
+#include "ui/replay_bar.h"
 
 namespace pg::ui {
 
@@ -88,10 +94,12 @@ MenuCommand Command(MenuPicture picture) {
     case MenuPicture::Info:
       return MenuInfo;
     case MenuPicture::Record:
-      return ShowStatisticsWindow;
+      return nullptr;
   }
   return nullptr;
 }
+
+constexpr const char* kTitle = "Petalgame 32";
 
 }  // namespace
 
@@ -124,9 +132,103 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
   platform.RegisterWindow(Window::Rule, rule);
   platform.RegisterWindow(Window::Score, score);
   CreateMenu();
-  connect(board_, &BoardView::Pressed, this, [this](ControlId control) { PointerPressed(game_, control); });
-  connect(board_, &BoardView::Released, this, [this](ControlId control) { Run([&] { PointerReleased(game_, control); }); });
-  connect(board_, &BoardView::KeyCommand, this, [this](Key key) { Run([&] { KeyPressed(game_, key); }); });
+  CreateReplayKeys();
+  // A replayed match is read-only: the table answers no click and no key of play.
+  connect(board_, &BoardView::Pressed, this, [this](ControlId control) {
+    if (!replayBar_) PointerPressed(game_, control);
+  });
+  connect(board_, &BoardView::Released, this, [this](ControlId control) {
+    if (!replayBar_) Run([&] { PointerReleased(game_, control); });
+  });
+  connect(board_, &BoardView::KeyCommand, this, [this](Key key) {
+    if (!replayBar_) Run([&] { KeyPressed(game_, key); });
+  });
+}
+
+ReplayBar* FormMain::Replaying() const { return replayBar_; }
+
+void FormMain::CreateReplayKeys() {
+  banner_ = new QLabel("再生中", this);
+  banner_->setObjectName("ReplayBanner");
+  banner_->setAlignment(Qt::AlignCenter);
+  banner_->setStyleSheet("QLabel { background: rgba(160, 20, 20, 210); color: white; font-weight: bold;"
+                         " border: 1px solid white; border-radius: 4px; padding: 2px 10px; }");
+  banner_->hide();
+  const std::pair<QKeySequence, void (ReplayBar::*)()> keys[] = {{QKeySequence(Qt::Key_Right), &ReplayBar::Forward},
+                                                                 {QKeySequence(Qt::Key_Left), &ReplayBar::Back},
+                                                                 {QKeySequence(Qt::Key_Space), &ReplayBar::ToggleAutoplay},
+                                                                 {QKeySequence(Qt::Key_Escape), &ReplayBar::Leave}};
+  for (const auto& [key, command] : keys) {
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setEnabled(false);
+    connect(shortcut, &QShortcut::activated, this, [this, command] {
+      if (replayBar_) (replayBar_->*command)();
+    });
+    replayKeys_.push_back(shortcut);
+  }
+}
+
+void FormMain::OpenStatistics() {
+  LeaveReplay();
+  const MatchRequest request = ShowStatisticsWindow(game_);
+  if (request.kind == MatchRequest::Kind::Replay) StartReplay(request.id);
+  if (request.kind == MatchRequest::Kind::DealAgain) DealAgain(request.id);
+}
+
+void FormMain::StartReplay(std::int64_t id) {
+  HistoryOpened opened = HistoryDatabase::Open(HistoryPathBeside(game_.statusPath));
+  const std::optional<HistoryMatch> match = opened.database ? opened.database->LoadMatch(id) : std::nullopt;
+  if (!match) {
+    QMessageBox::warning(this, kTitle, "この対戦を記録から読めませんでした。");
+    return;
+  }
+  ReplayOpened replay = Replay::Open(game_, *match);
+  if (!replay.replay) {
+    QMessageBox::warning(this, kTitle, QString::fromStdString(replay.refusal));
+    return;
+  }
+  board_->Sync();
+  replayBar_ = new ReplayBar(
+      game_, std::move(replay.replay), this, [this](const std::function<void()>& command) { Run(command); },
+      [this] {
+        platform_.AnswerWinDialog(nullptr);
+        platform_.LetInputThrough(nullptr);
+        for (QShortcut* key : replayKeys_) key->setEnabled(false);
+        banner_->hide();
+        board_->Sync();
+        if (replayBar_) replayBar_->deleteLater();
+        replayBar_ = nullptr;
+      });
+  platform_.AnswerWinDialog([bar = replayBar_] { return bar ? bar->WinDialogButton() : -1; });
+  platform_.LetInputThrough(replayBar_);
+  for (QShortcut* key : replayKeys_) key->setEnabled(true);
+  // In the menu bar's free end, where it hides no card in either screen mode.
+  banner_->adjustSize();
+  const QWidget* menu = findChild<QWidget*>("MenuFrame");
+  const QRect bar = menu ? menu->geometry() : QRect(0, 0, width(), 44);
+  banner_->move(bar.right() - banner_->width() - 8, bar.center().y() - banner_->height() / 2);
+  banner_->show();
+  banner_->raise();
+  replayBar_->show();
+  activateWindow();
+}
+
+void FormMain::DealAgain(std::int64_t id) {
+  HistoryOpened opened = HistoryDatabase::Open(HistoryPathBeside(game_.statusPath));
+  const std::optional<HistoryMatch> match = opened.database ? opened.database->LoadMatch(id) : std::nullopt;
+  if (!match || match->months.empty()) {
+    QMessageBox::warning(this, kTitle, "この対戦を記録から読めませんでした。");
+    return;
+  }
+  const HistoryMonth first = match->months.front();
+  opened.database.reset();
+  Run([&] {
+    if (const auto refusal = PlayDealAgain(game_, first)) QMessageBox::warning(this, kTitle, QString::fromStdString(*refusal));
+  });
+}
+
+void FormMain::LeaveReplay() {
+  if (replayBar_) replayBar_->Leave();
 }
 
 template <typename Handler>
@@ -135,6 +237,14 @@ void FormMain::Run(Handler handler) {
   board_->SetFlying(false);
   board_->Sync();
   if (!platform_.FlightsOver()) return;
+  if (replayBar_) {
+    // The replay's own command is still running: the question waits until the game is put back.
+    QTimer::singleShot(0, this, [this] {
+      LeaveReplay();
+      Run(std::function<void()>([this] { Form_QueryUnload(game_); }));
+    });
+    return;
+  }
   Form_QueryUnload(game_);
   platform_.FlightsOver();
   board_->Sync();
@@ -153,18 +263,29 @@ void FormMain::CreateMenu() {
     button->setToolTip(entry.tip);
     button->SetHoverGuard([this] { return game_.HelpJudge; });
     const MenuCommand command = Command(entry.picture);
+    // A menu command during a replay first puts the game back; the help leaves the replay open.
+    const bool keepsReplay = entry.picture == MenuPicture::Help;
+    const std::function<void()> run = [this, command, keepsReplay] {
+      if (!keepsReplay) LeaveReplay();
+      if (command) {
+        Run([&] { command(game_); });
+      } else {
+        OpenStatistics();
+      }
+    };
     // Any mouse button released after a press on the button runs its command.
-    connect(button, &AXButtonCtl::MouseUp, this, [this, command] { Run([&] { command(game_); }); });
+    connect(button, &AXButtonCtl::MouseUp, this, run);
     // A held key runs the command once, as one press of the button would.
     auto* shortcut = new QShortcut(QKeySequence(entry.shortcut), this);
     shortcut->setAutoRepeat(false);
-    connect(shortcut, &QShortcut::activated, this, [this, command] { Run([&] { command(game_); }); });
+    connect(shortcut, &QShortcut::activated, this, run);
   }
 }
 
 // The request itself is refused: the game ends only through its question.
 void FormMain::closeEvent(QCloseEvent* event) {
   event->ignore();
+  LeaveReplay();
   Run([&] { Form_QueryUnload(game_); });
 }
 

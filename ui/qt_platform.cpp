@@ -20,6 +20,7 @@
 
 #include "engine/game.h"
 #include "engine/window_place.h"
+#include "play/agari.h"
 #include "play/timers.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
@@ -207,7 +208,9 @@ bool AnswersWhileThinking(const QObject* watched, QEvent::Type type) {
 
 bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
   if (thinking_ && AnswersWhileThinking(watched, event->type())) return QObject::eventFilter(watched, event);
-  if (dropInput_ && IsInput(event->type())) {
+  const auto* widget = qobject_cast<const QWidget*>(watched);
+  const bool through = inputThrough_ && widget && widget->window() == inputThrough_;
+  if (dropInput_ && IsInput(event->type()) && !through) {
     NoteInputWhileFlying(watched, event);
     event->ignore();
     return true;
@@ -326,6 +329,13 @@ void QtPlatform::RunModal(Dialog dialog) {
   // Each showing brings the dialog onto a screen, now that the main window's frame tells how large
   // the dialog's will be.
   KeepOnScreen(*it->second);
+  if (dialog == Dialog::Agari && winDialogAnswer_) {
+    constexpr int kReadingMs = 1200;
+    QTimer::singleShot(kReadingMs, it->second, [this] {
+      const int button = winDialogAnswer_ ? winDialogAnswer_() : -1;
+      if (game_ && button >= 0) AgariCommandClick(*game_, button);
+    });
+  }
   it->second->exec();
 }
 

@@ -68,7 +68,12 @@ class ReplayTest : public ::testing::Test {
       play.Watch(recorder);
       play.Run();
     }
-    return HistoryDatabase::Open(file).database->Load(HistoryDetail::Everything);
+    auto database = HistoryDatabase::Open(file).database;
+    std::vector<HistoryMatch> stored = database->Load(HistoryDetail::Everything);
+    // A replay reads its match alone, and finds it as the whole history holds it.
+    for (const HistoryMatch& match : stored) EXPECT_EQ(database->LoadMatch(match.id), match);
+    EXPECT_FALSE(database->LoadMatch(stored.back().id + 1));
+    return stored;
   }
 
   std::string Refusal(const HistoryMatch& match) {
