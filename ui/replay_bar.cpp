@@ -66,7 +66,7 @@ ReplayBar::ReplayBar(Game& game, std::unique_ptr<Replay> replay, QWidget* mainWi
   }
   connect(back_, &QPushButton::clicked, this, [this] { Back(); });
   connect(forward_, &QPushButton::clicked, this, [this] { Forward(); });
-  connect(autoplay_, &QPushButton::clicked, this, [this] { ToggleAutoplay(); });
+  connect(autoplay_, &QPushButton::clicked, this, [this](bool checked) { SetAutoplay(checked); });
   connect(leave, &QPushButton::clicked, this, [this] { Leave(); });
   connect(month_, &QComboBox::activated, this, [this](int month) {
     StopAutoplay();
@@ -75,7 +75,7 @@ ReplayBar::ReplayBar(Game& game, std::unique_ptr<Replay> replay, QWidget* mainWi
   timer_->setSingleShot(true);
   connect(timer_, &QTimer::timeout, this, [this] {
     Do([this] { replay_->Forward(); });
-    if (replay_ && replay_->AtEnd()) StopAutoplay();
+    if (!replay_ || replay_->AtEnd()) StopAutoplay();
     if (autoplay_->isChecked()) timer_->start(AutoplayPauseMs(game_));
   });
   ShowPosition();
@@ -113,18 +113,16 @@ void ReplayBar::Back() {
   Do([this] { replay_->Back(); });
 }
 
-void ReplayBar::ToggleAutoplay() {
-  if (!replay_) return;
-  if (timer_->isActive() || (autoplay_->isChecked() && busy_)) {
-    StopAutoplay();
-    return;
-  }
-  if (replay_->AtEnd()) {
+void ReplayBar::ToggleAutoplay() { SetAutoplay(!autoplay_->isChecked()); }
+
+void ReplayBar::SetAutoplay(bool on) {
+  if (!on || !replay_ || replay_->AtEnd()) {
     StopAutoplay();
     return;
   }
   autoplay_->setChecked(true);
-  timer_->start(0);
+  // A step still running goes on by itself once it ends.
+  if (!busy_) timer_->start(0);
 }
 
 void ReplayBar::StopAutoplay() {

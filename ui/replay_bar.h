@@ -41,6 +41,7 @@ class ReplayBar : public QWidget {
  private:
   // Runs a replay command unless one is still running (its cards may still be flying).
   void Do(const std::function<void()>& command);
+  void SetAutoplay(bool on);
   void StopAutoplay();
   void ShowPosition();
   void PlaceUnder();
