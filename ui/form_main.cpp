@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QShortcut>
 #include <QTimer>
+#include <algorithm>
 
 #include "engine/game.h"
 #include "play/ending.h"
@@ -202,11 +203,7 @@ void FormMain::StartReplay(std::int64_t id) {
   platform_.AnswerWinDialog([bar = replayBar_] { return bar ? bar->WinDialogButton() : -1; });
   platform_.LetInputThrough(replayBar_);
   for (QShortcut* key : replayKeys_) key->setEnabled(true);
-  // In the menu bar's free end, where it hides no card in either screen mode.
-  banner_->adjustSize();
-  const QWidget* menu = findChild<QWidget*>("MenuFrame");
-  const QRect bar = menu ? menu->geometry() : QRect(0, 0, width(), 44);
-  banner_->move(bar.right() - banner_->width() - 8, bar.center().y() - banner_->height() / 2);
+  PlaceBanner();
   banner_->show();
   banner_->raise();
   replayBar_->show();
@@ -225,6 +222,22 @@ void FormMain::DealAgain(std::int64_t id) {
   Run([&] {
     if (const auto refusal = PlayDealAgain(game_, first)) QMessageBox::warning(this, kTitle, QString::fromStdString(*refusal));
   });
+}
+
+void FormMain::PlaceBanner() {
+  banner_->adjustSize();
+  const QWidget* menu = findChild<QWidget*>("MenuFrame");
+  const QRect bar = menu ? menu->geometry() : QRect(0, 0, width(), 44);
+  const int right = std::min(bar.right(), width() - 1);
+  const QWidget* last = findChild<QWidget*>("MenuRecord");
+  const int free = last ? last->geometry().right() : right;
+  // In the menu bar's free end, where it hides no card; in the 640 x 480 mode the bar has no room,
+  // and the banner sits in the table's bottom corner instead, where a capture pile ends last.
+  if (right - free > banner_->width() + 16) {
+    banner_->move(right - banner_->width() - 8, bar.center().y() - banner_->height() / 2);
+  } else {
+    banner_->move(width() - banner_->width() - 4, height() - banner_->height() - 4);
+  }
 }
 
 void FormMain::LeaveReplay() {

@@ -41,6 +41,7 @@ class FormMain : public QWidget {
   void DealAgain(std::int64_t id);
   // Puts the game back as the replay found it, if one is open.
   void LeaveReplay();
+  void PlaceBanner();
   // Runs one event of the game, then shows the board as the core left it. A request to end made
   // while its cards flew is answered once they have landed.
   template <typename Handler>
