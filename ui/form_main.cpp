@@ -133,7 +133,7 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
   platform.RegisterWindow(Window::Rule, rule);
   platform.RegisterWindow(Window::Score, score);
   CreateMenu();
-  CreateReplayKeys();
+  CreateBanner();
   // A replayed match is read-only: the table answers no click and no key of play.
   connect(board_, &BoardView::Pressed, this, [this](ControlId control) {
     if (!replayBar_) PointerPressed(game_, control);
@@ -148,25 +148,13 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
 
 ReplayBar* FormMain::Replaying() const { return replayBar_; }
 
-void FormMain::CreateReplayKeys() {
+void FormMain::CreateBanner() {
   banner_ = new QLabel("再生中", this);
   banner_->setObjectName("ReplayBanner");
   banner_->setAlignment(Qt::AlignCenter);
   banner_->setStyleSheet("QLabel { background: rgba(160, 20, 20, 210); color: white; font-weight: bold;"
                          " border: 1px solid white; border-radius: 4px; padding: 2px 10px; }");
   banner_->hide();
-  const std::pair<QKeySequence, void (ReplayBar::*)()> keys[] = {{QKeySequence(Qt::Key_Right), &ReplayBar::Forward},
-                                                                 {QKeySequence(Qt::Key_Left), &ReplayBar::Back},
-                                                                 {QKeySequence(Qt::Key_Space), &ReplayBar::ToggleAutoplay},
-                                                                 {QKeySequence(Qt::Key_Escape), &ReplayBar::Leave}};
-  for (const auto& [key, command] : keys) {
-    auto* shortcut = new QShortcut(key, this);
-    shortcut->setEnabled(false);
-    connect(shortcut, &QShortcut::activated, this, [this, command] {
-      if (replayBar_) (replayBar_->*command)();
-    });
-    replayKeys_.push_back(shortcut);
-  }
 }
 
 void FormMain::OpenStatistics() {
@@ -194,7 +182,6 @@ void FormMain::StartReplay(std::int64_t id) {
       [this] {
         platform_.AnswerWinDialog(nullptr);
         platform_.LetInputThrough(nullptr);
-        for (QShortcut* key : replayKeys_) key->setEnabled(false);
         banner_->hide();
         board_->Sync();
         if (replayBar_) replayBar_->deleteLater();
@@ -202,7 +189,6 @@ void FormMain::StartReplay(std::int64_t id) {
       });
   platform_.AnswerWinDialog([bar = replayBar_] { return bar ? bar->WinDialogButton() : -1; });
   platform_.LetInputThrough(replayBar_);
-  for (QShortcut* key : replayKeys_) key->setEnabled(true);
   PlaceBanner();
   banner_->show();
   banner_->raise();

@@ -4,10 +4,8 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
-#include <vector>
 
 class QLabel;
-class QShortcut;
 
 namespace pg {
 struct Game;
@@ -34,7 +32,7 @@ class FormMain : public QWidget {
 
  private:
   void CreateMenu();
-  void CreateReplayKeys();
+  void CreateBanner();
   // The 成績 window, and what the player asked of a match there.
   void OpenStatistics();
   void StartReplay(std::int64_t id);
@@ -52,7 +50,6 @@ class FormMain : public QWidget {
   BoardView* board_;
   QPointer<ReplayBar> replayBar_;
   QLabel* banner_ = nullptr;
-  std::vector<QShortcut*> replayKeys_;
 };
 
 }  // namespace pg::ui

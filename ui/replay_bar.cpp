@@ -5,10 +5,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <algorithm>
 
@@ -60,8 +60,16 @@ ReplayBar::ReplayBar(Game& game, std::unique_ptr<Replay> replay, QWidget* mainWi
   layout->addWidget(month_);
   layout->addWidget(position_, 1);
   layout->addWidget(leave);
-  setFocusPolicy(Qt::StrongFocus);
-  for (QWidget* control : std::initializer_list<QWidget*>{back_, forward_, autoplay_, leave}) {
+  // The keys work wherever the focus is, the table's window or this one, and only while it is open.
+  const std::pair<Qt::Key, void (ReplayBar::*)()> keys[] = {
+      {Qt::Key_Right, &ReplayBar::Forward}, {Qt::Key_Left, &ReplayBar::Back},
+      {Qt::Key_Space, &ReplayBar::ToggleAutoplay}, {Qt::Key_Escape, &ReplayBar::Leave}};
+  for (const auto& [key, command] : keys) {
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    shortcut->setContext(Qt::ApplicationShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this, command] { (this->*command)(); });
+  }
+  for (QWidget* control : std::initializer_list<QWidget*>{back_, forward_, autoplay_, month_, leave}) {
     control->setFocusPolicy(Qt::NoFocus);
   }
   connect(back_, &QPushButton::clicked, this, [this] { Back(); });
@@ -163,25 +171,6 @@ void ReplayBar::ShowPosition() {
 void ReplayBar::closeEvent(QCloseEvent* event) {
   event->ignore();
   Leave();
-}
-
-void ReplayBar::keyPressEvent(QKeyEvent* event) {
-  switch (event->key()) {
-    case Qt::Key_Right:
-      Forward();
-      break;
-    case Qt::Key_Left:
-      Back();
-      break;
-    case Qt::Key_Space:
-      ToggleAutoplay();
-      break;
-    case Qt::Key_Escape:
-      Leave();
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-  }
 }
 
 }  // namespace pg::ui

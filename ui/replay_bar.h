@@ -36,7 +36,6 @@ class ReplayBar : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // Runs a replay command unless one is still running (its cards may still be flying).
