@@ -171,7 +171,10 @@ void FormMain::StartReplay(std::int64_t id) {
     QMessageBox::warning(this, kTitle, "この対戦を記録から読めませんでした。");
     return;
   }
-  ReplayOpened replay = Replay::Open(game_, *match);
+  ShowReplay(Replay::Open(game_, *match));
+}
+
+void FormMain::ShowReplay(ReplayOpened replay) {
   if (!replay.replay) {
     QMessageBox::warning(this, kTitle, QString::fromStdString(replay.refusal));
     return;

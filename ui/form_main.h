@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <cstdint>
 
+#include "play/replay.h"
+
 class QLabel;
 
 namespace pg {
@@ -24,6 +26,10 @@ class FormMain : public QWidget {
   FormMain(Game& game, QtPlatform& platform);
 
   BoardView* Board() const { return board_; }
+  // Shows an opened replay on the table with its controls and banner, or tells why it was refused.
+  // The review window opens its replays through OpenReplayAt and this, with no replay open (a
+  // replay opened over another would keep the other's table to go back to).
+  void ShowReplay(ReplayOpened replay);
   // The replay's controls while a stored match is shown on the table; null otherwise.
   ReplayBar* Replaying() const;
 
