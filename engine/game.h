@@ -2,6 +2,7 @@
 // platform and random source every procedure works through.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -70,6 +71,8 @@ struct Game {
   KeyCursor keyCursor;
   // Told of every deal, play and result; only tools and tests watch.
   GameObserver* observer = nullptr;
+  // A deck the next deal takes as it lies instead of shuffling, once: a stored month played again.
+  std::optional<std::array<CardCode, kCardCount>> arrangedDeck;
 
   // Seeds the game's random source and, from the same number, the search's and the advisor's.
   void SeedRandoms(std::uint64_t seed);

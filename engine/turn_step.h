@@ -16,5 +16,7 @@ enum class TurnStep : std::int16_t {
 
 inline int MoverOf(TurnStep step) { return static_cast<int>(step) % 2; }
 inline bool IsStockPlay(TurnStep step) { return static_cast<int>(step) >= 2; }
+inline TurnStep HandStepOf(int side) { return side == 0 ? TurnStep::PlayerHand : TurnStep::ComputerHand; }
+inline TurnStep StockStepOf(int side) { return side == 0 ? TurnStep::PlayerStock : TurnStep::ComputerStock; }
 
 }  // namespace pg

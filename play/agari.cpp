@@ -32,10 +32,12 @@ void ShowComputerHand(Game& game) {
 
 }  // namespace
 
-void Agari(Game& game) {
+void Agari(Game& game, std::optional<bool> computerStops) {
   if (IsDealtHandYaku(game.table.WinCode)) ShowComputerHand(game);
   FillAgari(game);
-  if (ComputerDecides(game.table)) SetComputerDecision(game.agari, ComputerStopsAtLevel(game));
+  if (ComputerDecides(game.table)) {
+    SetComputerDecision(game.agari, computerStops ? *computerStops : ComputerStopsAtLevel(game));
+  }
   OfferCounsel(game);
   game.platform.RunModal(Dialog::Agari);
   if (CloseAgari(game)) {

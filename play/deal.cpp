@@ -1,6 +1,7 @@
 // The deal: four rounds of six cards, two to the non-dealer, two to the table, two to the dealer.
 #include "play/deal.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/animation.h"
@@ -86,7 +87,12 @@ void DealCard(Game& game, int i, int speed) {
 
 void GameStart(Game& game) {
   PrepareMonth(game);
-  Shuffle(game);
+  if (game.arrangedDeck) {
+    std::copy(game.arrangedDeck->begin(), game.arrangedDeck->end(), game.table.Deck.begin());
+    game.arrangedDeck.reset();
+  } else {
+    Shuffle(game);
+  }
   DealDeck(game);
 }
 

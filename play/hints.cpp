@@ -64,7 +64,7 @@ std::optional<Point> CardPlace(const TableState& t, std::uint8_t card, bool onTa
     }
     return std::nullopt;
   }
-  for (int k = 0; k < (t.HandLeft + 1) / 2 && k < kHandSlots; ++k) {
+  for (int k = 0; k < CardsInHand(t, 0) && k < kHandSlots; ++k) {
     if (CardIndex(t.HandCard[0][static_cast<std::size_t>(k)].code) == card) return HandSlotPosition(t, 0, k);
   }
   return std::nullopt;

@@ -60,13 +60,6 @@ void CloseMonth(Game& game) {
   }
 }
 
-// A month won by a dialog's 勝負 or ＯＫ is over: only the player's wins enter the best months,
-// in any month of the match, and the player's hand goes dead.
-void CloseWonMonth(Game& game) {
-  if (game.table.Oya == 0) JudgeGameScore(game);
-  CloseMonth(game);
-}
-
 // A yaku just made opens the win dialog; true when its side stopped the month there.
 bool StoppedOnYaku(Game& game) {
   if (game.table.WinCode != WinCode::Yaku) return false;
@@ -246,6 +239,11 @@ void NoticeMonthEnd(Game& game, Phase phaseBefore, bool dealt) {
 }
 
 }  // namespace
+
+void CloseWonMonth(Game& game) {
+  if (game.table.Oya == 0) JudgeGameScore(game);
+  CloseMonth(game);
+}
 
 void Card_Click(Game& game, int index) {
   // Only an enabled picture raises a click; the index comes from outside the core.

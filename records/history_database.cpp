@@ -316,6 +316,19 @@ bool HistoryDatabase::Write(HistoryMatch& match) {
 }
 
 std::vector<HistoryMatch> HistoryDatabase::Load(HistoryDetail detail, int* skipped) {
+  return Read(detail, skipped, std::nullopt);
+}
+
+std::optional<HistoryMatch> HistoryDatabase::LoadMatch(std::int64_t id) {
+  std::vector<HistoryMatch> matches = Read(HistoryDetail::Everything, nullptr, id);
+  if (matches.empty()) return std::nullopt;
+  return std::move(matches.front());
+}
+
+std::vector<HistoryMatch> HistoryDatabase::Read(HistoryDetail detail, int* skipped, std::optional<std::int64_t> only) {
+  // An id is a number, written into the text as one.
+  const std::string matchWhere = only ? " WHERE id = " + std::to_string(*only) : std::string();
+  const std::string childWhere = only ? " WHERE match_id = " + std::to_string(*only) : std::string();
   std::vector<HistoryMatch> matches;
   int bad = 0;
   SqliteConnection& c = connection_;
@@ -323,7 +336,8 @@ std::vector<HistoryMatch> HistoryDatabase::Load(HistoryDetail detail, int* skipp
   c.Execute("BEGIN");
   SqliteStatement query(c,
                         "SELECT id, started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule,"
-                        " hanami_points, tsukimi_points, player_score, computer_score, result, assisted FROM matches ORDER BY id");
+                        " hanami_points, tsukimi_points, player_score, computer_score, result, assisted FROM matches" +
+                            matchWhere + " ORDER BY id");
   while (query.Step()) {
     HistoryMatch m;
     m.id = query.Integer(0);
@@ -353,7 +367,8 @@ std::vector<HistoryMatch> HistoryDatabase::Load(HistoryDetail detail, int* skipp
       }
       return nullptr;
     };
-    SqliteStatement months(c, "SELECT match_id, month, dealer, winner, payment FROM months ORDER BY match_id, month");
+    SqliteStatement months(c, "SELECT match_id, month, dealer, winner, payment FROM months" + childWhere +
+                                   " ORDER BY match_id, month");
     std::size_t at = 0;
     while (months.Step()) {
       const std::int64_t matchId = months.Integer(0);
@@ -368,8 +383,8 @@ std::vector<HistoryMatch> HistoryDatabase::Load(HistoryDetail detail, int* skipp
       matches[at].months.push_back(std::move(m));
     }
     SqliteStatement deals(c,
-                          "SELECT match_id, month, table_cards, player_hand, computer_hand, stock FROM deals"
-                          " ORDER BY match_id, month");
+                          "SELECT match_id, month, table_cards, player_hand, computer_hand, stock FROM deals" +
+                              childWhere + " ORDER BY match_id, month");
     at = 0;
     while (cards && deals.Step()) {
       HistoryMonth* month = monthOf(at, deals.Integer(0), deals.Integer(1));
@@ -379,8 +394,8 @@ std::vector<HistoryMatch> HistoryDatabase::Load(HistoryDetail detail, int* skipp
       month->stock = Split(deals.Text(5));
     }
     SqliteStatement moves(c,
-                          "SELECT match_id, month, side, from_stock, card, chosen, taken FROM moves"
-                          " ORDER BY match_id, month, seq");
+                          "SELECT match_id, month, side, from_stock, card, chosen, taken FROM moves" + childWhere +
+                              " ORDER BY match_id, month, seq");
     at = 0;
     while (cards && moves.Step()) {
       HistoryMonth* month = monthOf(at, moves.Integer(0), moves.Integer(1));
@@ -388,15 +403,16 @@ std::vector<HistoryMatch> HistoryDatabase::Load(HistoryDetail detail, int* skipp
       month->moves.push_back({static_cast<int>(moves.Integer(2)), moves.Integer(3) != 0, moves.Text(4), moves.Text(5),
                               Split(moves.Text(6))});
     }
-    SqliteStatement yaku(c, "SELECT match_id, month, side, name, points FROM yaku ORDER BY match_id, month, seq");
+    SqliteStatement yaku(c, "SELECT match_id, month, side, name, points FROM yaku" + childWhere +
+                                 " ORDER BY match_id, month, seq");
     at = 0;
     while (yaku.Step()) {
       HistoryMonth* month = monthOf(at, yaku.Integer(0), yaku.Integer(1));
       if (month) month->yaku.push_back({static_cast<int>(yaku.Integer(2)), yaku.Text(3), static_cast<int>(yaku.Integer(4))});
     }
     SqliteStatement calls(c,
-                          "SELECT match_id, month, side, kind, points_held, doubled, outcome FROM calls"
-                          " ORDER BY match_id, month, seq");
+                          "SELECT match_id, month, side, kind, points_held, doubled, outcome FROM calls" + childWhere +
+                              " ORDER BY match_id, month, seq");
     at = 0;
     while (calls.Step()) {
       HistoryMonth* month = monthOf(at, calls.Integer(0), calls.Integer(1));

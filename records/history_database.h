@@ -1,6 +1,7 @@
 // history.db: every match stored in SQLite, safe against crashes, a second copy and a damaged file.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -46,10 +47,15 @@ class HistoryDatabase {
   // Every stored match, oldest first. Rows that cannot be read (an unknown result, say) are left
   // out and counted in `skipped`.
   std::vector<HistoryMatch> Load(HistoryDetail detail, int* skipped = nullptr);
+  // One match whole, deals and moves included: what a replay shows. Nothing when there is no such
+  // match or its row cannot be read.
+  std::optional<HistoryMatch> LoadMatch(std::int64_t id);
 
  private:
   HistoryDatabase(std::filesystem::path path, bool readOnly) : path_(std::move(path)), readOnly_(readOnly) {}
   bool Write(HistoryMatch& match);
+  // Every match, or only match `only`.
+  std::vector<HistoryMatch> Read(HistoryDetail detail, int* skipped, std::optional<std::int64_t> only);
 
   std::filesystem::path path_;
   bool readOnly_;

@@ -3,8 +3,12 @@
 
 #include <QCloseEvent>
 #include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QShortcut>
+#include <QTimer>
+#include <algorithm>
 
 #include "engine/game.h"
 #include "play/ending.h"
@@ -13,7 +17,9 @@
 #include "play/menu.h"
 #include "play/option_dialog.h"
 #include "play/pointer.h"
+#include "play/replay.h"
 #include "play/setup.h"
+#include "records/history_database.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/form_agari.h"
@@ -27,6 +33,7 @@
 #include "ui/form_wait.h"
 #include "ui/picture_button.h"
 #include "ui/qt_platform.h"
+#include "ui/replay_bar.h"
 
 namespace pg::ui {
 
@@ -89,10 +96,12 @@ MenuCommand Command(MenuPicture picture) {
     case MenuPicture::Info:
       return MenuInfo;
     case MenuPicture::Record:
-      return ShowStatisticsWindow;
+      return nullptr;
   }
   return nullptr;
 }
+
+constexpr const char* kTitle = "Petalgame 32";
 
 }  // namespace
 
@@ -121,10 +130,116 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
   platform.RegisterDialog(Dialog::Wait, [this, &game] { return new FormWait(game, this); });
   platform.RegisterWindow(Window::Main, this);
   CreateMenu();
-  connect(board_, &BoardView::Pressed, this, [this](ControlId control) { PointerPressed(game_, control); });
-  connect(board_, &BoardView::Released, this, [this](ControlId control) { Run([&] { PointerReleased(game_, control); }); });
-  connect(board_, &BoardView::ReviewRequested, this, [this] { ShowReviewWindow(game_, kNewestMatch); });
-  connect(board_, &BoardView::KeyCommand, this, [this](Key key) { Run([&] { KeyPressed(game_, key); }); });
+  CreateBanner();
+  // A replayed match is read-only: the table answers no click and no key of play.
+  connect(board_, &BoardView::Pressed, this, [this](ControlId control) {
+    if (!replayBar_) PointerPressed(game_, control);
+  });
+  connect(board_, &BoardView::Released, this, [this](ControlId control) {
+    if (!replayBar_) Run([&] { PointerReleased(game_, control); });
+  });
+  connect(board_, &BoardView::ReviewRequested, this, [this] {
+    if (!replayBar_) ShowReviewWindow(game_, kNewestMatch);
+  });
+  // A line of a review opens the replay at the moment it names, the better card framed.
+  SetReviewReplay([this](Game& game, const HistoryMatch& match, int month, int move, std::optional<CardCode> marked) {
+    const auto played = std::find_if(match.months.begin(), match.months.end(),
+                                     [month](const HistoryMonth& m) { return m.month == month; });
+    const int index = played == match.months.end() ? 0 : static_cast<int>(played - match.months.begin());
+    LeaveReplay();
+    ShowReplay(OpenReplayAt(game, match, index, move, marked));
+  });
+  connect(board_, &BoardView::KeyCommand, this, [this](Key key) {
+    if (!replayBar_) Run([&] { KeyPressed(game_, key); });
+  });
+}
+
+ReplayBar* FormMain::Replaying() const { return replayBar_; }
+
+void FormMain::CreateBanner() {
+  banner_ = new QLabel("再生中", this);
+  banner_->setObjectName("ReplayBanner");
+  banner_->setAlignment(Qt::AlignCenter);
+  banner_->setStyleSheet("QLabel { background: rgba(160, 20, 20, 210); color: white; font-weight: bold;"
+                         " border: 1px solid white; border-radius: 4px; padding: 2px 10px; }");
+  banner_->hide();
+}
+
+void FormMain::OpenStatistics() {
+  LeaveReplay();
+  const MatchRequest request = ShowStatisticsWindow(game_);
+  if (request.kind == MatchRequest::Kind::Replay) StartReplay(request.id);
+  if (request.kind == MatchRequest::Kind::DealAgain) DealAgain(request.id);
+  if (request.kind == MatchRequest::Kind::Review) ShowReviewWindow(game_, request.id);
+}
+
+void FormMain::StartReplay(std::int64_t id) {
+  HistoryOpened opened = HistoryDatabase::Open(HistoryPathBeside(game_.statusPath));
+  const std::optional<HistoryMatch> match = opened.database ? opened.database->LoadMatch(id) : std::nullopt;
+  if (!match) {
+    QMessageBox::warning(this, kTitle, "この対戦を記録から読めませんでした。");
+    return;
+  }
+  ShowReplay(Replay::Open(game_, *match));
+}
+
+void FormMain::ShowReplay(ReplayOpened replay) {
+  if (!replay.replay) {
+    QMessageBox::warning(this, kTitle, QString::fromStdString(replay.refusal));
+    return;
+  }
+  board_->Sync();
+  replayBar_ = new ReplayBar(
+      game_, std::move(replay.replay), this, [this](const std::function<void()>& command) { Run(command); },
+      [this] {
+        platform_.AnswerWinDialog(nullptr);
+        platform_.LetInputThrough(nullptr);
+        banner_->hide();
+        board_->Sync();
+        if (replayBar_) replayBar_->deleteLater();
+        replayBar_ = nullptr;
+      });
+  platform_.AnswerWinDialog([bar = replayBar_] { return bar ? bar->WinDialogButton() : -1; });
+  platform_.LetInputThrough(replayBar_);
+  PlaceBanner();
+  banner_->show();
+  banner_->raise();
+  replayBar_->show();
+  activateWindow();
+}
+
+void FormMain::DealAgain(std::int64_t id) {
+  HistoryOpened opened = HistoryDatabase::Open(HistoryPathBeside(game_.statusPath));
+  const std::optional<HistoryMatch> match = opened.database ? opened.database->LoadMatch(id) : std::nullopt;
+  if (!match || match->months.empty()) {
+    QMessageBox::warning(this, kTitle, "この対戦を記録から読めませんでした。");
+    return;
+  }
+  const HistoryMonth first = match->months.front();
+  opened.database.reset();
+  Run([&] {
+    if (const auto refusal = PlayDealAgain(game_, first)) QMessageBox::warning(this, kTitle, QString::fromStdString(*refusal));
+  });
+}
+
+void FormMain::PlaceBanner() {
+  banner_->adjustSize();
+  const QWidget* menu = findChild<QWidget*>("MenuFrame");
+  const QRect bar = menu ? menu->geometry() : QRect(0, 0, width(), 44);
+  const int right = std::min(bar.right(), width() - 1);
+  const QWidget* last = findChild<QWidget*>("MenuRecord");
+  const int free = last ? last->geometry().right() : right;
+  // In the menu bar's free end, where it hides no card; in the 640 x 480 mode the bar has no room,
+  // and the banner sits in the table's bottom corner instead, where a capture pile ends last.
+  if (right - free > banner_->width() + 16) {
+    banner_->move(right - banner_->width() - 8, bar.center().y() - banner_->height() / 2);
+  } else {
+    banner_->move(width() - banner_->width() - 4, height() - banner_->height() - 4);
+  }
+}
+
+void FormMain::LeaveReplay() {
+  if (replayBar_) replayBar_->Leave();
 }
 
 template <typename Handler>
@@ -133,6 +248,14 @@ void FormMain::Run(Handler handler) {
   board_->SetFlying(false);
   board_->Sync();
   if (!platform_.FlightsOver()) return;
+  if (replayBar_) {
+    // The replay's own command is still running: the question waits until the game is put back.
+    QTimer::singleShot(0, this, [this] {
+      LeaveReplay();
+      Run(std::function<void()>([this] { Form_QueryUnload(game_); }));
+    });
+    return;
+  }
   Form_QueryUnload(game_);
   platform_.FlightsOver();
   board_->Sync();
@@ -151,18 +274,29 @@ void FormMain::CreateMenu() {
     button->setToolTip(entry.tip);
     button->SetHoverGuard([this] { return game_.HelpJudge; });
     const MenuCommand command = Command(entry.picture);
+    // A menu command during a replay first puts the game back; the help leaves the replay open.
+    const bool keepsReplay = entry.picture == MenuPicture::Help;
+    const std::function<void()> run = [this, command, keepsReplay] {
+      if (!keepsReplay) LeaveReplay();
+      if (command) {
+        Run([&] { command(game_); });
+      } else {
+        OpenStatistics();
+      }
+    };
     // Any mouse button released after a press on the button runs its command.
-    connect(button, &AXButtonCtl::MouseUp, this, [this, command] { Run([&] { command(game_); }); });
+    connect(button, &AXButtonCtl::MouseUp, this, run);
     // A held key runs the command once, as one press of the button would.
     auto* shortcut = new QShortcut(QKeySequence(entry.shortcut), this);
     shortcut->setAutoRepeat(false);
-    connect(shortcut, &QShortcut::activated, this, [this, command] { Run([&] { command(game_); }); });
+    connect(shortcut, &QShortcut::activated, this, run);
   }
 }
 
 // The request itself is refused: the game ends only through its question.
 void FormMain::closeEvent(QCloseEvent* event) {
   event->ignore();
+  LeaveReplay();
   Run([&] { Form_QueryUnload(game_); });
 }
 

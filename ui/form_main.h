@@ -1,7 +1,13 @@
 // The main window: the menu bar over the table.
 #pragma once
 
+#include <QPointer>
 #include <QWidget>
+#include <cstdint>
+
+#include "play/replay.h"
+
+class QLabel;
 
 namespace pg {
 struct Game;
@@ -11,6 +17,7 @@ namespace pg::ui {
 
 class BoardView;
 class QtPlatform;
+class ReplayBar;
 
 class FormMain : public QWidget {
   Q_OBJECT
@@ -19,12 +26,26 @@ class FormMain : public QWidget {
   FormMain(Game& game, QtPlatform& platform);
 
   BoardView* Board() const { return board_; }
+  // Shows an opened replay on the table with its controls and banner, or tells why it was refused.
+  // The review window opens its replays through OpenReplayAt and this, with no replay open (a
+  // replay opened over another would keep the other's table to go back to).
+  void ShowReplay(ReplayOpened replay);
+  // The replay's controls while a stored match is shown on the table; null otherwise.
+  ReplayBar* Replaying() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreateMenu();
+  void CreateBanner();
+  // The 成績 window, and what the player asked of a match there.
+  void OpenStatistics();
+  void StartReplay(std::int64_t id);
+  void DealAgain(std::int64_t id);
+  // Puts the game back as the replay found it, if one is open.
+  void LeaveReplay();
+  void PlaceBanner();
   // Runs one event of the game, then shows the board as the core left it. A request to end made
   // while its cards flew is answered once they have landed.
   template <typename Handler>
@@ -33,6 +54,8 @@ class FormMain : public QWidget {
   Game& game_;
   QtPlatform& platform_;
   BoardView* board_;
+  QPointer<ReplayBar> replayBar_;
+  QLabel* banner_ = nullptr;
 };
 
 }  // namespace pg::ui

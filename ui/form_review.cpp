@@ -1,5 +1,6 @@
 // The review runs on the application's thread pool; its progress and result come back to the
 // window through queued calls, which a window already closed never receives.
+#include "ui/core_text.h"
 #include "ui/form_review.h"
 
 #include <QApplication>
@@ -31,8 +32,6 @@ ReplayAt& Replay() {
   static ReplayAt replay;
   return replay;
 }
-
-QString Q(const std::string& text) { return QString::fromStdString(text); }
 
 QString PercentText(double chance) { return QString("%1%").arg(computer::Percent(chance)); }
 
@@ -132,7 +131,11 @@ void FormReview::OpenLine(int line) {
   const std::uint8_t card = computer::MarkedCard(chosen.better);
   std::optional<CardCode> marked;
   if (card < kCardCount) marked = CodeOf(card);
-  replay(game_, match_, chosen.month, chosen.move, marked);
+  // The replay opens on the table once this window has closed, so the replay bar takes the clicks.
+  opening_ = [this, replay, month = chosen.month, move = chosen.move, marked] {
+    replay(game_, match_, month, move, marked);
+  };
+  accept();
 }
 
 void ShowReviewWindow(Game& game, std::int64_t matchId) {
@@ -141,17 +144,22 @@ void ShowReviewWindow(Game& game, std::int64_t matchId) {
   HistoryOpened opened = HistoryDatabase::Open(HistoryPathBeside(game.statusPath));
   if (!opened.notice.empty()) QMessageBox::warning(parent, kTitle, Q(opened.notice));
   if (!opened.database) return;
-  std::vector<HistoryMatch> matches = opened.database->Load(HistoryDetail::Everything);
-  auto found = std::find_if(matches.rbegin(), matches.rend(), [matchId](const HistoryMatch& m) {
-    return matchId == kNewestMatch ? m.result != MatchOutcome::Abandoned : m.id == matchId;
-  });
-  if (found == matches.rend()) {
+  std::int64_t id = matchId;
+  if (id == kNewestMatch) {
+    const std::vector<HistoryMatch> matches = opened.database->Load(HistoryDetail::Matches);
+    const auto newest = std::find_if(matches.rbegin(), matches.rend(),
+                                     [](const HistoryMatch& m) { return m.result != MatchOutcome::Abandoned; });
+    if (newest != matches.rend()) id = newest->id;
+  }
+  std::optional<HistoryMatch> match = id == kNewestMatch ? std::nullopt : opened.database->LoadMatch(id);
+  if (!match) {
     QMessageBox::information(parent, kTitle, "振り返る対戦が記録にありません。");
     return;
   }
-  FormReview window(game, std::move(*found), parent);
+  FormReview window(game, std::move(*match), parent);
   window.exec();
   ArmMenuGuard(game);
+  window.OpenChosenLine();
 }
 
 }  // namespace pg::ui

@@ -35,6 +35,10 @@ class FormReview : public QDialog {
  public:
   FormReview(Game& game, HistoryMatch match, QWidget* parent);
   ~FormReview() override;
+  // Opens the replay at the line the player chose, if one was; called once the window has closed.
+  void OpenChosenLine() {
+    if (opening_) opening_();
+  }
 
  private:
   void Start();
@@ -51,6 +55,7 @@ class FormReview : public QDialog {
   QProgressBar* progress_;
   QTreeWidget* list_;
   QLabel* note_;
+  std::function<void()> opening_;
 };
 
 // Reads the match from history.db beside STATUS.DAT and shows its review; kNewestMatch for the

@@ -7,12 +7,14 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -24,6 +26,7 @@
 #include "play/menu.h"
 #include "records/history_database.h"
 #include "records/history_export.h"
+#include "ui/replay_match_list.h"
 #include "ui/statistics_charts.h"
 
 namespace pg::ui {
@@ -35,23 +38,11 @@ constexpr int kMostMarginBins = 12;
 
 QString LevelName(const std::string& level) { return QString::fromUtf8(LevelLabel(level)); }
 
-QString RulesName(const RuleSettings& r) {
-  const QString hanami = r.HanamiRule == 0 ? QString("花見%1文").arg(r.HanamiPoints) : QString("花見なし");
-  const QString tsukimi = r.TsukimiRule == 0 ? QString("月見%1文").arg(r.TsukimiPoints) : QString("月見なし");
-  return hanami + "・" + tsukimi + "・" + (r.OyaRule == 0 ? "親権あり" : "親権なし") + "・" +
-         (r.KikuRule == 1 ? "菊はカス" : "菊はタネ");
-}
-
 QString Share(int part, int whole) {
   return whole ? QString("%1%").arg(qRound(100.0 * part / whole)) : QString("―");
 }
 
 QString Signed(double value) { return (value > 0 ? "+" : "") + QString::number(value, 'f', 1); }
-
-QString LocalDate(const std::string& utc) {
-  QDateTime when = QDateTime::fromString(QString::fromStdString(utc), Qt::ISODate);
-  return when.isValid() ? when.toLocalTime().toString("yyyy/MM/dd HH:mm") : QString::fromStdString(utc);
-}
 
 QString CountersText(const MatchStatistics& s) {
   QString text = QString("対戦 %1局　勝ち %2　負け %3（うち中断 %4）　引き分け %5<br>")
@@ -147,6 +138,40 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   charts->addWidget(Boxed("月ごとの勝ち月の割合", months_), 2, 0, 1, 2);
   layout->addLayout(charts);
 
+  // The matches, newest first: one is replayed on the table, or its first deal played again.
+  list_ = new MatchListModel(this);
+  listView_ = new QTableView;
+  listView_->setObjectName("MatchList");
+  listView_->setModel(list_);
+  listView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  listView_->setSelectionMode(QAbstractItemView::SingleSelection);
+  listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  listView_->verticalHeader()->hide();
+  listView_->horizontalHeader()->setStretchLastSection(true);
+  listView_->setWordWrap(false);
+  // Widths from the longest texts, not from the rows: measuring thousands of rows would be slow.
+  const QFontMetrics metrics = listView_->fontMetrics();
+  const QString widest[] = {"2026/12/31 23:59", "最強", RulesName(RuleSettings{}), "引き分け"};
+  for (int column = 0; column < 4; ++column) listView_->setColumnWidth(column, metrics.horizontalAdvance(widest[column]) + 16);
+  listView_->setMinimumHeight(listView_->fontMetrics().height() * 8);
+  replay_ = new QPushButton("再生");
+  review_ = new QPushButton("振り返り");
+  dealAgain_ = new QPushButton("この配りでもう一度");
+  replay_->setToolTip("選んだ対戦を、場の上でもう一度見ます");
+  review_->setToolTip("選んだ対戦で、勝率を落とした手を調べます");
+  dealAgain_->setToolTip("選んだ対戦の1か月目と同じ配りで、新しい対戦を始めます");
+  auto* listButtons = new QHBoxLayout;
+  listButtons->addWidget(replay_);
+  listButtons->addWidget(review_);
+  listButtons->addWidget(dealAgain_);
+  listButtons->addStretch(1);
+  auto* listBox = new QWidget;
+  auto* listLayout = new QVBoxLayout(listBox);
+  listLayout->setContentsMargins(0, 0, 0, 0);
+  listLayout->addWidget(listView_);
+  listLayout->addLayout(listButtons);
+  layout->addWidget(Boxed("対戦の記録", listBox));
+
   auto* buttons = new QHBoxLayout;
   auto* csv = new QPushButton("CSVで書き出す");
   auto* jsonLines = new QPushButton("JSON Linesで書き出す");
@@ -175,6 +200,23 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   connect(csv, &QPushButton::clicked, this, [this] { Export(false); });
   connect(jsonLines, &QPushButton::clicked, this, [this] { Export(true); });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  connect(replay_, &QPushButton::clicked, this, [this] { Ask(MatchRequest::Kind::Replay); });
+  connect(review_, &QPushButton::clicked, this, [this] { Ask(MatchRequest::Kind::Review); });
+  connect(dealAgain_, &QPushButton::clicked, this, [this] { Ask(MatchRequest::Kind::DealAgain); });
+  connect(listView_, &QTableView::doubleClicked, this, [this] { Ask(MatchRequest::Kind::Replay); });
+  connect(listView_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+    const bool chosen = listView_->selectionModel()->hasSelection();
+    for (QPushButton* button : {replay_, review_, dealAgain_}) button->setEnabled(chosen);
+  });
+  for (QPushButton* button : {replay_, review_, dealAgain_}) button->setEnabled(false);
+}
+
+void FormStatistics::Ask(MatchRequest::Kind kind) {
+  const QModelIndexList rows = listView_->selectionModel()->selectedRows();
+  const HistoryMatch* match = rows.isEmpty() ? nullptr : list_->MatchAt(rows.front().row());
+  if (!match) return;
+  request_ = {kind, match->id};
+  accept();
 }
 
 bool FormStatistics::Reload() {
@@ -238,6 +280,8 @@ void FormStatistics::Refresh() {
     shares.push_back(s.monthsPlayed[m] ? static_cast<double>(s.monthsWon[m]) / s.monthsPlayed[m] : 0.0);
   }
   months_->SetBars(months, shares);
+  list_->SetMatches(FilteredMatches(matches_, Filter()));
+  for (QPushButton* button : {replay_, review_, dealAgain_}) button->setEnabled(false);
 }
 
 void FormStatistics::Export(bool jsonLines) {
@@ -268,11 +312,12 @@ void FormStatistics::Export(bool jsonLines) {
   }
 }
 
-void ShowStatisticsWindow(Game& game) {
+MatchRequest ShowStatisticsWindow(Game& game) {
   ArmMenuGuard(game);
   FormStatistics window(HistoryPathBeside(game.statusPath), QApplication::activeWindow());
   if (window.Reload()) window.exec();
   ArmMenuGuard(game);
+  return window.Request();
 }
 
 }  // namespace pg::ui

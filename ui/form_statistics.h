@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 #include <filesystem>
 #include <vector>
 
@@ -11,6 +12,8 @@
 
 class QComboBox;
 class QLabel;
+class QPushButton;
+class QTableView;
 
 namespace pg {
 struct Game;
@@ -19,7 +22,15 @@ struct Game;
 namespace pg::ui {
 
 class BarChart;
+class MatchListModel;
 class ShareLineChart;
+
+// What the player asked of a match in the list when the window closed.
+struct MatchRequest {
+  enum class Kind { None, Replay, DealAgain, Review };
+  Kind kind = Kind::None;
+  std::int64_t id = 0;
+};
 
 class FormStatistics : public QDialog {
  public:
@@ -27,9 +38,11 @@ class FormStatistics : public QDialog {
 
   // Reads history.db again; false when it could not be opened (the player has been told why).
   bool Reload();
+  MatchRequest Request() const { return request_; }
 
  private:
   void Refresh();
+  void Ask(MatchRequest::Kind kind);
   void Export(bool jsonLines);
   StatisticsFilter Filter() const;
 
@@ -48,9 +61,16 @@ class FormStatistics : public QDialog {
   BarChart* yaku_;
   BarChart* margins_;
   BarChart* months_;
+  MatchListModel* list_;
+  QTableView* listView_;
+  QPushButton* replay_;
+  QPushButton* review_;
+  QPushButton* dealAgain_;
+  MatchRequest request_;
 };
 
-// The menu's 成績 command: opens the window over the history beside the game's STATUS.DAT.
-void ShowStatisticsWindow(Game& game);
+// The menu's 成績 command: opens the window over the history beside the game's STATUS.DAT, and
+// tells what the player asked of a match, if anything.
+MatchRequest ShowStatisticsWindow(Game& game);
 
 }  // namespace pg::ui

@@ -21,6 +21,7 @@
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "engine/window_place.h"
+#include "play/agari.h"
 #include "play/timers.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
@@ -238,7 +239,9 @@ bool AnswersWhileThinking(const QObject* watched, QEvent::Type type) {
 
 bool QtPlatform::eventFilter(QObject* watched, QEvent* event) {
   if (thinking_ && AnswersWhileThinking(watched, event->type())) return QObject::eventFilter(watched, event);
-  if (dropInput_ && IsInput(event->type())) {
+  const auto* widget = qobject_cast<const QWidget*>(watched);
+  const bool through = inputThrough_ && widget && widget->window() == inputThrough_;
+  if (dropInput_ && IsInput(event->type()) && !through) {
     NoteInputWhileFlying(watched, event);
     event->ignore();
     return true;
@@ -368,6 +371,13 @@ void QtPlatform::RunModal(Dialog which) {
   // Each showing brings the dialog onto a screen, now that the main window's frame tells how large
   // the dialog's will be.
   KeepOnScreen(*dialog);
+  if (which == Dialog::Agari && winDialogAnswer_) {
+    constexpr int kReadingMs = 1200;
+    QTimer::singleShot(kReadingMs, dialog, [this] {
+      const int button = winDialogAnswer_ ? winDialogAnswer_() : -1;
+      if (game_ && button >= 0) AgariCommandClick(*game_, button);
+    });
+  }
   dialog->exec();
 }
 

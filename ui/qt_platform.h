@@ -43,6 +43,12 @@ class QtPlatform : public QObject, public Platform {
   // The event that flew cards is over: the next flight is shown step by step again. True once,
   // when the player asked to end the game while a card flew; the question is asked now.
   bool FlightsOver();
+  // While a replay is shown, the win dialog answers itself with the button `answer` gives, after a
+  // pause to read it; null gives the dialog back to the player.
+  void AnswerWinDialog(std::function<int()> answer) { winDialogAnswer_ = std::move(answer); }
+  // A window whose controls answer even while cards fly (the replay's, which can stop its own
+  // autoplay); null for none.
+  void LetInputThrough(QWidget* window) { inputThrough_ = window; }
 
   bool ShowStep() override;
   void ShowPaced(int ms) override;
@@ -104,6 +110,8 @@ class QtPlatform : public QObject, public Platform {
   bool endRequested_ = false;
   // While the computer thinks the close box and 終了 still answer, unlike during a card's flight.
   bool thinking_ = false;
+  std::function<int()> winDialogAnswer_;
+  QPointer<QWidget> inputThrough_;
   // One worker: a search started for an older choice finishes before the next begins, and its
   // result is dropped. Last, so it is the first member to go: it waits for the work first.
   QThreadPool background_;

@@ -42,6 +42,8 @@ TEST(FormReviewTest, ListsThePlantedMoveAndALineOpensTheReplayWithTheBetterCardM
   EXPECT_EQ(list->topLevelItem(row)->text(0), "12月");
 
   emit list->itemActivated(list->topLevelItem(row), 0);
+  EXPECT_FALSE(window.isVisible()) << "the window closes before the replay opens";
+  window.OpenChosenLine();
   EXPECT_EQ(opened.month, 12);
   EXPECT_EQ(opened.move, planted.move);
   ASSERT_TRUE(opened.marked);

@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <QTableView>
 #include <filesystem>
 
 #include "records/history_database.h"
@@ -42,9 +44,9 @@ TEST(FormStatisticsTest, ShowsTheStoredMatchesFiguresAndChartsAndFiltersByRulesA
   const fs::path folder = fs::temp_directory_path() / ("pg_statistics_window_" + std::to_string(getpid()));
   fs::remove_all(folder);
   fs::create_directories(folder);
+  HistoryMatch won = testing::SampleMatch();
   {
     auto opened = HistoryDatabase::Open(folder / "history.db");
-    HistoryMatch won = testing::SampleMatch();
     HistoryMatch abandoned = testing::SampleMatch(MatchOutcome::Abandoned);
     abandoned.rules.KikuRule = 1;
     abandoned.assisted = true;
@@ -65,12 +67,27 @@ TEST(FormStatisticsTest, ShowsTheStoredMatchesFiguresAndChartsAndFiltersByRulesA
   rules->setCurrentIndex(2);
   EXPECT_TRUE(AllLabels(window).contains("対戦 1局　勝ち 0　負け 1（うち中断 1）"));
 
+  // The list follows the filter, and a chosen match is asked for by its id.
+  auto* list = window.findChild<QTableView*>("MatchList");
+  ASSERT_TRUE(list);
+  EXPECT_EQ(list->model()->rowCount(), 1);
+  EXPECT_EQ(list->model()->index(0, 3).data().toString(), "中断");
   rules->setCurrentIndex(0);
   QComboBox* hints = boxes[3];
   ASSERT_EQ(hints->count(), 3) << "all, unaided and assisted";
   hints->setCurrentIndex(1);
   EXPECT_TRUE(AllLabels(window).contains("対戦 1局　勝ち 1　負け 0（うち中断 0）"));
   hints->setCurrentIndex(0);
+  ASSERT_EQ(list->model()->rowCount(), 2);
+  EXPECT_EQ(list->model()->index(0, 3).data().toString(), "中断") << "the newest first";
+  EXPECT_EQ(list->model()->index(1, 4).data().toString(), "12文 対 6文");
+  list->selectRow(1);
+  for (QPushButton* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "再生") button->click();
+  }
+  EXPECT_EQ(window.Request().kind, ui::MatchRequest::Kind::Replay);
+  EXPECT_EQ(window.Request().id, won.id);
+  window.show();
   const auto lines = window.findChildren<ui::ShareLineChart*>();
   const auto bars = window.findChildren<ui::BarChart*>();
   ASSERT_EQ(lines.size() + bars.size(), 4);

@@ -1,0 +1,86 @@
+// The match list's rows: date, level, rules, result and the two scores.
+#include "ui/replay_match_list.h"
+
+#include <QDateTime>
+
+#include "computer/level.h"
+
+namespace pg::ui {
+
+namespace {
+
+enum Column { kDate, kLevel, kRules, kResult, kScores, kColumns };
+
+}  // namespace
+
+QString LocalDate(const std::string& utc) {
+  QDateTime when = QDateTime::fromString(QString::fromStdString(utc), Qt::ISODate);
+  return when.isValid() ? when.toLocalTime().toString("yyyy/MM/dd HH:mm") : QString::fromStdString(utc);
+}
+
+QString RulesName(const RuleSettings& r) {
+  const QString hanami = r.HanamiRule == 0 ? QString("花見%1文").arg(r.HanamiPoints) : QString("花見なし");
+  const QString tsukimi = r.TsukimiRule == 0 ? QString("月見%1文").arg(r.TsukimiPoints) : QString("月見なし");
+  return hanami + "・" + tsukimi + "・" + (r.OyaRule == 0 ? "親権あり" : "親権なし") + "・" +
+         (r.KikuRule == 1 ? "菊はカス" : "菊はタネ");
+}
+
+QString ResultName(MatchOutcome result) {
+  switch (result) {
+    case MatchOutcome::Won:
+      return "勝ち";
+    case MatchOutcome::Lost:
+      return "負け";
+    case MatchOutcome::Level:
+      return "引き分け";
+    case MatchOutcome::Abandoned:
+      return "中断";
+  }
+  return {};
+}
+
+void MatchListModel::SetMatches(std::vector<const HistoryMatch*> matches) {
+  beginResetModel();
+  matches_ = std::move(matches);
+  endResetModel();
+}
+
+const HistoryMatch* MatchListModel::MatchAt(int row) const {
+  if (row < 0 || row >= rowCount()) return nullptr;
+  return matches_[matches_.size() - 1 - static_cast<std::size_t>(row)];
+}
+
+int MatchListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : static_cast<int>(matches_.size());
+}
+
+int MatchListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
+
+QVariant MatchListModel::data(const QModelIndex& index, int role) const {
+  const HistoryMatch* match = MatchAt(index.row());
+  if (!match) return {};
+  if (role == Qt::TextAlignmentRole && index.column() == kScores) return int(Qt::AlignRight | Qt::AlignVCenter);
+  if (role != Qt::DisplayRole) return {};
+  switch (index.column()) {
+    case kDate:
+      return LocalDate(match->endedAt);
+    case kLevel:
+      return QString::fromUtf8(LevelLabel(match->level));
+    case kRules:
+      return RulesName(match->rules);
+    case kResult:
+      return ResultName(match->result);
+    case kScores:
+      return QString("%1文 対 %2文").arg(match->scores[0]).arg(match->scores[1]);
+    default:
+      return {};
+  }
+}
+
+QVariant MatchListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+  static const char* const kHeaders[kColumns] = {"日時", "強さ", "ルール", "結果", "得点"};
+  return section >= 0 && section < kColumns ? QString(kHeaders[section]) : QVariant();
+}
+
+}  // namespace pg::ui
