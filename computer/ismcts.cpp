@@ -75,7 +75,8 @@ class Tree {
         }
         Node& c = nodes_[static_cast<std::size_t>(child)];
         ++c.available;
-        const double score = c.value / c.visits + kExploration * std::sqrt(std::log(static_cast<double>(c.available)) / c.visits);
+        const double score =
+            c.value / c.visits + kExploration * std::sqrt(std::log(static_cast<double>(c.available)) / c.visits);
         if (chosen == kNone || score > best) {
           chosen = child;
           best = score;

@@ -22,7 +22,7 @@ namespace {
 constexpr int kPlayer = 0;
 constexpr int kDealtCards = 24;
 constexpr std::array<const char*, 12> kFlowers{"松", "梅", "桜", "藤",   "菖蒲", "牡丹",
-                                                "萩", "芒", "菊", "紅葉", "柳",   "桐"};
+                                               "萩", "芒", "菊", "紅葉", "柳",   "桐"};
 
 struct Choice {
   int month = 1;
@@ -194,8 +194,8 @@ MatchReview ReviewMatch(const HistoryMatch& match, std::uint64_t seed, const Sea
     const auto played =
         std::find_if(roots.begin(), roots.end(), [&](const RootMove& r) { return r.move == choice.played; });
     if (!roots.empty() && played != roots.end() && roots.front().chance - played->chance >= kListedLoss) {
-      review.lines.push_back({choice.month, choice.move, choice.played, roots.front().move, played->chance,
-                              roots.front().chance});
+      review.lines.push_back(
+          {choice.month, choice.move, choice.played, roots.front().move, played->chance, roots.front().chance});
     }
     if (progress && !progress(review.choicesWeighed, total)) break;
   }

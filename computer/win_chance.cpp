@@ -52,7 +52,8 @@ WinChance::WinChance(const model::Rules& rules) {
       double chance = 0;
       for (int again = 0; again < 2; ++again) {
         for (int swing = -kMaxSwing; swing <= kMaxSwing; ++swing) {
-          const std::uint32_t count = outcomes[static_cast<std::size_t>(again)][static_cast<std::size_t>(swing + kMaxSwing)];
+          const std::uint32_t count =
+              outcomes[static_cast<std::size_t>(again)][static_cast<std::size_t>(swing + kMaxSwing)];
           if (count == 0) continue;
           const int after = lead + swing;
           const double next = again == 0 ? Chance(month + 1, true, after) : Chance(month + 1, false, after);

@@ -58,7 +58,9 @@ int Board::StackPosition(ControlId control) const {
 
 bool Board::TakesInput(ControlId control) const {
   const auto i = static_cast<std::size_t>(control.index);
-  auto shownAndEnabled = [i](const auto& labels) { return i < labels.size() && labels[i].visible && labels[i].enabled; };
+  auto shownAndEnabled = [i](const auto& labels) {
+    return i < labels.size() && labels[i].visible && labels[i].enabled;
+  };
   auto shown = [i](const auto& shapes) { return i < shapes.size() && shapes[i].visible; };
   switch (control.kind) {
     case ControlKind::Card:

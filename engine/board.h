@@ -72,7 +72,20 @@ struct Background {
 // The main window's controls that lie in one stacking order. The table itself (the window's
 // background, with its wallpaper and ruling) lies below them all.
 enum class ControlKind : std::uint8_t {
-  Table, Card, Message, YakuState, Hint, Box, Face, ScorePlate, Score, MonthPlate, Month, DealerMark, KoiKoi, Prompt
+  Table,
+  Card,
+  Message,
+  YakuState,
+  Hint,
+  Box,
+  Face,
+  ScorePlate,
+  Score,
+  MonthPlate,
+  Month,
+  DealerMark,
+  KoiKoi,
+  Prompt
 };
 
 struct ControlId {

@@ -17,8 +17,8 @@
 #include "engine/platform.h"
 #include "engine/random.h"
 #include "engine/record_dialogs.h"
-#include "engine/table_state.h"
 #include "engine/rule_settings.h"
+#include "engine/table_state.h"
 #include "engine/win_dialog_state.h"
 #include "records/status_file.h"
 

@@ -44,7 +44,8 @@ inline Point ChoiceFramePosition(const TableState& t, int s) {
 inline constexpr int kHintMarkerSize = 10;
 inline Point HintMarkerPosition(const TableState& t, int k) {
   const Point card = HandSlotPosition(t, 0, k);
-  return {static_cast<std::int16_t>(card.x + (kCellWidth - kHintMarkerSize) / 2), static_cast<std::int16_t>(card.y - 14)};
+  return {static_cast<std::int16_t>(card.x + (kCellWidth - kHintMarkerSize) / 2),
+          static_cast<std::int16_t>(card.y - 14)};
 }
 
 // The advisor's badge lies across the foot of a card's face, so it covers nothing beside the card.
@@ -112,7 +113,6 @@ inline Point YakuLabelPosition(const TableState& t, int side, int i) {
   const int x = IsNarrowYakuLabel(i) ? 272 + kNarrowYakuLabelWidth * (i - 6) : 112 + 80 * (i % 4);
   return At(t, x, (side == 0 ? 450 : 15) + (i > 3 ? 16 : 0));
 }
-
 
 // The こいこい mark's strip.
 inline constexpr int kKoiKoiMarkWidth = 68;

@@ -67,7 +67,8 @@ void PlaceStoredWindows(Game& game) {
     const auto frame = game.platform.FrameOf(window);
     const WindowOrigin stored{static_cast<double>(places.left[w]), static_cast<double>(places.top[w])};
     const WindowOrigin place = frame ? PlaceOnScreen(stored, *frame, screens) : stored;
-    game.platform.PlaceWindow(window, static_cast<int>(std::lround(place.left)), static_cast<int>(std::lround(place.top)));
+    game.platform.PlaceWindow(window, static_cast<int>(std::lround(place.left)),
+                              static_cast<int>(std::lround(place.top)));
   }
 }
 

@@ -21,8 +21,10 @@ State Determinize(const State& s, int viewer, Random& random) {
   State d = s;
   std::array<std::uint8_t, kCardCount> cards{};
   int n = 0;
-  ForEachCard(Unseen(s, viewer), [&](int card) { cards[static_cast<std::size_t>(n++)] = static_cast<std::uint8_t>(card); });
-  for (int i = n - 1; i > 0; --i) std::swap(cards[static_cast<std::size_t>(i)], cards[static_cast<std::size_t>(random.Below(i + 1))]);
+  ForEachCard(Unseen(s, viewer),
+              [&](int card) { cards[static_cast<std::size_t>(n++)] = static_cast<std::uint8_t>(card); });
+  for (int i = n - 1; i > 0; --i)
+    std::swap(cards[static_cast<std::size_t>(i)], cards[static_cast<std::size_t>(random.Below(i + 1))]);
   const auto opponent = static_cast<std::size_t>(1 - viewer);
   const int held = HandSize(s, 1 - viewer);
   d.hand[opponent] = 0;

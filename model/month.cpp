@@ -13,12 +13,14 @@ namespace {
 constexpr int kDealtCards = 24;
 // Rounds of six by the dealer: two cards to the other hand, two to the table, two to the dealer.
 constexpr int kToTable = 2;
-constexpr std::array<std::array<int, 6>, 2> kDealtTo{{{1, 1, kToTable, kToTable, 0, 0}, {0, 0, kToTable, kToTable, 1, 1}}};
+constexpr std::array<std::array<int, 6>, 2> kDealtTo{
+    {{1, 1, kToTable, kToTable, 0, 0}, {0, 0, kToTable, kToTable, 1, 1}}};
 // Table cards laid during play lie above every dealt one, whose numbers are deck positions.
 constexpr std::uint8_t kFirstLaidSlot = kDealtCards;
 
 void Pay(State& s, WinKind kind, int winner, int points) {
-  s.score[static_cast<std::size_t>(winner)] = static_cast<std::int16_t>(s.score[static_cast<std::size_t>(winner)] + points);
+  s.score[static_cast<std::size_t>(winner)] =
+      static_cast<std::int16_t>(s.score[static_cast<std::size_t>(winner)] + points);
   s.result = {kind, static_cast<std::int8_t>(winner), static_cast<std::int16_t>(points)};
   s.stage = Stage::MonthOver;
 }
@@ -146,7 +148,8 @@ void Deal(State& s, const Deck& deck) {
   s.hand = {zones[0], zones[1]};
   s.table = zones[kToTable];
   s.nextTableSlot = kFirstLaidSlot;
-  for (int k = 0; k < kStockCards; ++k) s.stock[static_cast<std::size_t>(k)] = deck[static_cast<std::size_t>(kDealtCards + k)];
+  for (int k = 0; k < kStockCards; ++k)
+    s.stock[static_cast<std::size_t>(k)] = deck[static_cast<std::size_t>(kDealtCards + k)];
   s.stockLeft = kStockCards;
   s.mover = s.dealer;
   s.stage = Stage::Play;
@@ -189,8 +192,9 @@ void LegalMoves(const State& s, MoveList& moves) {
       break;
     }
     case Stage::StockChoice:
-      ForEachCard(s.table & SameMonthAs(s.pendingCard),
-                  [&](int take) { moves.Add({MoveKind::Take, s.pendingCard, static_cast<std::uint8_t>(take)}); });
+      ForEachCard(s.table & SameMonthAs(s.pendingCard), [&](int take) {
+        moves.Add({MoveKind::Take, s.pendingCard, static_cast<std::uint8_t>(take)});
+      });
       break;
     case Stage::Decision:
       moves.Add({MoveKind::Stop});

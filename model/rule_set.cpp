@@ -11,8 +11,8 @@ namespace {
 constexpr CardSet CardsListedFrom(int first, int last) {
   CardSet cards = 0;
   for (int k = first; k <= last; ++k) {
-    cards |= Bit(IndexOf(CardCode(PriorityList[static_cast<std::size_t>(2 * k)],
-                                  PriorityList[static_cast<std::size_t>(2 * k + 1)])));
+    cards |= Bit(IndexOf(
+        CardCode(PriorityList[static_cast<std::size_t>(2 * k)], PriorityList[static_cast<std::size_t>(2 * k + 1)])));
   }
   return cards;
 }

@@ -10,7 +10,18 @@
 namespace pg::model {
 
 enum class YakuId : std::uint8_t {
-  Sanko, Shiko, Goko, InoShikaCho, Hanami, Tsukimi, Akatan, Aotan, AkatanAotan, Tane, Tan, Kasu,
+  Sanko,
+  Shiko,
+  Goko,
+  InoShikaCho,
+  Hanami,
+  Tsukimi,
+  Akatan,
+  Aotan,
+  AkatanAotan,
+  Tane,
+  Tan,
+  Kasu,
 };
 
 struct YakuRow {

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "engine/game.h"
 #include "play/computer_turn.h"
 #include "play/counsel.h"
-#include "engine/game.h"
 #include "play/table_signs.h"
 #include "rules/win_dialog.h"
 

@@ -19,8 +19,8 @@ constexpr const char* kBetter = "◀";
 
 std::string CounselText(int stopPercent, int koikoiPercent) {
   const bool stopBetter = stopPercent >= koikoiPercent;
-  return "勝負：勝率 " + std::to_string(stopPercent) + "%" + (stopBetter ? kBetter : "") +
-         "　こいこい：勝率 " + std::to_string(koikoiPercent) + "%" + (stopBetter ? "" : kBetter);
+  return "勝負：勝率 " + std::to_string(stopPercent) + "%" + (stopBetter ? kBetter : "") + "　こいこい：勝率 " +
+         std::to_string(koikoiPercent) + "%" + (stopBetter ? "" : kBetter);
 }
 
 void OfferCounsel(Game& game) {
@@ -31,9 +31,8 @@ void OfferCounsel(Game& game) {
                                        (t.Taken[0] & model::kAllCards) & ~game.takenAtTurnStart);
   const auto seed = static_cast<std::uint64_t>(game.advice.Uniform() * 0x1.0p53);
   std::optional<computer::Counsel> counsel;
-  game.platform.Think([&state, seed, &counsel] {
-    counsel = computer::KoiKoiCounsel(state, seed, {computer::kAdvisorIterations});
-  });
+  game.platform.Think(
+      [&state, seed, &counsel] { counsel = computer::KoiKoiCounsel(state, seed, {computer::kAdvisorIterations}); });
   if (!counsel) return;
   SetCounsel(game.agari, CounselText(computer::Percent(counsel->stop), computer::Percent(counsel->koikoi)));
   game.assisted = true;

@@ -90,7 +90,8 @@ void EndingTimer_Timer(Game& game) {
 
 void EndingSub(Game& game) {
   const WindowPositions places = CurrentPlaces(game);
-  if (const auto error = SaveExitRecords(game.statusPath, places, CurrentOptions(game.options), CurrentRules(game.rules))) {
+  if (const auto error =
+          SaveExitRecords(game.statusPath, places, CurrentOptions(game.options), CurrentRules(game.rules))) {
     ReportSaveFailure(game, kWhat, *error);
   }
   ReleaseStatusLock(game, kWhat);

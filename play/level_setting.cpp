@@ -60,9 +60,7 @@ void LevelFocus(Game& game, int index) {
   }
 }
 
-std::string LevelNameCaption(std::string_view level) {
-  return "ｃｏｍ（" + std::string(LevelLabel(level)) + "）";
-}
+std::string LevelNameCaption(std::string_view level) { return "ｃｏｍ（" + std::string(LevelLabel(level)) + "）"; }
 
 bool MatchUnderWay(const Game& game) {
   const Phase phase = game.table.Phase;

@@ -9,8 +9,8 @@ namespace pg {
 
 struct Game;
 
-// At start-up: the level kept in SETTINGS.TXT, else 普通, and the hints switch, else off. A file that cannot be read is moved aside,
-// and the player is told.
+// At start-up: the level kept in SETTINGS.TXT, else 普通, and the hints switch, else off. A file that cannot be read is
+// moved aside, and the player is told.
 void LoadLevelSetting(Game& game);
 // The options dialog's level button `index` (of LevelNames()) took the focus.
 void LevelFocus(Game& game, int index);

@@ -87,7 +87,7 @@ void MatchRecorder::PlayFinished(CardCode card) {
   captured_.clear();
   // One card of the month taken and one left lying: two lay there, and this one was chosen.
   const int left = static_cast<int>(std::count_if(t.FieldCard.begin(), t.FieldCard.begin() + t.FieldCount,
-                                                   [&](const Slot& s) { return SameMonth(s.code, card); }));
+                                                  [&](const Slot& s) { return SameMonth(s.code, card); }));
   if (move.taken.size() == 1 && SameMonth(CardCode::FromText(move.taken[0]), card) && left == 1) {
     move.chosen = move.taken[0];
   }

@@ -25,9 +25,9 @@ struct StatisticsFilter {
 };
 
 // The yaku the figures count, in the order the bar chart shows them.
-inline constexpr std::array<const char*, 15> kStatisticsYaku{
-    "五光", "四光", "三光", "猪鹿蝶", "花見で一杯", "月見で一杯", "赤短", "青短",
-    "赤短・青短", "タネ", "タン", "カス", "手四", "くっつき", "親権"};
+inline constexpr std::array<const char*, 15> kStatisticsYaku{"五光",       "四光", "三光", "猪鹿蝶",     "花見で一杯",
+                                                             "月見で一杯", "赤短", "青短", "赤短・青短", "タネ",
+                                                             "タン",       "カス", "手四", "くっつき",   "親権"};
 
 // The points held when calling こいこい, grouped: 1–2文, 3–4文, 5–6文, 7文 and over.
 inline constexpr int kCallBands = 4;
@@ -76,7 +76,8 @@ struct MatchStatistics {
 };
 
 // The matches the filter lets through, oldest first.
-std::vector<const HistoryMatch*> FilteredMatches(const std::vector<HistoryMatch>& matches, const StatisticsFilter& filter);
+std::vector<const HistoryMatch*> FilteredMatches(const std::vector<HistoryMatch>& matches,
+                                                 const StatisticsFilter& filter);
 // `skipped` rows were already left out when the matches were read.
 MatchStatistics ComputeStatistics(const std::vector<HistoryMatch>& matches, const StatisticsFilter& filter,
                                   int skipped = 0);

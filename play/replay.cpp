@@ -48,8 +48,9 @@ ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
   std::vector<Frame> frames;
   for (const ReplayStep& step : StepsOf(match)) {
     if (auto refusal = RunStep(copy, match, step, progress)) return refuse(*refusal);
-    if (silent.Refused()) return refuse(std::to_string(match.months.at(static_cast<std::size_t>(step.month)).month) +
-                                        "か月目のこいこいと勝負の記録が、ルールに合いません。");
+    if (silent.Refused())
+      return refuse(std::to_string(match.months.at(static_cast<std::size_t>(step.month)).month) +
+                    "か月目のこいこいと勝負の記録が、ルールに合いません。");
     frames.push_back({step, copy.table, copy.board, copy.agari, copy.options.JudgeMode, progress});
   }
   const auto& scores = copy.table.matchScore;
@@ -62,9 +63,9 @@ ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
 
 Replay::Replay(Game& game, HistoryMatch match, std::vector<Frame> frames)
     : game_(game), match_(std::move(match)), frames_(std::move(frames)) {
-  kept_ = {game.table,  game.board,       game.agari,     game.options,  game.rules,    game.random,
-           game.search, game.level,       game.nextLevel, game.keyCursor, game.observer, game.statusPath,
-           game.arrangedDeck, game.advice, game.hints, game.assisted, game.takenAtTurnStart};
+  kept_ = {game.table,        game.board,  game.agari,     game.options,   game.rules,           game.random,
+           game.search,       game.level,  game.nextLevel, game.keyCursor, game.observer,        game.statusPath,
+           game.arrangedDeck, game.advice, game.hints,     game.assisted,  game.takenAtTurnStart};
   game.observer = nullptr;
   // A replay shows the match as it was played: no hints over it, and a search still running for
   // the table left behind is dropped.
@@ -166,7 +167,9 @@ int Replay::Month() const { return frames_.at(at_).step.month; }
 
 int Replay::MovesMade() const {
   const ReplayStep& step = frames_.at(at_).step;
-  return step.kind == ReplayStep::Kind::Move ? step.move + 1 : step.kind == ReplayStep::Kind::Deal ? 0 : MovesIn(step.month);
+  return step.kind == ReplayStep::Kind::Move   ? step.move + 1
+         : step.kind == ReplayStep::Kind::Deal ? 0
+                                               : MovesIn(step.month);
 }
 
 int Replay::MovesIn(int month) const {
@@ -181,8 +184,7 @@ int Replay::MonthNumber(int month) const {
 
 int Replay::WinDialogButton() const { return StoredAnswer(game_.agari, progress_.playsOn); }
 
-ReplayOpened OpenReplayAt(Game& game, const HistoryMatch& match, int month, int move,
-                          std::optional<CardCode> marked) {
+ReplayOpened OpenReplayAt(Game& game, const HistoryMatch& match, int month, int move, std::optional<CardCode> marked) {
   ReplayOpened opened = Replay::Open(game, match);
   if (!opened.replay) return opened;
   if (opened.replay->GoTo(month, move) && marked) opened.replay->Mark(*marked);
@@ -191,7 +193,9 @@ ReplayOpened OpenReplayAt(Game& game, const HistoryMatch& match, int month, int 
 
 std::optional<std::string> PlayDealAgain(Game& game, const HistoryMonth& first) {
   const auto deck = DeckOf(first);
-  if (!deck) return "この配りでは始められません。\n" + std::to_string(first.month) + "か月目の配りが、48枚の違う札になっていません。";
+  if (!deck)
+    return "この配りでは始められません。\n" + std::to_string(first.month) +
+           "か月目の配りが、48枚の違う札になっていません。";
   if (MonthInPlay(game)) {
     const MessageAnswer answer =
         game.platform.ShowMessage("対戦中の勝負を終了して、新しい勝負を始めますか。", "Petalgame 32",

@@ -120,8 +120,7 @@ class Replay {
 // Opens the replay of `match` after `move` moves of month `month` (0 the first played), with card
 // `marked` framed where it lies: the review window's way in. A place the match does not have shows
 // the first month just dealt.
-ReplayOpened OpenReplayAt(Game& game, const HistoryMatch& match, int month, int move,
-                          std::optional<CardCode> marked);
+ReplayOpened OpenReplayAt(Game& game, const HistoryMatch& match, int month, int move, std::optional<CardCode> marked);
 
 // The rules a match was played under, as the rule dialog holds them.
 RuleControls RuleControlsOf(const RuleSettings& rules);

@@ -2,15 +2,15 @@
 #include "play/setup.h"
 
 #include "engine/animation.h"
-#include "play/dealer_decision.h"
-#include "play/hints.h"
-#include "play/level_setting.h"
-#include "play/screen_mode.h"
 #include "engine/game.h"
 #include "engine/status_apply.h"
 #include "engine/table_ruling.h"
 #include "engine/text.h"
 #include "engine/window_place.h"
+#include "play/dealer_decision.h"
+#include "play/hints.h"
+#include "play/level_setting.h"
+#include "play/screen_mode.h"
 #include "play/table_signs.h"
 
 namespace pg {

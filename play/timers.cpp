@@ -2,10 +2,10 @@
 #include "play/timers.h"
 
 #include "engine/game.h"
+#include "play/agari.h"
 #include "play/ending.h"
 #include "play/hi_score.h"
 #include "play/menu.h"
-#include "play/agari.h"
 
 namespace pg {
 

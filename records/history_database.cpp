@@ -166,7 +166,8 @@ FileState PrepareWaiting(SqliteConnection& connection, const fs::path& path) {
 std::string MovedNotice(FileState state, const fs::path& moved) {
   const std::string name = moved.filename().string();
   if (state == FileState::Foreign) {
-    return "history.db はこのゲームの成績の記録ではありません。" + name + " という名前に変えて残し、新しい記録を始めます。";
+    return "history.db はこのゲームの成績の記録ではありません。" + name +
+           " という名前に変えて残し、新しい記録を始めます。";
   }
   return "成績の記録 history.db が壊れていて読めません。" + name + " という名前に変えて残し、新しい記録を始めます。";
 }
@@ -228,10 +229,11 @@ bool HistoryDatabase::Write(HistoryMatch& match) {
     c.NoteError(error.code);
     return false;
   };
-  SqliteStatement insertMatch(c,
-                              "INSERT INTO matches(started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule,"
-                              " kiku_rule, hanami_points, tsukimi_points, player_score, computer_score, result, assisted)"
-                              " VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)");
+  SqliteStatement insertMatch(
+      c,
+      "INSERT INTO matches(started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule,"
+      " kiku_rule, hanami_points, tsukimi_points, player_score, computer_score, result, assisted)"
+      " VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)");
   SqliteStatement insertMonth(c, "INSERT INTO months(match_id, month, dealer, winner, payment) VALUES(?,?,?,?,?)");
   SqliteStatement insertDeal(c,
                              "INSERT INTO deals(match_id, month, table_cards, player_hand, computer_hand, stock)"
@@ -243,8 +245,8 @@ bool HistoryDatabase::Write(HistoryMatch& match) {
   SqliteStatement insertCall(c,
                              "INSERT INTO calls(match_id, month, seq, side, kind, points_held, doubled, outcome)"
                              " VALUES(?,?,?,?,?,?,?,?)");
-  if (insertMatch.Failed() || insertMonth.Failed() || insertDeal.Failed() || insertMove.Failed() || insertYaku.Failed() ||
-      insertCall.Failed()) {
+  if (insertMatch.Failed() || insertMonth.Failed() || insertDeal.Failed() || insertMove.Failed() ||
+      insertYaku.Failed() || insertCall.Failed()) {
     return fail();
   }
   const RuleSettings& r = match.rules;
@@ -367,8 +369,8 @@ std::vector<HistoryMatch> HistoryDatabase::Read(HistoryDetail detail, int* skipp
       }
       return nullptr;
     };
-    SqliteStatement months(c, "SELECT match_id, month, dealer, winner, payment FROM months" + childWhere +
-                                   " ORDER BY match_id, month");
+    SqliteStatement months(
+        c, "SELECT match_id, month, dealer, winner, payment FROM months" + childWhere + " ORDER BY match_id, month");
     std::size_t at = 0;
     while (months.Step()) {
       const std::int64_t matchId = months.Integer(0);
@@ -382,9 +384,8 @@ std::vector<HistoryMatch> HistoryDatabase::Read(HistoryDetail detail, int* skipp
       m.payment = static_cast<int>(months.Integer(4));
       matches[at].months.push_back(std::move(m));
     }
-    SqliteStatement deals(c,
-                          "SELECT match_id, month, table_cards, player_hand, computer_hand, stock FROM deals" +
-                              childWhere + " ORDER BY match_id, month");
+    SqliteStatement deals(c, "SELECT match_id, month, table_cards, player_hand, computer_hand, stock FROM deals" +
+                                 childWhere + " ORDER BY match_id, month");
     at = 0;
     while (cards && deals.Step()) {
       HistoryMonth* month = monthOf(at, deals.Integer(0), deals.Integer(1));
@@ -393,9 +394,8 @@ std::vector<HistoryMatch> HistoryDatabase::Read(HistoryDetail detail, int* skipp
       month->hands = {Split(deals.Text(3)), Split(deals.Text(4))};
       month->stock = Split(deals.Text(5));
     }
-    SqliteStatement moves(c,
-                          "SELECT match_id, month, side, from_stock, card, chosen, taken FROM moves" + childWhere +
-                              " ORDER BY match_id, month, seq");
+    SqliteStatement moves(c, "SELECT match_id, month, side, from_stock, card, chosen, taken FROM moves" + childWhere +
+                                 " ORDER BY match_id, month, seq");
     at = 0;
     while (cards && moves.Step()) {
       HistoryMonth* month = monthOf(at, moves.Integer(0), moves.Integer(1));
@@ -403,16 +403,16 @@ std::vector<HistoryMatch> HistoryDatabase::Read(HistoryDetail detail, int* skipp
       month->moves.push_back({static_cast<int>(moves.Integer(2)), moves.Integer(3) != 0, moves.Text(4), moves.Text(5),
                               Split(moves.Text(6))});
     }
-    SqliteStatement yaku(c, "SELECT match_id, month, side, name, points FROM yaku" + childWhere +
-                                 " ORDER BY match_id, month, seq");
+    SqliteStatement yaku(
+        c, "SELECT match_id, month, side, name, points FROM yaku" + childWhere + " ORDER BY match_id, month, seq");
     at = 0;
     while (yaku.Step()) {
       HistoryMonth* month = monthOf(at, yaku.Integer(0), yaku.Integer(1));
-      if (month) month->yaku.push_back({static_cast<int>(yaku.Integer(2)), yaku.Text(3), static_cast<int>(yaku.Integer(4))});
+      if (month)
+        month->yaku.push_back({static_cast<int>(yaku.Integer(2)), yaku.Text(3), static_cast<int>(yaku.Integer(4))});
     }
-    SqliteStatement calls(c,
-                          "SELECT match_id, month, side, kind, points_held, doubled, outcome FROM calls" + childWhere +
-                              " ORDER BY match_id, month, seq");
+    SqliteStatement calls(c, "SELECT match_id, month, side, kind, points_held, doubled, outcome FROM calls" +
+                                 childWhere + " ORDER BY match_id, month, seq");
     at = 0;
     while (calls.Step()) {
       HistoryMonth* month = monthOf(at, calls.Integer(0), calls.Integer(1));

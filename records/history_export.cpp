@@ -59,7 +59,8 @@ std::string MonthJson(const HistoryMonth& m) {
     const HistoryCall& call = m.calls[i];
     out += std::string(i ? "," : "") + "{\"side\":" + std::to_string(call.side) + ",\"kind\":\"" +
            CallKindKey(call.kind) + "\",\"points_held\":" + std::to_string(call.pointsHeld) +
-           ",\"doubled\":" + (call.doubled ? "true" : "false") + ",\"outcome\":\"" + CallOutcomeKey(call.outcome) + "\"}";
+           ",\"doubled\":" + (call.doubled ? "true" : "false") + ",\"outcome\":\"" + CallOutcomeKey(call.outcome) +
+           "\"}";
   }
   return out + "],\"winner\":" + std::to_string(m.winner) + ",\"payment\":" + std::to_string(m.payment) + "}";
 }

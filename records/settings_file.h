@@ -39,7 +39,6 @@ LoadedSettings LoadSettingsFile(const std::filesystem::path& path);
 
 // Moves a damaged file aside ("SETTINGS.TXT.damaged", replacing an older one) so that a save does
 // not overwrite it unseen; the name it now has, or the error.
-std::optional<StatusFileError> SetAsideSettingsFile(const std::filesystem::path& path,
-                                                    std::filesystem::path& setAside);
+std::optional<StatusFileError> SetAsideSettingsFile(const std::filesystem::path& path, std::filesystem::path& setAside);
 
 }  // namespace pg

@@ -18,9 +18,7 @@ class SlotWriter {
     bytes_ += static_cast<char>(bits & 0xFFu);
     bytes_ += static_cast<char>(bits >> 8);
   }
-  void Fixed(std::string_view utf8, std::size_t width) {
-    bytes_ += FixedCp932(Utf8ToCp932(utf8).value_or(""), width);
-  }
+  void Fixed(std::string_view utf8, std::size_t width) { bytes_ += FixedCp932(Utf8ToCp932(utf8).value_or(""), width); }
   // The caller has made sure that the text fits its record.
   void Text(std::string_view cp932) {
     Int(static_cast<std::int16_t>(cp932.size()));
@@ -177,12 +175,18 @@ std::optional<StatusLock> ReadStatusLock(std::string_view slot) {
 
 bool CutShort(std::string_view slot, StatusRecord record) {
   switch (record) {
-    case StatusRecord::WindowPositions: return !ReadWindowPositions(slot);
-    case StatusRecord::TotalTable: return !ReadTotalTable(slot);
-    case StatusRecord::GameTable: return !ReadGameTable(slot);
-    case StatusRecord::OptionSettings: return !ReadOptionSettings(slot);
-    case StatusRecord::RuleSettings: return !ReadRuleSettings(slot);
-    case StatusRecord::StatusLock: return !ReadStatusLock(slot);
+    case StatusRecord::WindowPositions:
+      return !ReadWindowPositions(slot);
+    case StatusRecord::TotalTable:
+      return !ReadTotalTable(slot);
+    case StatusRecord::GameTable:
+      return !ReadGameTable(slot);
+    case StatusRecord::OptionSettings:
+      return !ReadOptionSettings(slot);
+    case StatusRecord::RuleSettings:
+      return !ReadRuleSettings(slot);
+    case StatusRecord::StatusLock:
+      return !ReadStatusLock(slot);
   }
   return true;
 }
@@ -190,21 +194,25 @@ bool CutShort(std::string_view slot, StatusRecord record) {
 std::string DefaultSlot(StatusRecord record) {
   const StatusRecords defaults = DefaultStatusRecords();
   switch (record) {
-    case StatusRecord::WindowPositions: return EncodeSlot(defaults.windows);
-    case StatusRecord::TotalTable: return EncodeSlot(defaults.total);
-    case StatusRecord::GameTable: return EncodeSlot(defaults.game);
-    case StatusRecord::OptionSettings: return EncodeSlot(defaults.options);
-    case StatusRecord::RuleSettings: return EncodeSlot(defaults.rules);
-    case StatusRecord::StatusLock: return EncodeSlot(defaults.lock);
+    case StatusRecord::WindowPositions:
+      return EncodeSlot(defaults.windows);
+    case StatusRecord::TotalTable:
+      return EncodeSlot(defaults.total);
+    case StatusRecord::GameTable:
+      return EncodeSlot(defaults.game);
+    case StatusRecord::OptionSettings:
+      return EncodeSlot(defaults.options);
+    case StatusRecord::RuleSettings:
+      return EncodeSlot(defaults.rules);
+    case StatusRecord::StatusLock:
+      return EncodeSlot(defaults.lock);
   }
   return std::string(kStatusSlotSize, '\0');
 }
 
 }  // namespace
 
-std::size_t SlotOffset(StatusRecord record) {
-  return (static_cast<std::size_t>(record) - 1) * kStatusSlotSize;
-}
+std::size_t SlotOffset(StatusRecord record) { return (static_cast<std::size_t>(record) - 1) * kStatusSlotSize; }
 
 std::string EncodeSlot(const WindowPositions& windows) {
   SlotWriter out;
@@ -275,8 +283,8 @@ std::string EncodeSlot(const OptionSettings& options) {
 
 std::string EncodeSlot(const RuleSettings& rules) {
   SlotWriter out;
-  for (std::int16_t value : {rules.HanamiRule, rules.TsukimiRule, rules.OyaRule, rules.KikuRule,
-                             rules.HanamiPoints, rules.TsukimiPoints}) {
+  for (std::int16_t value :
+       {rules.HanamiRule, rules.TsukimiRule, rules.OyaRule, rules.KikuRule, rules.HanamiPoints, rules.TsukimiPoints}) {
     out.Int(value);
   }
   return out.Slot();

@@ -23,22 +23,34 @@ namespace {
 std::string ReasonFor(int errorNumber) {
   switch (errorNumber) {
     case EACCES:
-    case EPERM: return "書き込みが許可されていません。";
-    case EROFS: return "読み取り専用の場所には書き込めません。";
+    case EPERM:
+      return "書き込みが許可されていません。";
+    case EROFS:
+      return "読み取り専用の場所には書き込めません。";
     case ENOSPC:
-    case EDQUOT: return "ディスクの空き容量が足りません。";
-    case EFBIG: return "ファイルが大きすぎて書き込めません。";
+    case EDQUOT:
+      return "ディスクの空き容量が足りません。";
+    case EFBIG:
+      return "ファイルが大きすぎて書き込めません。";
     case ENOENT:
-    case ENOTDIR: return "保存先のフォルダが見つかりません。";
-    case EISDIR: return "ファイルの場所にフォルダがあります。";
+    case ENOTDIR:
+      return "保存先のフォルダが見つかりません。";
+    case EISDIR:
+      return "ファイルの場所にフォルダがあります。";
     case EINVAL:
-    case ELOOP: return "ファイルの場所に普通のファイルではないものがあります。";
-    case EIO: return "ディスクの読み書きに失敗しました。";
+    case ELOOP:
+      return "ファイルの場所に普通のファイルではないものがあります。";
+    case EIO:
+      return "ディスクの読み書きに失敗しました。";
     case EMFILE:
-    case ENFILE: return "開いているファイルが多すぎます。";
-    case ENAMETOOLONG: return "ファイルの場所の名前が長すぎます。";
-    case ENOLCK: return "ファイルをロックできません。";
-    default: return "ファイルを保存できませんでした。";
+    case ENFILE:
+      return "開いているファイルが多すぎます。";
+    case ENAMETOOLONG:
+      return "ファイルの場所の名前が長すぎます。";
+    case ENOLCK:
+      return "ファイルをロックできません。";
+    default:
+      return "ファイルを保存できませんでした。";
   }
 }
 
@@ -246,8 +258,8 @@ std::optional<StatusFileError> SaveExitRecords(const std::filesystem::path& path
 
 std::optional<StatusFileError> SaveHighScores(const std::filesystem::path& path, const TotalTable& total,
                                               const GameTable& game) {
-  return ReplaceSlots(path, {{StatusRecord::TotalTable, EncodeSlot(total)},
-                             {StatusRecord::GameTable, EncodeSlot(game)}});
+  return ReplaceSlots(path,
+                      {{StatusRecord::TotalTable, EncodeSlot(total)}, {StatusRecord::GameTable, EncodeSlot(game)}});
 }
 
 std::filesystem::path LockFilePath(const std::filesystem::path& statusPath) {

@@ -42,10 +42,9 @@ inline constexpr std::size_t kKeptTrailingBytes = 64 * 1024;
 // may give it, and its mode.
 [[nodiscard]] std::optional<StatusFileError> SaveExitRecords(const std::filesystem::path& path,
                                                              const WindowPositions& windows,
-                                                             const OptionSettings& options,
-                                                             const RuleSettings& rules);
-[[nodiscard]] std::optional<StatusFileError> SaveHighScores(const std::filesystem::path& path,
-                                                            const TotalTable& total, const GameTable& game);
+                                                             const OptionSettings& options, const RuleSettings& rules);
+[[nodiscard]] std::optional<StatusFileError> SaveHighScores(const std::filesystem::path& path, const TotalTable& total,
+                                                            const GameTable& game);
 
 // The OS lock lives on this file beside STATUS.DAT ("STATUS.DAT.lock"), not on STATUS.DAT itself,
 // whose inode every save replaces.

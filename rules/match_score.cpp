@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string>
 
+#include "engine/caption_chars.h"
 #include "engine/game.h"
 #include "engine/text.h"
-#include "engine/caption_chars.h"
 
 namespace pg {
 
@@ -23,8 +23,8 @@ constexpr std::string_view kEmptyCell = "　　　　　    　";
 
 std::string RowCell(const std::string& name, const std::string& points) {
   if (name.empty()) return std::string(kEmptyCell);
-  return name + Repeat(kIdeographicSpace, kCellChars - CharCount(name)) +
-         Repeat(" ", kCellChars - CharCount(points)) + points;
+  return name + Repeat(kIdeographicSpace, kCellChars - CharCount(name)) + Repeat(" ", kCellChars - CharCount(points)) +
+         points;
 }
 
 }  // namespace
@@ -52,8 +52,8 @@ void PutMatchResult(Game& game) {
   const auto difference = static_cast<std::int16_t>(player - computer);
   auto& message = game.board.message;
   message[0].caption = "勝負の結果、";
-  message[1].caption = NumText(player) + "文 対" + NumText(computer) + "文、その差" +
-                       NumText(std::abs(difference)) + "文で";
+  message[1].caption =
+      NumText(player) + "文 対" + NumText(computer) + "文、その差" + NumText(std::abs(difference)) + "文で";
   if (difference > 0) {
     message[2].caption = "あなたの勝ちです。";
   } else if (difference < 0) {

@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "engine/caption_chars.h"
 #include "engine/card.h"
 #include "engine/game.h"
 #include "engine/text.h"
-#include "engine/caption_chars.h"
 
 namespace pg {
 

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <set>
 
+#include "play/agari.h"
 #include "play/deal.h"
 #include "play/setup.h"
 #include "play/timers.h"
 #include "rules/capture.h"
-#include "play/agari.h"
 
 namespace pg::test {
 

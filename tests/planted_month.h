@@ -63,7 +63,8 @@ inline Planted PlantedMonth(std::uint64_t seed, int planted) {
     model::Trace trace;
     model::Apply(s, move, &trace);
     // A stock card with no choice is played out with the hand card.
-    if (move.kind == model::MoveKind::Play && s.stage != model::Stage::StockChoice && trace.stockCard != model::kNoCard) {
+    if (move.kind == model::MoveKind::Play && s.stage != model::Stage::StockChoice &&
+        trace.stockCard != model::kNoCard) {
       month.moves.push_back({mover, true, Code(trace.stockCard), "", {}});
     }
   }

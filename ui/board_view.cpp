@@ -320,7 +320,8 @@ void BoardView::SyncStacking() {
 void BoardView::SyncCards() {
   const Board& board = game_.board;
   if (cells_.empty()) {
-    if (std::none_of(board.Card.begin(), board.Card.end(), [](const CardPicture& card) { return card.visible; })) return;
+    if (std::none_of(board.Card.begin(), board.Card.end(), [](const CardPicture& card) { return card.visible; }))
+      return;
     RenderCells();
   }
   for (int i = 0; i < kCardCount; ++i) {

@@ -88,7 +88,8 @@ FormAgari::FormAgari(pg::Game& game, QWidget* parent)
     button->setFont(DialogFont());
     // Enter must not choose for the player: only a focused button takes it.
     button->setAutoDefault(false);
-    connect(button, &QPushButton::clicked, this, [this, index] { CallCore([&] { pg::AgariCommandClick(game_, index); }); });
+    connect(button, &QPushButton::clicked, this,
+            [this, index] { CallCore([&] { pg::AgariCommandClick(game_, index); }); });
     command1_[index] = button;
   }
   SyncFromCore();

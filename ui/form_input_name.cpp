@@ -83,7 +83,8 @@ void FormInputName::SyncFromCore() {
   total_->setVisible(dialog.totalVisible);
   gameLine_->setText(QString::fromStdString(dialog.gameLine));
   gameLine_->setVisible(dialog.gameVisible);
-  if (inputName_->text().toStdString() != dialog.InputName) inputName_->setText(QString::fromStdString(dialog.InputName));
+  if (inputName_->text().toStdString() != dialog.InputName)
+    inputName_->setText(QString::fromStdString(dialog.InputName));
 }
 
 // Centred across the main window and above the result lines, with the focus in the name box.

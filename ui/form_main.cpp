@@ -25,9 +25,9 @@
 #include "ui/form_agari.h"
 #include "ui/form_input_name.h"
 #include "ui/form_option.h"
+#include "ui/form_review.h"
 #include "ui/form_rule.h"
 #include "ui/form_score.h"
-#include "ui/form_review.h"
 #include "ui/form_statistics.h"
 #include "ui/form_version.h"
 #include "ui/form_wait.h"
@@ -120,12 +120,17 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
     dialog->SetBoardRedraw([this] { board_->Sync(); });
     return dialog;
   };
-  platform.RegisterDialog(Dialog::Agari, [this, redrawing, &game] { return redrawing(new FormAgari(game, this)); }, Window::Agari);
-  platform.RegisterDialog(Dialog::Rule, [this, redrawing, &game] { return redrawing(new FormRule(game, this)); }, Window::Rule);
-  platform.RegisterDialog(Dialog::Option, [this, redrawing, &game] { return redrawing(new FormOption(game, *board_, this)); },
-                          Window::Option);
-  platform.RegisterDialog(Dialog::Score, [this, &game] { return new FormScore(game, this); }, Window::Score);
-  platform.RegisterDialog(Dialog::Version, [this, &game] { return new FormVersion(game, this); }, Window::Version);
+  platform.RegisterDialog(
+      Dialog::Agari, [this, redrawing, &game] { return redrawing(new FormAgari(game, this)); }, Window::Agari);
+  platform.RegisterDialog(
+      Dialog::Rule, [this, redrawing, &game] { return redrawing(new FormRule(game, this)); }, Window::Rule);
+  platform.RegisterDialog(
+      Dialog::Option, [this, redrawing, &game] { return redrawing(new FormOption(game, *board_, this)); },
+      Window::Option);
+  platform.RegisterDialog(
+      Dialog::Score, [this, &game] { return new FormScore(game, this); }, Window::Score);
+  platform.RegisterDialog(
+      Dialog::Version, [this, &game] { return new FormVersion(game, this); }, Window::Version);
   platform.RegisterDialog(Dialog::InputName, [this, &game] { return new FormInputName(game, this); });
   platform.RegisterDialog(Dialog::Wait, [this, &game] { return new FormWait(game, this); });
   platform.RegisterWindow(Window::Main, this);
@@ -160,8 +165,9 @@ void FormMain::CreateBanner() {
   banner_ = new QLabel("再生中", this);
   banner_->setObjectName("ReplayBanner");
   banner_->setAlignment(Qt::AlignCenter);
-  banner_->setStyleSheet("QLabel { background: rgba(160, 20, 20, 210); color: white; font-weight: bold;"
-                         " border: 1px solid white; border-radius: 4px; padding: 2px 10px; }");
+  banner_->setStyleSheet(
+      "QLabel { background: rgba(160, 20, 20, 210); color: white; font-weight: bold;"
+      " border: 1px solid white; border-radius: 4px; padding: 2px 10px; }");
   banner_->hide();
 }
 
@@ -218,7 +224,8 @@ void FormMain::DealAgain(std::int64_t id) {
   const HistoryMonth first = match->months.front();
   opened.database.reset();
   Run([&] {
-    if (const auto refusal = PlayDealAgain(game_, first)) QMessageBox::warning(this, kTitle, QString::fromStdString(*refusal));
+    if (const auto refusal = PlayDealAgain(game_, first))
+      QMessageBox::warning(this, kTitle, QString::fromStdString(*refusal));
   });
 }
 

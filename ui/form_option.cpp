@@ -19,9 +19,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "computer/level.h"
 #include "engine/game.h"
 #include "engine/geometry.h"
-#include "computer/level.h"
 #include "play/hints.h"
 #include "play/level_setting.h"
 #include "play/option_dialog.h"

@@ -1,7 +1,7 @@
 // The review runs on the application's thread pool; its progress and result come back to the
 // window through queued calls, which a window already closed never receives.
-#include "ui/core_text.h"
 #include "ui/form_review.h"
+#include "ui/core_text.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -67,9 +67,8 @@ FormReview::FormReview(Game& game, HistoryMatch match, QWidget* parent)
   buttons->addWidget(close);
   layout->addLayout(buttons);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
-  connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
-    OpenLine(list_->indexOfTopLevelItem(item));
-  });
+  connect(list_, &QTreeWidget::itemActivated, this,
+          [this](QTreeWidgetItem* item) { OpenLine(list_->indexOfTopLevelItem(item)); });
   resize(600, 420);
   Start();
 }
@@ -85,15 +84,21 @@ void FormReview::Start() {
   QThreadPool::globalInstance()->start([window, cancelled, match, seed] {
     const computer::MatchReview review =
         computer::ReviewMatch(match, seed, {computer::kReviewIterations}, [window, cancelled](int done, int total) {
-          QMetaObject::invokeMethod(qApp, [window, done, total] {
-            if (window) window->Progress(done, total);
-          }, Qt::QueuedConnection);
+          QMetaObject::invokeMethod(
+              qApp,
+              [window, done, total] {
+                if (window) window->Progress(done, total);
+              },
+              Qt::QueuedConnection);
           return !*cancelled;
         });
     if (*cancelled) return;
-    QMetaObject::invokeMethod(qApp, [window, review] {
-      if (window) window->Show(review);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp,
+        [window, review] {
+          if (window) window->Show(review);
+        },
+        Qt::QueuedConnection);
   });
 }
 
@@ -115,10 +120,10 @@ void FormReview::Show(const computer::MatchReview& review) {
   if (!review.stoppedShort.empty()) summary += "\n" + Q(review.stoppedShort);
   summary_->setText(summary);
   for (const computer::ReviewLine& line : review.lines) {
-    auto* item = new QTreeWidgetItem(QStringList{
-        QString("%1月").arg(line.month), Q(computer::MoveText(line.played)), PercentText(line.playedChance),
-        Q(computer::MoveText(line.better)), PercentText(line.betterChance),
-        QString("−%1").arg(computer::Percent(line.betterChance) - computer::Percent(line.playedChance))});
+    auto* item = new QTreeWidgetItem(
+        QStringList{QString("%1月").arg(line.month), Q(computer::MoveText(line.played)), PercentText(line.playedChance),
+                    Q(computer::MoveText(line.better)), PercentText(line.betterChance),
+                    QString("−%1").arg(computer::Percent(line.betterChance) - computer::Percent(line.playedChance))});
     for (int column : {2, 4, 5}) item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
     list_->addTopLevelItem(item);
   }

@@ -7,8 +7,8 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -38,32 +38,46 @@ constexpr int kMostMarginBins = 12;
 
 QString LevelName(const std::string& level) { return QString::fromUtf8(LevelLabel(level)); }
 
-QString Share(int part, int whole) {
-  return whole ? QString("%1%").arg(qRound(100.0 * part / whole)) : QString("―");
-}
+QString Share(int part, int whole) { return whole ? QString("%1%").arg(qRound(100.0 * part / whole)) : QString("―"); }
 
 QString Signed(double value) { return (value > 0 ? "+" : "") + QString::number(value, 'f', 1); }
 
 QString CountersText(const MatchStatistics& s) {
   QString text = QString("対戦 %1局　勝ち %2　負け %3（うち中断 %4）　引き分け %5<br>")
-                     .arg(s.played).arg(s.won).arg(s.lost).arg(s.abandoned).arg(s.level);
+                     .arg(s.played)
+                     .arg(s.won)
+                     .arg(s.lost)
+                     .arg(s.abandoned)
+                     .arg(s.level);
   text += QString("勝率 %1　いまの連勝 %2　最長の連勝 %3<br>")
-              .arg(Share(s.won, s.played)).arg(s.currentStreak).arg(s.longestStreak);
+              .arg(Share(s.won, s.played))
+              .arg(s.currentStreak)
+              .arg(s.longestStreak);
   text += QString("1局の平均 %1文　相手との差の平均 %2文<br>")
               .arg(QString::number(s.meanScore, 'f', 1), Signed(s.meanMargin));
   if (s.bestId) {
-    text += QString("いちばんの勝ち　%1　%2文 対 %3文<br>").arg(LocalDate(s.bestDate)).arg(s.bestScores[0]).arg(s.bestScores[1]);
+    text += QString("いちばんの勝ち　%1　%2文 対 %3文<br>")
+                .arg(LocalDate(s.bestDate))
+                .arg(s.bestScores[0])
+                .arg(s.bestScores[1]);
   }
   text += QString("親で勝った月 %1 / %2（%3）　子で勝った月 %4 / %5（%6）")
-              .arg(s.monthsWonAsDealer).arg(s.monthsAsDealer).arg(Share(s.monthsWonAsDealer, s.monthsAsDealer))
-              .arg(s.monthsWonAsNonDealer).arg(s.monthsAsNonDealer).arg(Share(s.monthsWonAsNonDealer, s.monthsAsNonDealer));
-  if (s.skipped) text += QString("<br><font color=#a00000>読めない記録 %1件は集計から除きました。</font>").arg(s.skipped);
+              .arg(s.monthsWonAsDealer)
+              .arg(s.monthsAsDealer)
+              .arg(Share(s.monthsWonAsDealer, s.monthsAsDealer))
+              .arg(s.monthsWonAsNonDealer)
+              .arg(s.monthsAsNonDealer)
+              .arg(Share(s.monthsWonAsNonDealer, s.monthsAsNonDealer));
+  if (s.skipped)
+    text += QString("<br><font color=#a00000>読めない記録 %1件は集計から除きました。</font>").arg(s.skipped);
   return text;
 }
 
 QString KoiKoiText(const MatchStatistics& s) {
   QString text = QString("こいこい %1回、うち実った %2回（%3）<br>")
-                     .arg(s.KoiKoiCalls()).arg(s.KoiKoiPaidOff()).arg(Share(s.KoiKoiPaidOff(), s.KoiKoiCalls()));
+                     .arg(s.KoiKoiCalls())
+                     .arg(s.KoiKoiPaidOff())
+                     .arg(Share(s.KoiKoiPaidOff(), s.KoiKoiCalls()));
   const char* bands[kCallBands] = {"1〜2文", "3〜4文", "5〜6文", "7文以上"};
   QStringList parts;
   for (int b = 0; b < kCallBands; ++b) {
@@ -152,7 +166,8 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   // Widths from the longest texts, not from the rows: measuring thousands of rows would be slow.
   const QFontMetrics metrics = listView_->fontMetrics();
   const QString widest[] = {"2026/12/31 23:59", "最強", RulesName(RuleSettings{}), "引き分け"};
-  for (int column = 0; column < 4; ++column) listView_->setColumnWidth(column, metrics.horizontalAdvance(widest[column]) + 16);
+  for (int column = 0; column < 4; ++column)
+    listView_->setColumnWidth(column, metrics.horizontalAdvance(widest[column]) + 16);
   listView_->setMinimumHeight(listView_->fontMetrics().height() * 8);
   replay_ = new QPushButton("再生");
   review_ = new QPushButton("振り返り");
@@ -227,7 +242,8 @@ bool FormStatistics::Reload() {
   ruleSets_.clear();
   std::vector<std::string> levels;
   for (const HistoryMatch& m : matches_) {
-    if (std::none_of(ruleSets_.begin(), ruleSets_.end(), [&](const RuleSettings& r) { return SameRules(r, m.rules); })) {
+    if (std::none_of(ruleSets_.begin(), ruleSets_.end(),
+                     [&](const RuleSettings& r) { return SameRules(r, m.rules); })) {
       ruleSets_.push_back(m.rules);
     }
     if (std::find(levels.begin(), levels.end(), m.level) == levels.end()) levels.push_back(m.level);

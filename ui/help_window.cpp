@@ -42,10 +42,10 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 
   auto* tools = new QToolBar(this);
   tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-  QAction* back = tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "戻る", browser_,
-                                   &QTextBrowser::backward);
-  QAction* forward = tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "進む", browser_,
-                                      &QTextBrowser::forward);
+  QAction* back =
+      tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "戻る", browser_, &QTextBrowser::backward);
+  QAction* forward =
+      tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "進む", browser_, &QTextBrowser::forward);
   // Home is the first page the browser showed: the contents.
   tools->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), "目次", browser_, &QTextBrowser::home);
   back->setShortcut(QKeySequence::Back);

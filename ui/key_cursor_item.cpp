@@ -12,9 +12,7 @@ namespace {
 constexpr qreal kMargin = 6;
 constexpr qreal kOuterPen = 3;
 
-QRectF Outline() {
-  return QRectF(-kMargin, -kMargin, kCellWidth + 2 * kMargin, kCellHeight + 2 * kMargin);
-}
+QRectF Outline() { return QRectF(-kMargin, -kMargin, kCellWidth + 2 * kMargin, kCellHeight + 2 * kMargin); }
 
 }  // namespace
 

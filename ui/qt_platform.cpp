@@ -8,12 +8,12 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QKeyEvent>
-#include <QMouseEvent>
-#include <QWindow>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <atomic>
 #include <thread>
@@ -150,7 +150,8 @@ void QtPlatform::PlaceWindow(Window window, int leftTwips, int topTwips) {
   const auto it = windows_.find(window);
   if (it == windows_.end()) {
     for (const auto& [which, dialog] : dialogs_) {
-      if (dialog.window == window) unmadePlaces_[window] = {static_cast<double>(leftTwips), static_cast<double>(topTwips)};
+      if (dialog.window == window)
+        unmadePlaces_[window] = {static_cast<double>(leftTwips), static_cast<double>(topTwips)};
     }
     return;
   }
@@ -323,10 +324,13 @@ void QtPlatform::RunInBackground(std::function<std::function<void()>()> work) {
   background_.setMaxThreadCount(1);
   background_.start([this, work = std::move(work)] {
     std::function<void()> deliver = work();
-    QMetaObject::invokeMethod(this, [this, deliver = std::move(deliver)] {
-      deliver();
-      if (view_) view_->Sync();
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this,
+        [this, deliver = std::move(deliver)] {
+          deliver();
+          if (view_) view_->Sync();
+        },
+        Qt::QueuedConnection);
   });
 }
 

@@ -61,9 +61,10 @@ ReplayBar::ReplayBar(Game& game, std::unique_ptr<Replay> replay, QWidget* mainWi
   layout->addWidget(position_, 1);
   layout->addWidget(leave);
   // The keys work wherever the focus is, the table's window or this one, and only while it is open.
-  const std::pair<Qt::Key, void (ReplayBar::*)()> keys[] = {
-      {Qt::Key_Right, &ReplayBar::Forward}, {Qt::Key_Left, &ReplayBar::Back},
-      {Qt::Key_Space, &ReplayBar::ToggleAutoplay}, {Qt::Key_Escape, &ReplayBar::Leave}};
+  const std::pair<Qt::Key, void (ReplayBar::*)()> keys[] = {{Qt::Key_Right, &ReplayBar::Forward},
+                                                            {Qt::Key_Left, &ReplayBar::Back},
+                                                            {Qt::Key_Space, &ReplayBar::ToggleAutoplay},
+                                                            {Qt::Key_Escape, &ReplayBar::Leave}};
   for (const auto& [key, command] : keys) {
     auto* shortcut = new QShortcut(QKeySequence(key), this);
     shortcut->setContext(Qt::ApplicationShortcut);
@@ -97,9 +98,11 @@ void ReplayBar::PlaceUnder() {
   const QRect main = mainWindow_->frameGeometry();
   const QRect screen = mainWindow_->screen()->availableGeometry();
   // Under the table where the screen has room, else over its foot.
-  const int x = std::clamp(main.center().x() - width() / 2, screen.left(), std::max(screen.left(), screen.right() - width()));
+  const int x =
+      std::clamp(main.center().x() - width() / 2, screen.left(), std::max(screen.left(), screen.right() - width()));
   const int below = main.bottom() + 4;
-  const int y = below + height() + 40 <= screen.bottom() ? below : std::max(screen.top(), main.bottom() - height() - 40);
+  const int y =
+      below + height() + 40 <= screen.bottom() ? below : std::max(screen.top(), main.bottom() - height() - 40);
   move(x, y);
 }
 

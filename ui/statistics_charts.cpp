@@ -114,7 +114,8 @@ void BarChart::paintEvent(QPaintEvent*) {
       const qreal height = plot.height() * value / scale;
       const QRectF bar(x + columnWidth * 0.15, plot.bottom() - height, columnWidth * 0.7, height);
       painter.fillRect(bar, i % 2 ? kLacquer : kLacquer.darker(125));
-      painter.drawText(QRectF(x, plot.bottom() + 2, columnWidth, 16), Qt::AlignHCenter | Qt::AlignTop, labels_.value(i));
+      painter.drawText(QRectF(x, plot.bottom() + 2, columnWidth, 16), Qt::AlignHCenter | Qt::AlignTop,
+                       labels_.value(i));
       if (value > 0) painter.drawText(QRectF(x - 4, bar.top() - 16, columnWidth + 8, 15), Qt::AlignCenter, text);
     }
   }

@@ -46,8 +46,10 @@ TEST_F(ComputerMoveTest, ChoosesTheHandCardByCardValue) {
       {"no capture: the last chaff card", {"B3", "52", "43", "C4"}, {"11", "21"}, "C4"},
       {"no capture and no chaff: the least valuable card", {"21", "72"}, {"11", "31"}, "72"},
       {"only the lowest table slot of the month is looked at", {"A3", "33"}, {"A4", "31", "A1"}, "33"},
-      {"a card taking from the last table slot", {"C4", "43", "93", "53", "63", "73", "B4", "A1"},
-       {"11", "12", "21", "22", "31", "32", "81", "A3"}, "A1"},
+      {"a card taking from the last table slot",
+       {"C4", "43", "93", "53", "63", "73", "B4", "A1"},
+       {"11", "12", "21", "22", "31", "32", "81", "A3"},
+       "A1"},
       {"an empty table", {"11", "13", "C4"}, {}, "C4"},
   };
   for (const auto& c : cases) {

@@ -22,15 +22,19 @@ model::State HiddenPermuted(const model::State& s, Random& random) {
   const int first = model::kStockCards - s.stockLeft;
   std::array<std::uint8_t, kCardCount> cards{};
   int n = 0;
-  for (int i = 0; i < held; ++i) cards[static_cast<std::size_t>(n++)] = s.handOrder[opponent][static_cast<std::size_t>(i)];
-  for (int k = first; k < model::kStockCards; ++k) cards[static_cast<std::size_t>(n++)] = s.stock[static_cast<std::size_t>(k)];
-  for (int i = n - 1; i > 0; --i) std::swap(cards[static_cast<std::size_t>(i)], cards[static_cast<std::size_t>(random.Below(i + 1))]);
+  for (int i = 0; i < held; ++i)
+    cards[static_cast<std::size_t>(n++)] = s.handOrder[opponent][static_cast<std::size_t>(i)];
+  for (int k = first; k < model::kStockCards; ++k)
+    cards[static_cast<std::size_t>(n++)] = s.stock[static_cast<std::size_t>(k)];
+  for (int i = n - 1; i > 0; --i)
+    std::swap(cards[static_cast<std::size_t>(i)], cards[static_cast<std::size_t>(random.Below(i + 1))]);
   p.hand[opponent] = 0;
   for (int i = 0; i < held; ++i) {
     p.handOrder[opponent][static_cast<std::size_t>(i)] = cards[static_cast<std::size_t>(i)];
     p.hand[opponent] |= model::Bit(cards[static_cast<std::size_t>(i)]);
   }
-  for (int k = first, i = held; k < model::kStockCards; ++k, ++i) p.stock[static_cast<std::size_t>(k)] = cards[static_cast<std::size_t>(i)];
+  for (int k = first, i = held; k < model::kStockCards; ++k, ++i)
+    p.stock[static_cast<std::size_t>(k)] = cards[static_cast<std::size_t>(i)];
   return p;
 }
 

@@ -94,7 +94,8 @@ TEST(WinChance, ALeadCountsForMoreAsTheMatchRunsOut) {
     double low;
     double high;
   } rows[] = {
-      {1, 0, 0.45, 0.55}, {1, 10, 0.55, 0.75}, {12, 10, 0.80, 0.97}, {12, -10, 0.03, 0.20}, {13, 1, 1, 1}, {13, 0, 0.5, 0.5},
+      {1, 0, 0.45, 0.55},    {1, 10, 0.55, 0.75}, {12, 10, 0.80, 0.97},
+      {12, -10, 0.03, 0.20}, {13, 1, 1, 1},       {13, 0, 0.5, 0.5},
   };
   for (const Row& row : rows) {
     for (bool deals : {true, false}) {
@@ -104,7 +105,8 @@ TEST(WinChance, ALeadCountsForMoreAsTheMatchRunsOut) {
     }
   }
   for (int month = 1; month <= 12; ++month) {
-    for (int lead = -40; lead < 40; ++lead) EXPECT_LE(chance.Chance(month, true, lead), chance.Chance(month, true, lead + 1));
+    for (int lead = -40; lead < 40; ++lead)
+      EXPECT_LE(chance.Chance(month, true, lead), chance.Chance(month, true, lead + 1));
   }
 }
 

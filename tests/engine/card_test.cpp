@@ -15,7 +15,7 @@ TEST(CardTest, CodesMonthsRanksAndCells) {
     const char* code;
     int month, rank, cardNo, cell;
   } rows[] = {
-      {"11", 1, 1, 0, 0},   {"12", 1, 2, 1, 13},  {"31", 3, 1, 8, 2},   {"A1", 10, 1, 36, 9},
+      {"11", 1, 1, 0, 0},    {"12", 1, 2, 1, 13},   {"31", 3, 1, 8, 2},    {"A1", 10, 1, 36, 9},
       {"B4", 11, 4, 43, 49}, {"C1", 12, 1, 44, 11}, {"C2", 12, 2, 45, 24}, {"C4", 12, 4, 47, 50},
   };
   for (const auto& row : rows) {

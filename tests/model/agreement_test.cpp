@@ -15,9 +15,10 @@ TEST(Agreement, ModelFollowsSelfPlayedMatchesOfTheGame) {
   constexpr int kMatchesEach = 30;
   agreement::Report total;
   for (int index : kRuleSets) {
-    const agreement::Report report =
-        agreement::Compare(static_cast<std::uint64_t>(100 + index), kMatchesEach, model::ControlsOf(model::SweptRules(index)));
-    EXPECT_EQ(report.disagreements, 0) << "rule set " << index << ": " << (report.faults.empty() ? "" : report.faults[0]);
+    const agreement::Report report = agreement::Compare(static_cast<std::uint64_t>(100 + index), kMatchesEach,
+                                                        model::ControlsOf(model::SweptRules(index)));
+    EXPECT_EQ(report.disagreements, 0) << "rule set " << index << ": "
+                                       << (report.faults.empty() ? "" : report.faults[0]);
     total += report;
   }
   EXPECT_EQ(total.matches, kMatchesEach * static_cast<int>(std::size(kRuleSets)));

@@ -41,12 +41,18 @@ TEST(ModelScoring, RareHandsScoreAsTheWinDialogListsThem) {
   } rows[] = {
       {"五光 doubled", standard, Cards({"11", "31", "81", "B1", "C1"}), {YakuId::Goko}, 20},
       {"雨四光 is 7, doubled", standard, Cards({"11", "31", "B1", "C1"}), {YakuId::Shiko}, 14},
-      {"both ribbon sets in one row", standard, Cards({"12", "22", "32", "62", "92", "A2"}),
-       {YakuId::AkatanAotan, YakuId::Tan}, 24},
+      {"both ribbon sets in one row",
+       standard,
+       Cards({"12", "22", "32", "62", "92", "A2"}),
+       {YakuId::AkatanAotan, YakuId::Tan},
+       24},
       {"花見 and 月見 share the cup", standard, Cards({"31", "81", "91"}), {YakuId::Hanami, YakuId::Tsukimi}, 20},
       {"the cup as chaff makes no タネ", kikuChaff, Cards({"31", "91", "21", "41", "51", "82"}), {YakuId::Hanami}, 3},
-      {"the cup as chaff counts to カス", kikuChaff,
-       Cards({"91", "13", "14", "23", "24", "33", "34", "43", "44", "53"}), {YakuId::Kasu}, 1},
+      {"the cup as chaff counts to カス",
+       kikuChaff,
+       Cards({"91", "13", "14", "23", "24", "33", "34", "43", "44", "53"}),
+       {YakuId::Kasu},
+       1},
   };
   for (const Row& row : rows) {
     const YakuList list = ScoreYaku(row.rules, row.captured);
@@ -68,7 +74,8 @@ Deck Arranged(std::initializer_list<std::string_view> dealer, std::initializer_l
     deck[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(IndexOf(CardCode::FromText(*next++)));
   }
   int k = 24;
-  ForEachCard(kAllCards & ~dealt, [&](int card) { deck[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(card); });
+  ForEachCard(kAllCards & ~dealt,
+              [&](int card) { deck[static_cast<std::size_t>(k++)] = static_cast<std::uint8_t>(card); });
   return deck;
 }
 
@@ -85,7 +92,9 @@ TEST(ModelDeal, DealtHandsAndWholeMonthsOnTheTable) {
   } rows[] = {
       {"four pairs in the other hand", Arranged(plain, pairs, table), {WinKind::Kuttsuki, 1, kDealtHandPoints}},
       {"a whole month in the dealer's hand", Arranged(four, plain, table), {WinKind::Teshi, 0, kDealtHandPoints}},
-      {"both hands: the dealer's is judged first", Arranged(pairs, four, table), {WinKind::Kuttsuki, 0, kDealtHandPoints}},
+      {"both hands: the dealer's is judged first",
+       Arranged(pairs, four, table),
+       {WinKind::Kuttsuki, 0, kDealtHandPoints}},
       {"nothing dealt", Arranged(plain, table, pairs), {}},
   };
   for (const Row& row : rows) {

@@ -24,7 +24,8 @@ class HintsTest : public GameTest {
   }
   int Marked() const {
     const auto& badges = game.board.badges;
-    return static_cast<int>(std::count_if(badges.begin(), badges.end(), [](const Badge& b) { return b.visible && b.best; }));
+    return static_cast<int>(
+        std::count_if(badges.begin(), badges.end(), [](const Badge& b) { return b.visible && b.best; }));
   }
 };
 

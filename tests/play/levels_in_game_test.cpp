@@ -48,7 +48,8 @@ TEST_F(LevelInGameTest, TheComputerIsShownItsTableAndPlaysTheLevelsCard) {
   EXPECT_EQ(Hand(1).size(), 7u);
   ExpectCardsAccountedFor();
   const model::CardSet taken = game.table.Taken[1];
-  EXPECT_EQ(taken & ~(Cards(computer) | Cards(table) | Cards({"11"})), 0u) << "only its own card, the table's and the stock's";
+  EXPECT_EQ(taken & ~(Cards(computer) | Cards(table) | Cards({"11"})), 0u)
+      << "only its own card, the table's and the stock's";
 }
 
 // Fails the test on a こいこい the gentle teacher must never call.

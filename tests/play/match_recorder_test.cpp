@@ -44,8 +44,8 @@ void ExpectMonthAddsUp(const HistoryMonth& month) {
   dealt.insert(month.stock.begin(), month.stock.end());
   EXPECT_EQ(dealt.size(), 48u);
   std::size_t nextStock = 0;
-  std::array<std::set<StoredCard>, 2> hands{{{month.hands[0].begin(), month.hands[0].end()},
-                                             {month.hands[1].begin(), month.hands[1].end()}}};
+  std::array<std::set<StoredCard>, 2> hands{
+      {{month.hands[0].begin(), month.hands[0].end()}, {month.hands[1].begin(), month.hands[1].end()}}};
   for (const HistoryMove& move : month.moves) {
     if (move.fromStock) {
       ASSERT_LT(nextStock, month.stock.size());
@@ -113,8 +113,8 @@ TEST_F(MatchRecorderTest, SelfPlayedMatchesAreStoredWithDealsMovesAndPaymentsTha
       }
       EXPECT_EQ(paid, match.scores);
       const MatchOutcome expected = match.scores[0] > match.scores[1]   ? MatchOutcome::Won
-                                   : match.scores[0] < match.scores[1] ? MatchOutcome::Lost
-                                                                       : MatchOutcome::Level;
+                                    : match.scores[0] < match.scores[1] ? MatchOutcome::Lost
+                                                                        : MatchOutcome::Level;
       EXPECT_EQ(match.result, expected);
     }
   }

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "computer/computer_move.h"
-#include "play/computer_turn.h"
 #include "engine/text.h"
-#include "play/turn_driver.h"
 #include "play/agari.h"
+#include "play/computer_turn.h"
 #include "play/setup.h"
+#include "play/turn_driver.h"
 #include "tests/arranged_deal.h"
 #include "tests/game_fixture.h"
 
@@ -114,12 +114,24 @@ TEST_F(MonthFlowTest, HintsMarkEveryHandCardThatCanTake) {
     const char* play;
     const char* afterPlay;
   } rows[] = {
-      {"the first and the last slot", 0, 0, {"11", "21", "31", "41", "51", "61", "71", "81"},
-       {"91", "92", "93", "A1", "A2", "B1", "B2", "C1"}, {"13", "83", "A3", "A4", "C3", "C4", "B3", "B4"},
-       "10000001", "11", "00000010"},
-      {"a played card's slot is cleared", 0, 0, {"11", "21", "33", "43", "53", "63", "73", "83"},
-       {"14", "24", "34", "44", "54", "64", "74", "C3"}, {"12", "B2", "B3", "13", "92", "62", "A2", "C1"},
-       "10000100", "21", "10001000"},
+      {"the first and the last slot",
+       0,
+       0,
+       {"11", "21", "31", "41", "51", "61", "71", "81"},
+       {"91", "92", "93", "A1", "A2", "B1", "B2", "C1"},
+       {"13", "83", "A3", "A4", "C3", "C4", "B3", "B4"},
+       "10000001",
+       "11",
+       "00000010"},
+      {"a played card's slot is cleared",
+       0,
+       0,
+       {"11", "21", "33", "43", "53", "63", "73", "83"},
+       {"14", "24", "34", "44", "54", "64", "74", "C3"},
+       {"12", "B2", "B3", "13", "92", "62", "A2", "C1"},
+       "10000100",
+       "21",
+       "10001000"},
       {"seed 6, the computer deals", 6, 1, {}, {}, {}, "11010011", nullptr, nullptr},
       {"seed 10, the computer deals", 10, 1, {}, {}, {}, "00010001", nullptr, nullptr},
       {"seed 2, the player deals", 2, 0, {}, {}, {}, "01001001", nullptr, nullptr},
@@ -165,8 +177,9 @@ TEST_F(MonthFlowTest, TheComputersYakuIsShownAfterItsTurn) {
     SCOPED_TRACE(row.choice);
     shown.clear();
     game.table.BestMonthPoints = {};
-    DealCards(game, 0, {"41", "42", "51", "52", "61", "62", "71", "B1"}, {"31", "44", "54", "64", "74", "81", "82", "83"},
-              {"33", "93", "11", "12", "13", "21", "22", "23"}, {"A1", "91"});
+    DealCards(game, 0, {"41", "42", "51", "52", "61", "62", "71", "B1"},
+              {"31", "44", "54", "64", "74", "81", "82", "83"}, {"33", "93", "11", "12", "13", "21", "22", "23"},
+              {"A1", "91"});
     game.random.Seed(row.seed);
     Card_Click(game, HandPicture("41"));
     ASSERT_EQ(shown.size(), 1u);
@@ -196,8 +209,10 @@ TEST_F(MonthFlowTest, AMonthWithoutYakuGoesToTheDealerOrPassesTheDeal) {
     int nextOya;
     int dealerScore;
   } rows[] = {
-      {128, 0, true, 0, 1}, {128, 0, false, 1, 0},
-      {25, 1, true, 1, 1},  {25, 1, false, 0, 0},
+      {128, 0, true, 0, 1},
+      {128, 0, false, 1, 0},
+      {25, 1, true, 1, 1},
+      {25, 1, false, 0, 0},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE("dealer " + std::to_string(row.oya) + (row.dealersRight ? ", 親権 有" : ", 親権 無"));
@@ -247,21 +262,54 @@ TEST_F(MonthFlowTest, FourOfAMonthOnTheTableGoToTheDealersFirstCard) {
     Groups dealerTook;
     Cards tableAfter;
   } rows[] = {
-      {"the player deals and takes the deer", 0, playerHand, computerHand,
-       {"31", "32", "33", "34", "A3", "51", "52", "53"}, stock, {2, 1, 1, 0, 1, 0, 1, 1, 3},
+      {"the player deals and takes the deer",
+       0,
+       playerHand,
+       computerHand,
+       {"31", "32", "33", "34", "A3", "51", "52", "53"},
+       stock,
+       {2, 1, 1, 0, 1, 0, 1, 1, 3},
        {"51", "52", "53", "94", "C3", "B4"}},
-      {"the computer deals and takes the deer", 1, playerOther, computerTaker,
-       {"31", "32", "33", "34", "A3", "51", "52", "53"}, stock, {2, 1, 1, 0, 1, 0, 1, 1, 3}, {"51", "52", "53", "94"}},
-      {"the computer deals and lays its card down", 1, playerHand, computerHand,
-       {"31", "32", "33", "34", "51", "52", "53", "A3"}, stock, {2, 0, 1, 0, 1, 0, 0, 1, 2},
+      {"the computer deals and takes the deer",
+       1,
+       playerOther,
+       computerTaker,
+       {"31", "32", "33", "34", "A3", "51", "52", "53"},
+       stock,
+       {2, 1, 1, 0, 1, 0, 1, 1, 3},
+       {"51", "52", "53", "94"}},
+      {"the computer deals and lays its card down",
+       1,
+       playerHand,
+       computerHand,
+       {"31", "32", "33", "34", "51", "52", "53", "A3"},
+       stock,
+       {2, 0, 1, 0, 1, 0, 0, 1, 2},
        {"51", "52", "53", "A3", "C3", "94"}},
-      {"the player deals and lays its card down", 0, {"B3", "21", "53", "43", "54", "63", "73", "83"},
-       {"23", "24", "42", "44", "82", "84", "92", "51"}, {"11", "32", "12", "33", "34", "62", "72", "31"},
-       {"A1", "C3"}, {2, 0, 1, 0, 1, 0, 0, 1, 2}, {"11", "12", "62", "72", "B3", "A1", "84", "C3"}},
-      {"the player deals onto two whole months", 0, playerHand, computerHand,
-       {"31", "32", "33", "34", "51", "52", "53", "54"}, stock, {2, 0, 1, 0, 1, 0, 1, 2, 4}, {"A1", "94", "C3", "B4"}},
-      {"the computer deals onto two whole months", 1, playerHand, computerHand,
-       {"31", "32", "33", "34", "51", "52", "53", "54"}, stock, {2, 0, 1, 0, 1, 0, 1, 2, 4}, {"C3", "94"}},
+      {"the player deals and lays its card down",
+       0,
+       {"B3", "21", "53", "43", "54", "63", "73", "83"},
+       {"23", "24", "42", "44", "82", "84", "92", "51"},
+       {"11", "32", "12", "33", "34", "62", "72", "31"},
+       {"A1", "C3"},
+       {2, 0, 1, 0, 1, 0, 0, 1, 2},
+       {"11", "12", "62", "72", "B3", "A1", "84", "C3"}},
+      {"the player deals onto two whole months",
+       0,
+       playerHand,
+       computerHand,
+       {"31", "32", "33", "34", "51", "52", "53", "54"},
+       stock,
+       {2, 0, 1, 0, 1, 0, 1, 2, 4},
+       {"A1", "94", "C3", "B4"}},
+      {"the computer deals onto two whole months",
+       1,
+       playerHand,
+       computerHand,
+       {"31", "32", "33", "34", "51", "52", "53", "54"},
+       stock,
+       {2, 0, 1, 0, 1, 0, 1, 2, 4},
+       {"C3", "94"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -364,8 +412,10 @@ TEST_F(MonthFlowTest, CurtainAndMoonPayTheirOwnPointValues) {
     const char* bright;  // the cherry curtain or the moon, taken with the sake cup
     Rows rows;
   } rows[] = {
-      {"2", "4", "81", {{"月見で一杯", "4文"}}}, {"4", "2", "81", {{"月見で一杯", "2文"}}},
-      {"2", "4", "31", {{"花見で一杯", "2文"}}}, {"4", "2", "31", {{"花見で一杯", "4文"}}},
+      {"2", "4", "81", {{"月見で一杯", "4文"}}},
+      {"4", "2", "81", {{"月見で一杯", "2文"}}},
+      {"2", "4", "31", {{"花見で一杯", "2文"}}},
+      {"4", "2", "31", {{"花見で一杯", "4文"}}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(std::string(row.bright) + " with 花見 " + row.hanami + ", 月見 " + row.tsukimi);

@@ -9,8 +9,8 @@
 #include "engine/geometry.h"
 #include "play/dealer_decision.h"
 #include "play/screen_mode.h"
-#include "play/turn_driver.h"
 #include "play/setup.h"
+#include "play/turn_driver.h"
 #include "tests/game_fixture.h"
 
 namespace pg::test {
@@ -65,9 +65,8 @@ TEST_F(OptionsTest, TheYakuDisplayAppliesAtOnceOnlyWhileAMonthIsPlayed) {
     Phase phase;
     bool appliesAtOnce;
   } phases[] = {
-      {Phase::Idle, false},        {Phase::DealerDraw, false}, {Phase::DealerKnown, false},
-      {Phase::PlayerToPlay, true}, {Phase::HandChoice, true},  {Phase::StockChoice, true},
-      {Phase::MonthOver, true},    {Phase::MatchOver, false},
+      {Phase::Idle, false},      {Phase::DealerDraw, false}, {Phase::DealerKnown, false}, {Phase::PlayerToPlay, true},
+      {Phase::HandChoice, true}, {Phase::StockChoice, true}, {Phase::MonthOver, true},    {Phase::MatchOver, false},
   };
   for (const auto& row : phases) {
     SCOPED_TRACE(static_cast<int>(row.phase));

@@ -7,9 +7,9 @@
 #include <algorithm>
 #include <numeric>
 
+#include "play/agari.h"
 #include "play/dealer_decision.h"
 #include "play/setup.h"
-#include "play/agari.h"
 #include "tests/game_fixture.h"
 
 namespace pg::test {
@@ -54,9 +54,9 @@ TEST_F(PointerTest, LabelsAndPicturesSwallowClicksThatWouldDealTheNextMonth) {
   DealHanamiOnTheLastSlot();
   Click(CardControl(HandPicture("91")));
   ASSERT_EQ(game.table.Phase, Phase::MonthOver);
-  const ControlId swallowing[] = {{ControlKind::YakuState, 2}, {ControlKind::YakuState, 11}, {ControlKind::Face, 1},
-                                  {ControlKind::ScorePlate, 0}, {ControlKind::Score, 1}, {ControlKind::MonthPlate, 0},
-                                  {ControlKind::Month, 0}, {ControlKind::DealerMark, 0}};
+  const ControlId swallowing[] = {
+      {ControlKind::YakuState, 2}, {ControlKind::YakuState, 11}, {ControlKind::Face, 1},  {ControlKind::ScorePlate, 0},
+      {ControlKind::Score, 1},     {ControlKind::MonthPlate, 0}, {ControlKind::Month, 0}, {ControlKind::DealerMark, 0}};
   for (ControlId control : swallowing) {
     Click(control);
     EXPECT_EQ(game.table.GameNum, 1) << "kind " << static_cast<int>(control.kind) << " index " << control.index;

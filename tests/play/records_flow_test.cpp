@@ -13,8 +13,8 @@
 #include "play/setup.h"
 #include "play/timers.h"
 #include "play/turn_driver.h"
-#include "records/status_records.h"
 #include "records/status_file.h"
+#include "records/status_records.h"
 #include "tests/game_fixture.h"
 
 namespace pg::test {

@@ -92,8 +92,8 @@ class ReplayTest : public ::testing::Test {
 std::string Fingerprint(Game& game) {
   std::ostringstream out;
   const TableState& t = game.table;
-  out << static_cast<int>(t.Phase) << ' ' << t.Oya << ' ' << t.GameNum << ' ' << t.StockLeft << ' ' << t.HandLeft
-      << ' ' << t.matchScore[0] << ':' << t.matchScore[1] << '|';
+  out << static_cast<int>(t.Phase) << ' ' << t.Oya << ' ' << t.GameNum << ' ' << t.StockLeft << ' ' << t.HandLeft << ' '
+      << t.matchScore[0] << ':' << t.matchScore[1] << '|';
   for (CardCode code : t.Deck) out << code.Text();
   for (const Slot& slot : t.FieldCard) out << slot.code.Text() << slot.pic;
   for (const auto& hand : t.HandCard) {
@@ -154,12 +154,12 @@ TEST_F(ReplayTest, BadRowsAreRefusedWithAMessageNamingTheMonth) {
       {"an unknown card in a move", [](HistoryMatch& m) { m.months[2].moves[0].card = "D7"; }, "3か月目"},
       {"an unknown card in the deal", [](HistoryMatch& m) { m.months[0].stock[5] = "x"; }, "1か月目の配り"},
       {"a card dealt twice", [](HistoryMatch& m) { m.months[1].table[0] = m.months[1].table[1]; }, "2か月目の配り"},
-      {"a hand card not in the hand",
-       [](HistoryMatch& m) { m.months[0].moves[0].card = m.months[0].stock.back(); }, "1か月目の1手目"},
-      {"cards taken that the rules did not give",
-       [](HistoryMatch& m) { m.months[3].moves[1].taken.push_back("11"); }, "4か月目の2手目"},
-      {"a move after the month ended",
-       [](HistoryMatch& m) { m.months[4].moves.push_back(m.months[4].moves.front()); }, "5か月目"},
+      {"a hand card not in the hand", [](HistoryMatch& m) { m.months[0].moves[0].card = m.months[0].stock.back(); },
+       "1か月目の1手目"},
+      {"cards taken that the rules did not give", [](HistoryMatch& m) { m.months[3].moves[1].taken.push_back("11"); },
+       "4か月目の2手目"},
+      {"a move after the month ended", [](HistoryMatch& m) { m.months[4].moves.push_back(m.months[4].moves.front()); },
+       "5か月目"},
       {"a wrong dealer", [](HistoryMatch& m) { m.months[6].dealer = 1 - m.months[6].dealer; }, "7か月目"},
       {"no month at all", [](HistoryMatch& m) { m.months.clear(); }, "月の記録"},
       {"other scores", [](HistoryMatch& m) { m.scores[0] += 1; }, "記録の点数"},
@@ -175,7 +175,8 @@ TEST_F(ReplayTest, BadRowsAreRefusedWithAMessageNamingTheMonth) {
   // A call of the wrong kind is refused too, wherever the match made one.
   HistoryMatch spoilt = match;
   for (HistoryMonth& month : spoilt.months) {
-    for (HistoryCall& call : month.calls) call.kind = call.kind == CallKind::KoiKoi ? CallKind::Shoubu : CallKind::KoiKoi;
+    for (HistoryCall& call : month.calls)
+      call.kind = call.kind == CallKind::KoiKoi ? CallKind::Shoubu : CallKind::KoiKoi;
   }
   EXPECT_FALSE(Refusal(spoilt).empty());
 }

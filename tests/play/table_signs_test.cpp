@@ -32,8 +32,9 @@ class TableSignsTest : public GameTest {
   }
   // The computer makes 花見で一杯 on its first turn; seed 1 has it play on, seed 9 stop.
   void DealComputersHanami(std::uint64_t seed) {
-    DealCards(game, 0, {"41", "42", "51", "52", "61", "62", "71", "B1"}, {"31", "44", "54", "64", "74", "81", "82", "83"},
-              {"33", "93", "11", "12", "13", "21", "22", "23"}, {"A1", "91"});
+    DealCards(game, 0, {"41", "42", "51", "52", "61", "62", "71", "B1"},
+              {"31", "44", "54", "64", "74", "81", "82", "83"}, {"33", "93", "11", "12", "13", "21", "22", "23"},
+              {"A1", "91"});
     game.random.Seed(seed);
     Card_Click(game, HandPicture("41"));
   }

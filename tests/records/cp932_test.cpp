@@ -21,7 +21,7 @@ TEST(Cp932Test, ConvertsBothWaysByteForByte) {
       {"表ソ", "\x95\x5C\x83\x5C"},  // trail bytes that are a backslash in ASCII
       {"ｱｲ", "\xB1\xB2"},            // half-width katakana take one byte
       {"　", "\x81\x40"},
-      {"①", "\x87\x40"},  // a Windows extension that plain Shift-JIS lacks
+      {"①", "\x87\x40"},                 // a Windows extension that plain Shift-JIS lacks
       {"C:\\face.bmp", "C:\\face.bmp"},  // 0x5C is a backslash in a path, not a yen sign
       {"～", "\x81\x60"},
   };
@@ -57,13 +57,13 @@ TEST(Cp932Test, CutsOnlyBetweenCharacters) {
       {"abc", 2, "ab"},
       {"abc", 16, "abc"},
       {"abc", 0, ""},
-      {"\x82\xA0\x82\xA2", 3, "\x82\xA0"},      // あい: い would be split
-      {"a\x82\xA0", 2, "a"},                    // aあ
-      {"\x95\x5C\x95\x5C", 3, "\x95\x5C"},      // 表表: the trail 0x5C is no character of its own
-      {"\x81\x81\x81\x81", 3, "\x81\x81"},      // ＝＝: the trail byte 0x81 is no lead byte here
+      {"\x82\xA0\x82\xA2", 3, "\x82\xA0"},  // あい: い would be split
+      {"a\x82\xA0", 2, "a"},                // aあ
+      {"\x95\x5C\x95\x5C", 3, "\x95\x5C"},  // 表表: the trail 0x5C is no character of its own
+      {"\x81\x81\x81\x81", 3, "\x81\x81"},  // ＝＝: the trail byte 0x81 is no lead byte here
       {"\x81\x81\x81\x81", 4, "\x81\x81\x81\x81"},
-      {"\xB1\xB2\xB3", 2, "\xB1\xB2"},          // half-width kana are single bytes
-      {"ab\x82", 16, "ab"},                     // a lone lead byte at the end is no character
+      {"\xB1\xB2\xB3", 2, "\xB1\xB2"},  // half-width kana are single bytes
+      {"ab\x82", 16, "ab"},             // a lone lead byte at the end is no character
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(testing::PrintToString(row.cp932) + " to " + std::to_string(row.width));

@@ -121,13 +121,8 @@ TEST(HighScoresTest, ANameThatFitsItsBytesComesBackAsTyped) {
     const char* name;
     std::optional<int> left;
   } rows[] = {
-      {"", 16},
-      {"ABCDEFGHIJKLMNOP", 0},
-      {"花子はなこABCDEF", 0},
-      {"花子はなこABCDEFG", -1},
-      {"ﾊﾅｺ", 13},
-      {"はなこはなこはなこ", -2},
-      {"😀", std::nullopt},
+      {"", 16},    {"ABCDEFGHIJKLMNOP", 0},    {"花子はなこABCDEF", 0}, {"花子はなこABCDEFG", -1},
+      {"ﾊﾅｺ", 13}, {"はなこはなこはなこ", -2}, {"😀", std::nullopt},
   };
   for (const Row& row : rows) {
     EXPECT_EQ(NameBytesLeft(row.name), row.left) << row.name;

@@ -101,7 +101,8 @@ TEST_F(HistoryDatabaseTest, UnreadableRowsAreSkippedAndCounted) {
     HistoryMatch match = testing::SampleMatch();
     ASSERT_FALSE(opened.database->Store(match));
   }
-  RunSql(path_, "INSERT INTO matches(started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule,"
+  RunSql(path_,
+         "INSERT INTO matches(started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule,"
          " hanami_points, tsukimi_points, player_score, computer_score, result)"
          " VALUES('', '', 'normal', 0, 0, 0, 0, 5, 5, 0, 0, 'victory')");
   int skipped = 0;
@@ -118,8 +119,7 @@ TEST_F(HistoryDatabaseTest, UnreadableFilesAreMovedAsideAndANewOneStarted) {
     const char* notice;
   };
   const Case cases[] = {
-      {"not a database",
-       [](const fs::path& path) { std::ofstream(path) << "STATUS.DAT was never meant to be here"; },
+      {"not a database", [](const fs::path& path) { std::ofstream(path) << "STATUS.DAT was never meant to be here"; },
        "damaged", "壊れて"},
       {"another program's database",
        [](const fs::path& path) { RunSql(path, "CREATE TABLE notes(text TEXT); INSERT INTO notes VALUES('x');"); },

@@ -75,10 +75,10 @@ TEST(StatusCodecTest, WindowPositionsAreTwelveLittleEndianIntegersNegativesInclu
   WindowPositions windows;
   windows.left = {-15, 0, 32767, -32768, 1, 256};
   windows.top = {600, -1, 2, 3, 4, 5};
-  const std::string expected = Slot(std::string(
-      "\xF1\xFF\x00\x00\xFF\x7F\x00\x80\x01\x00\x00\x01"
-      "\x58\x02\xFF\xFF\x02\x00\x03\x00\x04\x00\x05\x00",
-      24));
+  const std::string expected =
+      Slot(std::string("\xF1\xFF\x00\x00\xFF\x7F\x00\x80\x01\x00\x00\x01"
+                       "\x58\x02\xFF\xFF\x02\x00\x03\x00\x04\x00\x05\x00",
+                       24));
   EXPECT_EQ(EncodeSlot(windows), expected);
   EXPECT_EQ(Dump(DecodeWindowPositions(expected)), Dump(windows));
 }
@@ -89,10 +89,10 @@ TEST(StatusCodecTest, TotalTableNamesAreSixteenBytesCutBetweenCharacters) {
   total.Yten = {1, 2, 3, 4, -5};
   total.Cten = {0, 0, 0, 0, 300};
   total.ten = {1, 2, 3, 4, -305};
-  std::string expected = "ABCDEFGHIJKLMNOP";                              // exactly 16: no blank
-  expected += "abcdefghijklmno ";                                         // あ would straddle the end
+  std::string expected = "ABCDEFGHIJKLMNOP";                                       // exactly 16: no blank
+  expected += "abcdefghijklmno ";                                                  // あ would straddle the end
   expected += "\x82\xA0\x82\xA2\x82\xA4\x82\xA6\x82\xA8\x82\xA9\x82\xAB\x82\xAD";  // eight of nine kana
-  expected += "\x96\xBC\x91\x4F            ";                             // 名前 and blanks
+  expected += "\x96\xBC\x91\x4F            ";                                      // 名前 and blanks
   expected += std::string(16, ' ');
   expected += std::string("\x01\x00\x02\x00\x03\x00\x04\x00\xFB\xFF", 10);
   expected += std::string("\x00\x00\x00\x00\x00\x00\x00\x00\x2C\x01", 10);
@@ -297,7 +297,8 @@ TEST(StatusCodecTest, PuttingPastTheEndFillsTheGapWithDefaultsAndKeepsWhatWasWho
       {"from nothing", 0, Image(defaults).substr(0, kSlot5)},
       // Record 2's data is complete; only its filler is missing.
       {"ending in record 2's filler", kSlot2 + 200,
-       image.substr(0, kSlot2 + 200) + std::string(406, '\0') + EncodeSlot(defaults.game) + EncodeSlot(defaults.options)},
+       image.substr(0, kSlot2 + 200) + std::string(406, '\0') + EncodeSlot(defaults.game) +
+           EncodeSlot(defaults.options)},
       // Record 2 is cut short, so it already read as its defaults, and now holds them.
       {"ending inside record 2's data", kSlot2 + 100,
        image.substr(0, kSlot2) + EncodeSlot(defaults.total) + EncodeSlot(defaults.game) + EncodeSlot(defaults.options)},

@@ -57,8 +57,7 @@ inline std::string Dump(const RuleSettings& r) {
 
 inline std::string Dump(const StatusRecords& records) {
   return "[1] " + Dump(records.windows) + "[2] " + Dump(records.total) + "[3] " + Dump(records.game) + "[4] " +
-         Dump(records.options) + "[5] " + Dump(records.rules) + "[6] lock=" + std::to_string(records.lock.value) +
-         "\n";
+         Dump(records.options) + "[5] " + Dump(records.rules) + "[6] lock=" + std::to_string(records.lock.value) + "\n";
 }
 
 }  // namespace pg::test

@@ -198,9 +198,11 @@ TEST_F(StatusFileTest, ASaveChangesItsOwnRecordsAndNoOtherByte) {
     std::set<StatusRecord> changed;
   };
   const Row rows[] = {
-      {"exit", [&] { return SaveExitRecords(path, sample.windows, sample.options, sample.rules); },
+      {"exit",
+       [&] { return SaveExitRecords(path, sample.windows, sample.options, sample.rules); },
        {StatusRecord::WindowPositions, StatusRecord::OptionSettings, StatusRecord::RuleSettings}},
-      {"high scores", [&] { return SaveHighScores(path, sample.total, sample.game); },
+      {"high scores",
+       [&] { return SaveHighScores(path, sample.total, sample.game); },
        {StatusRecord::TotalTable, StatusRecord::GameTable}},
   };
   const std::string slots[] = {EncodeSlot(sample.windows), EncodeSlot(sample.total), EncodeSlot(sample.game),
@@ -262,8 +264,8 @@ TEST_F(StatusFileTest, ALockFileLeftByRootStillLocksForThePlayer) {
   ASSERT_EQ(::chown(folder.c_str(), uid, gid), 0);
   ASSERT_EQ(::chown(path.c_str(), uid, gid), 0);
   std::ofstream(LockFilePath(path)) << "";
-  fs::permissions(LockFilePath(path), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                                          fs::perms::others_read);
+  fs::permissions(LockFilePath(path),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
   const pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
-#include "engine/game.h"
-#include "play/timers.h"
 #include "engine/caption_chars.h"
-#include "play/agari.h"
+#include "engine/game.h"
 #include "headless/scripted_platform.h"
+#include "play/agari.h"
+#include "play/timers.h"
 
 namespace {
 

@@ -19,9 +19,7 @@ class TableChoiceTest : public GameTest {
     return std::find(table.begin(), table.end(), code) != table.end();
   }
   // A card the computer took lies in one of its capture rows, above the table.
-  bool TakenByComputer(const std::string& code) const {
-    return game.board.Card[PictureOf(game, code)].top < 46 + 176;
-  }
+  bool TakenByComputer(const std::string& code) const { return game.board.Card[PictureOf(game, code)].top < 46 + 176; }
 };
 
 TEST_F(TableChoiceTest, TheComputerTakesTheCardListedFirstFromEitherSlot) {

@@ -10,8 +10,8 @@
 
 #include "engine/card.h"
 #include "engine/game.h"
-#include "play/timers.h"
 #include "headless/scripted_platform.h"
+#include "play/timers.h"
 
 namespace {
 
@@ -43,7 +43,8 @@ class WinDialogTest : public ::testing::Test {
   }
   Rows ShownRows() const {
     Rows rows;
-    for (int row = 0; row < 8 && shown.rowVisible[row]; ++row) rows.emplace_back(shown.yakunam[row], shown.yakuten[row]);
+    for (int row = 0; row < 8 && shown.rowVisible[row]; ++row)
+      rows.emplace_back(shown.yakunam[row], shown.yakuten[row]);
     return rows;
   }
 
@@ -65,10 +66,20 @@ TEST_F(WinDialogTest, ListsEveryCompleteYakuAndDoublesFromSeven) {
       {"四光 with rain", {7}, {{"四光", " 7文"}}, " 14文", 2, true},
       {"四光 without rain", {8}, {{"四光", " 8文"}}, " 16文", 2, true},
       {"五光", {9}, {{"五光", "10文"}}, " 20文", 2, true},
-      {"三光 and カス make exactly 7", {6, 0, 0, 0, 0, 0, 0, 0, 11}, {{"三光", "5文"}, {"カス", " 2文"}}, " 14文", 3, true},
+      {"三光 and カス make exactly 7",
+       {6, 0, 0, 0, 0, 0, 0, 0, 11},
+       {{"三光", "5文"}, {"カス", " 2文"}},
+       " 14文",
+       3,
+       true},
       {"猪鹿蝶 with four タネ", {0, 3, 0, 0, 0, 0, 4}, {{"猪鹿蝶", " 6文"}}, " 6文", 1, false},
       {"猪鹿蝶 with five タネ", {0, 3, 0, 0, 0, 0, 5}, {{"猪鹿蝶", " 7文"}, {"タネ", " 1文"}}, " 16文", 3, true},
-      {"赤短・青短 with six ribbons", {0, 0, 0, 0, 3, 3, 0, 6}, {{"赤短・青短", " 10文"}, {"タン", " 2文"}}, " 24文", 4, true},
+      {"赤短・青短 with six ribbons",
+       {0, 0, 0, 0, 3, 3, 0, 6},
+       {{"赤短・青短", " 10文"}, {"タン", " 2文"}},
+       " 24文",
+       4,
+       true},
       {"赤短・青短 alone", {0, 0, 0, 0, 3, 3, 0, 4}, {{"赤短・青短", " 8文"}}, " 16文", 3, true},
       {"青短 with four ribbons", {0, 0, 0, 0, 2, 3, 0, 4}, {{"青短", " 6文"}}, " 6文", 1, false},
       {"花見で一杯 at its setting", {0, 0, 2}, {{"花見で一杯", "3文"}}, " 3文", 1, false},
@@ -133,7 +144,8 @@ TEST_F(WinDialogTest, AChoiceOnceMadeIsNotTakenBack) {
 TEST_F(WinDialogTest, ComputerStopsMoreOftenAsItsHandEmpties) {
   const struct {
     int handLeft, minStops, maxStops;
-  } cases[] = {{16, 70, 130}, {12, 70, 130}, {10, 420, 580}, {6, 420, 580}, {4, 860, 940}, {2, 860, 940}, {0, 1000, 1000}};
+  } cases[] = {{16, 70, 130}, {12, 70, 130}, {10, 420, 580}, {6, 420, 580},
+               {4, 860, 940}, {2, 860, 940}, {0, 1000, 1000}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.handLeft);
     int stops = 0;

@@ -34,9 +34,9 @@ TEST_F(YakuTest, WinCodeRisesAtEachGroupsThreshold) {
   const struct {
     YakuGroup group;
     int threshold;
-  } rows[] = {{YakuGroup::Hikari, 6}, {YakuGroup::InoShikaCho, 3}, {YakuGroup::Hanami, 2},
-              {YakuGroup::Tsukimi, 2}, {YakuGroup::Akatan, 3},     {YakuGroup::Aotan, 3},
-              {YakuGroup::Tane, 5},   {YakuGroup::Tan, 5},         {YakuGroup::Kasu, 10}};
+  } rows[] = {{YakuGroup::Hikari, 6},  {YakuGroup::InoShikaCho, 3}, {YakuGroup::Hanami, 2},
+              {YakuGroup::Tsukimi, 2}, {YakuGroup::Akatan, 3},      {YakuGroup::Aotan, 3},
+              {YakuGroup::Tane, 5},    {YakuGroup::Tan, 5},         {YakuGroup::Kasu, 10}};
   for (const auto& row : rows) {
     SCOPED_TRACE("group " + std::to_string(pg::IndexOf(row.group)));
     game.table.WinCode = pg::WinCode::None;
@@ -56,9 +56,8 @@ TEST_F(YakuTest, BrightLabelNamesTheYakuInReach) {
     int count;
     const char* text;
     pg::Rgb colour;
-  } rows[] = {{2, "三光　残2", {}},         {3, "四光　残2", {}},         {4, "三光　残1", kYellow},
-              {5, "四光　残1", kYellow},    {6, "三光　完成", kRed},      {7, "四光　完成", kRed},
-              {8, "四光　完成", kRed},      {9, "五光　完成", kRed}};
+  } rows[] = {{2, "三光　残2", {}},    {3, "四光　残2", {}},    {4, "三光　残1", kYellow}, {5, "四光　残1", kYellow},
+              {6, "三光　完成", kRed}, {7, "四光　完成", kRed}, {8, "四光　完成", kRed},   {9, "五光　完成", kRed}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.count);
     State(0, YakuGroup::Hikari) = {};
@@ -76,8 +75,8 @@ TEST_F(YakuTest, GroupLabelsCountDownThenCountExtras) {
     const char* text;
   } rows[] = {
       {YakuGroup::InoShikaCho, 3, 3, 0, "猪鹿蝶　完成"}, {YakuGroup::InoShikaCho, 3, 4, 0, "猪鹿蝶　完+1"},
-      {YakuGroup::Akatan, 3, 0, 5, "赤短　完+2"},       {YakuGroup::Tane, 4, 4, 0, "ﾀﾈ　残1"},
-      {YakuGroup::Kasu, 10, 0, 0, "ｶｽ　完成"},          {YakuGroup::Kasu, 11, 0, 0, "ｶｽ　完+1"},
+      {YakuGroup::Akatan, 3, 0, 5, "赤短　完+2"},        {YakuGroup::Tane, 4, 4, 0, "ﾀﾈ　残1"},
+      {YakuGroup::Kasu, 10, 0, 0, "ｶｽ　完成"},           {YakuGroup::Kasu, 11, 0, 0, "ｶｽ　完+1"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.text);

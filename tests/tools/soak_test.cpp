@@ -85,8 +85,8 @@ class BookKeeper : public GameObserver {
   void Fault(const std::string& what) {
     if (faults_.size() >= kFaultsKept) return;
     const TableState& t = game_.table;
-    faults_.push_back(run_ + ", match " + std::to_string(match_) + " month " + std::to_string(t.GameNum) +
-                      " step " + std::to_string(static_cast<int>(t.TurnStep)) + ": " + what);
+    faults_.push_back(run_ + ", match " + std::to_string(match_) + " month " + std::to_string(t.GameNum) + " step " +
+                      std::to_string(static_cast<int>(t.TurnStep)) + ": " + what);
   }
 
   // A hand ends at an emptied slot or at the stale copy its last card leaves when it closes up.

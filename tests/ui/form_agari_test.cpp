@@ -11,9 +11,9 @@
 #include <QTest>
 
 #include "engine/game.h"
-#include "play/timers.h"
-#include "play/agari.h"
 #include "headless/scripted_platform.h"
+#include "play/agari.h"
+#include "play/timers.h"
 #include "tests/ui/test_application.h"
 
 namespace {

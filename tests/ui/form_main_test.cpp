@@ -20,19 +20,19 @@
 #include "play/menu.h"
 #include "play/setup.h"
 #include "play/turn_driver.h"
+#include "tests/ui/picture_button_probe.h"
+#include "tests/ui/test_application.h"
 #include "ui/board_view.h"
 #include "ui/help_window.h"
 #include "ui/key_cursor_item.h"
 #include "ui/picture_button.h"
 #include "ui/qt_platform.h"
-#include "tests/ui/picture_button_probe.h"
-#include "tests/ui/test_application.h"
 
 namespace pg::test {
 namespace {
 
 const char* const kMenuNames[] = {"MenuPlay",    "MenuEnd",  "MenuOption", "MenuRule",
-                                  "MenuHiScore", "MenuHelp", "MenuInfo", "MenuRecord"};
+                                  "MenuHiScore", "MenuHelp", "MenuInfo",   "MenuRecord"};
 
 class FormMainTest : public ::testing::Test {
  protected:
@@ -190,8 +190,10 @@ TEST_F(FormMainTest, EveryMenuCommandHasAKey) {
     });
   };
   const std::pair<QKeySequence, QString> dialogs[] = {
-      {QKeySequence("Ctrl+O"), "オプション"},  {QKeySequence("Ctrl+R"), "ルールの変更"},
-      {QKeySequence("Ctrl+H"), "ﾊｲｽｺｱ"},       {QKeySequence("Ctrl+I"), "ﾊﾞｰｼﾞｮﾝ情報"},
+      {QKeySequence("Ctrl+O"), "オプション"},
+      {QKeySequence("Ctrl+R"), "ルールの変更"},
+      {QKeySequence("Ctrl+H"), "ﾊｲｽｺｱ"},
+      {QKeySequence("Ctrl+I"), "ﾊﾞｰｼﾞｮﾝ情報"},
       {QKeySequence("Ctrl+Q"), "Petalgame 32 を終了しますか。"},
   };
   for (const auto& [keys, expected] : dialogs) {

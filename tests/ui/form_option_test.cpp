@@ -14,9 +14,9 @@
 #include "engine/game.h"
 #include "play/option_dialog.h"
 #include "play/setup.h"
+#include "tests/ui/test_application.h"
 #include "ui/form_main.h"
 #include "ui/qt_platform.h"
-#include "tests/ui/test_application.h"
 
 namespace pg::test {
 namespace {

@@ -37,7 +37,9 @@ TEST(FormReviewTest, ListsThePlantedMoveAndALineOpensTheReplayWithTheBetterCardM
   ASSERT_TRUE(QTest::qWaitFor([&] { return progress->isHidden(); }, 60000)) << "the review finishes";
   ASSERT_GE(list->topLevelItemCount(), 1);
   int row = 0;
-  while (row < list->topLevelItemCount() && list->topLevelItem(row)->text(1) != QString::fromStdString(computer::MoveText(planted.played))) ++row;
+  while (row < list->topLevelItemCount() &&
+         list->topLevelItem(row)->text(1) != QString::fromStdString(computer::MoveText(planted.played)))
+    ++row;
   ASSERT_LT(row, list->topLevelItemCount()) << "the planted move is listed";
   EXPECT_EQ(list->topLevelItem(row)->text(0), "12月");
 

@@ -21,12 +21,12 @@
 
 #include "engine/game.h"
 #include "headless/scripted_platform.h"
-#include "play/timers.h"
 #include "play/agari.h"
+#include "play/timers.h"
+#include "tests/ui/test_application.h"
 #include "ui/form_main.h"
 #include "ui/help_window.h"
 #include "ui/qt_platform.h"
-#include "tests/ui/test_application.h"
 
 namespace pg::test {
 namespace {
@@ -227,7 +227,8 @@ TEST_F(HelpDocumentTest, TheYakuListGivesThePointsTheGamePays) {
       EXPECT_TRUE(row[1].endsWith("+" + Mon(extra))) << row[1].toStdString();
     }
   }
-  EXPECT_TRUE(rows.at("四光")[0].contains("柳に雨を含むときは" + Mon(RowPoints(Shown(WinCode::Yaku, {kRain}), "四光"))));
+  EXPECT_TRUE(
+      rows.at("四光")[0].contains("柳に雨を含むときは" + Mon(RowPoints(Shown(WinCode::Yaku, {kRain}), "四光"))));
   EXPECT_EQ(rows.at("手四")[0], Mon(RowPoints(Shown(WinCode::DealerTeshi), "手四")));
   EXPECT_EQ(rows.at("くっつき")[0], Mon(RowPoints(Shown(WinCode::DealerKuttsuki), "くっつき")));
   EXPECT_EQ(rows.at("親権")[0], Mon(RowPoints(Shown(WinCode::DealerRight), "親権")));

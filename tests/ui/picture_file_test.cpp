@@ -22,9 +22,9 @@
 #include "play/setup.h"
 #include "records/status_codec.h"
 #include "records/status_file.h"
+#include "tests/ui/test_application.h"
 #include "ui/form_main.h"
 #include "ui/qt_platform.h"
-#include "tests/ui/test_application.h"
 
 namespace pg::test {
 namespace {

@@ -17,12 +17,12 @@
 #include "play/hi_score.h"
 #include "play/menu.h"
 #include "play/setup.h"
+#include "tests/ui/test_application.h"
+#include "ui/board_view.h"
 #include "ui/form_input_name.h"
 #include "ui/form_main.h"
-#include "ui/board_view.h"
 #include "ui/form_score.h"
 #include "ui/qt_platform.h"
-#include "tests/ui/test_application.h"
 
 namespace pg::test {
 namespace {

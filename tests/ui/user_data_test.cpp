@@ -81,7 +81,8 @@ TEST_F(UserDataTest, AFolderThatCannotBeUsedIsReportedAndTheGameSavesWhereItStar
   for (const auto& row : rows) {
     const QString problem = ui::EnterUserDataFolder(row.folder, {});
     EXPECT_TRUE(problem.startsWith(row.opening)) << row.what << ": " << problem.toStdString();
-    EXPECT_TRUE(problem.endsWith("起動したフォルダに保存されます。\n" + QDir::toNativeSeparators(startedIn))) << problem.toStdString();
+    EXPECT_TRUE(problem.endsWith("起動したフォルダに保存されます。\n" + QDir::toNativeSeparators(startedIn)))
+        << problem.toStdString();
     EXPECT_EQ(QDir::currentPath(), startedIn);
   }
 }
@@ -110,8 +111,8 @@ TEST_F(UserDataTest, TheFolderFollowsAnAbsoluteXdgDataHomeElseHome) {
         qunsetenv(name);
       }
     }
-    EXPECT_EQ(ui::UserDataFolder(), row.expected) << (row.dataHome ? row.dataHome : "(unset)") << ", "
-                                                   << (row.home ? row.home : "(unset)");
+    EXPECT_EQ(ui::UserDataFolder(), row.expected)
+        << (row.dataHome ? row.dataHome : "(unset)") << ", " << (row.home ? row.home : "(unset)");
   }
   qputenv("HOME", home);
   if (dataHome.isNull()) {

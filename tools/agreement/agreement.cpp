@@ -20,8 +20,8 @@ constexpr std::size_t kFaultsKept = 20;
 
 // The names the win dialog gives the model's yaku.
 constexpr std::string_view NameOf(model::YakuId id) {
-  constexpr std::string_view kNames[] = {"三光", "四光", "五光", "猪鹿蝶", "花見で一杯", "月見で一杯",
-                                         "赤短", "青短", "赤短・青短", "タネ", "タン", "カス"};
+  constexpr std::string_view kNames[] = {"三光", "四光", "五光",       "猪鹿蝶", "花見で一杯", "月見で一杯",
+                                         "赤短", "青短", "赤短・青短", "タネ",   "タン",       "カス"};
   return kNames[static_cast<int>(id)];
 }
 
@@ -55,12 +55,14 @@ class ModelFollower : public GameObserver {
     const TableState& t = game_.table;
     if (state_.stage == model::Stage::MonthOver) model::NextMonth(state_);
     Expect(state_.stage == model::Stage::Deal, "a month was dealt that the model did not expect");
-    Expect(state_.month == t.GameNum, "month " + std::to_string(t.GameNum) + " against the model's " +
-                                          std::to_string(state_.month));
-    Expect(state_.dealer == t.Oya, "dealer " + std::to_string(t.Oya) + " against the model's " +
-                                       std::to_string(state_.dealer));
+    Expect(state_.month == t.GameNum,
+           "month " + std::to_string(t.GameNum) + " against the model's " + std::to_string(state_.month));
+    Expect(state_.dealer == t.Oya,
+           "dealer " + std::to_string(t.Oya) + " against the model's " + std::to_string(state_.dealer));
     model::Deck deck;
-    for (int i = 0; i < kCardCount; ++i) deck[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(model::IndexOf(t.Deck[static_cast<std::size_t>(i)]));
+    for (int i = 0; i < kCardCount; ++i)
+      deck[static_cast<std::size_t>(i)] =
+          static_cast<std::uint8_t>(model::IndexOf(t.Deck[static_cast<std::size_t>(i)]));
     if (!parted_) model::Deal(state_, deck);
     ++report.months;
   }
@@ -93,8 +95,8 @@ class ModelFollower : public GameObserver {
                                                                : model::WinKind::Kuttsuki;
       Expect(state_.stage == model::Stage::MonthOver && state_.result.kind == kind && state_.result.winner == side &&
                  state_.result.points == dialog.total,
-             "win dialog " + std::to_string(static_cast<int>(code)) + " for side " + std::to_string(side) +
-                 " paying " + std::to_string(dialog.total) + " that the model did not make");
+             "win dialog " + std::to_string(static_cast<int>(code)) + " for side " + std::to_string(side) + " paying " +
+                 std::to_string(dialog.total) + " that the model did not make");
     }
     ExpectScores();
   }
@@ -148,12 +150,13 @@ class ModelFollower : public GameObserver {
                            static_cast<std::uint8_t>(Chosen(card, took))};
     if (side == 1) {
       const model::Move designed = model::DesignedMove(state_, unused_);
-      Expect(designed == move, "the computer played " + Name(card) + " where the model's designed player plays " +
-                                   Name(designed.card));
+      Expect(designed == move,
+             "the computer played " + Name(card) + " where the model's designed player plays " + Name(designed.card));
     }
     turnSide_ = side;
     model::Apply(state_, move, &trace_);
-    Expect(trace_.handTook == took, Name(card) + " took " + Names(took) + " where the model took " + Names(trace_.handTook));
+    Expect(trace_.handTook == took,
+           Name(card) + " took " + Names(took) + " where the model took " + Names(trace_.handTook));
   }
 
   void FollowStockCard(int side, int card, model::CardSet took) {
@@ -163,8 +166,8 @@ class ModelFollower : public GameObserver {
     if (state_.stage == model::Stage::StockChoice) {
       const int take = Chosen(card, took);
       if (side == 1) {
-        Expect(model::DesignedTake(state_, card) == take, "the computer's stock card " + Name(card) + " took " +
-                                                              Name(take) + " against the model's choice");
+        Expect(model::DesignedTake(state_, card) == take,
+               "the computer's stock card " + Name(card) + " took " + Name(take) + " against the model's choice");
       }
       model::Apply(state_, {model::MoveKind::Take, static_cast<std::uint8_t>(card), static_cast<std::uint8_t>(take)},
                    &trace_);
@@ -186,7 +189,8 @@ class ModelFollower : public GameObserver {
       Expect(same, "yaku row " + dialog.yakunam[r] + dialog.yakuten[r] + " differs from the model's");
       ++row;
     }
-    Expect(row == yaku.size, "the dialog lists " + std::to_string(row) + " rows, the model " + std::to_string(yaku.size));
+    Expect(row == yaku.size,
+           "the dialog lists " + std::to_string(row) + " rows, the model " + std::to_string(yaku.size));
     Expect(yaku.total == dialog.total && yaku.doubled == dialog.bonusVisible,
            "total " + std::to_string(dialog.total) + " against the model's " + std::to_string(yaku.total));
     const bool stopped = dialog.check == WinChoice::Stop;

@@ -98,7 +98,8 @@ std::vector<MatchRecord> Play(const ArenaOptions& options) {
       try {
         const auto a = Named(options.a);
         const auto b = Named(options.b);
-        for (int i = job; i < options.matches; i += jobs) records[static_cast<std::size_t>(i)] = PlayMatch(options, i, *a, *b);
+        for (int i = job; i < options.matches; i += jobs)
+          records[static_cast<std::size_t>(i)] = PlayMatch(options, i, *a, *b);
       } catch (...) {
         failures[static_cast<std::size_t>(job)] = std::current_exception();
       }

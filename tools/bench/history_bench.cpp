@@ -66,7 +66,8 @@ fs::path LargeHistory(const fs::path& folder) {
   for (int copy = 1; copy < kHistoryMatches / kPlayedMatches; ++copy) {
     const std::string shift = std::to_string(copy * kPlayedMatches);
     sql += "INSERT INTO matches SELECT id + " + shift + ", started_at, strftime('%Y-%m-%dT%H:%M:%SZ', ended_at, '+" +
-           std::to_string(copy) + " hours'), level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule, hanami_points,"
+           std::to_string(copy) +
+           " hours'), level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule, hanami_points,"
            " tsukimi_points, player_score, computer_score, result, assisted FROM matches WHERE id <= " +
            std::to_string(kPlayedMatches) + ";";
     for (const auto& [table, rest] : kChildTables) {
@@ -75,7 +76,8 @@ fs::path LargeHistory(const fs::path& folder) {
     }
   }
   sql += "COMMIT;";
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) throw std::runtime_error(sqlite3_errmsg(db));
+  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+    throw std::runtime_error(sqlite3_errmsg(db));
   sqlite3_close(db);
   return path;
 }

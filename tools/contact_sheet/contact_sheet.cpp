@@ -9,17 +9,17 @@
 
 namespace {
 
-constexpr const char* kMonthNames[] = {"1 Pine",         "2 Plum",  "3 Cherry", "4 Wisteria", "5 Iris",   "6 Peony",
-                                       "7 Bush clover",  "8 Pampas", "9 Chrysanthemum", "10 Maple", "11 Willow",
-                                       "12 Paulownia"};
+constexpr const char* kMonthNames[] = {"1 Pine",          "2 Plum",   "3 Cherry",      "4 Wisteria",
+                                       "5 Iris",          "6 Peony",  "7 Bush clover", "8 Pampas",
+                                       "9 Chrysanthemum", "10 Maple", "11 Willow",     "12 Paulownia"};
 
 // The picture on each card, rank 1 to 4, for the label under it.
 constexpr const char* kCardNames[12][4] = {
-    {"crane", "poem", "chaff", "chaff"},     {"warbler", "poem", "chaff", "chaff"},
-    {"curtain", "poem", "chaff", "chaff"},   {"cuckoo", "ribbon", "chaff", "chaff"},
-    {"bridge", "ribbon", "chaff", "chaff"},  {"butterfly", "blue", "chaff", "chaff"},
-    {"boar", "ribbon", "chaff", "chaff"},    {"moon", "geese", "chaff", "chaff"},
-    {"sake cup", "blue", "chaff", "chaff"},  {"deer", "blue", "chaff", "chaff"},
+    {"crane", "poem", "chaff", "chaff"},          {"warbler", "poem", "chaff", "chaff"},
+    {"curtain", "poem", "chaff", "chaff"},        {"cuckoo", "ribbon", "chaff", "chaff"},
+    {"bridge", "ribbon", "chaff", "chaff"},       {"butterfly", "blue", "chaff", "chaff"},
+    {"boar", "ribbon", "chaff", "chaff"},         {"moon", "geese", "chaff", "chaff"},
+    {"sake cup", "blue", "chaff", "chaff"},       {"deer", "blue", "chaff", "chaff"},
     {"rain man", "swallow", "ribbon", "thunder"}, {"phoenix", "band", "chaff", "chaff"}};
 
 constexpr QSize kPage(1000, 920);

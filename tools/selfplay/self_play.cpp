@@ -5,10 +5,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "play/agari.h"
 #include "play/setup.h"
 #include "play/timers.h"
 #include "play/turn_driver.h"
-#include "play/agari.h"
 
 namespace pg::selfplay {
 

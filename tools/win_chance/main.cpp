@@ -23,8 +23,7 @@ using pg::computer::kMaxSwing;
 using pg::computer::kOutcomeRuleSets;
 using pg::computer::kSwings;
 
-constexpr std::string_view kUsage =
-    "usage: petalgame32-win-chance [--months N] [--seed N] [--jobs N] [--out FILE]\n";
+constexpr std::string_view kUsage = "usage: petalgame32-win-chance [--months N] [--seed N] [--jobs N] [--out FILE]\n";
 
 // [0: the dealer deals again, 1: the other side deals][the dealer's swing + kMaxSwing]
 using Counts = std::array<std::array<std::uint32_t, kSwings>, 2>;

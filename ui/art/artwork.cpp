@@ -34,7 +34,9 @@ class IconEngine : public QIconEngine {
 
 }  // namespace
 
-QPixmap FacePicture(int index, qreal dpr) { return Picture(index == 0 ? "face0" : "face1", {kFaceSize, kFaceSize}, dpr); }
+QPixmap FacePicture(int index, qreal dpr) {
+  return Picture(index == 0 ? "face0" : "face1", {kFaceSize, kFaceSize}, dpr);
+}
 QPixmap ScorePlate(qreal dpr) { return Picture("score_plate", {84, 36}, dpr); }
 QPixmap MonthPlate(qreal dpr) { return Picture("month_plate", {64, 32}, dpr); }
 QPixmap DealerMark(qreal dpr) { return Picture("dealer_mark", {18, 18}, dpr); }
@@ -59,8 +61,8 @@ QPixmap TitlePicture(qreal dpr) {
 }
 
 QPixmap MenuButtonPicture(MenuPicture which, qreal dpr) {
-  static constexpr std::array kNames = {"menu_play", "menu_end", "menu_option", "menu_rule",
-                                        "menu_hiscore", "menu_help", "menu_info", "menu_record"};
+  static constexpr std::array kNames = {"menu_play",    "menu_end",  "menu_option", "menu_rule",
+                                        "menu_hiscore", "menu_help", "menu_info",   "menu_record"};
   // 成績 is narrower: the last of the row, it must end inside the 640 x 480 mode's table.
   return Picture(kNames[static_cast<std::size_t>(which)], {which == MenuPicture::Record ? 44 : 72, 40}, dpr);
 }

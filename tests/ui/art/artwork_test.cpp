@@ -82,9 +82,9 @@ TEST_F(ArtworkTest, PicturesHaveTheirFixedSizesAndAreNotBlank) {
       QPixmap picture;
       QSize size;
     } pictures[] = {
-        {"face 0", FacePicture(0, dpr), {68, 68}},  {"face 1", FacePicture(1, dpr), {68, 68}},
-        {"score", ScorePlate(dpr), {84, 36}},       {"month", MonthPlate(dpr), {64, 32}},
-        {"dealer", DealerMark(dpr), {18, 18}},      {"title", TitlePicture(dpr), {480, 256}},
+        {"face 0", FacePicture(0, dpr), {68, 68}},   {"face 1", FacePicture(1, dpr), {68, 68}},
+        {"score", ScorePlate(dpr), {84, 36}},        {"month", MonthPlate(dpr), {64, 32}},
+        {"dealer", DealerMark(dpr), {18, 18}},       {"title", TitlePicture(dpr), {480, 256}},
         {"version", VersionPicture(dpr), {212, 80}},
     };
     for (const auto& [name, picture, size] : pictures) {
@@ -118,7 +118,8 @@ TEST_F(ArtworkTest, PlatesLeaveTheNumbersPlainGround) {
       for (int x = area.left(); x <= area.right(); ++x) {
         const QColor c = pixels.pixelColor(x, y);
         marked += std::abs(c.red() - ground.red()) + std::abs(c.green() - ground.green()) +
-                      std::abs(c.blue() - ground.blue()) > 24;
+                      std::abs(c.blue() - ground.blue()) >
+                  24;
       }
     }
     EXPECT_EQ(marked, 0) << name;
@@ -154,7 +155,8 @@ TEST_F(ArtworkTest, LetteredPicturesComeDrawnAtTheScreensRatio) {
   EXPECT_GT(lettered, 10) << "the menu buttons, plates and poem cards";
   for (const qreal dpr : {1.0, 2.0}) {
     const QImage plate = Pixels(ScorePlate(dpr));
-    const QImage drawn(dpr > 1 ? ":/art/lettered/pictures/score_plate@2x.png" : ":/art/lettered/pictures/score_plate.png");
+    const QImage drawn(dpr > 1 ? ":/art/lettered/pictures/score_plate@2x.png"
+                               : ":/art/lettered/pictures/score_plate.png");
     EXPECT_EQ(plate, drawn.convertToFormat(QImage::Format_ARGB32)) << dpr;
   }
 }
