@@ -13,6 +13,7 @@
 #include "model/policy.h"
 #include "model/view.h"
 #include "play/counsel.h"
+#include "tests/computer/chosen_positions.h"
 
 namespace pg::computer {
 namespace {
@@ -22,22 +23,8 @@ constexpr SearchBudget kBudget{400};
 // The player's choices of a match the designed player plays from `seed`, while `wanted` holds.
 std::vector<model::State> PlayerChoices(std::uint64_t seed, const std::function<bool(const model::State&)>& wanted,
                                         int count) {
-  std::vector<model::State> found;
-  Random random(seed);
-  model::State s = model::NewMatch(model::MakeRules(true, true, false, false, 5, 5), 0);
-  while (s.stage != model::Stage::MatchOver && static_cast<int>(found.size()) < count) {
-    if (s.stage == model::Stage::Deal) {
-      model::Deal(s, model::ShuffledDeck(random));
-    } else if (s.stage == model::Stage::MonthOver) {
-      model::NextMonth(s);
-    } else {
-      model::MoveList moves;
-      model::LegalMoves(s, moves);
-      if (s.mover == 0 && moves.size > 1 && wanted(s)) found.push_back(s);
-      model::Apply(s, model::DesignedMove(s, random));
-    }
-  }
-  return found;
+  return Positions(model::MakeRules(true, true, false, false, 5, 5), seed,
+                   [&wanted](const model::State& s) { return s.mover == 0 && wanted(s); }, count);
 }
 
 // The computer's hand and the stock dealt anew among themselves.

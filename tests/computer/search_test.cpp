@@ -13,6 +13,7 @@
 #include "computer/win_chance.h"
 #include "model/month.h"
 #include "model/policy.h"
+#include "tests/computer/chosen_positions.h"
 
 namespace pg::computer {
 namespace {
@@ -23,27 +24,6 @@ const std::pair<const char*, Search> kSearches[] = {
     {"強い", [](const model::State& s, std::uint64_t seed) { return FlatMonteCarloMove(s, seed, {300}); }},
     {"最強", [](const model::State& s, std::uint64_t seed) { return IsmctsMove(s, seed, {300}); }},
 };
-
-// A match played by the designed player from `seed` until `wanted` says stop, or none.
-std::vector<model::State> Positions(const model::Rules& rules, std::uint64_t seed,
-                                    const std::function<bool(const model::State&)>& wanted, int count) {
-  std::vector<model::State> found;
-  Random random(seed);
-  model::State s = model::NewMatch(rules, 0);
-  while (s.stage != model::Stage::MatchOver && static_cast<int>(found.size()) < count) {
-    if (s.stage == model::Stage::Deal) {
-      model::Deal(s, model::ShuffledDeck(random));
-    } else if (s.stage == model::Stage::MonthOver) {
-      model::NextMonth(s);
-    } else {
-      model::MoveList moves;
-      model::LegalMoves(s, moves);
-      if (moves.size > 1 && wanted(s)) found.push_back(s);
-      model::Apply(s, model::DesignedMove(s, random));
-    }
-  }
-  return found;
-}
 
 // The opponent's hand (its slot order too) and the stock dealt anew among themselves.
 model::State Permuted(model::State s, std::uint64_t seed) {
