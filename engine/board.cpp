@@ -40,6 +40,7 @@ void Board::HideMatch() {
   for (Label& score : Score) score.visible = score.enabled = false;
   PnumP.visible = false;
   Pnum.visible = Pnum.enabled = false;
+  LevelName.visible = false;
 }
 
 void Board::BringToFront(ControlId control) {

@@ -120,7 +120,7 @@ TEST_F(TurnDriverTest, PlayPressedMidMonthHidesEverythingAndStartsANewDraw) {
   for (int i = 12; i < kCardCount; ++i) EXPECT_FALSE(game.board.Card[i].visible) << i;
   for (const Label& label : game.board.YakuState) EXPECT_FALSE(label.visible);
   const Board& b = game.board;
-  EXPECT_FALSE(b.Face[0].visible || b.ScoreP[1].visible || b.oyamark.visible || b.Pnum.visible);
+  EXPECT_FALSE(b.Face[0].visible || b.ScoreP[1].visible || b.oyamark.visible || b.Pnum.visible || b.LevelName.visible);
   EXPECT_FALSE(game.board.Box[0].visible || game.board.Box[1].visible);
   EXPECT_EQ(game.board.stack[kCardCount - 1], CardControl(0)) << "the stacking order is reset";
 }
