@@ -43,7 +43,9 @@ void ShareLineChart::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   PaintFrame(painter, rect());
   if (share_.empty()) return PaintEmpty(painter, rect());
-  const QRectF plot = QRectF(rect()).adjusted(36, 10, -10, -22);
+  // Room on the left for the widest scale label, whatever the font.
+  const qreal scaleWidth = painter.fontMetrics().horizontalAdvance("100%") + 10;
+  const QRectF plot = QRectF(rect()).adjusted(scaleWidth, 10, -10, -22);
   painter.setPen(kGrid);
   for (int p = 0; p <= 100; p += 25) {
     const qreal y = plot.bottom() - plot.height() * p / 100.0;
