@@ -30,7 +30,7 @@ capture-dealt-four	rules/capture.cpp	s/t.HandLeft == 15) {/t.HandLeft == 16) {/
 capture-close-gaps	rules/capture.cpp	s/if (t.FieldCount >= span) return;/if (t.FieldCount + 1 >= span) return;/
 capture-bright-pile	rules/capture.cpp	s/return (counts\[YakuGroup::Hikari\] + 1) \/ 2;/return counts[YakuGroup::Hikari] \/ 2;/
 capture-sake-tsukimi	rules/capture.cpp	s/if (rules.TsukimiOn()) Count(game, w, Tsukimi);/if (rules.HanamiOn()) Count(game, w, Tsukimi);/
-capture-hints	rules/capture.cpp	s/for (int i = 0; i < (t.HandLeft + 1) \/ 2; ++i) {/for (int i = 0; i < t.HandLeft \/ 2; ++i) {/
+capture-hints	rules/capture.cpp	s/for (int i = 0; i < CardsInHand(t, 0); ++i) {/for (int i = 0; i < t.HandLeft \/ 2; ++i) {/
 card-animal-class	engine/card.cpp	s/if (k <= 13) return/if (k <= 12) return/
 card-kiku-chaff	engine/card.cpp	s/code == CardCode('9', '1')/code == CardCode('9', '2')/
 model-bonus	model/yaku.cpp	s/constexpr int kBonusFrom = 7;/constexpr int kBonusFrom = 8;/
@@ -52,7 +52,7 @@ options-player-to-play	engine/options.cpp	s/return phase >= Phase::PlayerToPlay/
 play-deal-passes	play/turn_driver.cpp	s/      t.Oya = t.Oya == 0 ? 1 : 0;/      t.Oya = 0;/
 play-best-months-player-only	play/turn_driver.cpp	s/if (game.table.Oya == 0) JudgeGameScore(game);/JudgeGameScore(game);/
 play-last-month	play/turn_driver.cpp	s/const bool lastMonth = game.table.GameNum >= 12;/const bool lastMonth = game.table.GameNum >= 11;/
-play-stock-choice-phase	play/turn_driver.cpp	s/game.SetPhase(t.TurnStep == 0 ? Phase::HandChoice : Phase::StockChoice);/game.SetPhase(Phase::HandChoice);/
+play-stock-choice-phase	play/turn_driver.cpp	s/game.SetPhase(t.TurnStep == TurnStep::PlayerHand ? Phase::HandChoice : Phase::StockChoice);/game.SetPhase(Phase::HandChoice);/
 play-kuttsuki	play/deal.cpp	s/if (pairs >= 4) {/if (pairs > 4) {/
 play-dealer-judged-first	play/deal.cpp	s/const bool dealers = s == 0;/const bool dealers = s == 1;/
 records-total-tie	records/high_scores.cpp	s/t.ten\[k\] >= difference) ++k;/t.ten[k] > difference) ++k;/
