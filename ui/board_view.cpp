@@ -245,11 +245,19 @@ void BoardView::Sync() {
   for (int side = 0; side < 2; ++side) SyncSign(koikoi_[side], board.koikoi[side], true);
   SyncSign(prompt_, board.prompt, false);
   SyncBadges();
-  const QPoint reviewAt = mapFromScene(QPointF(board.review.left, board.review.top));
-  review_->setGeometry(reviewAt.x(), reviewAt.y(), static_cast<int>(kReviewButtonWidth * scale_),
-                       static_cast<int>(kReviewButtonHeight * scale_));
-  review_->setFont(ModeFont(GameFont(11)));
-  review_->setVisible(board.review.visible);
+  SyncReviewButton();
+}
+
+// Placed and given its font only when shown: a font set on a hidden button still loads its face.
+void BoardView::SyncReviewButton() {
+  const pg::Shape& review = game_.board.review;
+  if (review.visible) {
+    const QPoint at = mapFromScene(QPointF(review.left, review.top));
+    review_->setGeometry(at.x(), at.y(), static_cast<int>(kReviewButtonWidth * scale_),
+                         static_cast<int>(kReviewButtonHeight * scale_));
+    review_->setFont(ModeFont(GameFont(11)));
+  }
+  review_->setVisible(review.visible);
 }
 
 // The search's choice in the game's gold, the others dark, so the best card stands out at a glance.

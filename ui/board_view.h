@@ -70,6 +70,7 @@ class BoardView : public QGraphicsView {
   void SyncKeyCursor();
   void SyncSign(LabelItem* item, const Label& label, bool bold);
   void SyncBadges();
+  void SyncReviewButton();
   QPixmap Cell(int cell) const;
 
   const Game& game_;

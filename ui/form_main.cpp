@@ -135,7 +135,6 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
   platform.RegisterDialog(Dialog::Wait, [this, &game] { return new FormWait(game, this); });
   platform.RegisterWindow(Window::Main, this);
   CreateMenu();
-  CreateBanner();
   // A replayed match is read-only: the table answers no click and no key of play.
   connect(board_, &BoardView::Pressed, this, [this](ControlId control) {
     if (!replayBar_) PointerPressed(game_, control);
@@ -162,6 +161,7 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
 ReplayBar* FormMain::Replaying() const { return replayBar_; }
 
 void FormMain::CreateBanner() {
+  if (banner_) return;
   banner_ = new QLabel("再生中", this);
   banner_->setObjectName("ReplayBanner");
   banner_->setAlignment(Qt::AlignCenter);
@@ -200,13 +200,15 @@ void FormMain::ShowReplay(ReplayOpened replay) {
       [this] {
         platform_.AnswerWinDialog(nullptr);
         platform_.LetInputThrough(nullptr);
-        banner_->hide();
+        if (banner_) banner_->hide();
         board_->Sync();
         if (replayBar_) replayBar_->deleteLater();
         replayBar_ = nullptr;
       });
   platform_.AnswerWinDialog([bar = replayBar_] { return bar ? bar->WinDialogButton() : -1; });
   platform_.LetInputThrough(replayBar_);
+  // Made at the first replay: a style sheet costs memory the game need not hold from the start.
+  CreateBanner();
   PlaceBanner();
   banner_->show();
   banner_->raise();
