@@ -1,11 +1,11 @@
-# Fails when a comment, a test name or a file name speaks of a design document or its sections
-# instead of the code: "spec", "specification", "Part 7", "procedure C", "§". A reader of the
-# code has only the code; a comment says what happens and why, in words of its own.
+# Fails when a comment, a test name or a file name sends the reader to a design document, to one of
+# its numbered sections or to one of its lettered steps, instead of saying what the code does. A
+# reader of the code has only the code; a comment says what happens and why, in words of its own.
 # Whole lines are read, so a test's name is checked with its comments; CamelCase names are split
-# into words first, so that SpecPart7 is caught as well as "spec part 7".
+# into words first, so that words run together in a name are caught as well as words apart.
 set(words "[^a-z]spec(s|ification|ifications|ified)?[^a-z]" "§" "[^a-z]parts?[ _]?[0-9]"
           "[^a-z]design[ _]doc(ument)?s?[^a-z]" "[^a-z]procedures?_[a-z][^a-z]")
-# Letters of procedures keep their case: "procedure C" names a section, "procedure a player" would not.
+# A lettered step keeps its capital: a capital letter after the word names a step, a lower-case word does not.
 set(letters "[Pp]rocedures? [A-Z][^A-Za-z]")
 set(kinds h cpp cmake txt sh py md json in css html qrc desktop 6)
 
