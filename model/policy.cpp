@@ -3,13 +3,12 @@
 
 #include <algorithm>
 
+#include "engine/designed_hand_choice.h"
 #include "model/month.h"
 
 namespace pg::model {
 
 namespace {
-
-constexpr int kNothingFound = 48;
 
 inline int LowestSlot(const State& s, CardSet cards) {
   int lowest = Lowest(cards);
@@ -26,39 +25,13 @@ int PriorityOfCard(int card) { return kPriority[static_cast<std::size_t>(card)];
 
 int DesignedHandCard(const State& s) {
   const auto& order = s.handOrder[static_cast<std::size_t>(s.mover)];
-  const int size = HandSize(s, s.mover);
-  // The game weighs the hand card, then only the lowest table slot of its month, and keeps the
-  // last slot that meets the most valuable card so far: so the last capture of the least
-  // position wins. A capture of chaff with chaff is kept only as a fallback, and slot 0 as a
-  // fallback looks the same as no capture at all.
-  int best = kNothingFound;
-  int chosen = 0;
-  for (int i = 0; i < size; ++i) {
-    const int card = order[static_cast<std::size_t>(i)];
-    const CardSet same = s.table & SameMonthAs(card);
-    if (same == 0) continue;
-    const int p = std::min(PriorityOfCard(card), PriorityOfCard(LowestSlot(s, same)));
-    if (p < kUnlisted && p < best) {
-      best = p + 1;
-      chosen = i;
-    }
-    if (chosen == 0 && best == kNothingFound) chosen = i;
-  }
-  // A chaff-for-chaff capture in slot 0 alone looks the same as no capture at all.
-  if (chosen == 0 && best == kNothingFound) {
-    best = 0;
-    for (int i = 0; i < size; ++i) {
-      const int p = PriorityOfCard(order[static_cast<std::size_t>(i)]);
-      if (p == kUnlisted) {
-        best = kNothingFound;
-        chosen = i;
-      }
-      if (p > best) {
-        best = p;
-        chosen = i;
-      }
-    }
-  }
+  const int chosen = DesignedHandSlot(
+      HandSize(s, s.mover), [&](int i) { return PriorityOfCard(order[static_cast<std::size_t>(i)]); },
+      [&](int i) -> std::optional<int> {
+        const CardSet same = s.table & SameMonthAs(order[static_cast<std::size_t>(i)]);
+        if (same == 0) return std::nullopt;
+        return PriorityOfCard(LowestSlot(s, same));
+      });
   return order[static_cast<std::size_t>(chosen)];
 }
 

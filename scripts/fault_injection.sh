@@ -39,9 +39,9 @@ model-kuttsuki	model/month.cpp	s/return Count(PairedMonths(hand)) >= 4/return Co
 model-dealt-four	model/month.cpp	s/const bool firstOfMonth = HandLeft(s) == 2 \* kHandCards;/const bool firstOfMonth = false;/
 model-koikoi-last-card	model/month.cpp	s/return HandLeft(s) >= 2; }/return HandLeft(s) >= 1; }/
 choice-model-take-tie	model/policy.cpp	s/return PriorityOfCard(upper) < PriorityOfCard(lower)/return PriorityOfCard(upper) <= PriorityOfCard(lower)/
-choice-model-hand-only	model/policy.cpp	s/const int p = std::min(PriorityOfCard(card), PriorityOfCard(LowestSlot(s, same)));/const int p = PriorityOfCard(card);/
-choice-later-equal-wins	computer/computer_move.cpp	s/best = p + 1;/best = p;/
-choice-hand-card-only	computer/computer_move.cpp	s/const int p = PriorityOf(code);/const int p = PriorityOf(hand[i].code);/
+choice-model-hand-only	model/policy.cpp	s/return PriorityOfCard(LowestSlot(s, same));/return PriorityOfCard(order[static_cast<std::size_t>(i)]);/
+choice-later-equal-wins	engine/designed_hand_choice.h	s/best = p + 1;/best = p;/
+choice-hand-card-only	computer/computer_move.cpp	s/return PriorityOf(t.FieldCard\[j\].code);/return PriorityOf(hand[i].code);/
 choice-table-card	computer/computer_move.cpp	s/if (first == entry) return 0;/if (first == entry) return 1;/
 choice-stops-late	computer/computer_move.cpp	s/if (cardsLeft < 3) stop/if (cardsLeft < 2) stop/
 flight-exact-landing	engine/animation.cpp	s/> lengthSquared) break;/>= lengthSquared) break;/
