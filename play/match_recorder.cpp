@@ -157,6 +157,8 @@ void MatchRecorder::Store(MatchOutcome result) {
   std::string problem = openProblem_;
   if (database_) {
     if (const auto failed = database_->Store(match)) problem = *failed;
+    // Damage found on the way: the file was kept aside and the match went into a new one.
+    if (const std::string found = database_->TakeNotice(); !found.empty()) Tell(found);
   }
   // The game goes on whatever happened; the player is told this match is not kept.
   if (!problem.empty()) Tell(std::string(kNotStored) + "\n" + problem);

@@ -1,20 +1,27 @@
-// history.db: opening it safely, storing a match in one transaction, and reading matches back.
+// history.db: judging and opening it safely, storing a match in one transaction, reading matches
+// back, and starting afresh from what still reads when the file is found damaged.
 #include "records/history_database.h"
 
 #include <sqlite3.h>
 
 #include <chrono>
-#include <ctime>
-#include <sstream>
+#include <set>
 #include <thread>
 
 #include "records/history_schema.h"
+#include "records/history_writer.h"
 
 namespace pg {
 
 namespace fs = std::filesystem;
 
+// Absent: nothing to judge, the file is new. StrayLog: the file is ours, but the log beside it
+// hides or changes its matches, so the log is another database's.
+enum class HistoryFileState { Absent, Ready, Newer, Damaged, Foreign, StrayLog, Failed };
+
 namespace {
+
+using FileState = HistoryFileState;
 
 // Long enough for the other copy to store a whole match, short enough not to hang the table.
 constexpr int kBusyTimeoutMs = 3000;
@@ -22,60 +29,12 @@ constexpr int kBusyTimeoutMs = 3000;
 constexpr int kOpenAttempts = 30;
 constexpr auto kOpenRetry = std::chrono::milliseconds(100);
 
-enum class FileState { Ready, Newer, Damaged, Foreign, Failed };
-
-std::string Joined(const std::vector<StoredCard>& cards) {
-  std::string text;
-  for (const StoredCard& card : cards) {
-    if (!text.empty()) text += ' ';
-    text += card;
-  }
-  return text;
-}
-
-std::vector<StoredCard> Split(const std::string& text) {
-  std::vector<StoredCard> cards;
-  std::istringstream in(text);
-  for (StoredCard card; in >> card;) cards.push_back(card);
-  return cards;
-}
-
-bool CallFromKeys(const std::string& kind, const std::string& outcome, HistoryCall& call) {
-  if (kind != "koikoi" && kind != "shoubu") return false;
-  call.kind = kind == "koikoi" ? CallKind::KoiKoi : CallKind::Shoubu;
-  for (CallOutcome o : {CallOutcome::Won, CallOutcome::Lost, CallOutcome::NoWin}) {
-    if (outcome == CallOutcomeKey(o)) {
-      call.outcome = o;
-      return true;
-    }
-  }
-  return false;
-}
-
-std::string LocalStamp() {
-  const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-  return text;
-}
-
-// Renames the file, and the write-ahead log and index SQLite keeps beside it, out of the way under
-// one new name; gives that name, or nothing when the file could not be moved.
-std::optional<fs::path> MoveAside(const fs::path& path, const std::string& tag) {
-  const std::string base = path.string() + "." + tag + "-" + LocalStamp();
-  fs::path target = base;
-  for (int n = 2; fs::exists(target); ++n) target = base + "-" + std::to_string(n);
-  std::error_code error;
-  fs::rename(path, target, error);
-  if (error) return std::nullopt;
-  for (const char* suffix : {"-wal", "-shm"}) {
-    const fs::path companion = path.string() + suffix;
-    if (fs::exists(companion, error)) fs::rename(companion, target.string() + suffix, error);
-  }
-  return target;
-}
+constexpr const char* kCannotOpen = "成績の記録 history.db を開けません。";
+constexpr const char* kNewerNotice =
+    "成績の記録 history.db は、この版より新しい Petalgame 32 で作られています。"
+    "成績は見られますが、この版では対戦を記録しません。";
+constexpr const char* kReadOnlyNotice =
+    "成績の記録 history.db かそのフォルダーに書き込めません。成績は見られますが、対戦は記録されません。";
 
 std::string Reason(const SqliteError& error) {
   switch (error.code & 0xff) {
@@ -103,16 +62,27 @@ std::string Reason(const SqliteError& error) {
 }
 
 bool IsDamage(int code) { return (code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB; }
+bool IsBusy(int code) { return (code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED; }
+bool CannotWrite(int code) {
+  const int primary = code & 0xff;
+  return primary == SQLITE_READONLY || primary == SQLITE_CANTOPEN || primary == SQLITE_PERM;
+}
 
-FileState Prepare(SqliteConnection& connection, const fs::path& path) {
-  // One connection is used by one thread, so SQLite's own locking of each call is only a cost.
-  if (!connection.Open(path.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX)) {
-    return FileState::Failed;
+// A connection that cannot change the file: read-only, and it never folds the log into the file
+// when it closes (a stray log would otherwise overwrite the matches before they were judged).
+bool OpenToLook(SqliteConnection& connection, const fs::path& path, const std::string& query) {
+  if (!connection.Open(FileUri(path, query), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX)) {
+    return false;
   }
+  sqlite3_db_config(connection.Handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
   sqlite3_extended_result_codes(connection.Handle(), 1);
   sqlite3_busy_timeout(connection.Handle(), kBusyTimeoutMs);
+  return true;
+}
+
+// Whose file it is and of which version, as its header says.
+FileState ReadMarks(SqliteConnection& connection, std::int64_t& version) {
   std::int64_t applicationId = 0;
-  std::int64_t version = 0;
   std::int64_t objects = 0;
   // The three are read in one transaction: read one by one, they could straddle the other copy's
   // laying out of a new file, and the file would look foreign (tables, but not yet our mark).
@@ -123,12 +93,103 @@ FileState Prepare(SqliteConnection& connection, const fs::path& path) {
   if (!read) {
     const SqliteError error = connection.Error();
     connection.Execute("ROLLBACK");
-    connection.NoteError(error.code);
+    connection.KeepError(error);
     return IsDamage(error.code) ? FileState::Damaged : FileState::Failed;
   }
-  const bool empty = objects == 0 && version == 0 && applicationId == 0;
-  if (!empty && applicationId != kHistoryApplicationId) return FileState::Foreign;
-  if (version > kHistorySchemaVersion) return FileState::Newer;
+  if (objects == 0 && version == 0 && applicationId == 0) return FileState::Absent;
+  if (applicationId != kHistoryApplicationId) return FileState::Foreign;
+  return version > kHistorySchemaVersion ? FileState::Newer : FileState::Ready;
+}
+
+// Every page of every table read once: damage can lie anywhere in the file, not only in its header.
+bool PassesQuickCheck(SqliteConnection& connection) {
+  SqliteStatement check(connection, "PRAGMA quick_check(1)");
+  return check.Step() && check.Text(0) == "ok";
+}
+
+// A log a crash left behind only adds matches to the file's: the game never changes or deletes a
+// stored one. A log that hides or changes a match of the file read alone is another database's.
+bool LogIsStray(const fs::path& path, SqliteConnection& view) {
+  SqliteConnection alone;
+  std::int64_t version = 0;
+  // The file read alone, the log not looked at: the file must be ours and whole for the log to be
+  // the odd one out. Another copy folding the log in meanwhile shows as damage here, and the log stands.
+  if (!OpenToLook(alone, path, "immutable=1")) return false;
+  const FileState state = ReadMarks(alone, version);
+  if ((state != FileState::Ready && state != FileState::Newer) || !PassesQuickCheck(alone)) return false;
+  alone.Execute("BEGIN");
+  view.Execute("BEGIN");
+  HistoryReader own(alone, HistoryDetail::Matches);
+  HistoryReader seen(view, HistoryDetail::Matches);
+  HistoryMatch mine;
+  HistoryMatch shown;
+  bool showing = seen.Next(shown);
+  bool stray = false;
+  while (!stray && own.Next(mine)) {
+    while (showing && shown.id < mine.id) showing = seen.Next(shown);
+    stray = !showing || !(shown == mine);
+  }
+  alone.Execute("COMMIT");
+  view.Execute("COMMIT");
+  return stray;
+}
+
+// A file SQLite writes is always a whole number of pages long: one that is not was cut short, and
+// its last page reads as zeros that SQLite may take for rows.
+bool CutShort(const fs::path& path, SqliteConnection& connection) {
+  std::int64_t pageSize = 0;
+  std::error_code error;
+  const std::uintmax_t size = fs::file_size(path, error);
+  return !error && connection.QueryInteger("PRAGMA page_size", pageSize) && pageSize > 0 &&
+         size % static_cast<std::uintmax_t>(pageSize) != 0;
+}
+
+struct Judgement {
+  FileState state = FileState::Failed;
+  SqliteError error;
+  // How the file is opened to be read: "immutable=1" where the folder has no room for SQLite's
+  // index of the log, and there is no log to index.
+  std::string query = "mode=ro";
+};
+
+// Judges the file without writing a byte of it or of its log.
+Judgement Judge(const fs::path& path) {
+  Judgement judged;
+  std::error_code error;
+  if (!fs::exists(path, error) || fs::file_size(path, error) == 0) {
+    judged.state = FileState::Absent;
+    return judged;
+  }
+  SqliteConnection view;
+  std::int64_t version = 0;
+  judged.state = OpenToLook(view, path, judged.query) ? ReadMarks(view, version) : FileState::Failed;
+  if (judged.state == FileState::Failed && CannotWrite(view.Error().code) &&
+      !fs::exists(path.string() + "-wal", error)) {
+    judged.query = "immutable=1";
+    judged.state = OpenToLook(view, path, judged.query) ? ReadMarks(view, version) : FileState::Failed;
+  }
+  judged.error = view.Error();
+  if (judged.state == FileState::Failed || judged.state == FileState::Absent) return judged;
+  if (CutShort(path, view)) judged.state = FileState::Damaged;
+  // The thorough look, once a run: it reads the whole file.
+  const auto identity = IdentityOf(path);
+  if (!identity || !FirstLookAt(*identity)) return judged;
+  if (judged.state != FileState::Foreign && !PassesQuickCheck(view)) judged.state = FileState::Damaged;
+  if (LogSize(path) > 0 && LogIsStray(path, view)) judged.state = FileState::StrayLog;
+  return judged;
+}
+
+// Opens the file to store into: WAL mode, and the tables laid out or brought forward.
+FileState Prepare(SqliteConnection& connection, const fs::path& path) {
+  // One connection is used by one thread, so SQLite's own locking of each call is only a cost.
+  if (!connection.Open(path.string(), SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX)) {
+    return FileState::Failed;
+  }
+  sqlite3_extended_result_codes(connection.Handle(), 1);
+  sqlite3_busy_timeout(connection.Handle(), kBusyTimeoutMs);
+  std::int64_t version = 0;
+  const FileState state = ReadMarks(connection, version);
+  if (state != FileState::Ready && state != FileState::Absent) return state;
   // WAL lets a reader go on while the other copy writes; FULL makes a committed match survive a
   // power cut as well as a crash.
   // Mapping the file spares the statistics a copy of every page they read.
@@ -145,13 +206,11 @@ FileState Prepare(SqliteConnection& connection, const fs::path& path) {
   if (!migrated) {
     const SqliteError error = connection.Error();
     connection.Execute("ROLLBACK");
-    connection.NoteError(error.code);
+    connection.KeepError(error);
     return FileState::Failed;
   }
   return FileState::Ready;
 }
-
-bool IsBusy(int code) { return (code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED; }
 
 // Two copies opening a new file at once: while one switches it to WAL or lays out its tables, the
 // other is told at once that the file is busy, without its busy timeout being asked. It tries again.
@@ -163,18 +222,76 @@ FileState PrepareWaiting(SqliteConnection& connection, const fs::path& path) {
   }
 }
 
-std::string MovedNotice(FileState state, const fs::path& moved) {
+struct Salvaged {
+  int saved = 0;
+  int lost = 0;
+  // The list of matches itself was damaged: more may have been lost than were counted.
+  bool more = false;
+};
+
+// Copies every match of the file kept aside that still reads whole into the new one, in one
+// transaction: first in one pass, then, past the damage, match by match.
+Salvaged Salvage(const fs::path& kept, const std::string& query, SqliteConnection& into) {
+  Salvaged salvaged;
+  SqliteConnection from;
+  if (!OpenToLook(from, kept, query)) {
+    salvaged.more = true;
+    return salvaged;
+  }
+  // The ids from the table, and from the index by end time: damage in one often spares the other.
+  std::set<std::int64_t> ids;
+  {
+    SqliteStatement table(from, "SELECT id FROM matches ORDER BY id");
+    while (table.Step()) ids.insert(table.Integer(0));
+    salvaged.more = table.Failed();
+    SqliteStatement byEnd(from, "SELECT id FROM matches INDEXED BY matches_by_end");
+    while (byEnd.Step()) ids.insert(byEnd.Integer(0));
+  }
+  if (!into.Execute("BEGIN IMMEDIATE")) {
+    salvaged.lost = static_cast<int>(ids.size());
+    return salvaged;
+  }
+  std::int64_t readTo = 0;
+  {
+    HistoryReader all(from, HistoryDetail::Everything);
+    for (HistoryMatch match; all.Next(match); readTo = match.id) {
+      if (InsertMatch(into, match)) ++salvaged.saved;
+    }
+    if (!all.Failed()) readTo = ids.empty() ? 0 : *ids.rbegin();
+  }
+  for (auto id = ids.upper_bound(readTo); id != ids.end(); ++id) {
+    HistoryReader one(from, HistoryDetail::Everything, *id);
+    HistoryMatch match;
+    if (one.Next(match) && InsertMatch(into, match)) ++salvaged.saved;
+  }
+  if (!into.Execute("COMMIT")) {
+    into.Execute("ROLLBACK");
+    salvaged.saved = 0;
+  }
+  salvaged.lost = std::max(0, static_cast<int>(ids.size()) - salvaged.saved);
+  if (salvaged.more) salvaged.lost = std::max(salvaged.lost, 1);
+  return salvaged;
+}
+
+std::string MovedNotice(FileState state, const fs::path& moved, const Salvaged& salvaged) {
   const std::string name = moved.filename().string();
   if (state == FileState::Foreign) {
     return "history.db はこのゲームの成績の記録ではありません。" + name +
            " という名前に変えて残し、新しい記録を始めます。";
   }
-  return "成績の記録 history.db が壊れていて読めません。" + name + " という名前に変えて残し、新しい記録を始めます。";
+  std::string notice = state == FileState::StrayLog
+                           ? "成績の記録 history.db のそばに、ほかのデータベースの記録（history.db-wal）がありました。"
+                           : "成績の記録 history.db が壊れています。";
+  notice += "ファイルをそのまま " + name + " という名前に変えて残し、新しい記録を始めます。";
+  if (salvaged.saved > 0) notice += "読めた " + std::to_string(salvaged.saved) + "局は新しい記録に移しました。";
+  if (salvaged.lost > 0) {
+    notice +=
+        "読めなかった対戦が " + std::to_string(salvaged.lost) + "局" + (salvaged.more ? "以上" : "") + "あります。";
+  }
+  return notice;
 }
 
-constexpr const char* kNewerNotice =
-    "成績の記録 history.db は、この版より新しい Petalgame 32 で作られています。"
-    "成績は見られますが、この版では対戦を記録しません。";
+const char* MovedTag(FileState state) { return state == FileState::Foreign ? "foreign" : "damaged"; }
 
 }  // namespace
 
@@ -182,251 +299,155 @@ fs::path HistoryPathBeside(const fs::path& statusPath) { return statusPath.paren
 
 HistoryOpened HistoryDatabase::Open(const fs::path& path) {
   HistoryOpened opened;
-  // The second round opens the new file started in place of one moved aside.
-  for (int round = 0; round < 2; ++round) {
-    std::unique_ptr<HistoryDatabase> database(new HistoryDatabase(path, false));
-    const FileState state = PrepareWaiting(database->connection_, path);
-    if (state == FileState::Ready) {
-      opened.database = std::move(database);
-      return opened;
-    }
-    if (state == FileState::Newer) {
-      database->connection_.Open(path.string(), SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX);
-      sqlite3_busy_timeout(database->connection_.Handle(), kBusyTimeoutMs);
-      database->readOnly_ = true;
-      opened.database = std::move(database);
-      opened.notice = kNewerNotice;
-      return opened;
-    }
-    if (state == FileState::Failed) {
-      opened.notice = std::string("成績の記録 history.db を開けません。") + Reason(database->connection_.Error());
-      return opened;
-    }
-    database.reset();
-    const auto moved = MoveAside(path, state == FileState::Foreign ? "foreign" : "damaged");
-    if (!moved) {
-      opened.notice = "成績の記録 history.db が読めず、名前を変えて残すこともできません。対戦は記録されません。";
-      return opened;
-    }
-    opened.notice = MovedNotice(state, *moved);
-  }
+  std::unique_ptr<HistoryDatabase> database(new HistoryDatabase(path));
+  opened.notice = database->Attach();
+  if (database->connection_.IsOpen()) opened.database = std::move(database);
   return opened;
+}
+
+std::string HistoryDatabase::Attach() {
+  connection_.Close();
+  readOnly_ = false;
+  if (const auto problem = PathProblem(path_)) return kCannotOpen + *problem;
+  for (int attempt = 1;; ++attempt) {
+    const bool again = attempt < kOpenAttempts;
+    const Judgement judged = Judge(path_);
+    if (judged.state == FileState::Failed && IsBusy(judged.error.code) && again) {
+      std::this_thread::sleep_for(kOpenRetry);
+      continue;
+    }
+    if (judged.state == FileState::Failed) return kCannotOpen + Reason(judged.error);
+    if (judged.state == FileState::Newer || judged.state == FileState::Ready || judged.state == FileState::Absent) {
+      const FileState state = judged.state == FileState::Newer ? FileState::Newer : Prepare(connection_, path_);
+      if (state == FileState::Ready) {
+        identity_ = IdentityOf(path_);
+        return {};
+      }
+      if (state == FileState::Failed && IsBusy(connection_.Error().code) && again) {
+        std::this_thread::sleep_for(kOpenRetry);
+        continue;
+      }
+      // A later version's file, or one in a folder that cannot be written, is shown as it is.
+      const bool newer = state == FileState::Newer;
+      if (newer || (judged.state == FileState::Ready && CannotWrite(connection_.Error().code))) {
+        OpenToLook(connection_, path_, judged.query);
+        readOnly_ = true;
+        identity_ = IdentityOf(path_);
+        return newer ? kNewerNotice : kReadOnlyNotice;
+      }
+      if (state == FileState::Failed) {
+        const std::string reason = kCannotOpen + Reason(connection_.Error());
+        connection_.Close();
+        return reason;
+      }
+      connection_.Close();
+      // Found damaged or foreign on the way in: judged again below, as such.
+      return Replace(state);
+    }
+    return Replace(judged.state);
+  }
+}
+
+std::string HistoryDatabase::Replace(HistoryFileState state) {
+  connection_.Close();
+  const auto moved = MoveAside(path_, MovedTag(state));
+  if (!moved) return "成績の記録 history.db が読めず、名前を変えて残すこともできません。対戦は記録されません。";
+  const FileState started = PrepareWaiting(connection_, path_);
+  identity_ = IdentityOf(path_);
+  Salvaged salvaged;
+  if (started == FileState::Ready && state != FileState::Foreign) {
+    // A stray log is left out: the file alone holds our matches.
+    salvaged = Salvage(*moved, state == FileState::StrayLog ? "immutable=1" : "mode=ro", connection_);
+  }
+  lost_ += salvaged.lost;
+  std::string notice = MovedNotice(state, *moved, salvaged);
+  if (started != FileState::Ready) {
+    notice += "\n" + std::string(kCannotOpen) + Reason(connection_.Error());
+    connection_.Close();
+  }
+  return notice;
+}
+
+bool HistoryDatabase::Recover() {
+  notice_ += (notice_.empty() ? "" : "\n") + Replace(FileState::Damaged);
+  return connection_.IsOpen();
+}
+
+void HistoryDatabase::FollowName() {
+  if (IdentityOf(path_) == identity_ && connection_.IsOpen()) {
+    if (!readOnly_ && CutShort(path_, connection_)) Recover();
+    return;
+  }
+  const std::string notice = Attach();
+  if (!notice.empty()) notice_ += (notice_.empty() ? "" : "\n") + notice;
 }
 
 std::optional<std::string> HistoryDatabase::Store(HistoryMatch& match) {
   if (readOnly_) return std::string(kNewerNotice);
-  if (Write(match)) return std::nullopt;
-  return Reason(connection_.Error());
+  FollowName();
+  for (int attempt = 0; connection_.IsOpen() && !readOnly_; ++attempt) {
+    if (Write(match)) return std::nullopt;
+    if (!IsDamage(connection_.Error().code) || attempt > 0) break;
+    // The match goes into the file started in place of the damaged one.
+    if (!Recover()) break;
+  }
+  if (!connection_.IsOpen()) return notice_.empty() ? std::string(kCannotOpen) : TakeNotice();
+  return readOnly_ ? std::string(kReadOnlyNotice) : Reason(connection_.Error());
 }
 
 bool HistoryDatabase::Write(HistoryMatch& match) {
   SqliteConnection& c = connection_;
   // IMMEDIATE takes the write lock at once, so a busy file is waited for before anything is written.
   if (!c.Execute("BEGIN IMMEDIATE")) return false;
-  auto fail = [&c] {
-    const SqliteError error = c.Error();
-    c.Execute("ROLLBACK");
-    c.NoteError(error.code);
-    return false;
-  };
-  SqliteStatement insertMatch(
-      c,
-      "INSERT INTO matches(started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule,"
-      " kiku_rule, hanami_points, tsukimi_points, player_score, computer_score, result, assisted)"
-      " VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)");
-  SqliteStatement insertMonth(c, "INSERT INTO months(match_id, month, dealer, winner, payment) VALUES(?,?,?,?,?)");
-  SqliteStatement insertDeal(c,
-                             "INSERT INTO deals(match_id, month, table_cards, player_hand, computer_hand, stock)"
-                             " VALUES(?,?,?,?,?,?)");
-  SqliteStatement insertMove(c,
-                             "INSERT INTO moves(match_id, month, seq, side, from_stock, card, chosen, taken)"
-                             " VALUES(?,?,?,?,?,?,?,?)");
-  SqliteStatement insertYaku(c, "INSERT INTO yaku(match_id, month, seq, side, name, points) VALUES(?,?,?,?,?,?)");
-  SqliteStatement insertCall(c,
-                             "INSERT INTO calls(match_id, month, seq, side, kind, points_held, doubled, outcome)"
-                             " VALUES(?,?,?,?,?,?,?,?)");
-  if (insertMatch.Failed() || insertMonth.Failed() || insertDeal.Failed() || insertMove.Failed() ||
-      insertYaku.Failed() || insertCall.Failed()) {
-    return fail();
-  }
-  const RuleSettings& r = match.rules;
-  insertMatch.Bind(1, match.startedAt);
-  insertMatch.Bind(2, match.endedAt);
-  insertMatch.Bind(3, match.level);
-  int column = 4;
-  for (std::int16_t value : {r.HanamiRule, r.TsukimiRule, r.OyaRule, r.KikuRule, r.HanamiPoints, r.TsukimiPoints}) {
-    insertMatch.Bind(column++, value);
-  }
-  insertMatch.Bind(10, match.scores[0]);
-  insertMatch.Bind(11, match.scores[1]);
-  insertMatch.Bind(12, std::string(ResultKey(match.result)));
-  insertMatch.Bind(13, std::int64_t{match.assisted ? 1 : 0});
-  if (!insertMatch.Run()) return fail();
-  const std::int64_t id = sqlite3_last_insert_rowid(c.Handle());
-
-  for (const HistoryMonth& m : match.months) {
-    insertMonth.Bind(1, id);
-    insertMonth.Bind(2, m.month);
-    insertMonth.Bind(3, m.dealer);
-    insertMonth.Bind(4, m.winner);
-    insertMonth.Bind(5, m.payment);
-    if (!insertMonth.Run()) return fail();
-    insertDeal.Bind(1, id);
-    insertDeal.Bind(2, m.month);
-    insertDeal.Bind(3, Joined(m.table));
-    insertDeal.Bind(4, Joined(m.hands[0]));
-    insertDeal.Bind(5, Joined(m.hands[1]));
-    insertDeal.Bind(6, Joined(m.stock));
-    if (!insertDeal.Run()) return fail();
-    for (std::size_t i = 0; i < m.moves.size(); ++i) {
-      const HistoryMove& move = m.moves[i];
-      insertMove.Bind(1, id);
-      insertMove.Bind(2, m.month);
-      insertMove.Bind(3, static_cast<std::int64_t>(i));
-      insertMove.Bind(4, move.side);
-      insertMove.Bind(5, move.fromStock ? 1 : 0);
-      insertMove.Bind(6, move.card);
-      insertMove.Bind(7, move.chosen);
-      insertMove.Bind(8, Joined(move.taken));
-      if (!insertMove.Run()) return fail();
-    }
-    for (std::size_t i = 0; i < m.yaku.size(); ++i) {
-      insertYaku.Bind(1, id);
-      insertYaku.Bind(2, m.month);
-      insertYaku.Bind(3, static_cast<std::int64_t>(i));
-      insertYaku.Bind(4, m.yaku[i].side);
-      insertYaku.Bind(5, m.yaku[i].name);
-      insertYaku.Bind(6, m.yaku[i].points);
-      if (!insertYaku.Run()) return fail();
-    }
-    for (std::size_t i = 0; i < m.calls.size(); ++i) {
-      const HistoryCall& call = m.calls[i];
-      insertCall.Bind(1, id);
-      insertCall.Bind(2, m.month);
-      insertCall.Bind(3, static_cast<std::int64_t>(i));
-      insertCall.Bind(4, call.side);
-      insertCall.Bind(5, std::string(CallKindKey(call.kind)));
-      insertCall.Bind(6, call.pointsHeld);
-      insertCall.Bind(7, call.doubled ? 1 : 0);
-      insertCall.Bind(8, std::string(CallOutcomeKey(call.outcome)));
-      if (!insertCall.Run()) return fail();
-    }
-  }
-  if (!c.Execute("COMMIT")) return fail();
-  match.id = id;
-  return true;
+  if (InsertMatch(c, match) && c.Execute("COMMIT")) return true;
+  // The first error is the one to tell: the ROLLBACK would leave SQLite's message at "not an error".
+  const SqliteError error = c.Error();
+  c.Execute("ROLLBACK");
+  c.KeepError(error);
+  return false;
 }
 
 std::vector<HistoryMatch> HistoryDatabase::Load(HistoryDetail detail, int* skipped) {
-  return Read(detail, skipped, std::nullopt);
+  return ReadRecovering(detail, std::nullopt, skipped);
 }
 
 std::optional<HistoryMatch> HistoryDatabase::LoadMatch(std::int64_t id) {
-  std::vector<HistoryMatch> matches = Read(HistoryDetail::Everything, nullptr, id);
+  std::vector<HistoryMatch> matches = ReadRecovering(HistoryDetail::Everything, id, nullptr);
   if (matches.empty()) return std::nullopt;
   return std::move(matches.front());
 }
 
-std::vector<HistoryMatch> HistoryDatabase::Read(HistoryDetail detail, int* skipped, std::optional<std::int64_t> only) {
-  // An id is a number, written into the text as one.
-  const std::string matchWhere = only ? " WHERE id = " + std::to_string(*only) : std::string();
-  const std::string childWhere = only ? " WHERE match_id = " + std::to_string(*only) : std::string();
+std::vector<HistoryMatch> HistoryDatabase::ReadRecovering(HistoryDetail detail, std::optional<std::int64_t> only,
+                                                          int* skipped) {
+  FollowName();
   std::vector<HistoryMatch> matches;
   int bad = 0;
+  if (connection_.IsOpen() && !Read(detail, only, matches, bad) && IsDamage(connection_.Error().code) && !readOnly_) {
+    // The salvaged matches are read again from the new file, which may have renumbered them.
+    matches.clear();
+    bad = 0;
+    if (Recover() && !only) Read(detail, only, matches, bad);
+  }
+  if (skipped) *skipped = bad + std::exchange(lost_, 0);
+  return matches;
+}
+
+bool HistoryDatabase::Read(HistoryDetail detail, std::optional<std::int64_t> only, std::vector<HistoryMatch>& matches,
+                           int& skipped) {
   SqliteConnection& c = connection_;
   // One read transaction, so a match the other copy stores meanwhile is seen whole or not at all.
   c.Execute("BEGIN");
-  SqliteStatement query(c,
-                        "SELECT id, started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule,"
-                        " hanami_points, tsukimi_points, player_score, computer_score, result, assisted FROM matches" +
-                            matchWhere + " ORDER BY id");
-  while (query.Step()) {
-    HistoryMatch m;
-    m.id = query.Integer(0);
-    m.startedAt = query.Text(1);
-    m.endedAt = query.Text(2);
-    m.level = query.Text(3);
-    RuleSettings& r = m.rules;
-    std::int16_t* rules[] = {&r.HanamiRule, &r.TsukimiRule, &r.OyaRule, &r.KikuRule, &r.HanamiPoints, &r.TsukimiPoints};
-    for (int i = 0; i < 6; ++i) *rules[i] = static_cast<std::int16_t>(query.Integer(4 + i));
-    m.scores = {static_cast<int>(query.Integer(10)), static_cast<int>(query.Integer(11))};
-    m.assisted = query.Integer(13) != 0;
-    if (!ResultFromKey(query.Text(12), m.result)) {
-      ++bad;
-      continue;
-    }
-    matches.push_back(std::move(m));
+  bool read = true;
+  {
+    HistoryReader reader(c, detail, only);
+    for (HistoryMatch match; reader.Next(match);) matches.push_back(std::move(match));
+    read = !reader.Failed();
+    skipped = reader.Skipped();
   }
-  const bool cards = detail == HistoryDetail::Everything;
-  if (detail != HistoryDetail::Matches) {
-    // Every child table is read in the order of its key, as the matches are: a cursor that only
-    // moves forward finds each row's match without a lookup.
-    auto monthOf = [&](std::size_t& at, std::int64_t matchId, std::int64_t month) -> HistoryMonth* {
-      while (at < matches.size() && matches[at].id < matchId) ++at;
-      if (at == matches.size() || matches[at].id != matchId) return nullptr;
-      for (HistoryMonth& m : matches[at].months) {
-        if (m.month == month) return &m;
-      }
-      return nullptr;
-    };
-    SqliteStatement months(
-        c, "SELECT match_id, month, dealer, winner, payment FROM months" + childWhere + " ORDER BY match_id, month");
-    std::size_t at = 0;
-    while (months.Step()) {
-      const std::int64_t matchId = months.Integer(0);
-      while (at < matches.size() && matches[at].id < matchId) ++at;
-      if (at == matches.size() || matches[at].id != matchId) continue;
-      if (matches[at].months.empty()) matches[at].months.reserve(12);
-      HistoryMonth m;
-      m.month = static_cast<int>(months.Integer(1));
-      m.dealer = static_cast<int>(months.Integer(2));
-      m.winner = static_cast<int>(months.Integer(3));
-      m.payment = static_cast<int>(months.Integer(4));
-      matches[at].months.push_back(std::move(m));
-    }
-    SqliteStatement deals(c, "SELECT match_id, month, table_cards, player_hand, computer_hand, stock FROM deals" +
-                                 childWhere + " ORDER BY match_id, month");
-    at = 0;
-    while (cards && deals.Step()) {
-      HistoryMonth* month = monthOf(at, deals.Integer(0), deals.Integer(1));
-      if (!month) continue;
-      month->table = Split(deals.Text(2));
-      month->hands = {Split(deals.Text(3)), Split(deals.Text(4))};
-      month->stock = Split(deals.Text(5));
-    }
-    SqliteStatement moves(c, "SELECT match_id, month, side, from_stock, card, chosen, taken FROM moves" + childWhere +
-                                 " ORDER BY match_id, month, seq");
-    at = 0;
-    while (cards && moves.Step()) {
-      HistoryMonth* month = monthOf(at, moves.Integer(0), moves.Integer(1));
-      if (!month) continue;
-      month->moves.push_back({static_cast<int>(moves.Integer(2)), moves.Integer(3) != 0, moves.Text(4), moves.Text(5),
-                              Split(moves.Text(6))});
-    }
-    SqliteStatement yaku(
-        c, "SELECT match_id, month, side, name, points FROM yaku" + childWhere + " ORDER BY match_id, month, seq");
-    at = 0;
-    while (yaku.Step()) {
-      HistoryMonth* month = monthOf(at, yaku.Integer(0), yaku.Integer(1));
-      if (month)
-        month->yaku.push_back({static_cast<int>(yaku.Integer(2)), yaku.Text(3), static_cast<int>(yaku.Integer(4))});
-    }
-    SqliteStatement calls(c, "SELECT match_id, month, side, kind, points_held, doubled, outcome FROM calls" +
-                                 childWhere + " ORDER BY match_id, month, seq");
-    at = 0;
-    while (calls.Step()) {
-      HistoryMonth* month = monthOf(at, calls.Integer(0), calls.Integer(1));
-      HistoryCall call;
-      call.side = static_cast<int>(calls.Integer(2));
-      call.pointsHeld = static_cast<int>(calls.Integer(4));
-      call.doubled = calls.Integer(5) != 0;
-      if (!month || !CallFromKeys(calls.Text(3), calls.Text(6), call)) continue;
-      month->calls.push_back(call);
-    }
-  }
+  const SqliteError error = c.Error();
   c.Execute("COMMIT");
-  if (skipped) *skipped = bad;
-  return matches;
+  if (!read) c.KeepError(error);
+  return read;
 }
 
 }  // namespace pg

@@ -6,18 +6,19 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "records/history_file.h"
 #include "records/history_match.h"
+#include "records/history_reader.h"
 #include "records/sqlite_statement.h"
 
 namespace pg {
 
 class HistoryDatabase;
-
-// How much of each match a reader needs: the statistics read the months' results, yaku and calls
-// but none of the cards, which is most of the file.
-enum class HistoryDetail { Matches, Results, Everything };
+// What judging the file found; kept to the source that judges it.
+enum class HistoryFileState;
 
 struct HistoryOpened {
   // Null when no database could be opened or created at all.
@@ -32,34 +33,58 @@ std::filesystem::path HistoryPathBeside(const std::filesystem::path& statusPath)
 
 class HistoryDatabase {
  public:
-  // Opens the file, or starts it when there is none. A file that is not a database, is damaged
-  // or is another program's is moved aside with a time stamp and a new one started; a file from a
-  // later schema is opened read-only; an older one is brought forward.
+  // Opens the file, or starts it when there is none. The file is judged on a connection that
+  // cannot write, thoroughly the first time a run opens it. A file that is not a database, is
+  // damaged, is another program's or carries a log that is not its own is moved aside with its
+  // log and a time stamp, and a new one is started with the matches that still read; a file from a
+  // later schema, or in a folder that cannot be written, is opened read-only; an older one is
+  // brought forward.
   static HistoryOpened Open(const std::filesystem::path& path);
 
   bool ReadOnly() const { return readOnly_; }
   const std::filesystem::path& Path() const { return path_; }
 
   // Stores the match whole in one transaction and gives it its id. On failure nothing of it is
-  // stored and the reason is returned, in Japanese, to follow kNotStored.
+  // stored and the reason is returned, in Japanese, to follow kNotStored. Damage found on the way
+  // moves the file aside and the match goes into the new file (see TakeNotice).
   std::optional<std::string> Store(HistoryMatch& match);
 
   // Every stored match, oldest first. Rows that cannot be read (an unknown result, say) are left
-  // out and counted in `skipped`.
+  // out and counted in `skipped`, and so are matches lost to damage found while reading.
   std::vector<HistoryMatch> Load(HistoryDetail detail, int* skipped = nullptr);
   // One match whole, deals and moves included: what a replay shows. Nothing when there is no such
   // match or its row cannot be read.
   std::optional<HistoryMatch> LoadMatch(std::int64_t id);
 
+  // What the player must be told of damage found since the file was opened (the file moved aside,
+  // a new one started); empty when there was none. Told once.
+  std::string TakeNotice() { return std::exchange(notice_, {}); }
+
  private:
-  HistoryDatabase(std::filesystem::path path, bool readOnly) : path_(std::move(path)), readOnly_(readOnly) {}
+  explicit HistoryDatabase(std::filesystem::path path) : path_(std::move(path)) {}
+  // Judges the file and opens it, or what takes its place; gives what the player must be told.
+  std::string Attach();
+  // Moves the file aside with its log (as `state` found it), starts a new one and carries into it
+  // the matches that still read; gives what the player must be told.
+  std::string Replace(HistoryFileState state);
+  // Moves the damaged file aside and starts a new one with what still reads, after a statement
+  // found damage; false when no file could take its place.
+  bool Recover();
+  // The name may stand for a new file since it was opened: another copy found damage and moved the
+  // old one aside. Never write into a file that was kept aside.
+  void FollowName();
   bool Write(HistoryMatch& match);
-  // Every match, or only match `only`.
-  std::vector<HistoryMatch> Read(HistoryDetail detail, int* skipped, std::optional<std::int64_t> only);
+  // Every match, or only match `only`; false when SQLite failed partway.
+  bool Read(HistoryDetail detail, std::optional<std::int64_t> only, std::vector<HistoryMatch>& matches, int& skipped);
+  std::vector<HistoryMatch> ReadRecovering(HistoryDetail detail, std::optional<std::int64_t> only, int* skipped);
 
   std::filesystem::path path_;
-  bool readOnly_;
+  std::optional<FileIdentity> identity_;
+  bool readOnly_ = false;
   SqliteConnection connection_;
+  std::string notice_;
+  // Matches of a damaged file that could not be carried into the new one, reported with the next read.
+  int lost_ = 0;
 };
 
 // The message a failed store opens with.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -33,7 +34,10 @@ class SqliteConnection {
   // The first column of the first row of a query that yields one integer.
   bool QueryInteger(std::string_view sql, std::int64_t& value);
   const SqliteError& Error() const { return error_; }
+  // Takes SQLite's words for `code` from the connection as it stands.
   void NoteError(int code);
+  // Puts back an error noted earlier: a ROLLBACK after it leaves SQLite's own message at "not an error".
+  void KeepError(SqliteError error) { error_ = std::move(error); }
 
  private:
   sqlite3* db_ = nullptr;

@@ -15,6 +15,7 @@
 
 #include "records/history_export.h"
 #include "records/history_schema.h"
+#include "records/history_writer.h"
 #include "tests/records/history_sample.h"
 
 namespace pg {
@@ -28,6 +29,18 @@ void RunSql(const fs::path& path, const std::string& sql) {
   ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
   EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
   sqlite3_close(db);
+}
+
+std::string Bytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::int64_t QueryNumber(const fs::path& path, const std::string& sql) {
+  SqliteConnection c;
+  std::int64_t value = -1;
+  if (c.Open(path.string(), SQLITE_OPEN_READONLY)) c.QueryInteger(sql, value);
+  return value;
 }
 
 class HistoryDatabaseTest : public ::testing::Test {
@@ -49,6 +62,34 @@ class HistoryDatabaseTest : public ::testing::Test {
       if (name.starts_with("history.db." + tag + "-") && !name.ends_with("-wal") && !name.ends_with("-shm")) ++count;
     }
     return count;
+  }
+
+  // The file kept aside under `tag`, without its log and index.
+  fs::path Kept(const std::string& tag) const {
+    for (const auto& entry : fs::directory_iterator(folder_)) {
+      const std::string name = entry.path().filename().string();
+      if (name.starts_with("history.db." + tag + "-") && !name.ends_with("-wal") && !name.ends_with("-shm"))
+        return entry.path();
+    }
+    return {};
+  }
+
+  // `count` matches, each ending a minute after the one before, stored at once into `path`.
+  static std::vector<HistoryMatch> Stored(const fs::path& path, int count) {
+    std::vector<HistoryMatch> matches;
+    auto opened = HistoryDatabase::Open(path);
+    SqliteConnection c;
+    c.Open(path.string(), SQLITE_OPEN_READWRITE);
+    c.Execute("BEGIN");
+    for (int i = 0; i < count; ++i) {
+      HistoryMatch match =
+          testing::SampleMatch(MatchOutcome::Won, "2026-12-01T11:" + std::to_string(10 + i % 50) + ":00Z");
+      match.scores[0] = i;
+      EXPECT_TRUE(InsertMatch(c, match));
+      matches.push_back(match);
+    }
+    c.Execute("COMMIT");
+    return matches;
   }
 
   // A child process that stores `count` matches and tells the pipe after each.
@@ -143,6 +184,137 @@ TEST_F(HistoryDatabaseTest, UnreadableFilesAreMovedAsideAndANewOneStarted) {
     }
     HistoryMatch match = testing::SampleMatch();
     EXPECT_FALSE(opened.database->Store(match));
+  }
+}
+
+// The log of another database, left beside ours: judged before anything folds it into the file.
+TEST_F(HistoryDatabaseTest, AStrayLogNeverReplacesTheMatches) {
+  struct Case {
+    const char* name;
+    std::function<void(const fs::path& other, const std::function<void()>& whileOpen)> make;
+  };
+  const Case cases[] = {
+      {"another program's log",
+       [](const fs::path& other, const std::function<void()>& whileOpen) {
+         sqlite3* db = nullptr;
+         sqlite3_open(other.c_str(), &db);
+         sqlite3_exec(db, "PRAGMA journal_mode=WAL; CREATE TABLE notes(text TEXT); INSERT INTO notes VALUES('x');",
+                      nullptr, nullptr, nullptr);
+         whileOpen();
+         sqlite3_close(db);
+       }},
+      {"the log of another history",
+       [](const fs::path& other, const std::function<void()>& whileOpen) {
+         auto opened = HistoryDatabase::Open(other);
+         for (int i = 0; i < 2; ++i) {
+           HistoryMatch match = testing::SampleMatch(MatchOutcome::Lost);
+           opened.database->Store(match);
+         }
+         whileOpen();
+       }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    const std::vector<HistoryMatch> ours = Stored(path_, 4);
+    const std::string file = Bytes(path_);
+    const fs::path other = folder_ / "other.db";
+    c.make(other, [&] { fs::copy_file(other.string() + "-wal", path_.string() + "-wal"); });
+    const std::string log = Bytes(path_.string() + "-wal");
+
+    auto opened = HistoryDatabase::Open(path_);
+    ASSERT_TRUE(opened.database) << opened.notice;
+    EXPECT_NE(opened.notice.find("ほかのデータベース"), std::string::npos) << opened.notice;
+    EXPECT_EQ(opened.database->Load(HistoryDetail::Everything), ours);
+    opened.database.reset();
+    const fs::path kept = Kept("damaged");
+    EXPECT_EQ(Bytes(kept), file);
+    EXPECT_EQ(Bytes(kept.string() + "-wal"), log);
+  }
+}
+
+// A page of a table damaged past the file's header, a file cut short: found when the file is first
+// opened, or by the first statement that meets the damage; the file is kept aside with its log and
+// what still reads goes on in a new file.
+TEST_F(HistoryDatabaseTest, DamageAnywhereInTheFileIsKeptAsideAndWhatReadsIsCarriedOver) {
+  enum class When { AtOpen, Reading, Storing };
+  struct Case {
+    const char* name;
+    When when;
+    // Spoils the file: a page of the moves the newest matches lie in, or its end.
+    std::function<void(const fs::path&, std::int64_t page)> spoil;
+  };
+  auto zeros = [](const fs::path& path, std::int64_t page) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp((page - 1) * 4096);
+    file << std::string(4096, '\0');
+  };
+  auto flipped = [](const fs::path& path, std::int64_t page) {
+    std::fstream file(path, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekg((page - 1) * 4096);
+    const char kind = static_cast<char>(~file.get());
+    file.seekp((page - 1) * 4096);
+    file.put(kind);
+  };
+  auto cut = [](const fs::path& path, std::int64_t) { fs::resize_file(path, fs::file_size(path) - 100); };
+  const Case cases[] = {
+      {"a page of zeros, at open", When::AtOpen, zeros},
+      {"8 flipped bits, at open", When::AtOpen, flipped},
+      {"cut inside its last page, at open", When::AtOpen, cut},
+      {"a page of zeros, when read", When::Reading, zeros},
+      {"8 flipped bits, when stored into", When::Storing, flipped},
+      {"cut inside its last page, when stored into", When::Storing, cut},
+  };
+  constexpr int kMatches = 150;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    const std::vector<HistoryMatch> stored = Stored(path_, kMatches);
+    const std::int64_t page =
+        QueryNumber(path_, "SELECT max(pageno) FROM dbstat WHERE name = 'moves' AND pagetype = 'leaf'");
+    ASSERT_GT(page, 2);
+    std::unique_ptr<HistoryDatabase> database;
+    std::string notice;
+    if (c.when != When::AtOpen) {
+      // Opened, and judged whole, before the damage.
+      auto opened = HistoryDatabase::Open(path_);
+      ASSERT_TRUE(opened.notice.empty()) << opened.notice;
+      database = std::move(opened.database);
+    }
+    c.spoil(path_, page);
+    const std::string spoiled = Bytes(path_);
+    int skipped = 0;
+    std::vector<HistoryMatch> read;
+    if (c.when == When::AtOpen) {
+      auto opened = HistoryDatabase::Open(path_);
+      notice = opened.notice;
+      database = std::move(opened.database);
+      ASSERT_TRUE(database);
+      read = database->Load(HistoryDetail::Everything, &skipped);
+    } else if (c.when == When::Reading) {
+      read = database->Load(HistoryDetail::Everything, &skipped);
+      notice = database->TakeNotice();
+    } else {
+      HistoryMatch match = testing::SampleMatch(MatchOutcome::Level);
+      EXPECT_FALSE(database->Store(match));
+      notice = database->TakeNotice();
+      read = database->Load(HistoryDetail::Everything, &skipped);
+      ASSERT_FALSE(read.empty());
+      EXPECT_EQ(read.back().result, MatchOutcome::Level) << "the match goes into the new file";
+      read.pop_back();
+    }
+    EXPECT_NE(notice.find("壊れています"), std::string::npos) << notice;
+    EXPECT_EQ(Bytes(Kept("damaged")), spoiled) << "kept as it was";
+    EXPECT_LT(read.size(), stored.size());
+    EXPECT_GT(read.size(), 0u);
+    EXPECT_EQ(static_cast<int>(read.size()) + skipped, kMatches) << "the lost are told, never left out quietly";
+    for (const HistoryMatch& match : read) {
+      HistoryMatch expected = stored.at(static_cast<std::size_t>(match.scores[0]));
+      expected.id = match.id;
+      EXPECT_EQ(match, expected);
+    }
   }
 }
 
