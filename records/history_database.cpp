@@ -301,6 +301,7 @@ HistoryOpened HistoryDatabase::Open(const fs::path& path) {
   HistoryOpened opened;
   std::unique_ptr<HistoryDatabase> database(new HistoryDatabase(path));
   opened.notice = database->Attach();
+  opened.replaced = database->replaced_;
   if (database->connection_.IsOpen()) opened.database = std::move(database);
   return opened;
 }
@@ -351,6 +352,7 @@ std::string HistoryDatabase::Attach() {
 std::string HistoryDatabase::Replace(HistoryFileState state) {
   connection_.Close();
   const auto moved = MoveAside(path_, MovedTag(state));
+  replaced_ = moved.has_value();
   if (!moved) return "成績の記録 history.db が読めず、名前を変えて残すこともできません。対戦は記録されません。";
   const FileState started = PrepareWaiting(connection_, path_);
   identity_ = IdentityOf(path_);
@@ -430,6 +432,30 @@ std::vector<HistoryMatch> HistoryDatabase::ReadRecovering(HistoryDetail detail, 
   }
   if (skipped) *skipped = bad + std::exchange(lost_, 0);
   return matches;
+}
+
+bool HistoryDatabase::ForEach(HistoryDetail detail, const std::function<bool(HistoryMatch&)>& take) {
+  FollowName();
+  if (!connection_.IsOpen()) return false;
+  SqliteConnection& c = connection_;
+  // A pass over every page would map the whole file into the process; read through SQLite's small
+  // page cache instead, memory stays flat however long the history.
+  c.Execute("PRAGMA mmap_size = 0");
+  c.Execute("BEGIN");
+  bool read = true;
+  {
+    HistoryReader reader(c, detail);
+    for (HistoryMatch match; reader.Next(match);) {
+      if (!take(match)) break;
+    }
+    read = !reader.Failed();
+  }
+  const SqliteError error = c.Error();
+  c.Execute("COMMIT");
+  if (read) return true;
+  c.KeepError(error);
+  if (IsDamage(error.code) && !readOnly_) Recover();
+  return false;
 }
 
 bool HistoryDatabase::Read(HistoryDetail detail, std::optional<std::int64_t> only, std::vector<HistoryMatch>& matches,

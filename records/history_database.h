@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -26,6 +27,8 @@ struct HistoryOpened {
   // What the player must be told (in Japanese): a file moved aside, a later version's file,
   // or why nothing can be stored. Empty when all went well.
   std::string notice;
+  // The file found was moved aside and a new one started: ids seen before no longer hold.
+  bool replaced = false;
 };
 
 // The file the history lives in, beside STATUS.DAT.
@@ -52,6 +55,10 @@ class HistoryDatabase {
   // Every stored match, oldest first. Rows that cannot be read (an unknown result, say) are left
   // out and counted in `skipped`, and so are matches lost to damage found while reading.
   std::vector<HistoryMatch> Load(HistoryDetail detail, int* skipped = nullptr);
+  // Hands every match to `take`, oldest first, one at a time, so that memory holds one match
+  // however long the history; `take` returns false to stop. False when SQLite failed partway; on
+  // damage the file has been kept aside (see TakeNotice).
+  bool ForEach(HistoryDetail detail, const std::function<bool(HistoryMatch&)>& take);
   // One match whole, deals and moves included: what a replay shows. Nothing when there is no such
   // match or its row cannot be read.
   std::optional<HistoryMatch> LoadMatch(std::int64_t id);
@@ -83,6 +90,7 @@ class HistoryDatabase {
   bool readOnly_ = false;
   SqliteConnection connection_;
   std::string notice_;
+  bool replaced_ = false;
   // Matches of a damaged file that could not be carried into the new one, reported with the next read.
   int lost_ = 0;
 };

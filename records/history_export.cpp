@@ -1,14 +1,36 @@
-// The history as CSV (one row a match) and as JSON Lines (one match a line, with months and moves).
+// The history as CSV (one row a match) and as JSON Lines (one match a line, with months and moves),
+// streamed into a temporary file that is renamed over the target once it is whole.
 #include "records/history_export.h"
 
-#include <string>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <charconv>
+
+#include "records/history_database.h"
 
 namespace pg {
 
+namespace fs = std::filesystem;
+
 namespace {
 
-std::string Quoted(const std::string& text) {
-  std::string out = "\"";
+// Written out whenever this much has gathered: memory stays the same however long the history.
+constexpr std::size_t kFlushAt = 1 << 20;
+// Progress is told every this many matches.
+constexpr std::size_t kProgressEvery = 256;
+
+void Number(std::int64_t value, std::string& out) {
+  char text[24];
+  const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+  out.append(text, end);
+}
+
+void Quoted(const std::string& text, std::string& out) {
+  out += '"';
   for (const char c : text) {
     if (c == '"' || c == '\\') {
       out += '\\';
@@ -22,74 +44,300 @@ std::string Quoted(const std::string& text) {
       out += c;
     }
   }
-  return out + "\"";
+  out += '"';
 }
 
-std::string Cards(const std::vector<StoredCard>& cards) {
-  std::string out = "[";
-  for (std::size_t i = 0; i < cards.size(); ++i) out += (i ? "," : "") + Quoted(cards[i]);
-  return out + "]";
+void Cards(const std::vector<StoredCard>& cards, std::string& out) {
+  out += '[';
+  for (std::size_t i = 0; i < cards.size(); ++i) {
+    if (i) out += ',';
+    Quoted(cards[i], out);
+  }
+  out += ']';
 }
 
 // CSV fields are quoted only when they must be, doubling any quote inside.
-std::string CsvField(const std::string& text) {
-  if (text.find_first_of(",\"\n") == std::string::npos) return text;
-  std::string out = "\"";
-  for (const char c : text) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-  return out + "\"";
+void CsvField(const std::string& text, std::string& out) {
+  if (text.find_first_of(",\"\n\r") == std::string::npos) {
+    out += text;
+    return;
+  }
+  out += '"';
+  for (const char c : text) {
+    if (c == '"') out += '"';
+    out += c;
+  }
+  out += '"';
 }
 
-std::string MonthJson(const HistoryMonth& m) {
-  std::string out = "{\"month\":" + std::to_string(m.month) + ",\"dealer\":" + std::to_string(m.dealer) +
-                    ",\"table\":" + Cards(m.table) + ",\"hands\":[" + Cards(m.hands[0]) + "," + Cards(m.hands[1]) +
-                    "],\"stock\":" + Cards(m.stock) + ",\"moves\":[";
+const char* Flag(bool on) { return on ? "true" : "false"; }
+
+// The rules by what they mean: a stored 0 means the first button of the pair, 有.
+struct NamedRules {
+  bool hanami, tsukimi, oyaRight;
+  const char* kikuCup;
+  int hanamiPoints, tsukimiPoints;
+};
+
+NamedRules Named(const RuleSettings& r) {
+  return {r.HanamiRule == 0, r.TsukimiRule == 0, r.OyaRule == 0, r.KikuRule == 0 ? "tane" : "kasu",
+          r.HanamiPoints,    r.TsukimiPoints};
+}
+
+void MonthJson(const HistoryMonth& m, std::string& out) {
+  out += "{\"month\":";
+  Number(m.month, out);
+  out += ",\"dealer\":";
+  Number(m.dealer, out);
+  out += ",\"table\":";
+  Cards(m.table, out);
+  out += ",\"hands\":[";
+  Cards(m.hands[0], out);
+  out += ',';
+  Cards(m.hands[1], out);
+  out += "],\"stock\":";
+  Cards(m.stock, out);
+  out += ",\"moves\":[";
   for (std::size_t i = 0; i < m.moves.size(); ++i) {
     const HistoryMove& move = m.moves[i];
-    out += std::string(i ? "," : "") + "{\"side\":" + std::to_string(move.side) +
-           ",\"from_stock\":" + (move.fromStock ? "true" : "false") + ",\"card\":" + Quoted(move.card) +
-           ",\"chosen\":" + Quoted(move.chosen) + ",\"taken\":" + Cards(move.taken) + "}";
+    out += i ? ",{\"side\":" : "{\"side\":";
+    Number(move.side, out);
+    out += ",\"from_stock\":";
+    out += Flag(move.fromStock);
+    out += ",\"card\":";
+    Quoted(move.card, out);
+    out += ",\"chosen\":";
+    Quoted(move.chosen, out);
+    out += ",\"taken\":";
+    Cards(move.taken, out);
+    out += '}';
   }
   out += "],\"yaku\":[";
   for (std::size_t i = 0; i < m.yaku.size(); ++i) {
-    out += std::string(i ? "," : "") + "{\"side\":" + std::to_string(m.yaku[i].side) +
-           ",\"name\":" + Quoted(m.yaku[i].name) + ",\"points\":" + std::to_string(m.yaku[i].points) + "}";
+    out += i ? ",{\"side\":" : "{\"side\":";
+    Number(m.yaku[i].side, out);
+    out += ",\"name\":";
+    Quoted(m.yaku[i].name, out);
+    out += ",\"points\":";
+    Number(m.yaku[i].points, out);
+    out += '}';
   }
   out += "],\"calls\":[";
   for (std::size_t i = 0; i < m.calls.size(); ++i) {
     const HistoryCall& call = m.calls[i];
-    out += std::string(i ? "," : "") + "{\"side\":" + std::to_string(call.side) + ",\"kind\":\"" +
-           CallKindKey(call.kind) + "\",\"points_held\":" + std::to_string(call.pointsHeld) +
-           ",\"doubled\":" + (call.doubled ? "true" : "false") + ",\"outcome\":\"" + CallOutcomeKey(call.outcome) +
-           "\"}";
+    out += i ? ",{\"side\":" : "{\"side\":";
+    Number(call.side, out);
+    out += ",\"kind\":\"";
+    out += CallKindKey(call.kind);
+    out += "\",\"points_held\":";
+    Number(call.pointsHeld, out);
+    out += ",\"doubled\":";
+    out += Flag(call.doubled);
+    out += ",\"outcome\":\"";
+    out += CallOutcomeKey(call.outcome);
+    out += "\"}";
   }
-  return out + "],\"winner\":" + std::to_string(m.winner) + ",\"payment\":" + std::to_string(m.payment) + "}";
+  out += "],\"winner\":";
+  Number(m.winner, out);
+  out += ",\"payment\":";
+  Number(m.payment, out);
+  out += '}';
+}
+
+// The file the export is written into, beside the target, and renamed over it at the end.
+class TemporaryFile {
+ public:
+  explicit TemporaryFile(const fs::path& target) : target_(target) {
+    struct stat old {};
+    const bool replacing = stat(target.c_str(), &old) == 0;
+    for (int n = 0; fd_ < 0 && n < 100; ++n) {
+      path_ = target.parent_path() /
+              ("." + target.filename().string() + "." + std::to_string(getpid()) + "-" + std::to_string(n) + ".tmp");
+      fd_ = open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+      if (fd_ < 0 && errno != EEXIST) break;
+    }
+    if (fd_ >= 0 && replacing) fchmod(fd_, old.st_mode & 07777);
+  }
+  ~TemporaryFile() {
+    if (fd_ >= 0) close(fd_);
+    if (!renamed_) unlink(path_.c_str());
+  }
+  TemporaryFile(const TemporaryFile&) = delete;
+  TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+  bool Opened() const { return fd_ >= 0; }
+  bool Write(std::string& text) {
+    for (std::size_t at = 0; at < text.size();) {
+      const ssize_t n = write(fd_, text.data() + at, text.size() - at);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return false;
+      at += static_cast<std::size_t>(n);
+    }
+    text.clear();
+    return true;
+  }
+  // Synced before the rename, so the target is never replaced by a file the disk has not got.
+  bool Finish() {
+    const bool synced = fsync(fd_) == 0;
+    const bool closed = close(fd_) == 0;
+    fd_ = -1;
+    renamed_ = synced && closed && rename(path_.c_str(), target_.c_str()) == 0;
+    return renamed_;
+  }
+
+ private:
+  fs::path target_;
+  fs::path path_;
+  int fd_ = -1;
+  bool renamed_ = false;
+};
+
+// The file the export replaces: the target, or the file a link to it leads to. Anything but a
+// regular file or a new name is refused before it is opened, so a pipe cannot hold the window.
+std::string Refusal(const fs::path& target, fs::path& file) {
+  const std::string name = target.filename().string();
+  struct stat info {};
+  file = target;
+  if (lstat(target.c_str(), &info) != 0) {
+    return errno == ENOENT ? std::string() : name + " を調べられないので書き出せません。";
+  }
+  if (S_ISLNK(info.st_mode)) {
+    std::error_code error;
+    file = fs::canonical(target, error);
+    if (error || stat(file.c_str(), &info) != 0) return name + " は行き先のないリンクなので書き出せません。";
+  }
+  if (!S_ISREG(info.st_mode)) return name + " は普通のファイルではないので書き出せません。";
+  return {};
 }
 
 }  // namespace
 
-void WriteHistoryCsv(const std::vector<HistoryMatch>& matches, std::ostream& out) {
-  out << "id,started_at,ended_at,level,hanami_rule,tsukimi_rule,oya_rule,kiku_rule,hanami_points,tsukimi_points,"
-         "player_score,computer_score,margin,result,months,assisted\n";
-  for (const HistoryMatch& m : matches) {
-    const RuleSettings& r = m.rules;
-    out << m.id << ',' << CsvField(m.startedAt) << ',' << CsvField(m.endedAt) << ',' << CsvField(m.level) << ','
-        << r.HanamiRule << ',' << r.TsukimiRule << ',' << r.OyaRule << ',' << r.KikuRule << ',' << r.HanamiPoints << ','
-        << r.TsukimiPoints << ',' << m.scores[0] << ',' << m.scores[1] << ',' << m.scores[0] - m.scores[1] << ','
-        << ResultKey(m.result) << ',' << m.months.size() << ',' << (m.assisted ? 1 : 0) << '\n';
-  }
+void AppendCsvHeader(std::string& out) {
+  out +=
+      "id,started_at,ended_at,level,hanami,tsukimi,oya_right,kiku_cup,hanami_points,tsukimi_points,"
+      "player_score,computer_score,margin,result,months,assisted\n";
 }
 
-void WriteHistoryJsonLines(const std::vector<HistoryMatch>& matches, std::ostream& out) {
-  for (const HistoryMatch& m : matches) {
-    const RuleSettings& r = m.rules;
-    out << "{\"id\":" << m.id << ",\"started_at\":" << Quoted(m.startedAt) << ",\"ended_at\":" << Quoted(m.endedAt)
-        << ",\"level\":" << Quoted(m.level) << ",\"rules\":[" << r.HanamiRule << ',' << r.TsukimiRule << ','
-        << r.OyaRule << ',' << r.KikuRule << ',' << r.HanamiPoints << ',' << r.TsukimiPoints << "],\"scores\":["
-        << m.scores[0] << ',' << m.scores[1] << "],\"result\":\"" << ResultKey(m.result)
-        << "\",\"assisted\":" << (m.assisted ? "true" : "false") << ",\"months\":[";
-    for (std::size_t i = 0; i < m.months.size(); ++i) out << (i ? "," : "") << MonthJson(m.months[i]);
-    out << "]}\n";
+void AppendCsvRow(const HistoryMatch& m, std::string& out) {
+  const NamedRules r = Named(m.rules);
+  Number(m.id, out);
+  out += ',';
+  CsvField(m.startedAt, out);
+  out += ',';
+  CsvField(m.endedAt, out);
+  out += ',';
+  CsvField(m.level, out);
+  for (const bool flag : {r.hanami, r.tsukimi, r.oyaRight}) {
+    out += ',';
+    out += Flag(flag);
   }
+  out += ',';
+  out += r.kikuCup;
+  // Scores are 16-bit when read, and the margin is taken in 64 bits all the same.
+  for (const std::int64_t value :
+       {std::int64_t{r.hanamiPoints}, std::int64_t{r.tsukimiPoints}, std::int64_t{m.scores[0]},
+        std::int64_t{m.scores[1]}, std::int64_t{m.scores[0]} - std::int64_t{m.scores[1]}}) {
+    out += ',';
+    Number(value, out);
+  }
+  out += ',';
+  out += ResultKey(m.result);
+  out += ',';
+  Number(static_cast<std::int64_t>(m.months.size()), out);
+  out += m.assisted ? ",true\n" : ",false\n";
+}
+
+void AppendJsonLine(const HistoryMatch& m, std::string& out) {
+  const NamedRules r = Named(m.rules);
+  out += "{\"id\":";
+  Number(m.id, out);
+  out += ",\"started_at\":";
+  Quoted(m.startedAt, out);
+  out += ",\"ended_at\":";
+  Quoted(m.endedAt, out);
+  out += ",\"level\":";
+  Quoted(m.level, out);
+  out += ",\"rules\":{\"hanami\":";
+  out += Flag(r.hanami);
+  out += ",\"tsukimi\":";
+  out += Flag(r.tsukimi);
+  out += ",\"oya_right\":";
+  out += Flag(r.oyaRight);
+  out += ",\"kiku_cup\":\"";
+  out += r.kikuCup;
+  out += "\",\"hanami_points\":";
+  Number(r.hanamiPoints, out);
+  out += ",\"tsukimi_points\":";
+  Number(r.tsukimiPoints, out);
+  out += "},\"scores\":[";
+  Number(m.scores[0], out);
+  out += ',';
+  Number(m.scores[1], out);
+  out += "],\"result\":\"";
+  out += ResultKey(m.result);
+  out += "\",\"assisted\":";
+  out += Flag(m.assisted);
+  out += ",\"months\":[";
+  for (std::size_t i = 0; i < m.months.size(); ++i) {
+    if (i) out += ',';
+    MonthJson(m.months[i], out);
+  }
+  out += "]}\n";
+}
+
+ExportResult ExportHistory(const fs::path& historyPath, const std::vector<std::int64_t>& ids, ExportFormat format,
+                           const fs::path& target, const std::function<bool(std::size_t)>& progress) {
+  ExportResult result;
+  const std::string name = target.filename().string();
+  fs::path file;
+  result.failure = Refusal(target, file);
+  if (!result.failure.empty()) return result;
+  HistoryOpened opened = HistoryDatabase::Open(historyPath);
+  if (!opened.database || opened.replaced) {
+    // The matches chosen were those of the file now kept aside.
+    result.failure = opened.notice + (opened.notice.empty() ? "" : "\n") + "書き出しはやめました。";
+    result.historyMoved = opened.replaced;
+    return result;
+  }
+  TemporaryFile out(file);
+  if (!out.Opened()) {
+    result.failure = name + " のフォルダーに書き込めないので書き出せません。";
+    return result;
+  }
+  std::string text;
+  text.reserve(kFlushAt + (1 << 16));
+  if (format == ExportFormat::Csv) AppendCsvHeader(text);
+  bool written = true;
+  const bool read = opened.database->ForEach(
+      format == ExportFormat::Csv ? HistoryDetail::Months : HistoryDetail::Everything, [&](HistoryMatch& match) {
+        if (!std::binary_search(ids.begin(), ids.end(), match.id)) return true;
+        if (format == ExportFormat::Csv) {
+          AppendCsvRow(match, text);
+        } else {
+          AppendJsonLine(match, text);
+        }
+        ++result.written;
+        if (text.size() >= kFlushAt && !out.Write(text)) return written = false;
+        const bool tell = result.written == 1 || result.written % kProgressEvery == 0;
+        if (tell && !progress(result.written)) {
+          result.cancelled = true;
+          return false;
+        }
+        return true;
+      });
+  if (result.cancelled) return result;
+  if (!read) {
+    const std::string notice = opened.database->TakeNotice();
+    result.historyMoved = !notice.empty();
+    result.failure = (notice.empty() ? "history.db を読みとおせませんでした。" : notice) + "\n書き出しはやめました。";
+    return result;
+  }
+  if (!written || !out.Write(text) || !out.Finish()) {
+    result.failure = name + " に書き出せませんでした（ディスクがいっぱいかもしれません）。";
+    return result;
+  }
+  progress(result.written);
+  return result;
 }
 
 }  // namespace pg

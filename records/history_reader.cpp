@@ -65,6 +65,7 @@ HistoryReader::HistoryReader(SqliteConnection& c, HistoryDetail detail, std::opt
   const std::string where = Where("match_id", only);
   months_.emplace(c,
                   "SELECT match_id, month, dealer, winner, payment FROM months" + where + " ORDER BY match_id, month");
+  if (detail == HistoryDetail::Months) return;
   yaku_.emplace(c, "SELECT match_id, month, side, name, points FROM yaku" + where + " ORDER BY match_id, month, seq");
   calls_.emplace(c, "SELECT match_id, month, side, kind, points_held, doubled, outcome FROM calls" + where +
                         " ORDER BY match_id, month, seq");

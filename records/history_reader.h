@@ -10,9 +10,9 @@
 
 namespace pg {
 
-// How much of each match a reader needs: the statistics read the months' results, yaku and calls
-// but none of the cards, which is most of the file.
-enum class HistoryDetail { Matches, Results, Everything };
+// How much of each match a reader needs: a CSV row counts the months, the statistics read the
+// months' results, yaku and calls but none of the cards, which is most of the file.
+enum class HistoryDetail { Matches, Months, Results, Everything };
 
 class HistoryReader {
  public:

@@ -11,14 +11,17 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTableView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <atomic>
 #include <cmath>
-#include <fstream>
+#include <thread>
 
 #include "computer/level.h"
 #include "engine/game.h"
@@ -239,6 +242,8 @@ bool FormStatistics::Reload() {
   if (!opened.notice.empty()) QMessageBox::warning(this, kTitle, QString::fromStdString(opened.notice));
   if (!opened.database) return false;
   matches_ = opened.database->Load(HistoryDetail::Results, &skipped_);
+  if (const std::string found = opened.database->TakeNotice(); !found.empty())
+    QMessageBox::warning(this, kTitle, QString::fromStdString(found));
   ruleSets_.clear();
   std::vector<std::string> levels;
   for (const HistoryMatch& m : matches_) {
@@ -304,28 +309,45 @@ void FormStatistics::Export(bool jsonLines) {
   const QString file = QFileDialog::getSaveFileName(this, kTitle, jsonLines ? "history.jsonl" : "history.csv",
                                                     jsonLines ? "JSON Lines (*.jsonl)" : "CSV (*.csv)");
   if (file.isEmpty()) return;
-  // The lines carry each match's months and moves, which the figures do not read.
-  std::vector<HistoryMatch> written;
   std::vector<std::int64_t> ids;
   for (const HistoryMatch* m : FilteredMatches(matches_, Filter())) ids.push_back(m->id);
-  HistoryOpened opened = HistoryDatabase::Open(historyPath_);
-  if (opened.database) {
-    for (HistoryMatch& m : opened.database->Load(jsonLines ? HistoryDetail::Everything : HistoryDetail::Results)) {
-      if (std::binary_search(ids.begin(), ids.end(), m.id)) written.push_back(std::move(m));
-    }
+  std::sort(ids.begin(), ids.end());
+  // The lines are read and written off the window's thread, which shows how far they have got.
+  QProgressDialog progress("書き出しています…", "やめる", 0, static_cast<int>(ids.size()), this);
+  progress.setWindowTitle(kTitle);
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(0);
+  progress.setAutoReset(false);
+  std::atomic<std::size_t> done{0};
+  std::atomic<bool> cancel{false};
+  std::atomic<bool> finished{false};
+  ExportResult result;
+  std::thread worker([&, target = std::filesystem::path(file.toStdString())] {
+    result = ExportHistory(historyPath_, ids, jsonLines ? ExportFormat::JsonLines : ExportFormat::Csv, target,
+                           [&](std::size_t count) {
+                             done = count;
+                             return !cancel;
+                           });
+    finished = true;
+  });
+  QTimer poll;
+  connect(&poll, &QTimer::timeout, &progress, [&] {
+    progress.setValue(static_cast<int>(done.load()));
+    if (finished) progress.accept();
+  });
+  connect(&progress, &QProgressDialog::canceled, &progress, [&] { cancel = true; });
+  poll.start(50);
+  progress.exec();
+  cancel = cancel || !finished;
+  worker.join();
+  poll.stop();
+  if (result.cancelled) return;
+  if (!result.failure.empty()) {
+    QMessageBox::warning(this, kTitle, QString::fromStdString(result.failure));
+    if (result.historyMoved) Reload();
+    return;
   }
-  std::ofstream out(file.toStdString(), std::ios::binary);
-  if (jsonLines) {
-    WriteHistoryJsonLines(written, out);
-  } else {
-    WriteHistoryCsv(written, out);
-  }
-  out.close();
-  if (!out) {
-    QMessageBox::warning(this, kTitle, QString("%1 に書き出せませんでした。").arg(file));
-  } else {
-    QMessageBox::information(this, kTitle, QString("%1局を %2 に書き出しました。").arg(written.size()).arg(file));
-  }
+  QMessageBox::information(this, kTitle, QString("%1局を %2 に書き出しました。").arg(result.written).arg(file));
 }
 
 MatchRequest ShowStatisticsWindow(Game& game) {

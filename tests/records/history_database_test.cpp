@@ -13,7 +13,6 @@
 #include <functional>
 #include <sstream>
 
-#include "records/history_export.h"
 #include "records/history_schema.h"
 #include "records/history_writer.h"
 #include "tests/records/history_sample.h"
@@ -357,10 +356,42 @@ TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatc
   EXPECT_EQ(loaded[1].months, assisted.months);
 }
 
-TEST_F(HistoryDatabaseTest, AFolderThatCannotBeWrittenIsReported) {
+TEST_F(HistoryDatabaseTest, AFailedStoreTellsTheFirstErrorAndKeepsNothingOfTheMatch) {
+  {
+    auto opened = HistoryDatabase::Open(path_);
+    HistoryMatch match = testing::SampleMatch();
+    ASSERT_FALSE(opened.database->Store(match));
+  }
+  RunSql(path_, "CREATE TRIGGER refuse BEFORE INSERT ON moves BEGIN SELECT RAISE(ABORT, 'moves refused'); END;");
+  auto opened = HistoryDatabase::Open(path_);
+  HistoryMatch match = testing::SampleMatch(MatchOutcome::Lost);
+  const auto failed = opened.database->Store(match);
+  ASSERT_TRUE(failed);
+  EXPECT_NE(failed->find("moves refused"), std::string::npos) << *failed;
+  EXPECT_EQ(opened.database->Load(HistoryDetail::Matches).size(), 1u);
+}
+
+TEST_F(HistoryDatabaseTest, WhatBearsTheNameIsNamedInTheReason) {
   auto opened = HistoryDatabase::Open(folder_ / "missing" / "history.db");
   EXPECT_FALSE(opened.database);
   EXPECT_NE(opened.notice.find("history.db"), std::string::npos);
+  const std::pair<std::function<void()>, const char*> cases[] = {
+      {[&] { fs::create_directories(path_); }, "フォルダー"},
+      {[&] { fs::create_symlink(path_, path_); }, "輪"},
+      {[&] { fs::create_symlink(folder_ / "nowhere.db", path_); }, "行き先のない"},
+      {[&] { fs::create_symlink("/dev/null", path_); }, "装置ファイル"},
+  };
+  for (const auto& [make, reason] : cases) {
+    SCOPED_TRACE(reason);
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    make();
+    opened = HistoryDatabase::Open(path_);
+    EXPECT_FALSE(opened.database);
+    EXPECT_NE(opened.notice.find(reason), std::string::npos) << opened.notice;
+    // Refused before SQLite is asked: nothing is left beside it.
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_), fs::directory_iterator()), 1);
+  }
 }
 
 TEST_F(HistoryDatabaseTest, TwoCopiesStoringAtOnceLoseNothing) {
@@ -403,28 +434,6 @@ TEST_F(HistoryDatabaseTest, AKillWhileStoringLeavesEveryStoredMatchWhole) {
     expected.id = match.id;
     EXPECT_EQ(match, expected);
   }
-}
-
-TEST(HistoryExportTest, CsvHasARowAMatchAndJsonLinesAMatchALineWithItsMoves) {
-  HistoryMatch match = testing::SampleMatch();
-  match.id = 4;
-  match.level = "normal, \"quoted\"";
-  std::ostringstream csv;
-  WriteHistoryCsv({match, match}, csv);
-  const std::string rows = csv.str();
-  EXPECT_EQ(std::count(rows.begin(), rows.end(), '\n'), 3);
-  EXPECT_EQ(rows.substr(rows.find('\n') + 1, rows.find('\n', rows.find('\n') + 1) - rows.find('\n')),
-            "4,2026-12-01T10:00:00Z,2026-12-01T10:20:00Z,\"normal, \"\"quoted\"\"\",0,0,0,0,5,3,12,6,6,won,2,0\n");
-  std::ostringstream json;
-  WriteHistoryJsonLines({match}, json);
-  const std::string line = json.str();
-  EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
-  EXPECT_NE(line.find("\"level\":\"normal, \\\"quoted\\\"\""), std::string::npos) << line;
-  EXPECT_NE(line.find("\"assisted\":false,"), std::string::npos) << line;
-  EXPECT_NE(line.find("{\"side\":1,\"from_stock\":false,\"card\":\"22\",\"chosen\":\"21\",\"taken\":[\"21\"]}"),
-            std::string::npos);
-  EXPECT_NE(line.find("{\"side\":0,\"kind\":\"koikoi\",\"points_held\":5,\"doubled\":false,\"outcome\":\"won\"}"),
-            std::string::npos);
 }
 
 }  // namespace

@@ -1,86 +1,21 @@
 // Storing a whole self-played match in history.db, as the game does when a match ends, and reading
 // a history of 10^4 matches for the statistics window.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <ostream>
-#include <stdexcept>
-#include <string>
-#include <utility>
 
-#include "play/match_recorder.h"
 #include "play/match_statistics.h"
-#include "tools/selfplay/self_play.h"
+#include "records/history_database.h"
+#include "tools/bench/large_history.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+using pg::bench::BenchFolder;
+using pg::bench::LargeHistory;
+using pg::bench::PlayedMatch;
 
-fs::path BenchFolder(const char* name) {
-  const fs::path folder = fs::temp_directory_path() / ("pg_bench_" + std::to_string(getpid()) + "_" + name);
-  fs::remove_all(folder);
-  fs::create_directories(folder);
-  return folder;
-}
-
-// Real matches, deals and moves and all, as the recorder followed them.
-pg::HistoryMatch PlayedMatch(const fs::path& folder, std::uint64_t seed = 3) {
-  std::ostream discard(nullptr);
-  pg::selfplay::SelfPlayOptions options;
-  options.seed = seed;
-  pg::selfplay::SelfPlay play(options, discard);
-  const fs::path file = folder / ("played" + std::to_string(seed) + ".db");
-  pg::MatchRecorder recorder(play.State(), file);
-  play.Watch(recorder);
-  play.Run();
-  auto opened = pg::HistoryDatabase::Open(file);
-  return opened.database->Load(pg::HistoryDetail::Everything).at(0);
-}
-
-constexpr std::pair<const char*, const char*> kChildTables[] = {
-    {"months", "month, dealer, winner, payment"},
-    {"deals", "month, table_cards, player_hand, computer_hand, stock"},
-    {"moves", "month, seq, side, from_stock, card, chosen, taken"},
-    {"yaku", "month, seq, side, name, points"},
-    {"calls", "month, seq, side, kind, points_held, doubled, outcome"},
-};
-constexpr int kPlayedMatches = 20;
 constexpr int kHistoryMatches = 10000;
-
-// 20 different self-played matches, copied in SQL until the file holds 10^4, each copy ending a
-// little later than the one before.
-fs::path LargeHistory(const fs::path& folder) {
-  const fs::path path = folder / "history.db";
-  {
-    auto opened = pg::HistoryDatabase::Open(path);
-    for (int seed = 0; seed < kPlayedMatches; ++seed) {
-      pg::HistoryMatch match = PlayedMatch(folder, static_cast<std::uint64_t>(seed));
-      opened.database->Store(match);
-    }
-  }
-  sqlite3* db = nullptr;
-  sqlite3_open(path.c_str(), &db);
-  std::string sql = "BEGIN;";
-  for (int copy = 1; copy < kHistoryMatches / kPlayedMatches; ++copy) {
-    const std::string shift = std::to_string(copy * kPlayedMatches);
-    sql += "INSERT INTO matches SELECT id + " + shift + ", started_at, strftime('%Y-%m-%dT%H:%M:%SZ', ended_at, '+" +
-           std::to_string(copy) +
-           " hours'), level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule, hanami_points,"
-           " tsukimi_points, player_score, computer_score, result, assisted FROM matches WHERE id <= " +
-           std::to_string(kPlayedMatches) + ";";
-    for (const auto& [table, rest] : kChildTables) {
-      sql += std::string("INSERT INTO ") + table + " SELECT match_id + " + shift + ", " + rest + " FROM " + table +
-             " WHERE match_id <= " + std::to_string(kPlayedMatches) + ";";
-    }
-  }
-  sql += "COMMIT;";
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
-    throw std::runtime_error(sqlite3_errmsg(db));
-  sqlite3_close(db);
-  return path;
-}
 
 // One transaction with every month, move, yaku and call, synced to disk before it returns.
 void StoreMatch(benchmark::State& state) {
@@ -101,7 +36,7 @@ void StoreMatch(benchmark::State& state) {
 // and the figures computed.
 void StatisticsOfTenThousandMatches(benchmark::State& state) {
   const fs::path folder = BenchFolder("statistics");
-  const fs::path path = LargeHistory(folder);
+  const fs::path path = LargeHistory(folder, kHistoryMatches);
   for (auto _ : state) {
     auto opened = pg::HistoryDatabase::Open(path);
     int skipped = 0;
