@@ -341,6 +341,8 @@ void FormStatistics::Export(bool jsonLines) {
   cancel = cancel || !finished;
   worker.join();
   poll.stop();
+  // Its own timer would show it again over the message below: the bar never reached its end.
+  progress.reset();
   if (result.cancelled) return;
   if (!result.failure.empty()) {
     QMessageBox::warning(this, kTitle, QString::fromStdString(result.failure));
