@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -135,7 +136,7 @@ TEST_F(HistoryDatabaseTest, StoredMatchReadsBackWholeWithItsDealsAndMoves) {
   EXPECT_TRUE(results[0].months[0].moves.empty() && results[0].months[0].stock.empty());
 }
 
-TEST_F(HistoryDatabaseTest, UnreadableRowsAreSkippedAndCounted) {
+TEST_F(HistoryDatabaseTest, UnreadableRowsAreSkippedAndNumbersHeldToTheGamesRange) {
   {
     auto opened = HistoryDatabase::Open(path_);
     HistoryMatch match = testing::SampleMatch();
@@ -144,11 +145,16 @@ TEST_F(HistoryDatabaseTest, UnreadableRowsAreSkippedAndCounted) {
   RunSql(path_,
          "INSERT INTO matches(started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule,"
          " hanami_points, tsukimi_points, player_score, computer_score, result)"
-         " VALUES('', '', 'normal', 0, 0, 0, 0, 5, 5, 0, 0, 'victory')");
+         " VALUES('', '', 'normal', 0, 0, 0, 0, 5, 5, 0, 0, 'victory');"
+         "UPDATE matches SET player_score = 2147483647, computer_score = -9000000000 WHERE id = 1;"
+         "UPDATE months SET payment = 2000000000 WHERE match_id = 1;");
   int skipped = 0;
   auto opened = HistoryDatabase::Open(path_);
-  EXPECT_EQ(opened.database->Load(HistoryDetail::Everything, &skipped).size(), 1u);
+  const auto loaded = opened.database->Load(HistoryDetail::Everything, &skipped);
+  ASSERT_EQ(loaded.size(), 1u);
   EXPECT_EQ(skipped, 1);
+  EXPECT_EQ(loaded[0].scores, (std::array<int, 2>{32767, -32768}));
+  EXPECT_EQ(loaded[0].months[0].payment, 32767);
 }
 
 TEST_F(HistoryDatabaseTest, UnreadableFilesAreMovedAsideAndANewOneStarted) {
