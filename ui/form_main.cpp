@@ -103,6 +103,16 @@ MenuCommand Command(MenuPicture picture) {
 
 constexpr const char* kTitle = "Petalgame 32";
 
+// One stored match, whole. What opening or reading the file found (damage, the file kept aside) is
+// told first: the match may be among those that could not be carried over.
+std::optional<HistoryMatch> StoredMatch(QWidget* parent, const std::filesystem::path& path, std::int64_t id) {
+  HistoryOpened opened = HistoryDatabase::Open(path);
+  std::optional<HistoryMatch> match = opened.database ? opened.database->LoadMatch(id) : std::nullopt;
+  const std::string found = opened.notice + (opened.database ? opened.database->TakeNotice() : std::string());
+  if (!found.empty()) QMessageBox::warning(parent, kTitle, QString::fromStdString(found));
+  return match;
+}
+
 }  // namespace
 
 FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(platform), board_(nullptr) {
@@ -180,8 +190,7 @@ void FormMain::OpenStatistics() {
 }
 
 void FormMain::StartReplay(std::int64_t id) {
-  HistoryOpened opened = HistoryDatabase::Open(HistoryPathBeside(game_.statusPath));
-  const std::optional<HistoryMatch> match = opened.database ? opened.database->LoadMatch(id) : std::nullopt;
+  const std::optional<HistoryMatch> match = StoredMatch(this, HistoryPathBeside(game_.statusPath), id);
   if (!match) {
     QMessageBox::warning(this, kTitle, "この対戦を記録から読めませんでした。");
     return;
@@ -217,14 +226,12 @@ void FormMain::ShowReplay(ReplayOpened replay) {
 }
 
 void FormMain::DealAgain(std::int64_t id) {
-  HistoryOpened opened = HistoryDatabase::Open(HistoryPathBeside(game_.statusPath));
-  const std::optional<HistoryMatch> match = opened.database ? opened.database->LoadMatch(id) : std::nullopt;
+  const std::optional<HistoryMatch> match = StoredMatch(this, HistoryPathBeside(game_.statusPath), id);
   if (!match || match->months.empty()) {
     QMessageBox::warning(this, kTitle, "この対戦を記録から読めませんでした。");
     return;
   }
   const HistoryMonth first = match->months.front();
-  opened.database.reset();
   Run([&] {
     if (const auto refusal = PlayDealAgain(game_, first))
       QMessageBox::warning(this, kTitle, QString::fromStdString(*refusal));
