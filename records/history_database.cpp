@@ -251,18 +251,27 @@ Salvaged Salvage(const fs::path& kept, const std::string& query, SqliteConnectio
     salvaged.lost = static_cast<int>(ids.size());
     return salvaged;
   }
+  // A damaged file may give rows the new one refuses (a month twice, say): such a match is left out
+  // whole, never carried in part.
+  auto carry = [&into, &salvaged](HistoryMatch& match) {
+    into.Execute("SAVEPOINT carry");
+    if (InsertMatch(into, match)) {
+      ++salvaged.saved;
+    } else {
+      into.Execute("ROLLBACK TO carry");
+    }
+    into.Execute("RELEASE carry");
+  };
   std::int64_t readTo = 0;
   {
     HistoryReader all(from, HistoryDetail::Everything);
-    for (HistoryMatch match; all.Next(match); readTo = match.id) {
-      if (InsertMatch(into, match)) ++salvaged.saved;
-    }
+    for (HistoryMatch match; all.Next(match); readTo = match.id) carry(match);
     if (!all.Failed()) readTo = ids.empty() ? 0 : *ids.rbegin();
   }
   for (auto id = ids.upper_bound(readTo); id != ids.end(); ++id) {
     HistoryReader one(from, HistoryDetail::Everything, *id);
     HistoryMatch match;
-    if (one.Next(match) && InsertMatch(into, match)) ++salvaged.saved;
+    if (one.Next(match)) carry(match);
   }
   if (!into.Execute("COMMIT")) {
     into.Execute("ROLLBACK");
