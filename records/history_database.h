@@ -51,6 +51,9 @@ class HistoryDatabase {
   // match or its row cannot be read.
   std::optional<HistoryMatch> LoadMatch(std::int64_t id);
 
+  // For the readers that count in SQL rather than read the matches (records/history_statistics.h).
+  SqliteConnection& Connection() { return connection_; }
+
  private:
   HistoryDatabase(std::filesystem::path path, bool readOnly) : path_(std::move(path)), readOnly_(readOnly) {}
   bool Write(HistoryMatch& match);
