@@ -223,10 +223,9 @@ void FormMain::DealAgain(std::int64_t id) {
     QMessageBox::warning(this, kTitle, "この対戦を記録から読めませんでした。");
     return;
   }
-  const HistoryMonth first = match->months.front();
   opened.database.reset();
   Run([&] {
-    if (const auto refusal = PlayDealAgain(game_, first))
+    if (const auto refusal = PlayDealAgain(game_, *match))
       QMessageBox::warning(this, kTitle, QString::fromStdString(*refusal));
   });
 }
