@@ -1,12 +1,14 @@
 // The figures are counted by SQLite over the matches the filter lets through, so a history of tens of
-// thousands of matches is never read into memory: only one narrow row per match and a few grouped
-// counts come back. Every number is bounded in the query before it is used, and a row that makes no
-// sense is counted and left out.
+// thousands of matches is never read into memory: one narrow row a match and a few sums come back.
+// Each match's counts of months, yaku and calls are kept in match_figures the first time the
+// statistics see it, so later they add up one row a match. Every number is bounded in the query
+// before it is used, and a row that makes no sense is counted and left out.
 #include "records/history_statistics.h"
 
 #include <algorithm>
 #include <chrono>
 #include <ctime>
+#include <map>
 #include <variant>
 
 #include "records/history_database.h"
@@ -52,7 +54,8 @@ std::string DaysBefore(const std::string& now, int days) {
 // The filter as an SQL condition on the matches table, with its parameters in the order they stand.
 class FilterSql {
  public:
-  explicit FilterSql(const StatisticsFilter& filter) {
+  // `narrower`, when given, is one more condition on the matches the filter lets through.
+  explicit FilterSql(const StatisticsFilter& filter, const std::string& narrower = {}) {
     std::string where = ReadableMatch();
     if (filter.level) {
       where += " AND level = ?";
@@ -77,7 +80,7 @@ class FilterSql {
       where = "id IN (SELECT id FROM matches WHERE " + where + " ORDER BY id DESC LIMIT " +
               std::to_string(kLastMatches) + ")";
     }
-    where_ = where;
+    where_ = narrower.empty() ? where : "(" + where + ") AND " + narrower;
   }
 
   const std::string& Where() const { return where_; }
@@ -192,70 +195,169 @@ bool CountMatches(SqliteConnection& c, const FilterSql& filter, MatchStatistics&
   return read;
 }
 
-bool CountMonths(SqliteConnection& c, const FilterSql& filter, MatchStatistics& s) {
-  const bool months = EachRow(c, filter,
-                              filter.Months() +
-                                  "SELECT month, dealer, winner, count(*) FROM finished"
-                                  " GROUP BY month, dealer, winner",
-                              [&](SqliteStatement& row) {
-                                const auto month = static_cast<std::size_t>(row.Integer(0) - 1);
-                                const bool won = row.Integer(2) == 0;
-                                const int n = static_cast<int>(row.Integer(3));
-                                s.monthsPlayed[month] += n;
-                                if (won) s.monthsWon[month] += n;
-                                if (row.Integer(1) == 0) {
-                                  s.monthsAsDealer += n;
-                                  if (won) s.monthsWonAsDealer += n;
-                                } else {
-                                  s.monthsAsNonDealer += n;
-                                  if (won) s.monthsWonAsNonDealer += n;
-                                }
-                              });
+// One match's counts of its months, yaku and calls, or the sum of many: the columns of
+// match_figures in their order.
+constexpr int kDealerMonths = 0;
+constexpr int kDealerWon = 1;
+constexpr int kChildMonths = 2;
+constexpr int kChildWon = 3;
+constexpr int kPlayed = 4;                                                 // 12, by the month's number
+constexpr int kWon = kPlayed + 12;                                         // 12
+constexpr int kYaku = kWon + 12;                                           // by kStatisticsYaku
+constexpr int kKoiKoi = kYaku + static_cast<int>(kStatisticsYaku.size());  // by CallBand
+constexpr int kPaid = kKoiKoi + kCallBands;
+constexpr int kDoublings = kPaid + kCallBands;
+constexpr int kSkipped = kDoublings + 1;
+constexpr int kFigures = kSkipped + 1;
+using Figures = std::array<std::int64_t, kFigures>;
+
+std::string FigureColumns() {
+  std::string columns = "dealer_months, dealer_won, child_months, child_won";
+  for (const char* name : {"played_", "won_"}) {
+    for (int m = 1; m <= 12; ++m) columns += ", " + std::string(name) + std::to_string(m);
+  }
+  for (std::size_t y = 1; y <= kStatisticsYaku.size(); ++y) columns += ", yaku_" + std::to_string(y);
+  for (const char* name : {"koikoi_", "paid_"}) {
+    for (int b = 1; b <= kCallBands; ++b) columns += ", " + std::string(name) + std::to_string(b);
+  }
+  return columns + ", doublings, skipped";
+}
+
+// The figures of every match the filter lets through, counted from its months, yaku and calls.
+bool CountFigures(SqliteConnection& c, const FilterSql& filter, std::map<std::int64_t, Figures>& figures) {
+  const std::string months = filter.Months();
+  const bool monthsRead =
+      EachRow(c, filter, months + "SELECT match_id, month, dealer, winner, count(*) FROM finished GROUP BY 1, 2, 3, 4",
+              [&](SqliteStatement& row) {
+                Figures& f = figures[row.Integer(0)];
+                const auto month = static_cast<std::size_t>(row.Integer(1) - 1);
+                const bool won = row.Integer(3) == 0;
+                const std::int64_t n = row.Integer(4);
+                const bool dealer = row.Integer(2) == 0;
+                f[kPlayed + month] += n;
+                f[(dealer ? kDealerMonths : kChildMonths)] += n;
+                if (won) {
+                  f[kWon + month] += n;
+                  f[(dealer ? kDealerWon : kChildWon)] += n;
+                }
+              });
   const bool badMonths =
       EachRow(c, filter,
-              filter.Months() + "SELECT count(*) FROM chosen c CROSS JOIN months mo ON mo.match_id = c.id WHERE NOT (" +
-                  kReadableMonth + ")",
-              [&](SqliteStatement& row) { s.skipped += static_cast<int>(row.Integer(0)); });
+              months + "SELECT c.id, count(*) FROM chosen c CROSS JOIN months mo ON mo.match_id = c.id WHERE NOT (" +
+                  kReadableMonth + ") GROUP BY 1",
+              [&](SqliteStatement& row) { figures[row.Integer(0)][kSkipped] += row.Integer(1); });
   const bool yaku = EachRow(c, filter,
-                            filter.Months() +
-                                "SELECT y.name, y.side, count(*) FROM finished f CROSS JOIN yaku y"
-                                " ON y.match_id = f.match_id AND y.month = f.month GROUP BY y.name, y.side",
+                            months +
+                                "SELECT f.match_id, y.name, y.side, count(*) FROM finished f CROSS JOIN yaku y"
+                                " ON y.match_id = f.match_id AND y.month = f.month GROUP BY 1, 2, 3",
                             [&](SqliteStatement& row) {
-                              const int index = YakuIndex(row.Text(0));
-                              const int n = static_cast<int>(row.Integer(2));
-                              if (index < 0 || !ValidSide(row.Integer(1))) {
-                                s.skipped += n;
-                              } else if (row.Integer(1) == 0) {
-                                s.yaku[static_cast<std::size_t>(index)] += n;
+                              Figures& f = figures[row.Integer(0)];
+                              const int index = YakuIndex(row.Text(1));
+                              const std::int64_t n = row.Integer(3);
+                              if (index < 0 || !ValidSide(row.Integer(2))) {
+                                f[kSkipped] += n;
+                              } else if (row.Integer(2) == 0) {
+                                f[kYaku + index] += n;
                               }
                             });
   // Points held are bounded in the query: every total from 7文 up falls in the same band.
   const bool calls =
       EachRow(c, filter,
-              filter.Months() +
-                  "SELECT k.side, k.kind, k.outcome, k.doubled != 0,"
+              months +
+                  "SELECT f.match_id, k.side, k.kind, k.outcome, k.doubled != 0,"
                   " CASE WHEN k.points_held < 0 THEN -1 WHEN k.points_held > 7 THEN 7 ELSE k.points_held END, count(*)"
                   " FROM finished f CROSS JOIN calls k ON k.match_id = f.match_id AND k.month = f.month"
-                  " GROUP BY 1, 2, 3, 4, 5",
+                  " GROUP BY 1, 2, 3, 4, 5, 6",
               [&](SqliteStatement& row) {
-                const int n = static_cast<int>(row.Integer(5));
-                const std::string kind = row.Text(1);
-                const std::string outcome = row.Text(2);
-                const int pointsHeld = static_cast<int>(row.Integer(4));
-                if (!ValidSide(row.Integer(0)) || pointsHeld < 0 || (kind != "koikoi" && kind != "shoubu") ||
+                Figures& f = figures[row.Integer(0)];
+                const std::int64_t n = row.Integer(6);
+                const std::string kind = row.Text(2);
+                const std::string outcome = row.Text(3);
+                const int pointsHeld = static_cast<int>(row.Integer(5));
+                if (!ValidSide(row.Integer(1)) || pointsHeld < 0 || (kind != "koikoi" && kind != "shoubu") ||
                     (outcome != CallOutcomeKey(CallOutcome::Won) && outcome != CallOutcomeKey(CallOutcome::Lost) &&
                      outcome != CallOutcomeKey(CallOutcome::NoWin))) {
-                  s.skipped += n;
+                  f[kSkipped] += n;
                   return;
                 }
-                if (row.Integer(0) != 0) return;
-                if (row.Integer(3) != 0) s.doublings += n;
+                if (row.Integer(1) != 0) return;
+                if (row.Integer(4) != 0) f[kDoublings] += n;
                 if (kind != CallKindKey(CallKind::KoiKoi)) return;
-                KoiKoiBand& band = s.koiKoi[static_cast<std::size_t>(CallBand(pointsHeld))];
-                band.calls += n;
-                if (outcome == CallOutcomeKey(CallOutcome::Won)) band.paidOff += n;
+                const int band = CallBand(pointsHeld);
+                f[kKoiKoi + band] += n;
+                if (outcome == CallOutcomeKey(CallOutcome::Won)) f[kPaid + band] += n;
               });
-  return months && badMonths && yaku && calls;
+  return monthsRead && badMonths && yaku && calls;
+}
+
+constexpr const char* kWithoutFigures = "id NOT IN (SELECT match_id FROM match_figures)";
+
+// Counts and keeps the figures of the matches stored since the statistics last ran, in one write
+// transaction. A file another copy is writing is left for the next time.
+void KeepNewFigures(SqliteConnection& c) {
+  if (!c.Execute("BEGIN IMMEDIATE")) return;
+  std::map<std::int64_t, Figures> figures;
+  const FilterSql sql(StatisticsFilter{}, kWithoutFigures);
+  // A match with no month at all still gets its row of zeros, so it is not counted again.
+  bool kept = EachRow(c, sql, "SELECT id FROM matches WHERE " + sql.Where(),
+                      [&](SqliteStatement& row) { figures[row.Integer(0)]; }) &&
+              CountFigures(c, sql, figures);
+  std::string insert = "INSERT INTO match_figures(match_id, " + FigureColumns() + ") VALUES(?";
+  for (int i = 0; i < kFigures; ++i) insert += ",?";
+  SqliteStatement row(c, insert + ")");
+  for (auto it = figures.begin(); kept && it != figures.end(); ++it) {
+    row.Bind(1, it->first);
+    for (int i = 0; i < kFigures; ++i) row.Bind(i + 2, it->second[static_cast<std::size_t>(i)]);
+    kept = row.Run();
+  }
+  c.Execute(kept ? "COMMIT" : "ROLLBACK");
+}
+
+void AddFigures(const Figures& f, MatchStatistics& s) {
+  const auto count = [&](int i) {
+    return static_cast<int>(std::min<std::int64_t>(f[static_cast<std::size_t>(i)], INT32_MAX));
+  };
+  s.monthsAsDealer += count(kDealerMonths);
+  s.monthsWonAsDealer += count(kDealerWon);
+  s.monthsAsNonDealer += count(kChildMonths);
+  s.monthsWonAsNonDealer += count(kChildWon);
+  for (std::size_t m = 0; m < 12; ++m) {
+    s.monthsPlayed[m] += count(kPlayed + static_cast<int>(m));
+    s.monthsWon[m] += count(kWon + static_cast<int>(m));
+  }
+  for (std::size_t y = 0; y < kStatisticsYaku.size(); ++y) s.yaku[y] += count(kYaku + static_cast<int>(y));
+  for (std::size_t b = 0; b < kCallBands; ++b) {
+    s.koiKoi[b].calls += count(kKoiKoi + static_cast<int>(b));
+    s.koiKoi[b].paidOff += count(kPaid + static_cast<int>(b));
+  }
+  s.doublings += count(kDoublings);
+  s.skipped += count(kSkipped);
+}
+
+// The kept figures of the matches the filter lets through, added up by SQLite, and those of any
+// match without them counted from its rows.
+bool CountMonths(SqliteConnection& c, const StatisticsFilter& filter, MatchStatistics& s) {
+  const FilterSql sql(filter);
+  std::string sums;
+  const std::string columns = FigureColumns();
+  for (std::size_t at = 0; at < columns.size();) {
+    const std::size_t comma = columns.find(", ", at);
+    const std::string name = columns.substr(at, comma == std::string::npos ? std::string::npos : comma - at);
+    sums += (sums.empty() ? "" : ", ") + ("total(" + name + ")");
+    at = comma == std::string::npos ? columns.size() : comma + 2;
+  }
+  Figures kept{};
+  const bool summed = EachRow(
+      c, sql,
+      "SELECT " + sums + " FROM match_figures WHERE match_id IN (SELECT id FROM matches WHERE " + sql.Where() + ")",
+      [&](SqliteStatement& row) {
+        for (int i = 0; i < kFigures; ++i) kept[static_cast<std::size_t>(i)] = row.Integer(i);
+      });
+  AddFigures(kept, s);
+  std::map<std::int64_t, Figures> rest;
+  const bool counted = CountFigures(c, FilterSql(filter, kWithoutFigures), rest);
+  for (const auto& [id, figures] : rest) AddFigures(figures, s);
+  return summed && counted;
 }
 
 }  // namespace
@@ -278,13 +380,14 @@ MatchStatistics ComputeStatistics(HistoryDatabase& database, const StatisticsFil
   SqliteConnection& c = database.Connection();
   MatchStatistics s;
   const FilterSql sql(filter);
+  if (!database.ReadOnly()) KeepNewFigures(c);
   // One read transaction, so a match the other copy stores meanwhile is counted whole or not at all.
   c.Execute("BEGIN");
   const std::string readable = ReadableMatch();
   s.stored = static_cast<int>(Count(c, "SELECT count(*) FROM matches WHERE " + readable));
   s.skipped = static_cast<int>(Count(c, "SELECT count(*) FROM matches WHERE NOT (" + readable + ")"));
   const bool matches = CountMatches(c, sql, s);
-  const bool months = s.played == 0 || CountMonths(c, sql, s);
+  const bool months = s.played == 0 || CountMonths(c, filter, s);
   c.Execute("COMMIT");
   s.complete = matches && months;
   return s;

@@ -94,6 +94,13 @@ TEST_F(HistoryStatisticsTest, CountsStreaksScoresAndKoiKoiFiguresOfFinishedMatch
   EXPECT_DOUBLE_EQ(s.movingWinShare[3], 3 / 4.0);
   EXPECT_EQ(s.skipped, 0);
   EXPECT_TRUE(s.complete);
+
+  // The second time the months, yaku and calls come from the counts kept for each match.
+  const MatchStatistics again = ComputeStatistics(*database_, {});
+  EXPECT_EQ(again.monthsAsNonDealer, 6);
+  EXPECT_EQ(again.yaku, s.yaku);
+  EXPECT_EQ(again.KoiKoiPaidOff(), 7);
+  EXPECT_EQ(again.monthsPlayed, s.monthsPlayed);
 }
 
 TEST_F(HistoryStatisticsTest, FiltersByLevelRulesPeriodAndHintsForTheFiguresAndTheList) {
