@@ -223,74 +223,82 @@ std::string FigureColumns() {
   return columns + ", doublings, skipped";
 }
 
-// The figures of every match the filter lets through, counted from its months, yaku and calls.
+// The figures of every match the filter lets through, counted from its months, yaku and calls. The
+// rows are streamed in the order of their keys and counted here: grouping them in SQL would sort
+// millions of rows. A yaku or call counts when its month is one of the twelve and not the month an
+// abandoned match stopped in.
 bool CountFigures(SqliteConnection& c, const FilterSql& filter, std::map<std::int64_t, Figures>& figures) {
   const std::string months = filter.Months();
+  Figures* f = nullptr;
+  std::int64_t at = 0;
+  const auto figuresOf = [&](std::int64_t id) -> Figures& {
+    if (!f || id != at) {
+      f = &figures[id];
+      at = id;
+    }
+    return *f;
+  };
   const bool monthsRead =
-      EachRow(c, filter, months + "SELECT match_id, month, dealer, winner, count(*) FROM finished GROUP BY 1, 2, 3, 4",
-              [&](SqliteStatement& row) {
-                Figures& f = figures[row.Integer(0)];
-                const auto month = static_cast<std::size_t>(row.Integer(1) - 1);
-                const bool won = row.Integer(3) == 0;
-                const std::int64_t n = row.Integer(4);
-                const bool dealer = row.Integer(2) == 0;
-                f[kPlayed + month] += n;
-                f[(dealer ? kDealerMonths : kChildMonths)] += n;
-                if (won) {
-                  f[kWon + month] += n;
-                  f[(dealer ? kDealerWon : kChildWon)] += n;
-                }
-              });
+      EachRow(c, filter, months + "SELECT match_id, month, dealer, winner FROM finished", [&](SqliteStatement& row) {
+        Figures& n = figuresOf(row.Integer(0));
+        const auto month = static_cast<std::size_t>(row.Integer(1) - 1);
+        const bool won = row.Integer(3) == 0;
+        const bool dealer = row.Integer(2) == 0;
+        ++n[kPlayed + month];
+        ++n[dealer ? kDealerMonths : kChildMonths];
+        if (won) {
+          ++n[kWon + month];
+          ++n[dealer ? kDealerWon : kChildWon];
+        }
+      });
   const bool badMonths =
       EachRow(c, filter,
               months + "SELECT c.id, count(*) FROM chosen c CROSS JOIN months mo ON mo.match_id = c.id WHERE NOT (" +
                   kReadableMonth + ") GROUP BY 1",
-              [&](SqliteStatement& row) { figures[row.Integer(0)][kSkipped] += row.Integer(1); });
-  const bool yaku = EachRow(c, filter,
-                            months +
-                                "SELECT f.match_id, y.name, y.side, count(*) FROM finished f CROSS JOIN yaku y"
-                                " ON y.match_id = f.match_id AND y.month = f.month GROUP BY 1, 2, 3",
+              [&](SqliteStatement& row) { figuresOf(row.Integer(0))[kSkipped] += row.Integer(1); });
+  const std::string counted = " k ON k.match_id = c.id WHERE k.month BETWEEN 1 AND 12 AND k.month IS NOT c.open_month";
+  const bool yaku = EachRow(c, filter, months + "SELECT c.id, k.name, k.side FROM chosen c CROSS JOIN yaku" + counted,
                             [&](SqliteStatement& row) {
-                              Figures& f = figures[row.Integer(0)];
+                              Figures& n = figuresOf(row.Integer(0));
                               const int index = YakuIndex(row.Text(1));
-                              const std::int64_t n = row.Integer(3);
                               if (index < 0 || !ValidSide(row.Integer(2))) {
-                                f[kSkipped] += n;
+                                ++n[kSkipped];
                               } else if (row.Integer(2) == 0) {
-                                f[kYaku + index] += n;
+                                ++n[kYaku + index];
                               }
                             });
   // Points held are bounded in the query: every total from 7文 up falls in the same band.
   const bool calls =
       EachRow(c, filter,
               months +
-                  "SELECT f.match_id, k.side, k.kind, k.outcome, k.doubled != 0,"
-                  " CASE WHEN k.points_held < 0 THEN -1 WHEN k.points_held > 7 THEN 7 ELSE k.points_held END, count(*)"
-                  " FROM finished f CROSS JOIN calls k ON k.match_id = f.match_id AND k.month = f.month"
-                  " GROUP BY 1, 2, 3, 4, 5, 6",
+                  "SELECT c.id, k.side, k.kind, k.outcome, k.doubled != 0,"
+                  " CASE WHEN k.points_held < 0 THEN -1 WHEN k.points_held > 7 THEN 7 ELSE k.points_held END"
+                  " FROM chosen c CROSS JOIN calls" +
+                  counted,
               [&](SqliteStatement& row) {
-                Figures& f = figures[row.Integer(0)];
-                const std::int64_t n = row.Integer(6);
+                Figures& n = figuresOf(row.Integer(0));
                 const std::string kind = row.Text(2);
                 const std::string outcome = row.Text(3);
                 const int pointsHeld = static_cast<int>(row.Integer(5));
                 if (!ValidSide(row.Integer(1)) || pointsHeld < 0 || (kind != "koikoi" && kind != "shoubu") ||
                     (outcome != CallOutcomeKey(CallOutcome::Won) && outcome != CallOutcomeKey(CallOutcome::Lost) &&
                      outcome != CallOutcomeKey(CallOutcome::NoWin))) {
-                  f[kSkipped] += n;
+                  ++n[kSkipped];
                   return;
                 }
                 if (row.Integer(1) != 0) return;
-                if (row.Integer(4) != 0) f[kDoublings] += n;
+                if (row.Integer(4) != 0) ++n[kDoublings];
                 if (kind != CallKindKey(CallKind::KoiKoi)) return;
                 const int band = CallBand(pointsHeld);
-                f[kKoiKoi + band] += n;
-                if (outcome == CallOutcomeKey(CallOutcome::Won)) f[kPaid + band] += n;
+                ++n[kKoiKoi + band];
+                if (outcome == CallOutcomeKey(CallOutcome::Won)) ++n[kPaid + band];
               });
   return monthsRead && badMonths && yaku && calls;
 }
 
-constexpr const char* kWithoutFigures = "id NOT IN (SELECT match_id FROM match_figures)";
+// Ids only grow, and the figures of new matches are kept in one transaction, so the matches without
+// them are those after the last match with them.
+constexpr const char* kWithoutFigures = "id > (SELECT coalesce(max(match_id), 0) FROM match_figures)";
 
 // Counts and keeps the figures of the matches stored since the statistics last ran, in one write
 // transaction. A file another copy is writing is left for the next time.
@@ -385,7 +393,7 @@ MatchStatistics ComputeStatistics(HistoryDatabase& database, const StatisticsFil
   c.Execute("BEGIN");
   const std::string readable = ReadableMatch();
   s.stored = static_cast<int>(Count(c, "SELECT count(*) FROM matches WHERE " + readable));
-  s.skipped = static_cast<int>(Count(c, "SELECT count(*) FROM matches WHERE NOT (" + readable + ")"));
+  s.skipped = static_cast<int>(Count(c, "SELECT count(*) FROM matches")) - s.stored;
   const bool matches = CountMatches(c, sql, s);
   const bool months = s.played == 0 || CountMonths(c, filter, s);
   c.Execute("COMMIT");
