@@ -303,6 +303,10 @@ constexpr const char* kWithoutFigures = "id > (SELECT coalesce(max(match_id), 0)
 // Counts and keeps the figures of the matches stored since the statistics last ran, in one write
 // transaction. A file another copy is writing is left for the next time.
 void KeepNewFigures(SqliteConnection& c) {
+  // Most looks find nothing new, and need not wait for the write lock to learn it.
+  std::int64_t waiting = 0;
+  if (!c.QueryInteger(std::string("SELECT count(*) FROM matches WHERE ") + kWithoutFigures, waiting) || waiting == 0)
+    return;
   if (!c.Execute("BEGIN IMMEDIATE")) return;
   std::map<std::int64_t, Figures> figures;
   const FilterSql sql(StatisticsFilter{}, kWithoutFigures);
