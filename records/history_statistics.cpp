@@ -359,12 +359,14 @@ bool CountMonths(SqliteConnection& c, const StatisticsFilter& filter, MatchStati
     at = comma == std::string::npos ? columns.size() : comma + 2;
   }
   Figures kept{};
-  const bool summed = EachRow(
-      c, sql,
-      "SELECT " + sums + " FROM match_figures WHERE match_id IN (SELECT id FROM matches WHERE " + sql.Where() + ")",
-      [&](SqliteStatement& row) {
-        for (int i = 0; i < kFigures; ++i) kept[static_cast<std::size_t>(i)] = row.Integer(i);
-      });
+  const bool summed =
+      EachRow(c, sql,
+              // The matches in the order of their ids, each finding its figures by its key.
+              "SELECT " + sums +
+                  " FROM matches CROSS JOIN match_figures ON match_figures.match_id = matches.id WHERE " + sql.Where(),
+              [&](SqliteStatement& row) {
+                for (int i = 0; i < kFigures; ++i) kept[static_cast<std::size_t>(i)] = row.Integer(i);
+              });
   AddFigures(kept, s);
   std::map<std::int64_t, Figures> rest;
   const bool counted = CountFigures(c, FilterSql(filter, kWithoutFigures), rest);
