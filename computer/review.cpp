@@ -21,6 +21,12 @@ namespace {
 
 constexpr int kPlayer = 0;
 constexpr int kDealtCards = 24;
+// A month's payment from disk is bounded before it is added up: no month pays more than the 16-bit
+// score it is added to can hold.
+constexpr std::int64_t kMostScore = 32767;
+// A choice that looks bad is searched this many times in all, with different seeds, to see how far
+// the search's own figures wander at that position.
+constexpr int kSpreadRuns = 3;
 constexpr std::array<const char*, 12> kFlowers{"松", "梅", "桜", "藤",   "菖蒲", "牡丹",
                                                "萩", "芒", "菊", "紅葉", "柳",   "桐"};
 
@@ -51,10 +57,12 @@ std::string MonthMessage(int month, int move) {
 }
 
 // The month as dealt, or none when the stored deal is not 48 different cards.
-std::optional<model::State> DealtMonth(const model::Rules& rules, const HistoryMonth& m, std::array<int, 2> score) {
+std::optional<model::State> DealtMonth(const model::Rules& rules, const HistoryMonth& m,
+                                       std::array<std::int64_t, 2> score) {
   model::State s = model::NewMatch(rules, m.dealer == 1 ? 1 : 0);
   s.month = static_cast<std::int8_t>(std::clamp(m.month, 1, model::kMonths));
-  s.score = {static_cast<std::int16_t>(score[0]), static_cast<std::int16_t>(score[1])};
+  s.score = {static_cast<std::int16_t>(std::min(score[0], kMostScore)),
+             static_cast<std::int16_t>(std::min(score[1], kMostScore))};
   model::CardSet seen = 0;
   auto take = [&seen](const StoredCard& text) -> std::optional<std::uint8_t> {
     const auto card = CardOf(text);
@@ -160,6 +168,63 @@ class MonthReplay {
   std::size_t call_ = 0;
 };
 
+// Two moves the game cannot tell apart: cards of the same month and class played or taken, with no
+// difference in what they capture (two plain 桐 in hand, neither matching, say).
+bool SameForTheGame(const model::Move& a, const model::Move& b) {
+  if (a == b) return true;
+  if (a.kind != b.kind || (a.kind != model::MoveKind::Play && a.kind != model::MoveKind::Take)) return false;
+  const auto alike = [](std::uint8_t x, std::uint8_t y) {
+    if (x == y) return true;
+    if (x >= kCardCount || y >= kCardCount || x / 4 != y / 4) return false;
+    return ClassOf(CodeOf(x), false) == ClassOf(CodeOf(y), false);
+  };
+  return alike(a.card, b.card) && alike(a.take, b.take);
+}
+
+// The best chance the search gave any move the game cannot tell from `move`; none when it tried none.
+std::optional<double> ChanceOf(const std::vector<RootMove>& roots, const model::Move& move) {
+  std::optional<double> best;
+  for (const RootMove& root : roots) {
+    if (SameForTheGame(root.move, move) && (!best || root.chance > *best)) best = root.chance;
+  }
+  return best;
+}
+
+// The choice weighed again with other seeds: the line stands only when its mean loss is larger than
+// the most either move's figure wandered between the searches, and is shown with the means.
+std::optional<ReviewLine> Confirmed(const model::State& state, ReviewLine line, double firstPlayed, double firstBetter,
+                                    Random& random, const SearchBudget& budget) {
+  std::array<double, kSpreadRuns> played{firstPlayed};
+  std::array<double, kSpreadRuns> better{firstBetter};
+  for (std::size_t run = 1; run < kSpreadRuns; ++run) {
+    const model::View view(state, kPlayer, random);
+    const auto seed = static_cast<std::uint64_t>(random.Uniform() * 0x1.0p53);
+    const std::vector<RootMove> roots = IsmctsRootMoves(view.Guess(), seed, budget);
+    const auto p = ChanceOf(roots, line.played);
+    const auto b = ChanceOf(roots, line.better);
+    if (!p || !b) return std::nullopt;
+    played[run] = *p;
+    better[run] = *b;
+  }
+  const auto mean = [](const std::array<double, kSpreadRuns>& v) {
+    double sum = 0;
+    for (double x : v) sum += x;
+    return sum / kSpreadRuns;
+  };
+  const auto range = [](const std::array<double, kSpreadRuns>& v) {
+    const auto [low, high] = std::minmax_element(v.begin(), v.end());
+    return *high - *low;
+  };
+  line.playedChance = mean(played);
+  line.betterChance = mean(better);
+  const double loss = line.betterChance - line.playedChance;
+  if (loss < kListedLoss || loss <= std::max(range(played), range(better))) return std::nullopt;
+  return line;
+}
+
+// The loss as the review window shows it, in whole points.
+int ShownLoss(const ReviewLine& line) { return Percent(line.betterChance) - Percent(line.playedChance); }
+
 }  // namespace
 
 MatchReview ReviewMatch(const HistoryMatch& match, std::uint64_t seed, const SearchBudget& budget,
@@ -167,7 +232,7 @@ MatchReview ReviewMatch(const HistoryMatch& match, std::uint64_t seed, const Sea
   MatchReview review;
   const model::Rules rules = RulesOf(match.rules);
   std::vector<Choice> choices;
-  std::array<int, 2> score{};
+  std::array<std::int64_t, 2> score{};
   for (const HistoryMonth& month : match.months) {
     if (!month.moves.empty()) {
       const std::optional<model::State> dealt = DealtMonth(rules, month, score);
@@ -181,7 +246,9 @@ MatchReview ReviewMatch(const HistoryMatch& match, std::uint64_t seed, const Sea
         break;
       }
     }
-    if (month.winner == 0 || month.winner == 1) score[static_cast<std::size_t>(month.winner)] += month.payment;
+    if (month.winner == 0 || month.winner == 1) {
+      score[static_cast<std::size_t>(month.winner)] += std::clamp<std::int64_t>(month.payment, 0, kMostScore);
+    }
   }
 
   Random random(seed);
@@ -191,17 +258,20 @@ MatchReview ReviewMatch(const HistoryMatch& match, std::uint64_t seed, const Sea
     const auto searchSeed = static_cast<std::uint64_t>(random.Uniform() * 0x1.0p53);
     const std::vector<RootMove> roots = IsmctsRootMoves(view.Guess(), searchSeed, budget);
     ++review.choicesWeighed;
-    const auto played =
-        std::find_if(roots.begin(), roots.end(), [&](const RootMove& r) { return r.move == choice.played; });
-    if (!roots.empty() && played != roots.end() && roots.front().chance - played->chance >= kListedLoss) {
-      review.lines.push_back(
-          {choice.month, choice.move, choice.played, roots.front().move, played->chance, roots.front().chance});
+    const std::optional<double> played = ChanceOf(roots, choice.played);
+    if (!roots.empty() && played && !SameForTheGame(roots.front().move, choice.played) &&
+        roots.front().chance - *played >= kListedLoss) {
+      const ReviewLine line{choice.month,       choice.move, choice.played,
+                            roots.front().move, *played,     roots.front().chance};
+      if (auto confirmed = Confirmed(choice.state, line, *played, roots.front().chance, random, budget)) {
+        review.lines.push_back(*confirmed);
+      }
     }
     if (progress && !progress(review.choicesWeighed, total)) break;
   }
-  std::stable_sort(review.lines.begin(), review.lines.end(), [](const ReviewLine& a, const ReviewLine& b) {
-    return a.betterChance - a.playedChance > b.betterChance - b.playedChance;
-  });
+  // Worst first as the window shows them: by the loss in whole points, not by the unrounded one.
+  std::stable_sort(review.lines.begin(), review.lines.end(),
+                   [](const ReviewLine& a, const ReviewLine& b) { return ShownLoss(a) > ShownLoss(b); });
   return review;
 }
 

@@ -1,6 +1,7 @@
 // 振り返り: each of the player's choices in a stored match weighed by the 最強 search from the
 // player's seat at that moment, listing those that gave away at least five points of the chance of
-// winning the match.
+// winning the match, and more than the search's own figures wander between seeds there. Moves the
+// game cannot tell apart count as one.
 #pragma once
 
 #include <cstdint>
@@ -33,7 +34,7 @@ struct ReviewLine {
 };
 
 struct MatchReview {
-  // Worst first.
+  // Worst first by the loss in whole points, as shown.
   std::vector<ReviewLine> lines;
   int choicesWeighed = 0;
   // Why the review stopped short of the match's end (in Japanese); empty when it did not.

@@ -64,6 +64,7 @@ MessageAnswer ScriptedPlatform::ShowMessage(std::string_view text, std::string_v
                                             MessageButtons buttons) {
   messages.emplace_back(text);
   messageTitles.emplace_back(title);
+  messageButtons.push_back(buttons);
   if (messageAnswers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
   const MessageAnswer answer = messageAnswers.front();
   messageAnswers.pop_front();

@@ -93,6 +93,7 @@ class ScriptedPlatform : public Platform {
   std::vector<Dialog> modalsShown;
   std::vector<std::string> messages;
   std::vector<std::string> messageTitles;
+  std::vector<MessageButtons> messageButtons;
   std::vector<std::string> sounds;
   std::vector<std::string> helpShown;
   std::map<Timer, int> timers;

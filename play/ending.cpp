@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <string>
 
 #include "engine/game.h"
 #include "play/menu.h"
@@ -53,8 +54,12 @@ RuleSettings CurrentRules(const RuleControls& r) {
 }  // namespace
 
 void Ending(Game& game) {
-  const MessageAnswer answer = game.platform.ShowMessage("Petalgame 32 を終了しますか。", "Petalgame 32",
-                                                         MessageIcon::Question, MessageButtons::YesNo);
+  // A match under way is stored as given up: the player is told so, and a stray Enter keeps it.
+  const bool inMatch = MonthInPlay(game);
+  const std::string text =
+      std::string("Petalgame 32 を終了しますか。") + (inMatch ? std::string("\n") + kGivenUpMatch : "");
+  const MessageAnswer answer = game.platform.ShowMessage(
+      text, "Petalgame 32", MessageIcon::Question, inMatch ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo);
   if (answer != MessageAnswer::Yes) return;
   switch (TakeStatusLock(game, kWhat)) {
     case LockOutcome::Acquired:

@@ -11,7 +11,7 @@
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "model/cards.h"
-#include "play/status_lock.h"
+#include "play/level_setting.h"
 #include "records/settings_file.h"
 
 namespace pg {
@@ -113,10 +113,7 @@ void SetHints(Game& game, bool on) {
   if (game.hints == on) return;
   game.hints = on;
   RefreshHints(game);
-  if (!game.KeepsRecords()) return;
-  if (const auto error = SaveSettingsFile(SettingsPathBeside(game.statusPath), {game.nextLevel, on})) {
-    ReportSaveFailure(game, "ヒントの設定", *error);
-  }
+  SaveSettingLine(game, kHintsSetting, HintsValue(on), "ヒントの設定");
 }
 
 }  // namespace pg

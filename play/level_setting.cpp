@@ -1,7 +1,11 @@
 // The level is kept apart from STATUS.DAT, whose layout other copies of the game read.
 #include "play/level_setting.h"
 
+#include <cerrno>
+#include <chrono>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "computer/level.h"
 #include "engine/game.h"
@@ -13,6 +17,12 @@ namespace pg {
 namespace {
 
 constexpr const char* kDefaultLevel = "normal";
+// Another copy holds the lock for a save of a few milliseconds; one that holds it longer (its name
+// dialog is open) is not waited for.
+constexpr int kLockAttempts = 20;
+constexpr auto kLockRetry = std::chrono::milliseconds(25);
+// A line of someone else's making is quoted only this far.
+constexpr std::size_t kQuotedLine = 40;
 
 void ReportDamagedSettings(Game& game, const std::filesystem::path& path) {
   std::filesystem::path setAside;
@@ -26,6 +36,18 @@ void ReportDamagedSettings(Game& game, const std::filesystem::path& path) {
   game.platform.ShowMessage(text, "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
+void ReportUnusedLines(Game& game, const std::filesystem::path& path, const std::vector<std::string>& bad,
+                       const std::vector<std::string>& repeated) {
+  std::string text = "設定ファイル「" + path.filename().string() + "」について：\n";
+  if (!bad.empty()) {
+    text += "次の行は使えないため、その設定は初めのままにします（コンピュータの強さなら「普通」）。\n";
+    for (const std::string& line : bad) text += "　" + line.substr(0, kQuotedLine) + "\n";
+  }
+  for (const std::string& name : repeated) text += "「" + name + "」が2回以上書かれています。最後の行を使います。\n";
+  text += "ほかの設定は読み込みました。";
+  game.platform.ShowMessage(text, "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+}
+
 }  // namespace
 
 void LoadLevelSetting(Game& game) {
@@ -34,13 +56,39 @@ void LoadLevelSetting(Game& game) {
   const std::filesystem::path path = SettingsPathBeside(game.statusPath);
   const LoadedSettings loaded = LoadSettingsFile(path);
   if (loaded.read == SettingsRead::Missing) return;
-  const std::string& level = loaded.settings.level;
-  if (loaded.read == SettingsRead::Damaged || (!level.empty() && !MakeLevel(level))) {
+  if (loaded.read == SettingsRead::Damaged) {
     ReportDamagedSettings(game, path);
     return;
   }
-  if (!level.empty()) game.level = game.nextLevel = level;
+  std::vector<std::string> bad = loaded.badLines;
+  const std::string& level = loaded.settings.level;
+  if (!level.empty() && !MakeLevel(level)) {
+    bad.push_back(std::string(kLevelSetting) + "=" + level);
+  } else if (!level.empty()) {
+    game.level = game.nextLevel = level;
+  }
   game.hints = loaded.settings.hints;
+  if (!bad.empty() || !loaded.repeated.empty()) ReportUnusedLines(game, path, bad, loaded.repeated);
+}
+
+void SaveSettingLine(Game& game, std::string_view name, std::string_view value, std::string_view what) {
+  if (!game.KeepsRecords()) return;
+  // Held already while this copy ends or saves its high scores: then it is not given back here.
+  const bool held = game.statusLock && game.statusLock->Held();
+  LockOutcome outcome = TakeStatusLock(game, what);
+  for (int attempt = 1; outcome == LockOutcome::Busy && attempt < kLockAttempts; ++attempt) {
+    std::this_thread::sleep_for(kLockRetry);
+    outcome = TakeStatusLock(game, what);
+  }
+  if (outcome == LockOutcome::Failed) return;
+  if (outcome == LockOutcome::Busy) {
+    ReportSaveFailure(game, what, {EBUSY, "ほかの Petalgame 32 が STATUS.DAT を使っています。"});
+    return;
+  }
+  if (const auto error = SaveSetting(SettingsPathBeside(game.statusPath), name, value)) {
+    ReportSaveFailure(game, what, *error);
+  }
+  if (!held) ReleaseStatusLock(game, what);
 }
 
 void LevelFocus(Game& game, int index) {
@@ -54,10 +102,7 @@ void LevelFocus(Game& game, int index) {
     game.level = chosen;
     game.board.LevelName.caption = LevelNameCaption(chosen);
   }
-  if (!game.KeepsRecords()) return;
-  if (const auto error = SaveSettingsFile(SettingsPathBeside(game.statusPath), {chosen, game.hints})) {
-    ReportSaveFailure(game, "コンピュータの強さ", *error);
-  }
+  SaveSettingLine(game, kLevelSetting, chosen, "コンピュータの強さ");
 }
 
 std::string LevelNameCaption(std::string_view level) { return "ｃｏｍ（" + std::string(LevelLabel(level)) + "）"; }

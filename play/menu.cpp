@@ -1,6 +1,8 @@
 // Menu commands: the hover guard, and the rule dialog with the restart a change brings.
 #include "play/menu.h"
 
+#include <string>
+
 #include "engine/game.h"
 #include "play/setup.h"
 
@@ -28,14 +30,15 @@ void ShowMenuDialog(Game& game, Dialog dialog) {
   ArmMenuGuard(game);
 }
 
+bool AgreeToStartAgain(Game& game) {
+  if (!MonthInPlay(game)) return true;
+  const std::string text = std::string("対戦中の勝負を終了して、新しい勝負を始めますか。\n") + kGivenUpMatch;
+  return game.platform.ShowMessage(text, "Petalgame 32", MessageIcon::Question, MessageButtons::YesNoDefaultNo) ==
+         MessageAnswer::Yes;
+}
+
 void MenuPlay(Game& game) {
-  if (MonthInPlay(game)) {
-    const MessageAnswer answer =
-        game.platform.ShowMessage("対戦中の勝負を終了して、新しい勝負を始めますか。", "Petalgame 32",
-                                  MessageIcon::Question, MessageButtons::YesNoDefaultNo);
-    if (answer != MessageAnswer::Yes) return;
-  }
-  StartGame(game);
+  if (AgreeToStartAgain(game)) StartGame(game);
 }
 
 void MenuRule(Game& game) {

@@ -13,6 +13,10 @@ void MenuGuardTimer_Timer(Game& game);
 // Shows a dialog of the menu with the guard armed, and armed again when it closes: the second it
 // lasts is the second after the dialog, whose close leaves the pointer over the menu.
 void ShowMenuDialog(Game& game, Dialog dialog);
+// What becomes of a match given up, said wherever the player is asked to give one up.
+inline constexpr const char* kGivenUpMatch = "いまの対戦は中断として記録され、負けに数えられます。";
+// Asks whether to give up the match being played for a new one; true when the player agrees.
+bool AgreeToStartAgain(Game& game);
 // The play button: a new match, once the player agrees to give up the one being played.
 void MenuPlay(Game& game);
 // Shows the rule dialog; a change restarts a running match.

@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <utility>
 
+#include "computer/level.h"
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "engine/messages.h"
 #include "play/hints.h"
+#include "play/menu.h"
 #include "play/setup.h"
 #include "play/silent_platform.h"
 #include "play/table_signs.h"
@@ -191,28 +193,34 @@ ReplayOpened OpenReplayAt(Game& game, const HistoryMatch& match, int month, int 
   return opened;
 }
 
-std::optional<std::string> PlayDealAgain(Game& game, const HistoryMonth& first) {
+std::optional<std::string> PlayDealAgain(Game& game, const HistoryMatch& match) {
+  if (match.months.empty()) return std::string("この配りでは始められません。\n記録に配りがありません。");
+  const HistoryMonth& first = match.months.front();
   const auto deck = DeckOf(first);
   if (!deck)
     return "この配りでは始められません。\n" + std::to_string(first.month) +
            "か月目の配りが、48枚の違う札になっていません。";
-  if (MonthInPlay(game)) {
-    const MessageAnswer answer =
-        game.platform.ShowMessage("対戦中の勝負を終了して、新しい勝負を始めますか。", "Petalgame 32",
-                                  MessageIcon::Question, MessageButtons::YesNoDefaultNo);
-    if (answer != MessageAnswer::Yes) return std::nullopt;
-  }
+  if (!AgreeToStartAgain(game)) return std::nullopt;
   StartGame(game);
   TableState& t = game.table;
   // No dealer draw: the stored month's dealer deals again.
   for (int q = 0; q < kDealerDrawCards; ++q) game.board.Card[q].enabled = game.board.Card[q].visible = false;
   t.Oya = static_cast<std::int16_t>(first.dealer);
-  ShowCentredMessage(game, 0, "前と同じ配りで始めます。", LargeMessageSize(game), DrawPromptTop(t, 0));
-  ShowCentredMessage(game, 1, t.Oya == 0 ? "あなたが親です。" : "ｃｏｍが親です。", LargeMessageSize(game),
-                     DrawPromptTop(t, 1));
+  const int size = LargeMessageSize(game);
+  ShowCentredMessage(game, 0, "選んだ対戦と同じ配りで始めます。", size, DrawPromptTop(t, 0));
+  ShowCentredMessage(game, 1, t.Oya == 0 ? "あなたが親です。" : "ｃｏｍが親です。", size, DrawPromptTop(t, 1));
+  // The match is played at the level chosen now, which may not be the one the deal was played at.
+  const std::string now(LevelLabel(game.level));
+  ShowCentredMessage(game, 2,
+                     match.level == game.level
+                         ? "強さは記録と同じ「" + now + "」です。"
+                         : "強さは「" + now + "」です（記録は「" + std::string(LevelLabel(match.level)) + "」）。",
+                     size, DrawPromptTop(t, 2));
   game.arrangedDeck = *deck;
   game.SetPhase(Phase::DealerKnown);
   game.Notify(&GameObserver::DealerDecided, -1, -1);
+  // Told after the watchers, who store a match this one cut short with its own mark.
+  game.assisted = false;
   ShowTableSigns(game);
   return std::nullopt;
 }

@@ -125,10 +125,11 @@ ReplayOpened OpenReplayAt(Game& game, const HistoryMatch& match, int month, int 
 // The rules a match was played under, as the rule dialog holds them.
 RuleControls RuleControlsOf(const RuleSettings& rules);
 
-// Starts a new match whose first month is dealt as `first` was, with its dealer; the months after
-// are shuffled from the game's random source as always. It is an ordinary match: recorded, and
-// eligible for the high scores. A match under way is given up only when the player agrees, as
-// プレイ asks. A refusal, in Japanese, when the stored deal is not 48 different cards.
-std::optional<std::string> PlayDealAgain(Game& game, const HistoryMonth& first);
+// Starts a new match whose first month is dealt as the stored match's first was, with its dealer;
+// the months after are shuffled from the game's random source as always. It is an ordinary match
+// at the level chosen now, which the table names beside the stored one: recorded unaided until a
+// hint is shown, and eligible for the high scores. A match under way is given up only when the
+// player agrees, as プレイ asks. A refusal, in Japanese, when the stored deal is not 48 different cards.
+std::optional<std::string> PlayDealAgain(Game& game, const HistoryMatch& match);
 
 }  // namespace pg

@@ -66,6 +66,10 @@ class HistoryDatabase {
   // What the player must be told of damage found since the file was opened (the file moved aside,
   // a new one started); empty when there was none. Told once.
   std::string TakeNotice() { return std::exchange(notice_, {}); }
+  // For the readers that count in SQL rather than read the matches (records/history_statistics.h).
+  SqliteConnection& Connection() { return connection_; }
+  // Matches of a damaged file that could not be carried into the new one, counted once.
+  int TakeLost() { return std::exchange(lost_, 0); }
 
  private:
   explicit HistoryDatabase(std::filesystem::path path) : path_(std::move(path)) {}

@@ -79,6 +79,29 @@ CREATE TABLE calls(
     R"sql(
 ALTER TABLE matches ADD COLUMN assisted INTEGER NOT NULL DEFAULT 0;
 )sql",
+    // Each match's counts for the statistics, kept so that 成績 adds up one row a match instead of
+    // every month, yaku and call. Filled by the statistics for the matches that have none yet.
+    R"sql(
+CREATE TABLE match_figures(
+  match_id INTEGER PRIMARY KEY REFERENCES matches(id) ON DELETE CASCADE,
+  dealer_months INTEGER NOT NULL, dealer_won INTEGER NOT NULL, child_months INTEGER NOT NULL,
+  child_won INTEGER NOT NULL, played_1 INTEGER NOT NULL, played_2 INTEGER NOT NULL,
+  played_3 INTEGER NOT NULL, played_4 INTEGER NOT NULL, played_5 INTEGER NOT NULL,
+  played_6 INTEGER NOT NULL, played_7 INTEGER NOT NULL, played_8 INTEGER NOT NULL,
+  played_9 INTEGER NOT NULL, played_10 INTEGER NOT NULL, played_11 INTEGER NOT NULL,
+  played_12 INTEGER NOT NULL, won_1 INTEGER NOT NULL, won_2 INTEGER NOT NULL,
+  won_3 INTEGER NOT NULL, won_4 INTEGER NOT NULL, won_5 INTEGER NOT NULL, won_6 INTEGER NOT NULL,
+  won_7 INTEGER NOT NULL, won_8 INTEGER NOT NULL, won_9 INTEGER NOT NULL, won_10 INTEGER NOT NULL,
+  won_11 INTEGER NOT NULL, won_12 INTEGER NOT NULL, yaku_1 INTEGER NOT NULL,
+  yaku_2 INTEGER NOT NULL, yaku_3 INTEGER NOT NULL, yaku_4 INTEGER NOT NULL,
+  yaku_5 INTEGER NOT NULL, yaku_6 INTEGER NOT NULL, yaku_7 INTEGER NOT NULL,
+  yaku_8 INTEGER NOT NULL, yaku_9 INTEGER NOT NULL, yaku_10 INTEGER NOT NULL,
+  yaku_11 INTEGER NOT NULL, yaku_12 INTEGER NOT NULL, yaku_13 INTEGER NOT NULL,
+  yaku_14 INTEGER NOT NULL, yaku_15 INTEGER NOT NULL, koikoi_1 INTEGER NOT NULL,
+  koikoi_2 INTEGER NOT NULL, koikoi_3 INTEGER NOT NULL, koikoi_4 INTEGER NOT NULL,
+  paid_1 INTEGER NOT NULL, paid_2 INTEGER NOT NULL, paid_3 INTEGER NOT NULL,
+  paid_4 INTEGER NOT NULL, doublings INTEGER NOT NULL, skipped INTEGER NOT NULL);
+)sql",
 };
 
 }  // namespace

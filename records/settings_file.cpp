@@ -1,32 +1,87 @@
-// A few text lines, replaced whole on every save.
+// A few text lines. A save changes one line and keeps the rest of the file as it found it.
 #include "records/settings_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
-#include <string_view>
+#include <iterator>
 
 namespace pg {
 
 namespace {
 
-constexpr std::string_view kLevelKey = "level";
-constexpr std::string_view kHintsKey = "hints";
 constexpr std::string_view kOn = "on";
 constexpr std::string_view kOff = "off";
-// Longer than any line this game writes: a larger file is not one of ours.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// Far longer than any file this game writes: a larger one is not a settings file.
 constexpr std::uintmax_t kLargestFile = 4096;
+// As many links as the system itself follows before it gives up.
+constexpr int kMostLinks = 40;
 
 bool IsNameChar(char c) { return (c >= 'a' && c <= 'z') || c == '_'; }
 
-bool IsPlainName(std::string_view text) {
-  if (text.empty()) return false;
-  for (char c : text) {
-    if (!IsNameChar(c)) return false;
+bool IsPlainName(std::string_view text) { return !text.empty() && std::all_of(text.begin(), text.end(), IsNameChar); }
+
+std::string_view Trimmed(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return text;
+}
+
+struct Line {
+  std::string text;  // as read, without its line feed
+  std::string_view Name() const { return Trimmed(std::string_view(text).substr(0, text.find('='))); }
+  bool HasValue() const { return text.find('=') != std::string::npos; }
+  std::string_view Value() const { return Trimmed(std::string_view(text).substr(text.find('=') + 1)); }
+};
+
+struct SettingsText {
+  bool byteOrderMark = false;
+  std::vector<Line> lines;
+};
+
+enum class TextRead { Read, Missing, Failed };
+
+TextRead ReadText(const std::filesystem::path& path, SettingsText& text, int& errorNumber) {
+  std::error_code error;
+  if (!std::filesystem::exists(path, error) && !error) return TextRead::Missing;
+  const std::uintmax_t size = std::filesystem::file_size(path, error);
+  errorNumber = error ? error.value() : EFBIG;
+  if (error || size > kLargestFile) return TextRead::Failed;
+  std::ifstream in(path, std::ios::binary);
+  errorNumber = EIO;
+  if (!in) return TextRead::Failed;
+  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return TextRead::Failed;
+  std::string_view rest = all;
+  if (rest.starts_with(kByteOrderMark)) {
+    text.byteOrderMark = true;
+    rest.remove_prefix(kByteOrderMark.size());
   }
-  return true;
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\n');
+    text.lines.push_back({std::string(rest.substr(0, end))});
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
+  }
+  return TextRead::Read;
+}
+
+// The file a save replaces: the path itself, or what its chain of links ends at.
+std::filesystem::path RealFile(const std::filesystem::path& path) {
+  std::filesystem::path at = path;
+  for (int hop = 0; hop < kMostLinks; ++hop) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(at, error)) return at;
+    const std::filesystem::path next = std::filesystem::read_symlink(at, error);
+    if (error) return at;
+    at = next.is_absolute() ? next : at.parent_path() / next;
+  }
+  return at;
 }
 
 std::optional<StatusFileError> WriteAll(int fd, const std::string& text) {
@@ -42,52 +97,86 @@ std::optional<StatusFileError> WriteAll(int fd, const std::string& text) {
   return std::nullopt;
 }
 
+std::optional<StatusFileError> Replace(const std::filesystem::path& target, const std::string& text) {
+  std::filesystem::path temp = target;
+  temp += "." + std::to_string(::getpid()) + ".tmp";
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return FileErrorFrom(errno);
+  // The new file keeps the old one's mode, as a file edited in place would.
+  struct stat old {};
+  if (::stat(target.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
+  std::optional<StatusFileError> failed = WriteAll(fd, text);
+  if (!failed && ::fsync(fd) != 0) failed = FileErrorFrom(errno);
+  if (::close(fd) != 0 && !failed) failed = FileErrorFrom(errno);
+  if (!failed && ::rename(temp.c_str(), target.c_str()) != 0) failed = FileErrorFrom(errno);
+  if (failed) ::unlink(temp.c_str());
+  return failed;
+}
+
 }  // namespace
+
+std::string_view HintsValue(bool on) { return on ? kOn : kOff; }
 
 std::filesystem::path SettingsPathBeside(const std::filesystem::path& statusPath) {
   return statusPath.parent_path() / kSettingsFileName;
 }
 
 LoadedSettings LoadSettingsFile(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::exists(path, error) && !error) return {};
-  const std::uintmax_t size = std::filesystem::file_size(path, error);
-  if (error || size > kLargestFile) return {{}, SettingsRead::Damaged};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {{}, SettingsRead::Damaged};
-  LoadedSettings loaded{{}, SettingsRead::Read};
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.empty()) continue;
-    const std::size_t equals = line.find('=');
-    const std::string_view key = std::string_view(line).substr(0, equals);
-    const std::string value = equals == std::string::npos ? std::string() : line.substr(equals + 1);
-    if (key == kLevelKey && IsPlainName(value)) {
+  SettingsText text;
+  int errorNumber = 0;
+  switch (ReadText(path, text, errorNumber)) {
+    case TextRead::Missing:
+      return {};
+    case TextRead::Failed:
+      return {{}, SettingsRead::Damaged, {}, {}};
+    case TextRead::Read:
+      break;
+  }
+  LoadedSettings loaded{{}, SettingsRead::Read, {}, {}};
+  std::vector<std::string_view> seen;
+  for (const Line& line : text.lines) {
+    if (!line.HasValue()) continue;
+    const std::string_view name = line.Name();
+    const std::string_view value = line.Value();
+    if (name != kLevelSetting && name != kHintsSetting) continue;
+    if (std::find(seen.begin(), seen.end(), name) != seen.end()) {
+      if (std::find(loaded.repeated.begin(), loaded.repeated.end(), name) == loaded.repeated.end())
+        loaded.repeated.emplace_back(name);
+    } else {
+      seen.push_back(name);
+    }
+    if (name == kLevelSetting && IsPlainName(value)) {
       loaded.settings.level = value;
-    } else if (key == kHintsKey && (value == kOn || value == kOff)) {
+    } else if (name == kHintsSetting && (value == kOn || value == kOff)) {
       loaded.settings.hints = value == kOn;
     } else {
-      return {{}, SettingsRead::Damaged};
+      loaded.badLines.push_back(std::string(Trimmed(line.text)));
     }
   }
-  if (in.bad()) return {{}, SettingsRead::Damaged};
   return loaded;
 }
 
-std::optional<StatusFileError> SaveSettingsFile(const std::filesystem::path& path, const Settings& settings) {
-  std::filesystem::path temp = path;
-  temp += "." + std::to_string(::getpid()) + ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return FileErrorFrom(errno);
-  const std::string text = std::string(kLevelKey) + "=" + settings.level + "\n" + std::string(kHintsKey) + "=" +
-                           std::string(settings.hints ? kOn : kOff) + "\n";
-  std::optional<StatusFileError> failed = WriteAll(fd, text);
-  if (!failed && ::fsync(fd) != 0) failed = FileErrorFrom(errno);
-  if (::close(fd) != 0 && !failed) failed = FileErrorFrom(errno);
-  if (!failed && ::rename(temp.c_str(), path.c_str()) != 0) failed = FileErrorFrom(errno);
-  if (failed) ::unlink(temp.c_str());
-  return failed;
+std::optional<StatusFileError> SaveSetting(const std::filesystem::path& path, std::string_view name,
+                                           std::string_view value) {
+  const std::filesystem::path target = RealFile(path);
+  SettingsText text;
+  int errorNumber = 0;
+  if (ReadText(target, text, errorNumber) == TextRead::Failed) return FileErrorFrom(errorNumber);
+  const std::string line = std::string(name) + "=" + std::string(value);
+  const auto last = std::find_if(text.lines.rbegin(), text.lines.rend(),
+                                 [&](const Line& l) { return l.HasValue() && l.Name() == name; });
+  if (last == text.lines.rend()) {
+    text.lines.push_back({line});
+  } else {
+    last->text = line;
+    const auto kept = last.base() - 1;
+    text.lines.erase(
+        std::remove_if(text.lines.begin(), kept, [&](const Line& l) { return l.HasValue() && l.Name() == name; }),
+        kept);
+  }
+  std::string written = text.byteOrderMark ? std::string(kByteOrderMark) : std::string();
+  for (const Line& l : text.lines) written += l.text + "\n";
+  return Replace(target, written);
 }
 
 std::optional<StatusFileError> SetAsideSettingsFile(const std::filesystem::path& path,

@@ -5,12 +5,19 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "records/status_file.h"
 
 namespace pg {
 
 inline constexpr const char* kSettingsFileName = "SETTINGS.TXT";
+
+// The names this version writes.
+inline constexpr std::string_view kLevelSetting = "level";
+inline constexpr std::string_view kHintsSetting = "hints";
+std::string_view HintsValue(bool on);
 
 // The settings file of the STATUS.DAT at `statusPath`: the same folder.
 std::filesystem::path SettingsPathBeside(const std::filesystem::path& statusPath);
@@ -27,15 +34,25 @@ enum class SettingsRead { Read, Missing, Damaged };
 struct LoadedSettings {
   Settings settings;
   SettingsRead read = SettingsRead::Missing;
+  // Lines of a name this version knows whose value it cannot use, as written: that setting keeps
+  // its default, the others are read.
+  std::vector<std::string> badLines;
+  // Names given more than once; the last line of each is the one read.
+  std::vector<std::string> repeated;
 };
 
-// A file that cannot be read, or holds a line that is not "name=value" with a name this game knows,
-// is Damaged: its settings read as none.
+// A name this version does not know, a line without "=", spaces around the "=" and a UTF-8
+// byte-order mark are all taken in their stride: a newer version's file reads as far as this one
+// understands it. Only a file that cannot be read, or is far larger than any settings file, is
+// Damaged, and its settings read as none.
 LoadedSettings LoadSettingsFile(const std::filesystem::path& path);
 
-// Written to a new file in the same folder, synced and renamed into place, as STATUS.DAT is.
-[[nodiscard]] std::optional<StatusFileError> SaveSettingsFile(const std::filesystem::path& path,
-                                                              const Settings& settings);
+// Reads the file again, sets one name to `value` and writes it back with every other line as it
+// was (names this version does not know included); earlier lines of the same name are dropped.
+// Written to a new file beside the real one (the target, where the path is a symbolic link),
+// synced and renamed into place.
+[[nodiscard]] std::optional<StatusFileError> SaveSetting(const std::filesystem::path& path, std::string_view name,
+                                                         std::string_view value);
 
 // Moves a damaged file aside ("SETTINGS.TXT.damaged", replacing an older one) so that a save does
 // not overwrite it unseen; the name it now has, or the error.

@@ -231,9 +231,8 @@ void FormMain::DealAgain(std::int64_t id) {
     QMessageBox::warning(this, kTitle, "この対戦を記録から読めませんでした。");
     return;
   }
-  const HistoryMonth first = match->months.front();
   Run([&] {
-    if (const auto refusal = PlayDealAgain(game_, first))
+    if (const auto refusal = PlayDealAgain(game_, *match))
       QMessageBox::warning(this, kTitle, QString::fromStdString(*refusal));
   });
 }

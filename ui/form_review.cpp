@@ -58,7 +58,9 @@ FormReview::FormReview(Game& game, HistoryMatch match, QWidget* parent)
   list_->header()->setSectionResizeMode(3, QHeaderView::Stretch);
   list_->setMinimumHeight(220);
   layout->addWidget(list_, 1);
-  note_ = new QLabel("勝率は、見えていない札の配りを何通りも試した見積もりです。");
+  note_ = new QLabel(
+      "勝率は、見えていない札の配りを何通りも試した見積もりです。"
+      "同じ場面を調べ直したときのぶれより小さい差は挙げていません。");
   note_->setWordWrap(true);
   layout->addWidget(note_);
   auto* buttons = new QHBoxLayout;

@@ -25,7 +25,6 @@
 
 #include "computer/level.h"
 #include "engine/game.h"
-#include "play/match_statistics.h"
 #include "play/menu.h"
 #include "records/history_database.h"
 #include "records/history_export.h"
@@ -45,19 +44,33 @@ QString Share(int part, int whole) { return whole ? QString("%1%").arg(qRound(10
 
 QString Signed(double value) { return (value > 0 ? "+" : "") + QString::number(value, 'f', 1); }
 
+// Said where a chart or a figure has no match to count.
+QString NothingText(const MatchStatistics& s) {
+  if (s.stored == 0) return s.skipped ? "読める対戦の記録がありません" : "まだ対戦の記録がありません";
+  if (s.played == 0) return "条件に合う対戦がありません";
+  return "終わった対戦がありません";
+}
+
 QString CountersText(const MatchStatistics& s) {
-  QString text = QString("対戦 %1局　勝ち %2　負け %3（うち中断 %4）　引き分け %5<br>")
-                     .arg(s.played)
-                     .arg(s.won)
-                     .arg(s.lost)
-                     .arg(s.abandoned)
-                     .arg(s.level);
+  QString text;
+  if (s.played == 0 && (s.stored > 0 || s.skipped > 0)) text = "<b>" + NothingText(s) + "。</b><br>";
+  text += QString("対戦 %1局　勝ち %2　負け %3（うち中断 %4）　引き分け %5<br>")
+              .arg(s.played)
+              .arg(s.won)
+              .arg(s.lost)
+              .arg(s.abandoned)
+              .arg(s.level);
   text += QString("勝率 %1　いまの連勝 %2　最長の連勝 %3<br>")
               .arg(Share(s.won, s.played))
               .arg(s.currentStreak)
               .arg(s.longestStreak);
-  text += QString("1局の平均 %1文　相手との差の平均 %2文<br>")
-              .arg(QString::number(s.meanScore, 'f', 1), Signed(s.meanMargin));
+  // Abandoned matches stopped at no score of their own, so the means are over finished ones.
+  if (s.scored) {
+    text += QString("1局の平均 %1文　相手との差の平均 %2文（中断を除く）<br>")
+                .arg(QString::number(s.meanScore, 'f', 1), Signed(s.meanMargin));
+  } else {
+    text += "1局の平均 ―　相手との差の平均 ―<br>";
+  }
   if (s.bestId) {
     text += QString("いちばんの勝ち　%1　%2文 対 %3文<br>")
                 .arg(LocalDate(s.bestDate))
@@ -73,6 +86,7 @@ QString CountersText(const MatchStatistics& s) {
               .arg(Share(s.monthsWonAsNonDealer, s.monthsAsNonDealer));
   if (s.skipped)
     text += QString("<br><font color=#a00000>読めない記録 %1件は集計から除きました。</font>").arg(s.skipped);
+  if (!s.complete) text += "<br><font color=#a00000>記録を最後まで読めなかったため、集計は途中までです。</font>";
   return text;
 }
 
@@ -92,19 +106,33 @@ QString KoiKoiText(const MatchStatistics& s) {
   return text;
 }
 
-// Bins of a width in whole tens, so the histogram never has more than kMostMarginBins bars.
+// Bins of a width in whole tens, so the histogram never has more than kMostMarginBins bars; each is
+// labelled with the margins it holds. Counted in 64 bits: the margins span up to twice a score.
 void FillMargins(BarChart& chart, const std::vector<int>& margins) {
   if (margins.empty()) return chart.SetBars({}, {});
   const auto [low, high] = std::minmax_element(margins.begin(), margins.end());
-  const int from = static_cast<int>(std::floor(*low / 10.0)) * 10;
-  const int span = *high - from + 1;
-  const int width = std::max(10, static_cast<int>(std::ceil(span / 10.0 / kMostMarginBins)) * 10);
-  const int bins = (span + width - 1) / width;
+  const std::int64_t from = static_cast<std::int64_t>(std::floor(*low / 10.0)) * 10;
+  const std::int64_t span = *high - from + 1;
+  const std::int64_t width =
+      std::max<std::int64_t>(10, static_cast<std::int64_t>(std::ceil(span / 10.0 / kMostMarginBins)) * 10);
+  const std::int64_t bins = (span + width - 1) / width;
   std::vector<double> counts(static_cast<std::size_t>(bins));
   for (int margin : margins) ++counts[static_cast<std::size_t>((margin - from) / width)];
   QStringList labels;
-  for (int b = 0; b < bins; ++b) labels << QString::number(from + b * width);
+  for (std::int64_t b = 0; b < bins; ++b)
+    labels << QString("%1〜\n%2").arg(from + b * width).arg(from + (b + 1) * width - 1);
   chart.SetBars(labels, counts);
+}
+
+// The levels from the weakest to the strongest; names this version does not know come last.
+std::vector<std::string> ByStrength(std::vector<std::string> levels) {
+  const auto names = LevelNames();
+  const auto rank = [&](const std::string& level) {
+    return std::find(names.begin(), names.end(), level) - names.begin();
+  };
+  std::stable_sort(levels.begin(), levels.end(),
+                   [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });
+  return levels;
 }
 
 QGroupBox* Boxed(const QString& title, QWidget* content) {
@@ -168,8 +196,8 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   listView_->setWordWrap(false);
   // Widths from the longest texts, not from the rows: measuring thousands of rows would be slow.
   const QFontMetrics metrics = listView_->fontMetrics();
-  const QString widest[] = {"2026/12/31 23:59", "最強", RulesName(RuleSettings{}), "引き分け"};
-  for (int column = 0; column < 4; ++column)
+  const QString widest[] = {"2026/12/31 23:59", "最強", RulesName(RuleSettings{}), "引き分け", "ヒント"};
+  for (int column = 0; column < 5; ++column)
     listView_->setColumnWidth(column, metrics.horizontalAdvance(widest[column]) + 16);
   listView_->setMinimumHeight(listView_->fontMetrics().height() * 8);
   replay_ = new QPushButton("再生");
@@ -231,7 +259,7 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
 
 void FormStatistics::Ask(MatchRequest::Kind kind) {
   const QModelIndexList rows = listView_->selectionModel()->selectedRows();
-  const HistoryMatch* match = rows.isEmpty() ? nullptr : list_->MatchAt(rows.front().row());
+  const HistoryRow* match = rows.isEmpty() ? nullptr : list_->MatchAt(rows.front().row());
   if (!match) return;
   request_ = {kind, match->id};
   accept();
@@ -241,18 +269,12 @@ bool FormStatistics::Reload() {
   HistoryOpened opened = HistoryDatabase::Open(historyPath_);
   if (!opened.notice.empty()) QMessageBox::warning(this, kTitle, QString::fromStdString(opened.notice));
   if (!opened.database) return false;
-  matches_ = opened.database->Load(HistoryDetail::Results, &skipped_);
-  if (const std::string found = opened.database->TakeNotice(); !found.empty())
+  database_ = std::move(opened.database);
+  HistoryChoices choices = FilterChoices(*database_);
+  ruleSets_ = std::move(choices.rules);
+  if (const std::string found = database_->TakeNotice(); !found.empty())
     QMessageBox::warning(this, kTitle, QString::fromStdString(found));
-  ruleSets_.clear();
-  std::vector<std::string> levels;
-  for (const HistoryMatch& m : matches_) {
-    if (std::none_of(ruleSets_.begin(), ruleSets_.end(),
-                     [&](const RuleSettings& r) { return SameRules(r, m.rules); })) {
-      ruleSets_.push_back(m.rules);
-    }
-    if (std::find(levels.begin(), levels.end(), m.level) == levels.end()) levels.push_back(m.level);
-  }
+  lost_ = database_->TakeLost();
   for (QComboBox* box : {level_, rules_}) {
     const QSignalBlocker quiet(box);
     box->clear();
@@ -260,7 +282,8 @@ bool FormStatistics::Reload() {
   {
     const QSignalBlocker quiet(level_);
     level_->addItem("すべて");
-    for (const std::string& level : levels) level_->addItem(LevelName(level), QString::fromStdString(level));
+    for (const std::string& level : ByStrength(std::move(choices.levels)))
+      level_->addItem(LevelName(level), QString::fromStdString(level));
   }
   {
     const QSignalBlocker quiet(rules_);
@@ -282,26 +305,32 @@ StatisticsFilter FormStatistics::Filter() const {
 }
 
 void FormStatistics::Refresh() {
-  const MatchStatistics s = ComputeStatistics(matches_, Filter(), skipped_);
+  const StatisticsFilter filter = Filter();
+  MatchStatistics s = ComputeStatistics(*database_, filter);
+  s.skipped += lost_;
   counters_->setText(CountersText(s));
   koiKoi_->setText(KoiKoiText(s));
+  share_->SetEmptyText(NothingText(s));
   share_->SetLines(s.winShare, s.movingWinShare);
+  for (BarChart* chart : {yaku_, margins_, months_}) chart->SetEmptyText(NothingText(s));
   QStringList names;
   std::vector<double> counts;
-  for (std::size_t i = 0; i < kStatisticsYaku.size(); ++i) {
-    names << kStatisticsYaku[i];
-    counts.push_back(s.yaku[i]);
+  QStringList months;
+  std::vector<double> shares;
+  if (s.played) {
+    for (std::size_t i = 0; i < kStatisticsYaku.size(); ++i) {
+      names << kStatisticsYaku[i];
+      counts.push_back(s.yaku[i]);
+    }
+    for (std::size_t m = 0; m < 12; ++m) {
+      months << QString("%1月").arg(m + 1);
+      shares.push_back(s.monthsPlayed[m] ? static_cast<double>(s.monthsWon[m]) / s.monthsPlayed[m] : 0.0);
+    }
   }
   yaku_->SetBars(names, counts);
   FillMargins(*margins_, s.margins);
-  QStringList months;
-  std::vector<double> shares;
-  for (int m = 0; m < 12; ++m) {
-    months << QString("%1月").arg(m + 1);
-    shares.push_back(s.monthsPlayed[m] ? static_cast<double>(s.monthsWon[m]) / s.monthsPlayed[m] : 0.0);
-  }
   months_->SetBars(months, shares);
-  list_->SetMatches(FilteredMatches(matches_, Filter()));
+  list_->SetRows(FilteredRows(*database_, filter));
   for (QPushButton* button : {replay_, review_, dealAgain_}) button->setEnabled(false);
 }
 
@@ -310,7 +339,7 @@ void FormStatistics::Export(bool jsonLines) {
                                                     jsonLines ? "JSON Lines (*.jsonl)" : "CSV (*.csv)");
   if (file.isEmpty()) return;
   std::vector<std::int64_t> ids;
-  for (const HistoryMatch* m : FilteredMatches(matches_, Filter())) ids.push_back(m->id);
+  for (int row = list_->rowCount() - 1; row >= 0; --row) ids.push_back(list_->MatchAt(row)->id);
   std::sort(ids.begin(), ids.end());
   // The lines are read and written off the window's thread, which shows how far they have got.
   QProgressDialog progress("書き出しています…", "やめる", 0, static_cast<int>(ids.size()), this);

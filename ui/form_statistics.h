@@ -5,10 +5,11 @@
 #include <QDialog>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
-#include "play/match_statistics.h"
-#include "records/history_match.h"
+#include "records/history_database.h"
+#include "records/history_statistics.h"
 
 class QComboBox;
 class QLabel;
@@ -47,8 +48,10 @@ class FormStatistics : public QDialog {
   StatisticsFilter Filter() const;
 
   std::filesystem::path historyPath_;
-  std::vector<HistoryMatch> matches_;
-  int skipped_ = 0;
+  // Open while the window is: the figures and the list are counted and read from it as filtered.
+  std::unique_ptr<HistoryDatabase> database_;
+  // Matches of a damaged file that could not be carried into the one that replaced it.
+  int lost_ = 0;
   std::vector<RuleSettings> ruleSets_;
   QComboBox* level_;
   QComboBox* rules_;

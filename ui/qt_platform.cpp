@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcutEvent>
 #include <QTimer>
 #include <QWindow>
 
@@ -259,7 +260,10 @@ void QtPlatform::SyncOpenDialogs() {
 void QtPlatform::NoteInputWhileFlying(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   const auto* key = type == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
-  const bool endKey = key && key->key() == Qt::Key_Q && key->modifiers() == Qt::ControlModifier;
+  // With the keyboard focus on the board the key comes as the menu's shortcut, not as a key press.
+  const bool endKey =
+      (key && key->key() == Qt::Key_Q && key->modifiers() == Qt::ControlModifier) ||
+      (type == QEvent::Shortcut && static_cast<QShortcutEvent*>(event)->key() == QKeySequence(Qt::CTRL | Qt::Key_Q));
   const bool endButton = type == QEvent::MouseButtonPress && PressedOn(event, "MenuEnd");
   // The close box's request reaches the main window's native window before the widget.
   QWidget* main = view_ ? view_->window() : nullptr;

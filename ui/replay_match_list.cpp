@@ -1,4 +1,4 @@
-// The match list's rows: date, level, rules, result and the two scores.
+// The match list's rows: date, level, rules, result, whether hints were shown, and the two scores.
 #include "ui/replay_match_list.h"
 
 #include <QDateTime>
@@ -9,7 +9,7 @@ namespace pg::ui {
 
 namespace {
 
-enum Column { kDate, kLevel, kRules, kResult, kScores, kColumns };
+enum Column { kDate, kLevel, kRules, kResult, kAid, kScores, kColumns };
 
 }  // namespace
 
@@ -39,27 +39,28 @@ QString ResultName(MatchOutcome result) {
   return {};
 }
 
-void MatchListModel::SetMatches(std::vector<const HistoryMatch*> matches) {
+void MatchListModel::SetRows(std::vector<HistoryRow> rows) {
   beginResetModel();
-  matches_ = std::move(matches);
+  rows_ = std::move(rows);
   endResetModel();
 }
 
-const HistoryMatch* MatchListModel::MatchAt(int row) const {
+const HistoryRow* MatchListModel::MatchAt(int row) const {
   if (row < 0 || row >= rowCount()) return nullptr;
-  return matches_[matches_.size() - 1 - static_cast<std::size_t>(row)];
+  return &rows_[rows_.size() - 1 - static_cast<std::size_t>(row)];
 }
 
 int MatchListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(matches_.size());
+  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
 int MatchListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
 QVariant MatchListModel::data(const QModelIndex& index, int role) const {
-  const HistoryMatch* match = MatchAt(index.row());
+  const HistoryRow* match = MatchAt(index.row());
   if (!match) return {};
   if (role == Qt::TextAlignmentRole && index.column() == kScores) return int(Qt::AlignRight | Qt::AlignVCenter);
+  if (role == Qt::TextAlignmentRole && index.column() == kAid) return int(Qt::AlignCenter);
   if (role != Qt::DisplayRole) return {};
   switch (index.column()) {
     case kDate:
@@ -70,6 +71,8 @@ QVariant MatchListModel::data(const QModelIndex& index, int role) const {
       return RulesName(match->rules);
     case kResult:
       return ResultName(match->result);
+    case kAid:
+      return match->assisted ? QString("あり") : QString();
     case kScores:
       return QString("%1文 対 %2文").arg(match->scores[0]).arg(match->scores[1]);
     default:
@@ -79,7 +82,7 @@ QVariant MatchListModel::data(const QModelIndex& index, int role) const {
 
 QVariant MatchListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const char* const kHeaders[kColumns] = {"日時", "強さ", "ルール", "結果", "得点"};
+  static const char* const kHeaders[kColumns] = {"日時", "強さ", "ルール", "結果", "ヒント", "得点"};
   return section >= 0 && section < kColumns ? QString(kHeaders[section]) : QVariant();
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "records/history_match.h"
+#include "records/history_statistics.h"
 
 namespace pg::ui {
 
@@ -14,10 +14,10 @@ class MatchListModel : public QAbstractTableModel {
  public:
   explicit MatchListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-  // The matches shown, oldest first as the history keeps them; they must outlive the model's use.
-  void SetMatches(std::vector<const HistoryMatch*> matches);
+  // The matches shown, oldest first as the history keeps them.
+  void SetRows(std::vector<HistoryRow> rows);
   // The match of a row, or null.
-  const HistoryMatch* MatchAt(int row) const;
+  const HistoryRow* MatchAt(int row) const;
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -25,7 +25,7 @@ class MatchListModel : public QAbstractTableModel {
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
  private:
-  std::vector<const HistoryMatch*> matches_;
+  std::vector<HistoryRow> rows_;
 };
 
 // The texts the window shows of a match.

@@ -21,9 +21,9 @@ void PaintFrame(QPainter& painter, const QRect& area) {
   painter.drawRect(area.adjusted(0, 0, -1, -1));
 }
 
-void PaintEmpty(QPainter& painter, const QRect& area) {
+void PaintEmpty(QPainter& painter, const QRect& area, const QString& text) {
   painter.setPen(kInk);
-  painter.drawText(area, Qt::AlignCenter, "まだ対戦の記録がありません");
+  painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text);
 }
 
 QString Percent(double share) { return QString::number(qRound(share * 100)) + "%"; }
@@ -38,11 +38,16 @@ void ShareLineChart::SetLines(std::vector<double> share, std::vector<double> mov
   update();
 }
 
+void ShareLineChart::SetEmptyText(QString text) {
+  emptyText_ = std::move(text);
+  update();
+}
+
 void ShareLineChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   PaintFrame(painter, rect());
-  if (share_.empty()) return PaintEmpty(painter, rect());
+  if (share_.empty()) return PaintEmpty(painter, rect(), emptyText_);
   // Room on the left for the widest scale label, whatever the font.
   const qreal scaleWidth = painter.fontMetrics().horizontalAdvance("100%") + 10;
   const QRectF plot = QRectF(rect()).adjusted(scaleWidth, 10, -10, -22);
@@ -86,17 +91,26 @@ void BarChart::SetBars(QStringList labels, std::vector<double> values) {
   update();
 }
 
+void BarChart::SetEmptyText(QString text) {
+  emptyText_ = std::move(text);
+  update();
+}
+
 void BarChart::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   PaintFrame(painter, rect());
-  const double top = values_.empty() ? 0 : *std::max_element(values_.begin(), values_.end());
-  if (values_.empty() || top <= 0) return PaintEmpty(painter, rect());
-  const double scale = kind_ == Kind::Shares ? 1.0 : top;
+  if (values_.empty()) return PaintEmpty(painter, rect(), emptyText_);
+  // Bars of nothing but zeros still show their labels and their 0.
+  const double top = *std::max_element(values_.begin(), values_.end());
+  const double scale = kind_ == Kind::Shares ? 1.0 : std::max(top, 1.0);
   const int count = static_cast<int>(values_.size());
   QFont small = font();
   small.setPointSizeF(font().pointSizeF() * 0.85);
   painter.setFont(small);
+  const int lineHeight = painter.fontMetrics().height();
+  const bool twoLines = std::any_of(labels_.begin(), labels_.end(), [](const QString& l) { return l.contains('\n'); });
+  const int labelHeight = lineHeight * (twoLines ? 2 : 1) + 2;
   for (int i = 0; i < count; ++i) {
     const double value = values_[static_cast<std::size_t>(i)];
     const QString text = kind_ == Kind::Shares ? Percent(value) : QString::number(value);
@@ -110,15 +124,15 @@ void BarChart::paintEvent(QPaintEvent*) {
       painter.fillRect(bar, kLacquer);
       painter.drawText(QRectF(bar.right() + 3, y, 40, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
     } else {
-      const QRectF plot = QRectF(rect()).adjusted(8, 18, -8, -20);
+      const QRectF plot = QRectF(rect()).adjusted(8, lineHeight + 4, -8, -labelHeight - 2);
       const qreal columnWidth = plot.width() / count;
       const qreal x = plot.left() + columnWidth * i;
       const qreal height = plot.height() * value / scale;
       const QRectF bar(x + columnWidth * 0.15, plot.bottom() - height, columnWidth * 0.7, height);
       painter.fillRect(bar, i % 2 ? kLacquer : kLacquer.darker(125));
-      painter.drawText(QRectF(x, plot.bottom() + 2, columnWidth, 16), Qt::AlignHCenter | Qt::AlignTop,
+      painter.drawText(QRectF(x - 2, plot.bottom() + 2, columnWidth + 4, labelHeight), Qt::AlignHCenter | Qt::AlignTop,
                        labels_.value(i));
-      if (value > 0) painter.drawText(QRectF(x - 4, bar.top() - 16, columnWidth + 8, 15), Qt::AlignCenter, text);
+      painter.drawText(QRectF(x - 4, bar.top() - lineHeight - 1, columnWidth + 8, lineHeight), Qt::AlignCenter, text);
     }
   }
 }

@@ -15,6 +15,8 @@ class ShareLineChart : public QWidget {
  public:
   explicit ShareLineChart(QWidget* parent);
   void SetLines(std::vector<double> share, std::vector<double> moving);
+  // What the chart says when it has nothing to draw.
+  void SetEmptyText(QString text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -22,9 +24,11 @@ class ShareLineChart : public QWidget {
  private:
   std::vector<double> share_;
   std::vector<double> moving_;
+  QString emptyText_;
 };
 
-// Bars with a label under (vertical) or beside (horizontal) each; values shown on the bars.
+// Bars with a label under (vertical) or beside (horizontal) each; values shown on the bars. A label
+// may take two lines under a vertical bar.
 class BarChart : public QWidget {
   Q_OBJECT
 
@@ -32,6 +36,7 @@ class BarChart : public QWidget {
   enum class Kind { Counts, Shares };
   BarChart(QWidget* parent, Qt::Orientation orientation, Kind kind);
   void SetBars(QStringList labels, std::vector<double> values);
+  void SetEmptyText(QString text);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -41,6 +46,7 @@ class BarChart : public QWidget {
   Kind kind_;
   QStringList labels_;
   std::vector<double> values_;
+  QString emptyText_;
 };
 
 }  // namespace pg::ui

@@ -115,7 +115,10 @@ TEST_F(RecordsFlowTest, NoLeavesTheGameAsItWasAndYesSavesUnderTheLockThenEnds) {
                {"92", "32", "42", "52", "62", "72", "C1", "B2"});
   const TableState before = game.table;
   Form_QueryUnload(game);
-  EXPECT_EQ(platform.messages.back(), "Petalgame 32 を終了しますか。");
+  // During a match the question says what becomes of it, and a stray Enter keeps playing.
+  EXPECT_EQ(platform.messages.back(),
+            "Petalgame 32 を終了しますか。\nいまの対戦は中断として記録され、負けに数えられます。");
+  EXPECT_EQ(platform.messageButtons.back(), MessageButtons::YesNoDefaultNo);
   EXPECT_EQ(platform.messageTitles.back(), "Petalgame 32");
   EXPECT_FALSE(platform.quit);
   EXPECT_FALSE(fs::exists(game.statusPath)) << "nothing was saved";
@@ -128,7 +131,10 @@ TEST_F(RecordsFlowTest, NoLeavesTheGameAsItWasAndYesSavesUnderTheLockThenEnds) {
   platform.windowOrigins[Window::Main] = {1000.5, 1001.5};
   platform.windowOrigins[Window::Agari] = {40000, -40000};
   platform.messageAnswers.push_back(MessageAnswer::Yes);
+  game.SetPhase(Phase::MatchOver);
   MenuEnd(game);
+  EXPECT_EQ(platform.messages.back(), "Petalgame 32 を終了しますか。") << "between matches nothing is given up";
+  EXPECT_EQ(platform.messageButtons.back(), MessageButtons::YesNo);
   EXPECT_TRUE(platform.quit);
   const StatusRecords saved = LoadStatusFile(game.statusPath);
   EXPECT_EQ(saved.windows.left[1], 1000);

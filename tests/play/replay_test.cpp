@@ -215,13 +215,21 @@ TEST_F(ReplayTest, LeavingPutsTheGameBackAndNothingIsRecordedMeanwhile) {
   EXPECT_EQ(Fingerprint(game_), before);
 }
 
-TEST_F(ReplayTest, PlayingADealAgainDealsTheStoredFirstMonthWithItsDealer) {
-  for (const HistoryMatch& match : Played(kRuleCases[0], 13, 2)) {
+TEST_F(ReplayTest, PlayingADealAgainDealsTheStoredFirstMonthWithItsDealerUnaidedAndSaysTheLevel) {
+  std::vector<HistoryMatch> matches = Played(kRuleCases[0], 13, 2);
+  matches[1].level = "expert";
+  for (const HistoryMatch& match : matches) {
     const HistoryMonth& first = match.months[0];
-    // The second time a month is under way, and the player agrees to give it up.
+    // The match before showed hints; the second time a month is under way, and the player agrees
+    // to give it up.
+    game_.assisted = true;
     platform_.messageAnswers.push_back(MessageAnswer::Yes);
-    ASSERT_FALSE(PlayDealAgain(game_, first));
+    ASSERT_FALSE(PlayDealAgain(game_, match));
     EXPECT_EQ(game_.table.Phase, Phase::DealerKnown);
+    EXPECT_FALSE(game_.assisted) << "a new match starts unaided";
+    EXPECT_EQ(game_.board.message[0].caption, "選んだ対戦と同じ配りで始めます。") << "not only the match before";
+    EXPECT_EQ(game_.board.message[2].caption,
+              match.level == game_.level ? "強さは記録と同じ「普通」です。" : "強さは「普通」です（記録は「最強」）。");
     platform_.onModal = [this](Dialog) { AgariCommandClick(game_, 1); };
     Form_Click(game_);
     const TableState& t = game_.table;
@@ -231,8 +239,10 @@ TEST_F(ReplayTest, PlayingADealAgainDealsTheStoredFirstMonthWithItsDealer) {
     EXPECT_EQ(t.Deck[47].Text(), first.stock.back());
     EXPECT_EQ(t.GameNum, 1);
   }
-  HistoryMonth spoilt = Played(kRuleCases[0], 13, 1).at(0).months[0];
-  spoilt.hands[0][0] = spoilt.hands[1][0];
+  EXPECT_NE(platform_.messages.back().find("負けに数えられます"), std::string::npos)
+      << "giving up the match under way says what becomes of it";
+  HistoryMatch spoilt = matches[0];
+  spoilt.months[0].hands[0][0] = spoilt.months[0].hands[1][0];
   EXPECT_TRUE(PlayDealAgain(game_, spoilt));
 }
 

@@ -134,7 +134,8 @@ TEST_F(TableSignsTest, LeavingARunningMatchAsksFirst) {
   DealComputersHanami(1);
   const std::vector<std::string> hand = Hand(0);
   MenuPlay(game);
-  ASSERT_EQ(platform.messages, std::vector<std::string>{"対戦中の勝負を終了して、新しい勝負を始めますか。"});
+  ASSERT_EQ(platform.messages, std::vector<std::string>{"対戦中の勝負を終了して、新しい勝負を始めますか。\n"
+                                                        "いまの対戦は中断として記録され、負けに数えられます。"});
   EXPECT_EQ(game.table.Phase, Phase::PlayerToPlay) << "No keeps the match";
   EXPECT_EQ(Hand(0), hand);
   platform.messageAnswers.push_back(MessageAnswer::Yes);

@@ -347,8 +347,8 @@ TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatc
     HistoryMatch match = testing::SampleMatch();
     ASSERT_FALSE(opened.database->Store(match));
   }
-  // The first schema's file: no column for the mark.
-  RunSql(path_, "ALTER TABLE matches DROP COLUMN assisted; PRAGMA user_version = 1;");
+  // The first schema's file: no column for the mark, nor the table of counts that came after it.
+  RunSql(path_, "DROP TABLE match_figures; ALTER TABLE matches DROP COLUMN assisted; PRAGMA user_version = 1;");
   auto opened = HistoryDatabase::Open(path_);
   ASSERT_TRUE(opened.database);
   EXPECT_FALSE(opened.database->ReadOnly());

@@ -1,4 +1,5 @@
-// SETTINGS.TXT: what is saved reads back, and what is not ours is never taken for a setting or lost.
+// SETTINGS.TXT: what is saved reads back, what this version cannot use is told about and kept, and
+// a save changes only its own line.
 #include "records/settings_file.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "engine/game.h"
+#include "play/hints.h"
 #include "play/level_setting.h"
 #include "tests/game_fixture.h"
 
@@ -29,6 +32,10 @@ class SettingsFileTest : public test::GameTest {
     fs::remove_all(folder, ignored);
   }
   void Write(const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+  std::string Read() const {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+  }
 
   fs::path folder;
   fs::path path;
@@ -36,7 +43,8 @@ class SettingsFileTest : public test::GameTest {
 
 TEST_F(SettingsFileTest, ASavedLevelReadsBackAndAMissingFileReadsAsNone) {
   EXPECT_EQ(LoadSettingsFile(path).read, SettingsRead::Missing);
-  ASSERT_FALSE(SaveSettingsFile(path, {"beginner", true}));
+  ASSERT_FALSE(SaveSetting(path, kLevelSetting, "beginner"));
+  ASSERT_FALSE(SaveSetting(path, kHintsSetting, HintsValue(true)));
   const LoadedSettings loaded = LoadSettingsFile(path);
   EXPECT_EQ(loaded.read, SettingsRead::Read);
   EXPECT_EQ(loaded.settings.level, "beginner");
@@ -44,38 +52,68 @@ TEST_F(SettingsFileTest, ASavedLevelReadsBackAndAMissingFileReadsAsNone) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no temp file left";
 }
 
-TEST_F(SettingsFileTest, BadDataMeansNormalIsReportedAndIsSetAside) {
+TEST_F(SettingsFileTest, WhatCannotBeUsedIsToldOnceAndTheRestOfTheFileIsRead) {
   const struct {
     const char* text;
-    bool damaged;
+    const char* level;
+    bool hints;
+    int messages;
   } rows[] = {
-      {"level=beginner\r\n", false},
-      {"", false},
-      {"level=champion\n", true},  // no level of that name
-      {"levle=beginner\n", true},
-      {"level=beginner\nspeed=3\n", true},
-      {"\x93\xFC\x96\xE5\n", true},
-      {"level=../../x\n", true},
-      {"level=beginner\nhints=off\n", false},
-      {"level=beginner\nhints=yes\n", true},
+      {"level=beginner\r\n", "beginner", false, 0},
+      {"", "normal", false, 0},
+      {"\xEF\xBB\xBFlevel = beginner\nhints =on\n", "beginner", true, 0},
+      {"level=beginner\nspeed=3\ncolour=\x93\xFC\n# note\n", "beginner", false, 0},
+      {"level=champion\nhints=on\n", "normal", true, 1},  // no level of that name
+      {"level=../../x\nhints=on\n", "normal", true, 1},
+      {"level=beginner\nhints=yes\n", "beginner", false, 1},
+      {"level=expert\nhints=on\nlevel=beginner\nhints=on\n", "beginner", true, 1},
   };
   for (const auto& row : rows) {
     Write(row.text);
     platform.messages.clear();
-    game.nextLevel = "beginner";
+    game.hints = false;
     LoadLevelSetting(game);
     SCOPED_TRACE(row.text);
-    EXPECT_EQ(platform.messages.size(), row.damaged ? 1u : 0u);
-    if (row.damaged) {
-      EXPECT_EQ(game.nextLevel, "normal");
-      EXPECT_EQ(game.level, "normal");
-      EXPECT_FALSE(fs::exists(path));
-      std::ifstream kept(path.string() + ".damaged", std::ios::binary);
-      EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), row.text) << "kept byte for byte";
-    } else {
-      EXPECT_EQ(game.nextLevel, *row.text ? "beginner" : "normal");
-    }
+    EXPECT_EQ(game.nextLevel, row.level);
+    EXPECT_EQ(game.hints, row.hints);
+    EXPECT_EQ(platform.messages.size(), static_cast<std::size_t>(row.messages));
+    EXPECT_EQ(Read(), row.text) << "left as it was";
   }
+  // Only a file far larger than any settings file is moved aside, byte for byte.
+  const std::string huge(10000, 'x');
+  Write(huge);
+  platform.messages.clear();
+  LoadLevelSetting(game);
+  EXPECT_EQ(platform.messages.size(), 1u);
+  EXPECT_FALSE(fs::exists(path));
+  std::ifstream kept(path.string() + ".damaged", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), huge);
+}
+
+TEST_F(SettingsFileTest, ASaveChangesOneLineKeepsTheRestAndWritesThroughALink) {
+  // A newer version's names, spaces and the byte-order mark stay; an earlier line of the same name goes.
+  Write("\xEF\xBB\xBFlevel=expert\r\ntheme = night\nlevel = normal\nhints=off\n");
+  ASSERT_FALSE(SaveSetting(path, kLevelSetting, "beginner"));
+  EXPECT_EQ(Read(), "\xEF\xBB\xBFtheme = night\nlevel=beginner\nhints=off\n");
+
+  // Two copies, each changing its own setting: read, change one line, write, so both changes stay.
+  Game other{platform};
+  other.statusPath = game.statusPath;
+  LevelFocus(game, 0);
+  SetHints(other, true);
+  const LoadedSettings loaded = LoadSettingsFile(path);
+  EXPECT_EQ(loaded.settings.level, "beginner");
+  EXPECT_TRUE(loaded.settings.hints);
+  EXPECT_FALSE(game.statusLock && game.statusLock->Held()) << "the lock is given back";
+
+  const fs::path real = folder / "kept" / "settings.txt";
+  fs::create_directories(real.parent_path());
+  fs::rename(path, real);
+  fs::create_symlink(fs::path("kept") / "settings.txt", path);
+  ASSERT_FALSE(SaveSetting(path, kHintsSetting, HintsValue(false)));
+  EXPECT_TRUE(fs::is_symlink(path)) << "the link stays a link";
+  EXPECT_EQ(LoadSettingsFile(real).settings.level, "beginner");
+  EXPECT_FALSE(LoadSettingsFile(real).settings.hints);
 }
 
 TEST_F(SettingsFileTest, ALevelChosenDuringAMatchWaitsForTheNextAndIsSaved) {

@@ -254,5 +254,39 @@ TEST_F(FormMainTest, KeysPressedWhileCardsFlyAreDroppedNotQueued) {
   EXPECT_FALSE(KeyCursorCard(game)) << "nor even showed the cursor";
 }
 
+// Ctrl+Q while the cards of a keyboard move fly is taken as 終了 and the close box are: once they
+// land the game asks, saying what becomes of the match.
+TEST_F(FormMainTest, CtrlQWhileCardsFlyAfterAKeyAsksOnceTheyLand) {
+  SetUpForADeal();
+  form.show();
+  QApplication::setActiveWindow(&form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  platform.SetStepInterval(2);
+  StartGame(game);
+  Card_Click(game, 0);
+  QString asked;
+  QTimer answer;
+  QObject::connect(&answer, &QTimer::timeout, &form, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    asked = box->text();
+    for (QAbstractButton* button : box->buttons()) {
+      if (button->text() == "いいえ(&N)") button->click();
+    }
+  });
+  answer.start(5);
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &form, [&] {
+    if (platform.StepsShown() < 60) return;
+    poll.stop();
+    QTest::keySequence(&form, QKeySequence("Ctrl+Q"));
+  });
+  poll.start(1);
+  QTest::keyClick(form.Board(), Qt::Key_Return);
+  EXPECT_GE(platform.StepsShown(), 60) << "the deal was animated";
+  EXPECT_EQ(asked, "Petalgame 32 を終了しますか。\nいまの対戦は中断として記録され、負けに数えられます。");
+  EXPECT_TRUE(form.isVisible()) << "いいえ keeps the game";
+}
+
 }  // namespace
 }  // namespace pg::test

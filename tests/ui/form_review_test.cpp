@@ -21,7 +21,7 @@ TEST(FormReviewTest, ListsThePlantedMoveAndALineOpensTheReplayWithTheBetterCardM
   EnsureApplication();
   headless::ScriptedPlatform platform;
   Game game(platform);
-  Planted planted = PlantedMonth(4, 1);
+  Planted planted = PlantedMonth(3, 1);
   struct Opened {
     int month = 0, move = -1;
     std::optional<CardCode> marked;

@@ -80,7 +80,9 @@ TEST(FormStatisticsTest, ShowsTheStoredMatchesFiguresAndChartsAndFiltersByRulesA
   hints->setCurrentIndex(0);
   ASSERT_EQ(list->model()->rowCount(), 2);
   EXPECT_EQ(list->model()->index(0, 3).data().toString(), "中断") << "the newest first";
-  EXPECT_EQ(list->model()->index(1, 4).data().toString(), "12文 対 6文");
+  EXPECT_EQ(list->model()->index(1, 5).data().toString(), "12文 対 6文");
+  EXPECT_EQ(list->model()->index(0, 4).data().toString(), "あり") << "the assisted match is marked";
+  EXPECT_EQ(list->model()->index(1, 4).data().toString(), "");
   list->selectRow(1);
   for (QPushButton* button : window.findChildren<QPushButton*>()) {
     if (button->text() == "再生") button->click();

@@ -1,4 +1,5 @@
-// The player's figures over the stored matches: counters, streaks, koi-koi figures and the charts' data.
+// The player's figures over the stored matches, aggregated by SQLite: counters, streaks, koi-koi
+// figures, the charts' data, and the rows of the match list.
 #pragma once
 
 #include <array>
@@ -10,6 +11,8 @@
 #include "records/history_match.h"
 
 namespace pg {
+
+class HistoryDatabase;
 
 enum class StatisticsPeriod { All, Last100, Last30Days };
 // Matches played with or without the advisor's hints and counsel.
@@ -33,12 +36,17 @@ inline constexpr std::array<const char*, 15> kStatisticsYaku{"五光",       "�
 inline constexpr int kCallBands = 4;
 int CallBand(int pointsHeld);
 
+// A stored score is a 16-bit number in the game; a row beyond that was not written by it.
+inline constexpr int kMostStoredScore = 32767;
+
 struct KoiKoiBand {
   int calls = 0;
   int paidOff = 0;
 };
 
 struct MatchStatistics {
+  // Matches in the whole history that could be read, whatever the filter.
+  int stored = 0;
   int played = 0;
   int won = 0;
   int lost = 0;  // abandoned matches included
@@ -46,12 +54,15 @@ struct MatchStatistics {
   int abandoned = 0;
   int currentStreak = 0;
   int longestStreak = 0;
+  // Over the finished matches only: an abandoned one stopped at no score of its own.
+  int scored = 0;
   double meanScore = 0;
   double meanMargin = 0;
   // The match won by the widest margin; id 0 when none was won.
   std::int64_t bestId = 0;
   std::array<int, 2> bestScores{};
   std::string bestDate;
+  // Months that were played to their end; the month an abandoned match stopped in is not one.
   int monthsAsDealer = 0;
   int monthsWonAsDealer = 0;
   int monthsAsNonDealer = 0;
@@ -61,7 +72,7 @@ struct MatchStatistics {
   std::array<KoiKoiBand, kCallBands> koiKoi{};
   int doublings = 0;
   // Charts: the share of matches won after each match and its mean over the last 10; the margin of
-  // each match; months played and won by the month's number.
+  // each finished match; months played and won by the month's number.
   std::vector<double> winShare;
   std::vector<double> movingWinShare;
   std::vector<int> margins;
@@ -69,17 +80,36 @@ struct MatchStatistics {
   std::array<int, 12> monthsWon{};
   // Stored rows that made no sense and were left out.
   int skipped = 0;
+  // False when SQLite could not read the history to its end.
+  bool complete = true;
 
   double WinShare() const { return played ? static_cast<double>(won) / played : 0.0; }
   int KoiKoiCalls() const;
   int KoiKoiPaidOff() const;
 };
 
+MatchStatistics ComputeStatistics(HistoryDatabase& database, const StatisticsFilter& filter);
+
+// A match as the list shows it, without its months.
+struct HistoryRow {
+  std::int64_t id = 0;
+  std::string endedAt;
+  std::string level;
+  RuleSettings rules;
+  std::array<int, 2> scores{};
+  MatchOutcome result = MatchOutcome::Abandoned;
+  bool assisted = false;
+};
+
 // The matches the filter lets through, oldest first.
-std::vector<const HistoryMatch*> FilteredMatches(const std::vector<HistoryMatch>& matches,
-                                                 const StatisticsFilter& filter);
-// `skipped` rows were already left out when the matches were read.
-MatchStatistics ComputeStatistics(const std::vector<HistoryMatch>& matches, const StatisticsFilter& filter,
-                                  int skipped = 0);
+std::vector<HistoryRow> FilteredRows(HistoryDatabase& database, const StatisticsFilter& filter);
+
+// What the filters can choose from: the levels and the rule sets stored, each once, in the order
+// first played.
+struct HistoryChoices {
+  std::vector<std::string> levels;
+  std::vector<RuleSettings> rules;
+};
+HistoryChoices FilterChoices(HistoryDatabase& database);
 
 }  // namespace pg
