@@ -11,6 +11,7 @@
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "model/cards.h"
+#include "play/level_setting.h"
 #include "play/status_lock.h"
 #include "records/settings_file.h"
 
@@ -114,7 +115,7 @@ void SetHints(Game& game, bool on) {
   game.hints = on;
   RefreshHints(game);
   if (!game.KeepsRecords()) return;
-  if (const auto error = SaveSettingsFile(SettingsPathBeside(game.statusPath), {game.nextLevel, on})) {
+  if (const auto error = SaveSettingsFile(SettingsPathBeside(game.statusPath), SettingsOf(game))) {
     ReportSaveFailure(game, "ヒントの設定", *error);
   }
 }

@@ -41,7 +41,11 @@ void LoadLevelSetting(Game& game) {
   }
   if (!level.empty()) game.level = game.nextLevel = level;
   game.hints = loaded.settings.hints;
+  game.cardMarks = loaded.settings.cardMarks;
+  game.tableSize = loaded.settings.tableSize;
 }
+
+Settings SettingsOf(const Game& game) { return {game.nextLevel, game.hints, game.cardMarks, game.tableSize}; }
 
 void LevelFocus(Game& game, int index) {
   const auto names = LevelNames();
@@ -55,7 +59,7 @@ void LevelFocus(Game& game, int index) {
     game.board.LevelName.caption = LevelNameCaption(chosen);
   }
   if (!game.KeepsRecords()) return;
-  if (const auto error = SaveSettingsFile(SettingsPathBeside(game.statusPath), {chosen, game.hints})) {
+  if (const auto error = SaveSettingsFile(SettingsPathBeside(game.statusPath), SettingsOf(game))) {
     ReportSaveFailure(game, "コンピュータの強さ", *error);
   }
 }

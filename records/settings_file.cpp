@@ -14,6 +14,8 @@ namespace {
 
 constexpr std::string_view kLevelKey = "level";
 constexpr std::string_view kHintsKey = "hints";
+constexpr std::string_view kCardMarksKey = "card_marks";
+constexpr std::string_view kTableSizeKey = "table_size";
 constexpr std::string_view kOn = "on";
 constexpr std::string_view kOff = "off";
 // Longer than any line this game writes: a larger file is not one of ours.
@@ -38,6 +40,13 @@ std::optional<StatusFileError> WriteAll(int fd, const std::string& text) {
       return FileErrorFrom(errno);
     }
     written += static_cast<std::size_t>(n);
+  }
+  return std::nullopt;
+}
+
+std::optional<int> TableSizeOf(std::string_view text) {
+  for (const int size : kTableSizes) {
+    if (text == std::to_string(size)) return size;
   }
   return std::nullopt;
 }
@@ -67,6 +76,10 @@ LoadedSettings LoadSettingsFile(const std::filesystem::path& path) {
       loaded.settings.level = value;
     } else if (key == kHintsKey && (value == kOn || value == kOff)) {
       loaded.settings.hints = value == kOn;
+    } else if (key == kCardMarksKey && (value == kOn || value == kOff)) {
+      loaded.settings.cardMarks = value == kOn;
+    } else if (key == kTableSizeKey && TableSizeOf(value)) {
+      loaded.settings.tableSize = *TableSizeOf(value);
     } else {
       return {{}, SettingsRead::Damaged};
     }
@@ -81,7 +94,9 @@ std::optional<StatusFileError> SaveSettingsFile(const std::filesystem::path& pat
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return FileErrorFrom(errno);
   const std::string text = std::string(kLevelKey) + "=" + settings.level + "\n" + std::string(kHintsKey) + "=" +
-                           std::string(settings.hints ? kOn : kOff) + "\n";
+                           std::string(settings.hints ? kOn : kOff) + "\n" + std::string(kCardMarksKey) + "=" +
+                           std::string(settings.cardMarks ? kOn : kOff) + "\n" + std::string(kTableSizeKey) + "=" +
+                           std::to_string(settings.tableSize) + "\n";
   std::optional<StatusFileError> failed = WriteAll(fd, text);
   if (!failed && ::fsync(fd) != 0) failed = FileErrorFrom(errno);
   if (::close(fd) != 0 && !failed) failed = FileErrorFrom(errno);

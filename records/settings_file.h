@@ -20,7 +20,13 @@ struct Settings {
   std::string level;
   // The advisor's hints, off unless the file says "hints=on".
   bool hints = false;
+  // The month and kind in a corner of every face, off unless the file says "card_marks=on".
+  bool cardMarks = false;
+  // The table's size in percent, one of kTableSizes.
+  int tableSize = 100;
 };
+
+inline constexpr int kTableSizes[] = {100, 125, 150};
 
 enum class SettingsRead { Read, Missing, Damaged };
 

@@ -96,7 +96,8 @@ QPixmap BoardView::Cell(int cell) const { return cells_[static_cast<std::size_t>
 // when the 640x480 mode scales the table down. Until a card is first shown there are none: the
 // sheet is memory the first window does without.
 void BoardView::RenderCells() {
-  const QPixmap sheet = RenderCardSheet(devicePixelRatioF() * scale_);
+  shownMarks_ = {game_.cardMarks, game_.rules.KikuAsChaff()};
+  const QPixmap sheet = RenderCardSheet(devicePixelRatioF() * scale_, shownMarks_);
   cells_.clear();
   for (int c = 0; c < kSheetColumns * kSheetRows; ++c) cells_.push_back(CardCell(sheet, c));
   for (int i = 0; i < kCardCount; ++i) {
@@ -107,12 +108,12 @@ void BoardView::RenderCells() {
 // A font of the mode's size as the eye sees it: in the 640x480 mode the scene is scaled down, so
 // its sizes are scaled up by as much.
 QFont BoardView::ModeFont(QFont font) const {
-  font.setPixelSize(qRound(font.pixelSize() / scale_));
+  font.setPixelSize(qRound(font.pixelSize() / modeScale_));
   return font;
 }
 
 void BoardView::ApplyModeFonts() {
-  const bool small = scale_ < 1.0;
+  const bool small = modeScale_ < 1.0;
   for (LabelItem* score : scores_) score->SetFont(ModeFont(ScoreFont(small ? 14 : 16)));
   month_->SetFont(ModeFont(GameFont(small ? 10 : 12, true)));
   levelName_->SetFont(ModeFont(GameFont(small ? 7 : 9, true)));
@@ -123,17 +124,41 @@ void BoardView::ApplyModeFonts() {
 }
 
 void BoardView::SetSmallMode(bool small) {
-  scale_ = small ? kSmallModeScale : 1.0;
+  modeScale_ = small ? kSmallModeScale : 1.0;
+  Rescale();
+}
+
+void BoardView::SetZoom(qreal zoom) {
+  zoom_ = zoom;
+  Rescale();
+}
+
+// Everything on the table is drawn from vectors at the size it is shown, so it stays crisp at any
+// scale; only a picture file the player chose is stretched.
+void BoardView::Rescale() {
+  scale_ = modeScale_ * zoom_;
   const QSize size(qRound(kPlayWidth * scale_), qRound(kPlayHeight * scale_));
   setFixedSize(size);
   resetTransform();
   scale(scale_, scale_);
   if (!cells_.empty()) RenderCells();
+  RenderPictures();
   ApplyModeFonts();
-  // The menu's buttons keep their size in every mode, so their ground keeps its height in pixels.
-  menuLine_->setRect(0, 0, kPlayWidth, kMenuLineHeight / scale_);
+  // The menu's buttons keep their size in every mode, so their ground keeps its height in pixels;
+  // a larger table widens it with the play area below.
+  menuLine_->setRect(0, 0, kPlayWidth, kMenuLineHeight / modeScale_);
   shownRuling_ = {};
   Sync();
+}
+
+void BoardView::RenderPictures() {
+  const qreal dpr = devicePixelRatioF() * scale_;
+  for (int i = 0; i < 2; ++i) {
+    if (!customFace_[i]) faces_[i]->setPixmap(FacePicture(i, dpr));
+    scorePlates_[i]->setPixmap(ScorePlate(dpr));
+  }
+  monthPlate_->setPixmap(MonthPlate(dpr));
+  dealerMark_->setPixmap(DealerMark(dpr));
 }
 
 void BoardView::CreateItems() {
@@ -255,7 +280,9 @@ void BoardView::SyncReviewButton() {
     const QPoint at = mapFromScene(QPointF(review.left, review.top));
     review_->setGeometry(at.x(), at.y(), static_cast<int>(kReviewButtonWidth * scale_),
                          static_cast<int>(kReviewButtonHeight * scale_));
-    review_->setFont(ModeFont(GameFont(11)));
+    QFont font = ModeFont(GameFont(11));
+    font.setPixelSize(qRound(font.pixelSize() * zoom_));
+    review_->setFont(font);
   }
   review_->setVisible(review.visible);
 }
@@ -318,6 +345,46 @@ QGraphicsItem* BoardView::ItemOf(ControlId control) const {
   return nullptr;
 }
 
+QGraphicsItem* BoardView::ItemOf(const SpokenItem& item) const {
+  const auto i = static_cast<std::size_t>(item.index);
+  switch (item.kind) {
+    case SpokenItem::Kind::Card:
+      return cards_.at(i);
+    case SpokenItem::Kind::Message:
+      return messages_.at(i);
+    case SpokenItem::Kind::YakuState:
+      return yakuStates_.at(i);
+    case SpokenItem::Kind::Score:
+      return scores_.at(i);
+    case SpokenItem::Kind::Month:
+      return month_;
+    case SpokenItem::Kind::DealerMark:
+      return dealerMark_;
+    case SpokenItem::Kind::KoiKoi:
+      return koikoi_.at(i);
+    case SpokenItem::Kind::Prompt:
+      return prompt_;
+    case SpokenItem::Kind::LevelName:
+      return levelName_;
+    case SpokenItem::Kind::Badge:
+      return badges_.at(i);
+  }
+  return nullptr;
+}
+
+std::vector<SpokenItem> BoardView::Spoken() const { return SpokenBoard(game_); }
+
+QRect BoardView::RectOf(const SpokenItem& item) const {
+  const QGraphicsItem* shown = ItemOf(item);
+  return shown ? mapFromScene(shown->sceneBoundingRect()).boundingRect() : QRect();
+}
+
+void BoardView::ClickCard(int pic) {
+  const ControlId card{ControlKind::Card, static_cast<std::int16_t>(pic)};
+  emit Pressed(card);
+  emit Released(card);
+}
+
 void BoardView::SyncStacking() {
   const std::vector<ControlId>& stack = game_.board.stack;
   for (std::size_t z = 0; z < stack.size(); ++z) {
@@ -330,6 +397,9 @@ void BoardView::SyncCards() {
   if (cells_.empty()) {
     if (std::none_of(board.Card.begin(), board.Card.end(), [](const CardPicture& card) { return card.visible; }))
       return;
+    RenderCells();
+  } else if (game_.cardMarks != shownMarks_.shown ||
+             (game_.cardMarks && game_.rules.KikuAsChaff() != shownMarks_.kikuAsChaff)) {
     RenderCells();
   }
   for (int i = 0; i < kCardCount; ++i) {
@@ -400,7 +470,15 @@ void BoardView::SyncKeyCursor() {
 
 void BoardView::SetBackground(const QPixmap& picture) { wallpaper_->setPixmap(picture); }
 
-void BoardView::SetFace(int index, const QPixmap& picture) { faces_[index]->setPixmap(picture); }
+void BoardView::SetFace(int index, const QPixmap& picture) {
+  faces_[index]->setPixmap(picture);
+  customFace_[index] = true;
+}
+
+void BoardView::SetBuiltInFace(int index) {
+  faces_[index]->setPixmap(FacePicture(index, devicePixelRatioF() * scale_));
+  customFace_[index] = false;
+}
 
 QPixmap BoardView::FacePixmap(int index) const { return faces_[index]->pixmap(); }
 

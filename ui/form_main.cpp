@@ -273,6 +273,7 @@ void FormMain::Run(Handler handler) {
 void FormMain::CreateMenu() {
   auto* frame = new MenuFrame(this);
   frame->setObjectName("MenuFrame");
+  frame->setAccessibleName("メニュー");
   frame->setGeometry(1, 1, 758, 44);
   const qreal dpr = devicePixelRatioF();
   for (const MenuEntry& entry : kMenu) {

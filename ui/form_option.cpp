@@ -25,6 +25,8 @@
 #include "play/hints.h"
 #include "play/level_setting.h"
 #include "play/option_dialog.h"
+#include "play/table_look.h"
+#include "records/settings_file.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/core_text.h"
@@ -101,6 +103,7 @@ FormOption::FormOption(Game& game, BoardView& board, QWidget* parent)
   // A column of its own: a row more would not fit a 640x480 screen.
   grid->addWidget(CreateLevels(), 0, 2, 2, 1);
   grid->addWidget(CreateHints(), 2, 2);
+  grid->addWidget(CreateCardLook(), 3, 0, 1, 3);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(10, 8, 10, 10);
   layout->setSpacing(6);
@@ -206,6 +209,30 @@ QWidget* FormOption::CreateHints() {
   return group;
 }
 
+QWidget* FormOption::CreateCardLook() {
+  auto* group = Group("　札の見え方");
+  auto* row = new QHBoxLayout(group);
+  cardMarks_ = new QCheckBox("札に月と種類を表示");
+  connect(cardMarks_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!syncing_) CallCore([&] { SetCardMarks(game_, on); });
+  });
+  row->addWidget(cardMarks_);
+  row->addSpacing(16);
+  row->addWidget(new QLabel("大きさ："));
+  auto* exclusive = new QButtonGroup(row);
+  for (std::size_t i = 0; i < tableSizes_.size(); ++i) {
+    const int percent = kTableSizes[i];
+    tableSizes_[i] = new QRadioButton(QString("%1％").arg(percent));
+    exclusive->addButton(tableSizes_[i]);
+    connect(tableSizes_[i], &QRadioButton::toggled, this, [this, percent](bool on) {
+      if (on && !syncing_) CallCore([&] { SetTableSize(game_, percent); });
+    });
+    row->addWidget(tableSizes_[i]);
+  }
+  row->addStretch();
+  return group;
+}
+
 QWidget* FormOption::CreateSpeed() {
   auto* group = Group("　　 　札の移動速度　");
   auto* row = new QHBoxLayout(group);
@@ -240,6 +267,12 @@ void FormOption::SyncFromCore() {
     if (names[i] == game_.nextLevel) levels_[i]->setChecked(true);
   }
   hints_->setChecked(game_.hints);
+  cardMarks_->setChecked(game_.cardMarks);
+  // A size the screen cannot hold is not offered.
+  for (std::size_t i = 0; i < tableSizes_.size(); ++i) {
+    tableSizes_[i]->setChecked(kTableSizes[i] == game_.tableSize);
+    tableSizes_[i]->setEnabled(TableSizeFits(game_, kTableSizes[i]));
+  }
   // Kept in the layout when hidden, so the dialog does not change size as a match starts.
   levelNote_->setText(MatchUnderWay(game_) ? "対戦中です。強さの変更は次の対戦から有効になります。" : "");
   syncing_ = false;

@@ -45,6 +45,7 @@ class FormOption : public CoreDialog {
   QWidget* CreateSpeed();
   QWidget* CreateLevels();
   QWidget* CreateHints();
+  QWidget* CreateCardLook();
   void HandleLater(std::function<void()> handler);
   void ApplyFileName();
   void Close();
@@ -62,6 +63,8 @@ class FormOption : public CoreDialog {
   std::vector<QRadioButton*> levels_;
   QLabel* levelNote_ = nullptr;
   QCheckBox* hints_ = nullptr;
+  QCheckBox* cardMarks_ = nullptr;
+  std::array<QRadioButton*, 3> tableSizes_{};
   bool syncing_ = false;
   // A file name typed since the box last applied one.
   bool fileEdited_ = false;

@@ -36,11 +36,13 @@ class SettingsFileTest : public test::GameTest {
 
 TEST_F(SettingsFileTest, ASavedLevelReadsBackAndAMissingFileReadsAsNone) {
   EXPECT_EQ(LoadSettingsFile(path).read, SettingsRead::Missing);
-  ASSERT_FALSE(SaveSettingsFile(path, {"beginner", true}));
+  ASSERT_FALSE(SaveSettingsFile(path, {"beginner", true, true, 125}));
   const LoadedSettings loaded = LoadSettingsFile(path);
   EXPECT_EQ(loaded.read, SettingsRead::Read);
   EXPECT_EQ(loaded.settings.level, "beginner");
   EXPECT_TRUE(loaded.settings.hints);
+  EXPECT_TRUE(loaded.settings.cardMarks);
+  EXPECT_EQ(loaded.settings.tableSize, 125);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no temp file left";
 }
 
@@ -58,6 +60,10 @@ TEST_F(SettingsFileTest, BadDataMeansNormalIsReportedAndIsSetAside) {
       {"level=../../x\n", true},
       {"level=beginner\nhints=off\n", false},
       {"level=beginner\nhints=yes\n", true},
+      {"level=beginner\ncard_marks=on\ntable_size=150\n", false},
+      {"level=beginner\ntable_size=120\n", true},
+      {"level=beginner\ntable_size=1500000000000\n", true},
+      {"level=beginner\ncard_marks=1\n", true},
   };
   for (const auto& row : rows) {
     Write(row.text);
