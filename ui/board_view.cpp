@@ -14,6 +14,7 @@
 #include "engine/geometry.h"
 #include "ui/art/artwork.h"
 #include "ui/art/card_sheet.h"
+#include "ui/contrast.h"
 #include "ui/core_text.h"
 #include "ui/key_cursor_item.h"
 #include "ui/label_item.h"
@@ -81,13 +82,36 @@ BoardView::BoardView(const Game& game, QWidget* parent)
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
   // The window's own colour, seen when the player removes the wallpaper: plain table green.
-  setBackgroundBrush(QColor(0x3b, 0x7a, 0x50));
   setFixedSize(kPlayWidth, kPlayHeight);
   setSceneRect(0, 0, kPlayWidth, kPlayHeight);
   setFocusPolicy(Qt::StrongFocus);
   CreateItems();
   ApplyModeFonts();
+  ApplyPalette();
+}
+
+// Under the desktop's high-contrast palette the bare table takes the palette's ground, and the
+// ruling and every unfilled label its ink on that ground; otherwise the table is green, as ever.
+void BoardView::ApplyPalette() {
+  highContrast_ = IsHighContrast(palette());
+  const QColor green(0x3b, 0x7a, 0x50);
+  setBackgroundBrush(highContrast_ ? palette().window().color() : green);
+  menuLine_->setBrush(palette().button());
+  shownRuling_ = {};
   Sync();
+}
+
+void BoardView::changeEvent(QEvent* event) {
+  QGraphicsView::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) ApplyPalette();
+}
+
+void BoardView::SetContrast(LabelItem* label) const {
+  if (highContrast_) {
+    label->SetContrast(palette().window().color(), palette().windowText().color());
+  } else {
+    label->SetContrast(QColor(), QColor());
+  }
 }
 
 QPixmap BoardView::Cell(int cell) const { return cells_[static_cast<std::size_t>(cell)]; }
@@ -240,6 +264,7 @@ void BoardView::Sync() {
     messages_[i]->SetFont(ModeFont(GameFont(label.fontSize > 0 ? label.fontSize : 24)));
     messages_[i]->setPos(label.left, label.top);
     messages_[i]->SetBacking(board.ownWallpaper);
+    SetContrast(messages_[i]);
     messages_[i]->setVisible(label.visible);
   }
   for (int i = 0; i < 18; ++i) {
@@ -247,6 +272,7 @@ void BoardView::Sync() {
     yakuStates_[i]->SetText(Q(label.caption));
     yakuStates_[i]->SetFill(label.opaque, ColorOf(label.back));
     yakuStates_[i]->SetBacking(board.ownWallpaper);
+    SetContrast(yakuStates_[i]);
     yakuStates_[i]->setPos(label.left, label.top);
     yakuStates_[i]->setVisible(label.visible);
   }
@@ -266,6 +292,8 @@ void BoardView::Sync() {
   levelName_->SetText(Q(board.LevelName.caption));
   levelName_->setPos(board.LevelName.left, board.LevelName.top);
   levelName_->setVisible(board.LevelName.visible);
+  SetContrast(levelName_);
+  SetContrast(prompt_);
   SyncShape(dealerMark_, board.oyamark);
   for (int side = 0; side < 2; ++side) SyncSign(koikoi_[side], board.koikoi[side], true);
   SyncSign(prompt_, board.prompt, false);
@@ -432,11 +460,12 @@ void BoardView::SyncRuling() {
   }
   for (QGraphicsItem* item : ruling_) delete item;
   ruling_.clear();
-  const QPen pen(RulingColor(), 1);
-  // A light line on each side of the dark one keeps it seen over a dark picture.
-  const QPen halo(QColor(255, 255, 255, 170), 3);
+  const QPen pen(highContrast_ ? palette().windowText().color() : RulingColor(), 1);
+  // A light line on each side of the dark one keeps it seen over a dark picture; under high
+  // contrast the palette's ground does, whatever lies under it.
+  const QPen halo(highContrast_ ? palette().window().color() : QColor(255, 255, 255, 170), 3);
   for (const RuledLine& line : background.lines) {
-    if (backed) {
+    if (backed || highContrast_) {
       auto* under = scene_->addLine(line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5, halo);
       under->setZValue(kRulingZ);
       ruling_.push_back(under);
@@ -450,6 +479,7 @@ void BoardView::SyncRuling() {
     item->SetFont(ModeFont(GameFont(caption.fontSize)));
     item->SetBacking(backed);
     item->SetTextColor(backed ? QColor(20, 20, 20) : RulingColor());
+    SetContrast(item);
     item->SetText(Q(caption.text));
     item->setPos(caption.left, caption.top);
     item->setZValue(kRulingZ);

@@ -72,6 +72,7 @@ class BoardView : public QGraphicsView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateItems();
@@ -80,6 +81,8 @@ class BoardView : public QGraphicsView {
   void Rescale();
   void ApplyModeFonts();
   QFont ModeFont(QFont font) const;
+  void ApplyPalette();
+  void SetContrast(LabelItem* label) const;
   void SyncStacking();
   void SyncCards();
   QGraphicsItem* ItemOf(ControlId control) const;
@@ -122,6 +125,7 @@ class BoardView : public QGraphicsView {
   QPushButton* review_ = nullptr;
   KeyCursorItem* keyCursor_ = nullptr;
   bool flying_ = false;
+  bool highContrast_ = false;
   QString announcement_;
   std::array<bool, 2> customFace_{};
   // The 640x480 mode's scale, the player's size, and the two together as the view draws them.
