@@ -45,7 +45,6 @@ class FormOption : public CoreDialog {
   QWidget* CreateSpeed();
   QWidget* CreateLevels();
   QWidget* CreateHints();
-  QWidget* CreateCardLook();
   void HandleLater(std::function<void()> handler);
   void ApplyFileName();
   void Close();
@@ -64,6 +63,7 @@ class FormOption : public CoreDialog {
   QLabel* levelNote_ = nullptr;
   QCheckBox* hints_ = nullptr;
   QCheckBox* cardMarks_ = nullptr;
+  QWidget* tableSizeRow_ = nullptr;
   std::array<QRadioButton*, 3> tableSizes_{};
   bool syncing_ = false;
   // A file name typed since the box last applied one.
