@@ -155,6 +155,7 @@ void BoardView::SetSmallMode(bool small) {
 void BoardView::SetZoom(qreal zoom) {
   zoom_ = zoom;
   Rescale();
+  emit Zoomed(zoom);
 }
 
 // Everything on the table is drawn from vectors at the size it is shown, so it stays crisp at any

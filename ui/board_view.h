@@ -67,6 +67,8 @@ class BoardView : public QGraphicsView {
   void ReviewRequested();
   // An arrow, Enter or Space for the keyboard cursor.
   void KeyCommand(pg::Key key);
+  // The player's size of the table changed: 1.0, 1.25 or 1.5.
+  void Zoomed(qreal zoom);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;

@@ -221,8 +221,8 @@ void QtPlatform::Announce(std::string_view utf8) {
 
 void QtPlatform::SetTableSize(int percent) {
   if (!view_) return;
-  view_->SetZoom(percent / 100.0);
   QWidget* main = view_->window();
+  view_->SetZoom(percent / 100.0);
   main->setFixedSize(view_->size());
   if (auto* frame = main->findChild<QWidget*>("MenuFrame")) frame->resize(view_->width() - 2, frame->height());
   // Grown at its place, the window may reach past the screen's edge: brought back as at start.

@@ -128,9 +128,12 @@ TEST_F(AccessibilityTest, TheLargerTableGrowsTheWindowAndKeepsTheCardsSharp) {
   // Straight to the platform: the offscreen screen is too small to offer 150 %.
   platform.SetTableSize(150);
   EXPECT_EQ(form.size(), QSize(1140, 813));
+  // The menu grows with it.
+  EXPECT_EQ(form.findChild<ui::AXButtonCtl*>("MenuRule")->geometry(), QRect(360, 3, 108, 60));
   EXPECT_EQ(form.Board()->PictureRatio(), 1.5 * form.devicePixelRatioF());
   platform.SetTableSize(100);
   EXPECT_EQ(form.size(), QSize(760, 542));
+  EXPECT_EQ(form.findChild<ui::AXButtonCtl*>("MenuRule")->geometry(), QRect(240, 2, 72, 40));
 }
 
 }  // namespace
