@@ -9,6 +9,7 @@
 
 #include "engine/game.h"
 #include "play/match_recorder.h"
+#include "play/spoken_table.h"
 #include "ui/art/artwork.h"
 #include "ui/form_main.h"
 #include "ui/qt_platform.h"
@@ -105,7 +106,9 @@ int main(int argc, char** argv) {
   // Everything the game remembers lives in the current directory, which may now be the data folder.
   game.statusPath = "STATUS.DAT";
   pg::MatchRecorder recorder(game, pg::HistoryPathBeside(game.statusPath));
-  if (game.KeepsRecords()) game.observer = &recorder;
+  // The announcer hears every event first and passes it on to the recorder.
+  pg::Announcer announcer(game, game.KeepsRecords() ? &recorder : nullptr);
+  game.observer = &announcer;
   pg::ui::FormMain formMain(game, platform);
   title.Start(game, formMain);
   QuitOnceShown quitOnceShown(formMain);

@@ -41,6 +41,9 @@ struct Game {
   Random advice;
   // The hints switch, kept in SETTINGS.TXT.
   bool hints = false;
+  // The month and kind marked on every face, and the table's size in percent: SETTINGS.TXT keeps both.
+  bool cardMarks = false;
+  int tableSize = 100;
   // Raised whenever the badges stop matching the player's choice: a search still running for the
   // old choice is dropped when it delivers.
   std::uint32_t hintGeneration = 0;
@@ -69,7 +72,7 @@ struct Game {
   // The control a mouse button went down on, until it comes up again.
   std::optional<ControlId> pressed;
   KeyCursor keyCursor;
-  // Told of every deal, play and result; only tools and tests watch.
+  // Told of every deal, play and result: the spoken account of the game, tools and tests watch.
   GameObserver* observer = nullptr;
   // A deck the next deal takes as it lies instead of shuffling, once: a stored month played again.
   std::optional<std::array<CardCode, kCardCount>> arrangedDeck;

@@ -87,6 +87,8 @@ class Platform {
   // The main window in the 640x480 mode (the 760 x 542 units mapped onto a smaller window) or not.
   virtual void SetScreenMode(bool small) = 0;
   virtual int ScreenWidthPixels() = 0;
+  // The table and its window drawn at `percent` of their size, the window kept on its screen.
+  virtual void SetTableSize(int /*percent*/) {}
   // The main window's pointer: the hourglass while the game waits for the status file.
   virtual void SetWaitCursor(bool waiting) = 0;
 
@@ -98,6 +100,8 @@ class Platform {
   // The file the player picked, or nothing when the picker was cancelled.
   virtual std::optional<std::string> PickFile(std::string_view filter) = 0;
   virtual void PlaySystemSound(std::string_view name) = 0;
+  // A sentence for a screen reader to speak as the game goes on: a play, a yaku, the month's result.
+  virtual void Announce(std::string_view /*utf8*/) {}
   virtual void ShowHelp(std::string_view helpFile) = 0;
 
   // Runs a computation that touches nothing the screen shows, and returns when it is done. The

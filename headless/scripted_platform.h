@@ -45,6 +45,7 @@ class ScriptedPlatform : public Platform {
   std::vector<ScreenArea> AvailableScreens() override { return screens; }
   void SetWaitCursor(bool waiting) override { waitCursor = waiting; }
   void SetScreenMode(bool small) override { smallMode = small; }
+  void SetTableSize(int percent) override { tableSize = percent; }
   int ScreenWidthPixels() override { return screenWidth; }
   void StartTimer(Timer timer, int intervalMs) override { timers[timer] = intervalMs; }
   void StopTimer(Timer timer) override { timers.erase(timer); }
@@ -52,6 +53,7 @@ class ScriptedPlatform : public Platform {
                             MessageButtons buttons) override;
   std::optional<std::string> PickFile(std::string_view filter) override;
   void PlaySystemSound(std::string_view name) override { sounds.emplace_back(name); }
+  void Announce(std::string_view text) override { announcements.emplace_back(text); }
   void ShowHelp(std::string_view helpFile) override { helpShown.emplace_back(helpFile); }
   // Inline: nothing paints meanwhile. Counted, so a script can tell the level was asked.
   void Think(std::function<void()> work) override {
@@ -95,6 +97,7 @@ class ScriptedPlatform : public Platform {
   std::vector<std::string> messageTitles;
   std::vector<MessageButtons> messageButtons;
   std::vector<std::string> sounds;
+  std::vector<std::string> announcements;
   std::vector<std::string> helpShown;
   std::map<Timer, int> timers;
   // Where each window lies, in twips; scripts move them as a player would.
@@ -104,6 +107,7 @@ class ScriptedPlatform : public Platform {
   std::vector<ScreenArea> screens;
   bool waitCursor = false;
   bool smallMode = false;
+  int tableSize = 100;
   int screenWidth = 1024;
   bool quit = false;
 

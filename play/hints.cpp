@@ -113,7 +113,7 @@ void SetHints(Game& game, bool on) {
   if (game.hints == on) return;
   game.hints = on;
   RefreshHints(game);
-  SaveSettingLine(game, kHintsSetting, HintsValue(on), "ヒントの設定");
+  SaveSettingLine(game, kHintsSetting, SwitchValue(on), "ヒントの設定");
 }
 
 }  // namespace pg

@@ -68,6 +68,8 @@ void LoadLevelSetting(Game& game) {
     game.level = game.nextLevel = level;
   }
   game.hints = loaded.settings.hints;
+  game.cardMarks = loaded.settings.cardMarks;
+  game.tableSize = loaded.settings.tableSize;
   if (!bad.empty() || !loaded.repeated.empty()) ReportUnusedLines(game, path, bad, loaded.repeated);
 }
 

@@ -11,6 +11,7 @@
 #include "play/hints.h"
 #include "play/level_setting.h"
 #include "play/screen_mode.h"
+#include "play/table_look.h"
 #include "play/table_signs.h"
 
 namespace pg {
@@ -21,6 +22,7 @@ void setup(Game& game) {
   LoadLevelSetting(game);
   // A missing wallpaper is reported once, not again for the switch of mode.
   if (!ChooseScreenModeAtStart(game)) WallPaint(game, game.options.Wall);
+  ApplyTableSizeAtStart(game);
   // After the mode is chosen: the main window's size decides whether it fits where it was.
   PlaceStoredWindows(game);
   FacePaint(game, 0);

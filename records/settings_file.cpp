@@ -113,9 +113,16 @@ std::optional<StatusFileError> Replace(const std::filesystem::path& target, cons
   return failed;
 }
 
+std::optional<int> TableSizeOf(std::string_view text) {
+  for (const int size : kTableSizes) {
+    if (text == std::to_string(size)) return size;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
-std::string_view HintsValue(bool on) { return on ? kOn : kOff; }
+std::string_view SwitchValue(bool on) { return on ? kOn : kOff; }
 
 std::filesystem::path SettingsPathBeside(const std::filesystem::path& statusPath) {
   return statusPath.parent_path() / kSettingsFileName;
@@ -138,7 +145,8 @@ LoadedSettings LoadSettingsFile(const std::filesystem::path& path) {
     if (!line.HasValue()) continue;
     const std::string_view name = line.Name();
     const std::string_view value = line.Value();
-    if (name != kLevelSetting && name != kHintsSetting) continue;
+    if (name != kLevelSetting && name != kHintsSetting && name != kCardMarksSetting && name != kTableSizeSetting)
+      continue;
     if (std::find(seen.begin(), seen.end(), name) != seen.end()) {
       if (std::find(loaded.repeated.begin(), loaded.repeated.end(), name) == loaded.repeated.end())
         loaded.repeated.emplace_back(name);
@@ -149,6 +157,10 @@ LoadedSettings LoadSettingsFile(const std::filesystem::path& path) {
       loaded.settings.level = value;
     } else if (name == kHintsSetting && (value == kOn || value == kOff)) {
       loaded.settings.hints = value == kOn;
+    } else if (name == kCardMarksSetting && (value == kOn || value == kOff)) {
+      loaded.settings.cardMarks = value == kOn;
+    } else if (name == kTableSizeSetting && TableSizeOf(value)) {
+      loaded.settings.tableSize = *TableSizeOf(value);
     } else {
       loaded.badLines.push_back(std::string(Trimmed(line.text)));
     }

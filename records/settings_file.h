@@ -17,7 +17,10 @@ inline constexpr const char* kSettingsFileName = "SETTINGS.TXT";
 // The names this version writes.
 inline constexpr std::string_view kLevelSetting = "level";
 inline constexpr std::string_view kHintsSetting = "hints";
-std::string_view HintsValue(bool on);
+inline constexpr std::string_view kCardMarksSetting = "card_marks";
+inline constexpr std::string_view kTableSizeSetting = "table_size";
+// "on" or "off", as the switches are written.
+std::string_view SwitchValue(bool on);
 
 // The settings file of the STATUS.DAT at `statusPath`: the same folder.
 std::filesystem::path SettingsPathBeside(const std::filesystem::path& statusPath);
@@ -27,7 +30,13 @@ struct Settings {
   std::string level;
   // The advisor's hints, off unless the file says "hints=on".
   bool hints = false;
+  // The month and kind in a corner of every face, off unless the file says "card_marks=on".
+  bool cardMarks = false;
+  // The table's size in percent, one of kTableSizes.
+  int tableSize = 100;
 };
+
+inline constexpr int kTableSizes[] = {100, 125, 150};
 
 enum class SettingsRead { Read, Missing, Damaged };
 

@@ -14,6 +14,7 @@
 #include "engine/geometry.h"
 #include "ui/art/artwork.h"
 #include "ui/art/card_sheet.h"
+#include "ui/contrast.h"
 #include "ui/core_text.h"
 #include "ui/key_cursor_item.h"
 #include "ui/label_item.h"
@@ -81,13 +82,36 @@ BoardView::BoardView(const Game& game, QWidget* parent)
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
   // The window's own colour, seen when the player removes the wallpaper: plain table green.
-  setBackgroundBrush(QColor(0x3b, 0x7a, 0x50));
   setFixedSize(kPlayWidth, kPlayHeight);
   setSceneRect(0, 0, kPlayWidth, kPlayHeight);
   setFocusPolicy(Qt::StrongFocus);
   CreateItems();
   ApplyModeFonts();
+  ApplyPalette();
+}
+
+// Under the desktop's high-contrast palette the bare table takes the palette's ground, and the
+// ruling and every unfilled label its ink on that ground; otherwise the table is green, as ever.
+void BoardView::ApplyPalette() {
+  highContrast_ = IsHighContrast(palette());
+  const QColor green(0x3b, 0x7a, 0x50);
+  setBackgroundBrush(highContrast_ ? palette().window().color() : green);
+  menuLine_->setBrush(palette().button());
+  shownRuling_ = {};
   Sync();
+}
+
+void BoardView::changeEvent(QEvent* event) {
+  QGraphicsView::changeEvent(event);
+  if (event->type() == QEvent::PaletteChange) ApplyPalette();
+}
+
+void BoardView::SetContrast(LabelItem* label) const {
+  if (highContrast_) {
+    label->SetContrast(palette().window().color(), palette().windowText().color());
+  } else {
+    label->SetContrast(QColor(), QColor());
+  }
 }
 
 QPixmap BoardView::Cell(int cell) const { return cells_[static_cast<std::size_t>(cell)]; }
@@ -96,7 +120,8 @@ QPixmap BoardView::Cell(int cell) const { return cells_[static_cast<std::size_t>
 // when the 640x480 mode scales the table down. Until a card is first shown there are none: the
 // sheet is memory the first window does without.
 void BoardView::RenderCells() {
-  const QPixmap sheet = RenderCardSheet(devicePixelRatioF() * scale_);
+  shownMarks_ = {game_.cardMarks, game_.rules.KikuAsChaff()};
+  const QPixmap sheet = RenderCardSheet(devicePixelRatioF() * scale_, shownMarks_);
   cells_.clear();
   for (int c = 0; c < kSheetColumns * kSheetRows; ++c) cells_.push_back(CardCell(sheet, c));
   for (int i = 0; i < kCardCount; ++i) {
@@ -107,12 +132,12 @@ void BoardView::RenderCells() {
 // A font of the mode's size as the eye sees it: in the 640x480 mode the scene is scaled down, so
 // its sizes are scaled up by as much.
 QFont BoardView::ModeFont(QFont font) const {
-  font.setPixelSize(qRound(font.pixelSize() / scale_));
+  font.setPixelSize(qRound(font.pixelSize() / modeScale_));
   return font;
 }
 
 void BoardView::ApplyModeFonts() {
-  const bool small = scale_ < 1.0;
+  const bool small = modeScale_ < 1.0;
   for (LabelItem* score : scores_) score->SetFont(ModeFont(ScoreFont(small ? 14 : 16)));
   month_->SetFont(ModeFont(GameFont(small ? 10 : 12, true)));
   levelName_->SetFont(ModeFont(GameFont(small ? 7 : 9, true)));
@@ -123,17 +148,42 @@ void BoardView::ApplyModeFonts() {
 }
 
 void BoardView::SetSmallMode(bool small) {
-  scale_ = small ? kSmallModeScale : 1.0;
+  modeScale_ = small ? kSmallModeScale : 1.0;
+  Rescale();
+}
+
+void BoardView::SetZoom(qreal zoom) {
+  zoom_ = zoom;
+  Rescale();
+  emit Zoomed(zoom);
+}
+
+// Everything on the table is drawn from vectors at the size it is shown, so it stays crisp at any
+// scale; only a picture file the player chose is stretched.
+void BoardView::Rescale() {
+  scale_ = modeScale_ * zoom_;
   const QSize size(qRound(kPlayWidth * scale_), qRound(kPlayHeight * scale_));
   setFixedSize(size);
   resetTransform();
   scale(scale_, scale_);
   if (!cells_.empty()) RenderCells();
+  RenderPictures();
   ApplyModeFonts();
-  // The menu's buttons keep their size in every mode, so their ground keeps its height in pixels.
-  menuLine_->setRect(0, 0, kPlayWidth, kMenuLineHeight / scale_);
+  // The menu's buttons keep their size in every mode, so their ground keeps its height in pixels;
+  // a larger table widens it with the play area below.
+  menuLine_->setRect(0, 0, kPlayWidth, kMenuLineHeight / modeScale_);
   shownRuling_ = {};
   Sync();
+}
+
+void BoardView::RenderPictures() {
+  const qreal dpr = devicePixelRatioF() * scale_;
+  for (int i = 0; i < 2; ++i) {
+    if (!customFace_[i]) faces_[i]->setPixmap(FacePicture(i, dpr));
+    scorePlates_[i]->setPixmap(ScorePlate(dpr));
+  }
+  monthPlate_->setPixmap(MonthPlate(dpr));
+  dealerMark_->setPixmap(DealerMark(dpr));
 }
 
 void BoardView::CreateItems() {
@@ -215,6 +265,7 @@ void BoardView::Sync() {
     messages_[i]->SetFont(ModeFont(GameFont(label.fontSize > 0 ? label.fontSize : 24)));
     messages_[i]->setPos(label.left, label.top);
     messages_[i]->SetBacking(board.ownWallpaper);
+    SetContrast(messages_[i]);
     messages_[i]->setVisible(label.visible);
   }
   for (int i = 0; i < 18; ++i) {
@@ -222,6 +273,7 @@ void BoardView::Sync() {
     yakuStates_[i]->SetText(Q(label.caption));
     yakuStates_[i]->SetFill(label.opaque, ColorOf(label.back));
     yakuStates_[i]->SetBacking(board.ownWallpaper);
+    SetContrast(yakuStates_[i]);
     yakuStates_[i]->setPos(label.left, label.top);
     yakuStates_[i]->setVisible(label.visible);
   }
@@ -241,6 +293,8 @@ void BoardView::Sync() {
   levelName_->SetText(Q(board.LevelName.caption));
   levelName_->setPos(board.LevelName.left, board.LevelName.top);
   levelName_->setVisible(board.LevelName.visible);
+  SetContrast(levelName_);
+  SetContrast(prompt_);
   SyncShape(dealerMark_, board.oyamark);
   for (int side = 0; side < 2; ++side) SyncSign(koikoi_[side], board.koikoi[side], true);
   SyncSign(prompt_, board.prompt, false);
@@ -255,7 +309,9 @@ void BoardView::SyncReviewButton() {
     const QPoint at = mapFromScene(QPointF(review.left, review.top));
     review_->setGeometry(at.x(), at.y(), static_cast<int>(kReviewButtonWidth * scale_),
                          static_cast<int>(kReviewButtonHeight * scale_));
-    review_->setFont(ModeFont(GameFont(11)));
+    QFont font = ModeFont(GameFont(11));
+    font.setPixelSize(qRound(font.pixelSize() * zoom_));
+    review_->setFont(font);
   }
   review_->setVisible(review.visible);
 }
@@ -318,6 +374,46 @@ QGraphicsItem* BoardView::ItemOf(ControlId control) const {
   return nullptr;
 }
 
+QGraphicsItem* BoardView::ItemOf(const SpokenItem& item) const {
+  const auto i = static_cast<std::size_t>(item.index);
+  switch (item.kind) {
+    case SpokenItem::Kind::Card:
+      return cards_.at(i);
+    case SpokenItem::Kind::Message:
+      return messages_.at(i);
+    case SpokenItem::Kind::YakuState:
+      return yakuStates_.at(i);
+    case SpokenItem::Kind::Score:
+      return scores_.at(i);
+    case SpokenItem::Kind::Month:
+      return month_;
+    case SpokenItem::Kind::DealerMark:
+      return dealerMark_;
+    case SpokenItem::Kind::KoiKoi:
+      return koikoi_.at(i);
+    case SpokenItem::Kind::Prompt:
+      return prompt_;
+    case SpokenItem::Kind::LevelName:
+      return levelName_;
+    case SpokenItem::Kind::Badge:
+      return badges_.at(i);
+  }
+  return nullptr;
+}
+
+std::vector<SpokenItem> BoardView::Spoken() const { return SpokenBoard(game_); }
+
+QRect BoardView::RectOf(const SpokenItem& item) const {
+  const QGraphicsItem* shown = ItemOf(item);
+  return shown ? mapFromScene(shown->sceneBoundingRect()).boundingRect() : QRect();
+}
+
+void BoardView::ClickCard(int pic) {
+  const ControlId card{ControlKind::Card, static_cast<std::int16_t>(pic)};
+  emit Pressed(card);
+  emit Released(card);
+}
+
 void BoardView::SyncStacking() {
   const std::vector<ControlId>& stack = game_.board.stack;
   for (std::size_t z = 0; z < stack.size(); ++z) {
@@ -330,6 +426,9 @@ void BoardView::SyncCards() {
   if (cells_.empty()) {
     if (std::none_of(board.Card.begin(), board.Card.end(), [](const CardPicture& card) { return card.visible; }))
       return;
+    RenderCells();
+  } else if (game_.cardMarks != shownMarks_.shown ||
+             (game_.cardMarks && game_.rules.KikuAsChaff() != shownMarks_.kikuAsChaff)) {
     RenderCells();
   }
   for (int i = 0; i < kCardCount; ++i) {
@@ -362,11 +461,12 @@ void BoardView::SyncRuling() {
   }
   for (QGraphicsItem* item : ruling_) delete item;
   ruling_.clear();
-  const QPen pen(RulingColor(), 1);
-  // A light line on each side of the dark one keeps it seen over a dark picture.
-  const QPen halo(QColor(255, 255, 255, 170), 3);
+  const QPen pen(highContrast_ ? palette().windowText().color() : RulingColor(), 1);
+  // A light line on each side of the dark one keeps it seen over a dark picture; under high
+  // contrast the palette's ground does, whatever lies under it.
+  const QPen halo(highContrast_ ? palette().window().color() : QColor(255, 255, 255, 170), 3);
   for (const RuledLine& line : background.lines) {
-    if (backed) {
+    if (backed || highContrast_) {
       auto* under = scene_->addLine(line.x1 + 0.5, line.y1 + 0.5, line.x2 + 0.5, line.y2 + 0.5, halo);
       under->setZValue(kRulingZ);
       ruling_.push_back(under);
@@ -380,6 +480,7 @@ void BoardView::SyncRuling() {
     item->SetFont(ModeFont(GameFont(caption.fontSize)));
     item->SetBacking(backed);
     item->SetTextColor(backed ? QColor(20, 20, 20) : RulingColor());
+    SetContrast(item);
     item->SetText(Q(caption.text));
     item->setPos(caption.left, caption.top);
     item->setZValue(kRulingZ);
@@ -400,7 +501,15 @@ void BoardView::SyncKeyCursor() {
 
 void BoardView::SetBackground(const QPixmap& picture) { wallpaper_->setPixmap(picture); }
 
-void BoardView::SetFace(int index, const QPixmap& picture) { faces_[index]->setPixmap(picture); }
+void BoardView::SetFace(int index, const QPixmap& picture) {
+  faces_[index]->setPixmap(picture);
+  customFace_[index] = true;
+}
+
+void BoardView::SetBuiltInFace(int index) {
+  faces_[index]->setPixmap(FacePicture(index, devicePixelRatioF() * scale_));
+  customFace_[index] = false;
+}
 
 QPixmap BoardView::FacePixmap(int index) const { return faces_[index]->pixmap(); }
 

@@ -9,6 +9,8 @@
 
 #include "engine/board.h"
 #include "play/keyboard.h"
+#include "play/spoken_table.h"
+#include "ui/art/card_sheet.h"
 
 class QGraphicsPixmapItem;
 class QGraphicsRectItem;
@@ -34,11 +36,25 @@ class BoardView : public QGraphicsView {
   // Takes positions, visibility, pictures, captions and stacking order from the core.
   void Sync();
   void SetBackground(const QPixmap& picture);
+  // A face from a picture file, or the built-in one drawn at the table's scale.
   void SetFace(int index, const QPixmap& picture);
+  void SetBuiltInFace(int index);
+  // Device pixels per unit of the table: what a picture is drawn at to look crisp on it.
+  qreal PictureRatio() const { return devicePixelRatioF() * scale_; }
   QPixmap FacePixmap(int index) const;
   int TextWidth(const QString& text, int pointSize) const;
   // The 640x480 mode maps the 760 x 542 units onto a 600-pixel-wide table.
   void SetSmallMode(bool small);
+  // The whole table drawn larger: 1.0, 1.25 or 1.5.
+  void SetZoom(qreal zoom);
+  // What a screen reader finds on the table now, where each thing lies in the view, and a click on
+  // a card as the pointer would make it.
+  std::vector<SpokenItem> Spoken() const;
+  QRect RectOf(const SpokenItem& item) const;
+  void ClickCard(int pic);
+  // The last sentence told to the screen reader.
+  const QString& Announcement() const { return announcement_; }
+  void SetAnnouncement(const QString& text) { announcement_ = text; }
   // From the first step a card flies until the event that moved it is over, the keyboard cursor
   // is put away, as keys are; the next Sync shows the change.
   void SetFlying(bool flying) { flying_ = flying; }
@@ -51,20 +67,28 @@ class BoardView : public QGraphicsView {
   void ReviewRequested();
   // An arrow, Enter or Space for the keyboard cursor.
   void KeyCommand(pg::Key key);
+  // The player's size of the table changed: 1.0, 1.25 or 1.5.
+  void Zoomed(qreal zoom);
 
  protected:
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void CreateItems();
   void RenderCells();
+  void RenderPictures();
+  void Rescale();
   void ApplyModeFonts();
   QFont ModeFont(QFont font) const;
+  void ApplyPalette();
+  void SetContrast(LabelItem* label) const;
   void SyncStacking();
   void SyncCards();
   QGraphicsItem* ItemOf(ControlId control) const;
+  QGraphicsItem* ItemOf(const SpokenItem& item) const;
   ControlId ControlAt(const QPoint& viewPoint) const;
   void SyncRuling();
   void SyncKeyCursor();
@@ -76,6 +100,7 @@ class BoardView : public QGraphicsView {
   const Game& game_;
   QGraphicsScene* scene_;
   std::vector<QPixmap> cells_;
+  CardMarks shownMarks_;
   QGraphicsPixmapItem* wallpaper_ = nullptr;
   QGraphicsRectItem* menuLine_ = nullptr;
   std::vector<QGraphicsItem*> ruling_;
@@ -102,6 +127,12 @@ class BoardView : public QGraphicsView {
   QPushButton* review_ = nullptr;
   KeyCursorItem* keyCursor_ = nullptr;
   bool flying_ = false;
+  bool highContrast_ = false;
+  QString announcement_;
+  std::array<bool, 2> customFace_{};
+  // The 640x480 mode's scale, the player's size, and the two together as the view draws them.
+  qreal modeScale_ = 1.0;
+  qreal zoom_ = 1.0;
   qreal scale_ = 1.0;
 };
 

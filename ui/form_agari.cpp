@@ -114,6 +114,8 @@ void FormAgari::SyncFromCore() {
   for (int row = 0; row < kRows; ++row) {
     const int top = InFrame(kWinFirstRowTwips + kWinRowTwips * row);
     yakunam_[row]->setText(Q(dialog.yakunam[row]));
+    // A screen reader reads the row as one: the yaku and what it is worth.
+    yakunam_[row]->setAccessibleName(Q(dialog.yakunam[row] + " " + dialog.yakuten[row]));
     yakunam_[row]->setGeometry(nameLeft, top, kPointsRight - kPointsWidth - nameLeft, kRowHeight);
     yakunam_[row]->setVisible(dialog.rowVisible[row]);
     yakuten_[row]->setText(Q(dialog.yakuten[row]));

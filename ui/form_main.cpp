@@ -44,18 +44,27 @@ namespace {
 class MenuFrame : public QFrame {
  public:
   using QFrame::QFrame;
+  // The menu grows with the table.
+  void SetZoom(qreal zoom) {
+    zoom_ = zoom;
+    update();
+  }
 
  protected:
   void paintEvent(QPaintEvent* event) override {
     QFrame::paintEvent(event);
     QPainter painter(this);
     for (int x : {160, 392, 548}) {
+      const int at = qRound(x * zoom_);
       painter.setPen(palette().dark().color());
-      painter.drawLine(x, 2, x, 42);
+      painter.drawLine(at, qRound(2 * zoom_), at, qRound(42 * zoom_));
       painter.setPen(palette().light().color());
-      painter.drawLine(x + 1, 2, x + 1, 42);
+      painter.drawLine(at + 1, qRound(2 * zoom_), at + 1, qRound(42 * zoom_));
     }
   }
+
+ private:
+  qreal zoom_ = 1.0;
 };
 
 struct MenuEntry {
@@ -163,6 +172,7 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
     LeaveReplay();
     ShowReplay(OpenReplayAt(game, match, index, move, marked));
   });
+  connect(board_, &BoardView::Zoomed, this, &FormMain::ScaleMenu);
   connect(board_, &BoardView::KeyCommand, this, [this](Key key) {
     if (!replayBar_) Run([&] { KeyPressed(game_, key); });
   });
@@ -279,6 +289,7 @@ void FormMain::Run(Handler handler) {
 void FormMain::CreateMenu() {
   auto* frame = new MenuFrame(this);
   frame->setObjectName("MenuFrame");
+  frame->setAccessibleName("メニュー");
   frame->setGeometry(1, 1, 758, 44);
   const qreal dpr = devicePixelRatioF();
   for (const MenuEntry& entry : kMenu) {
@@ -305,6 +316,21 @@ void FormMain::CreateMenu() {
     auto* shortcut = new QShortcut(QKeySequence(entry.shortcut), this);
     shortcut->setAutoRepeat(false);
     connect(shortcut, &QShortcut::activated, this, run);
+  }
+}
+
+// Each button's picture is drawn anew at its larger size, so the menu stays as sharp as the table.
+void FormMain::ScaleMenu(qreal zoom) {
+  auto* frame = findChild<MenuFrame*>("MenuFrame");
+  frame->SetZoom(zoom);
+  frame->setGeometry(1, 1, frame->width(), qRound(44 * zoom));
+  const qreal dpr = devicePixelRatioF();
+  for (const MenuEntry& entry : kMenu) {
+    auto* button = frame->findChild<AXButtonCtl*>(entry.name);
+    QPixmap picture = MenuButtonPicture(entry.picture, dpr * zoom);
+    picture.setDevicePixelRatio(dpr);
+    button->SetPicture(picture);
+    button->move(qRound(entry.left * zoom), qRound(2 * zoom));
   }
 }
 

@@ -38,6 +38,7 @@ class FormMain : public QWidget {
 
  private:
   void CreateMenu();
+  void ScaleMenu(qreal zoom);
   void CreateBanner();
   // The 成績 window, and what the player asked of a match there.
   void OpenStatistics();

@@ -25,6 +25,8 @@
 #include "play/hints.h"
 #include "play/level_setting.h"
 #include "play/option_dialog.h"
+#include "play/table_look.h"
+#include "records/settings_file.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/core_text.h"
@@ -134,6 +136,12 @@ QWidget* FormOption::CreateDisplayModes() {
   const char* const captions[] = {"表示する", "残り１枚から表示する", "表示しない"};
   MakeRadios(dekiYaku_, captions, this, column);
   column->addStretch();
+  // In the room this group has under its buttons: a row more would not fit a 640x480 screen.
+  cardMarks_ = new QCheckBox("札に月と種類を表示");
+  connect(cardMarks_, &QCheckBox::toggled, this, [this](bool on) {
+    if (!syncing_) CallCore([&] { SetCardMarks(game_, on); });
+  });
+  column->addWidget(cardMarks_);
   return group;
 }
 
@@ -142,6 +150,24 @@ QWidget* FormOption::CreateScreenModes() {
   auto* column = new QVBoxLayout(group);
   const char* const captions[] = {"（６４０×４８０）画面モード", "（８００×６００）以上画面モード"};
   MakeRadios(sOption_, captions, this, column);
+  // The table's size, shown only where the screen can hold a larger one: on a small screen the
+  // dialog keeps the height it fits in.
+  tableSizeRow_ = new QWidget;
+  auto* row = new QHBoxLayout(tableSizeRow_);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->addWidget(new QLabel("大きさ："));
+  auto* exclusive = new QButtonGroup(row);
+  for (std::size_t i = 0; i < tableSizes_.size(); ++i) {
+    const int percent = kTableSizes[i];
+    tableSizes_[i] = new QRadioButton(QString("%1％").arg(percent));
+    exclusive->addButton(tableSizes_[i]);
+    connect(tableSizes_[i], &QRadioButton::toggled, this, [this, percent](bool on) {
+      if (on && !syncing_) CallCore([&] { SetTableSize(game_, percent); });
+    });
+    row->addWidget(tableSizes_[i]);
+  }
+  row->addStretch();
+  column->addWidget(tableSizeRow_);
   return group;
 }
 
@@ -240,6 +266,16 @@ void FormOption::SyncFromCore() {
     if (names[i] == game_.nextLevel) levels_[i]->setChecked(true);
   }
   hints_->setChecked(game_.hints);
+  cardMarks_->setChecked(game_.cardMarks);
+  // A size the screen cannot hold is not offered.
+  bool larger = false;
+  for (std::size_t i = 0; i < tableSizes_.size(); ++i) {
+    const bool fits = TableSizeFits(game_, kTableSizes[i]);
+    tableSizes_[i]->setChecked(kTableSizes[i] == game_.tableSize);
+    tableSizes_[i]->setEnabled(fits);
+    larger = larger || (fits && kTableSizes[i] > 100);
+  }
+  tableSizeRow_->setVisible(larger || game_.tableSize > 100);
   // Kept in the layout when hidden, so the dialog does not change size as a match starts.
   levelNote_->setText(MatchUnderWay(game_) ? "対戦中です。強さの変更は次の対戦から有効になります。" : "");
   syncing_ = false;

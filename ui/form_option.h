@@ -62,6 +62,9 @@ class FormOption : public CoreDialog {
   std::vector<QRadioButton*> levels_;
   QLabel* levelNote_ = nullptr;
   QCheckBox* hints_ = nullptr;
+  QCheckBox* cardMarks_ = nullptr;
+  QWidget* tableSizeRow_ = nullptr;
+  std::array<QRadioButton*, 3> tableSizes_{};
   bool syncing_ = false;
   // A file name typed since the box last applied one.
   bool fileEdited_ = false;

@@ -64,27 +64,50 @@ void LabelItem::SetBacking(bool backed) {
   update();
 }
 
+void LabelItem::SetContrast(const QColor& ground, const QColor& ink) {
+  if (ground == contrastGround_ && ink == contrastInk_) return;
+  contrastGround_ = ground;
+  contrastInk_ = ink;
+  update();
+}
+
 QSizeF LabelItem::Size() const {
   if (!fixedSize_.isEmpty()) return fixedSize_;
   const QFontMetrics metrics(font_);
   return QSizeF(metrics.horizontalAdvance(text_), metrics.height());
 }
 
+// A label sized by its text keeps its ground to the glyphs and a little around them, so that it
+// covers no ruled line that runs past the caption's lower edge.
+QRectF LabelItem::ContrastGround(const QRectF& box) const {
+  if (!fixedSize_.isEmpty()) return box;
+  const QFontMetricsF metrics(font_);
+  const QRectF glyphs = metrics.tightBoundingRect(text_);
+  const qreal baseline = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
+  return QRectF(box.left() + glyphs.left() - 3, baseline + glyphs.top() - 2, glyphs.width() + 6, glyphs.height() + 4)
+      .intersected(box);
+}
+
 QRectF LabelItem::boundingRect() const { return QRectF(QPointF(0, 0), Size()); }
 
 void LabelItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
   const QRectF box = boundingRect();
+  const bool contrast = contrastGround_.isValid() && contrastInk_.isValid();
+  QColor ink = textColor_;
   if (opaque_) {
     painter->fillRect(box, fill_);
+  } else if (contrast && !text_.isEmpty()) {
+    painter->fillRect(ContrastGround(box), contrastGround_);
+    ink = contrastInk_;
   } else if (backed_ && !text_.isEmpty()) {
     painter->fillRect(box, kBacking);
   }
   if (bordered_) {
-    painter->setPen(QPen(QColor(0x40, 0x40, 0x40), 1));
+    painter->setPen(QPen(contrast ? contrastInk_ : QColor(0x40, 0x40, 0x40), 1));
     painter->drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));
   }
   painter->setFont(font_);
-  painter->setPen(textColor_);
+  painter->setPen(ink);
   painter->drawText(box, alignment_ | Qt::AlignVCenter, text_);
 }
 

@@ -18,12 +18,16 @@ class LabelItem : public QGraphicsItem {
   void SetTextColor(const QColor& color);
   // A light ground behind the text of a label that has none of its own.
   void SetBacking(bool backed);
+  // Under a high-contrast palette an unfilled label takes the palette's ground and ink instead, and
+  // its border the ink; invalid colours give the usual look back.
+  void SetContrast(const QColor& ground, const QColor& ink);
 
   QRectF boundingRect() const override;
   void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
  private:
   QSizeF Size() const;
+  QRectF ContrastGround(const QRectF& box) const;
 
   QSizeF fixedSize_;
   Qt::Alignment alignment_;
@@ -34,6 +38,8 @@ class LabelItem : public QGraphicsItem {
   QColor fill_;
   QColor textColor_ = Qt::black;
   bool backed_ = false;
+  QColor contrastGround_;
+  QColor contrastInk_;
 };
 
 // The game's Japanese face at a point size, as pixels on a 96-dpi screen.

@@ -25,6 +25,7 @@
 #include "play/agari.h"
 #include "play/timers.h"
 #include "ui/art/artwork.h"
+#include "ui/board_accessible.h"
 #include "ui/board_view.h"
 #include "ui/core_dialog.h"
 #include "ui/core_text.h"
@@ -114,6 +115,7 @@ WindowFrame FrameOfWidget(const QWidget& window) {
 QtPlatform::QtPlatform() {
   qApp->installEventFilter(this);
   InstallQtJapanese();
+  InstallAccessibility();
 }
 
 void QtPlatform::Attach(Game* game, BoardView* view) {
@@ -212,6 +214,20 @@ void QtPlatform::SetScreenMode(bool small) {
   main->setFixedSize(view_->size());
   // The menu bar's ground spans the table; its buttons keep their size.
   if (auto* frame = main->findChild<QWidget*>("MenuFrame")) frame->resize(view_->width() - 2, frame->height());
+}
+
+void QtPlatform::Announce(std::string_view utf8) {
+  if (view_) AnnounceOnTable(view_, QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+}
+
+void QtPlatform::SetTableSize(int percent) {
+  if (!view_) return;
+  QWidget* main = view_->window();
+  view_->SetZoom(percent / 100.0);
+  main->setFixedSize(view_->size());
+  if (auto* frame = main->findChild<QWidget*>("MenuFrame")) frame->resize(view_->width() - 2, frame->height());
+  // Grown at its place, the window may reach past the screen's edge: brought back as at start.
+  if (main->isVisible()) KeepOnScreen(*main);
 }
 
 int QtPlatform::ScreenWidthPixels() {
@@ -362,12 +378,12 @@ void QtPlatform::ClearBackground() {
 PictureLoad QtPlatform::LoadFace(int index, const std::string& path) {
   if (!view_) return PictureLoad::Failed;
   if (path.empty()) {
-    view_->SetFace(index, FacePicture(index, view_->devicePixelRatioF()));
+    view_->SetBuiltInFace(index);
     return PictureLoad::Loaded;
   }
   QPixmap picture;
   const PictureLoad load = LoadPictureFile(QString::fromStdString(path), picture);
-  if (load == PictureLoad::Loaded) view_->SetFace(index, FitInSquare(picture, kFaceSize, view_->devicePixelRatioF()));
+  if (load == PictureLoad::Loaded) view_->SetFace(index, FitInSquare(picture, kFaceSize, view_->PictureRatio()));
   return load;
 }
 

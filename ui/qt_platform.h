@@ -64,6 +64,7 @@ class QtPlatform : public QObject, public Platform {
   std::optional<WindowFrame> FrameOf(Window window) override;
   std::vector<ScreenArea> AvailableScreens() override;
   void SetScreenMode(bool small) override;
+  void SetTableSize(int percent) override;
   int ScreenWidthPixels() override;
   void SetWaitCursor(bool waiting) override;
   void StartTimer(Timer timer, int intervalMs) override;
@@ -72,6 +73,7 @@ class QtPlatform : public QObject, public Platform {
                             MessageButtons buttons) override;
   std::optional<std::string> PickFile(std::string_view filter) override;
   void PlaySystemSound(std::string_view name) override;
+  void Announce(std::string_view utf8) override;
   void ShowHelp(std::string_view helpFile) override;
   // The work runs on a thread of its own while a local loop paints and answers the close box.
   void Think(std::function<void()> work) override;

@@ -44,11 +44,15 @@ class SettingsFileTest : public test::GameTest {
 TEST_F(SettingsFileTest, ASavedLevelReadsBackAndAMissingFileReadsAsNone) {
   EXPECT_EQ(LoadSettingsFile(path).read, SettingsRead::Missing);
   ASSERT_FALSE(SaveSetting(path, kLevelSetting, "beginner"));
-  ASSERT_FALSE(SaveSetting(path, kHintsSetting, HintsValue(true)));
+  ASSERT_FALSE(SaveSetting(path, kHintsSetting, SwitchValue(true)));
+  ASSERT_FALSE(SaveSetting(path, kCardMarksSetting, SwitchValue(true)));
+  ASSERT_FALSE(SaveSetting(path, kTableSizeSetting, "125"));
   const LoadedSettings loaded = LoadSettingsFile(path);
   EXPECT_EQ(loaded.read, SettingsRead::Read);
   EXPECT_EQ(loaded.settings.level, "beginner");
   EXPECT_TRUE(loaded.settings.hints);
+  EXPECT_TRUE(loaded.settings.cardMarks);
+  EXPECT_EQ(loaded.settings.tableSize, 125);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1) << "no temp file left";
 }
 
@@ -58,6 +62,8 @@ TEST_F(SettingsFileTest, WhatCannotBeUsedIsToldOnceAndTheRestOfTheFileIsRead) {
     const char* level;
     bool hints;
     int messages;
+    bool marks = false;
+    int tableSize = 100;
   } rows[] = {
       {"level=beginner\r\n", "beginner", false, 0},
       {"", "normal", false, 0},
@@ -67,15 +73,22 @@ TEST_F(SettingsFileTest, WhatCannotBeUsedIsToldOnceAndTheRestOfTheFileIsRead) {
       {"level=../../x\nhints=on\n", "normal", true, 1},
       {"level=beginner\nhints=yes\n", "beginner", false, 1},
       {"level=expert\nhints=on\nlevel=beginner\nhints=on\n", "beginner", true, 1},
+      {"level=beginner\ncard_marks=on\ntable_size=150\n", "beginner", false, 0, true, 150},
+      {"card_marks=1\ntable_size=120\n", "normal", false, 1},
+      {"table_size=1500000000000\n", "normal", false, 1},
   };
   for (const auto& row : rows) {
     Write(row.text);
     platform.messages.clear();
     game.hints = false;
+    game.cardMarks = false;
+    game.tableSize = 100;
     LoadLevelSetting(game);
     SCOPED_TRACE(row.text);
     EXPECT_EQ(game.nextLevel, row.level);
     EXPECT_EQ(game.hints, row.hints);
+    EXPECT_EQ(game.cardMarks, row.marks);
+    EXPECT_EQ(game.tableSize, row.tableSize);
     EXPECT_EQ(platform.messages.size(), static_cast<std::size_t>(row.messages));
     EXPECT_EQ(Read(), row.text) << "left as it was";
   }
@@ -110,7 +123,7 @@ TEST_F(SettingsFileTest, ASaveChangesOneLineKeepsTheRestAndWritesThroughALink) {
   fs::create_directories(real.parent_path());
   fs::rename(path, real);
   fs::create_symlink(fs::path("kept") / "settings.txt", path);
-  ASSERT_FALSE(SaveSetting(path, kHintsSetting, HintsValue(false)));
+  ASSERT_FALSE(SaveSetting(path, kHintsSetting, SwitchValue(false)));
   EXPECT_TRUE(fs::is_symlink(path)) << "the link stays a link";
   EXPECT_EQ(LoadSettingsFile(real).settings.level, "beginner");
   EXPECT_FALSE(LoadSettingsFile(real).settings.hints);

@@ -22,7 +22,7 @@ constexpr const char* kCardNames[12][4] = {
     {"sake cup", "blue", "chaff", "chaff"},       {"deer", "blue", "chaff", "chaff"},
     {"rain man", "swallow", "ribbon", "thunder"}, {"phoenix", "band", "chaff", "chaff"}};
 
-constexpr QSize kPage(1000, 920);
+constexpr QSize kPage(1000, 1270);
 
 void Caption(QPainter& p, QPointF at, const QString& text, int pixelSize = 9) {
   QFont font("Liberation Sans");
@@ -46,6 +46,20 @@ void Show(QPainter& p, QPointF at, const QPixmap& picture, const QString& label)
   Caption(p, at + QPointF(0, size.height() + 11), label);
 }
 
+// The twelve months in four columns, each month's cards by rank, from `top` down.
+void CardBlock(QPainter& p, const QPixmap& sheet, qreal top) {
+  for (int month = 1; month <= 12; ++month) {
+    const QPointF block(16 + ((month - 1) % 4) * 240, top + ((month - 1) / 4) * 104);
+    Caption(p, block + QPointF(0, 10), kMonthNames[month - 1], 11);
+    for (int rank = 1; rank <= 4; ++rank) {
+      const pg::CardCode code(pg::HexDigit(month), static_cast<char>('0' + rank));
+      const QPointF at = block + QPointF((rank - 1) * 54, 16);
+      p.drawPixmap(at, pg::ui::CardCell(sheet, pg::CellOf(code)));
+      Caption(p, at + QPointF(0, 75), QString::fromStdString(code.Text()) + " " + kCardNames[month - 1][rank - 1], 8);
+    }
+  }
+}
+
 QImage ContactSheet(qreal dpr) {
   QImage page(kPage * dpr, QImage::Format_ARGB32_Premultiplied);
   page.setDevicePixelRatio(dpr);
@@ -55,16 +69,7 @@ QImage ContactSheet(qreal dpr) {
   Caption(p, {16, 24}, QString("Petalgame 32 pictures at %1x").arg(dpr), 16);
 
   const QPixmap sheet = pg::ui::RenderCardSheet(dpr);
-  for (int month = 1; month <= 12; ++month) {
-    const QPointF block(16 + ((month - 1) % 4) * 240, 44 + ((month - 1) / 4) * 104);
-    Caption(p, block + QPointF(0, 10), kMonthNames[month - 1], 11);
-    for (int rank = 1; rank <= 4; ++rank) {
-      const pg::CardCode code(pg::HexDigit(month), static_cast<char>('0' + rank));
-      const QPointF at = block + QPointF((rank - 1) * 54, 16);
-      p.drawPixmap(at, pg::ui::CardCell(sheet, pg::CellOf(code)));
-      Caption(p, at + QPointF(0, 75), QString::fromStdString(code.Text()) + " " + kCardNames[month - 1][rank - 1], 8);
-    }
-  }
+  CardBlock(p, sheet, 44);
   Show(p, {16, 370}, pg::ui::CardCell(sheet, pg::kBackCell), "back");
   Show(p, {70, 370}, sheet, "whole sheet 520x256");
   Show(p, {610, 370}, pg::ui::FacePicture(0, dpr), "face 0 computer");
@@ -88,6 +93,8 @@ QImage ContactSheet(qreal dpr) {
     wall.setDevicePixelRatio(dpr);
     Show(p, {510.0 + (i - 1) * 160, 750}, QPixmap::fromImage(wall), QString("wall%1 (scaled down)").arg(i));
   }
+  Caption(p, {16, 940}, "With the month and kind marks (91 as an animal)", 14);
+  CardBlock(p, pg::ui::RenderCardSheet(dpr, {true, false}), 950);
   return page;
 }
 

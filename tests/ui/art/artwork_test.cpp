@@ -126,6 +126,47 @@ TEST_F(ArtworkTest, PlatesLeaveTheNumbersPlainGround) {
   }
 }
 
+// The month and kind go into the corner plate of every face at 1x and 2x, dark on light, and
+// change nothing else of the picture; 「菊に杯」 follows its rule, the back has no mark.
+TEST_F(ArtworkTest, MarksSitInTheCornerOfEveryFaceAndCoverNothingElse) {
+  for (const qreal dpr : {1.0, 2.0}) {
+    const QPixmap plain = RenderCardSheet(dpr);
+    const QPixmap marked = RenderCardSheet(dpr, {true, false});
+    const QPixmap kikuChaff = RenderCardSheet(dpr, {true, true});
+    const QRect plate =
+        QRectF(kMarkPlate.topLeft() * dpr, kMarkPlate.size() * dpr).toAlignedRect().adjusted(-1, -1, 1, 1);
+    for (int card = 0; card <= kCardCount; ++card) {
+      const int cell = card < kCardCount ? CellOf(CodeOf(card)) : kBackCell;
+      const std::string name = card < kCardCount ? CodeOf(card).Text() : "back";
+      const QImage before = Pixels(CardCell(plain, cell));
+      const QImage after = Pixels(CardCell(marked, cell));
+      int outsideChanged = 0, dark = 0, light = 0;
+      for (int y = 0; y < after.height(); ++y) {
+        for (int x = 0; x < after.width(); ++x) {
+          if (!plate.contains(x, y)) {
+            outsideChanged += before.pixel(x, y) != after.pixel(x, y);
+            continue;
+          }
+          const int luma = qGray(after.pixel(x, y));
+          dark += luma < 90;
+          light += luma > 200;
+        }
+      }
+      SCOPED_TRACE(name + " at " + std::to_string(dpr));
+      EXPECT_EQ(outsideChanged, 0);
+      if (card == kCardCount) {
+        EXPECT_EQ(before, after);
+        continue;
+      }
+      const int area = plate.width() * plate.height();
+      // Ink enough for a digit and a sign, on ground enough to read them against.
+      EXPECT_GT(dark, area / 12);
+      EXPECT_GT(light, area / 4);
+      EXPECT_EQ(Pixels(CardCell(kikuChaff, cell)) != after, name == "91");
+    }
+  }
+}
+
 TEST_F(ArtworkTest, EachMenuButtonHasItsOwnLabel) {
   std::vector<QImage> buttons;
   for (int i = 0; i <= static_cast<int>(MenuPicture::Record); ++i) {
