@@ -10,6 +10,7 @@
 #include "computer/ismcts.h"
 #include "engine/card.h"
 #include "engine/random.h"
+#include "engine/side.h"
 #include "model/cards.h"
 #include "model/month.h"
 #include "model/rule_set.h"
@@ -19,8 +20,6 @@ namespace pg::computer {
 
 namespace {
 
-constexpr int kPlayer = 0;
-constexpr int kDealtCards = 24;
 constexpr std::array<const char*, 12> kFlowers{"松", "梅", "桜", "藤",   "菖蒲", "牡丹",
                                                "萩", "芒", "菊", "紅葉", "柳",   "桐"};
 
@@ -31,18 +30,10 @@ struct Choice {
   model::Move played;
 };
 
-// A stored code names a card only when both its characters do.
 std::optional<std::uint8_t> CardOf(const StoredCard& text) {
-  if (text.size() != 2) return std::nullopt;
-  const char m = text[0];
-  const char r = text[1];
-  if (!(((m >= '1' && m <= '9') || (m >= 'A' && m <= 'C')) && r >= '1' && r <= '4')) return std::nullopt;
-  return static_cast<std::uint8_t>(model::IndexOf(CardCode(m, r)));
-}
-
-model::Rules RulesOf(const RuleSettings& r) {
-  return model::MakeRules(r.HanamiRule == 0, r.TsukimiRule == 0, r.OyaRule == 0, r.KikuRule == 1,
-                          std::clamp<int>(r.HanamiPoints, 1, 5), std::clamp<int>(r.TsukimiPoints, 1, 5));
+  const CardCode code = CardCode::FromText(text);
+  if (text.size() != 2 || !IsCard(code)) return std::nullopt;
+  return static_cast<std::uint8_t>(CardIndex(code));
 }
 
 std::string MonthMessage(int month, int move) {
@@ -90,13 +81,6 @@ std::optional<model::State> DealtMonth(const model::Rules& rules, const HistoryM
   s.mover = s.dealer;
   s.stage = model::Stage::Play;
   return s;
-}
-
-bool IsLegal(const model::State& s, const model::Move& move, int* count = nullptr) {
-  model::MoveList moves;
-  model::LegalMoves(s, moves);
-  if (count) *count = moves.size;
-  return std::find(moves.begin(), moves.end(), move) != moves.end();
 }
 
 // Follows one stored month through the model, noting each choice the player had between two or
@@ -147,9 +131,10 @@ class MonthReplay {
   }
 
   bool Play(const model::Move& move, int at) {
-    int options = 0;
-    if (!IsLegal(s_, move, &options)) return false;
-    if (s_.mover == kPlayer && options > 1) choices_.push_back({month_.month, at, s_, move});
+    if (!model::IsLegal(s_, move)) return false;
+    model::MoveList moves;
+    model::LegalMoves(s_, moves);
+    if (s_.mover == kPlayerSide && moves.size > 1) choices_.push_back({month_.month, at, s_, move});
     model::Apply(s_, move);
     return true;
   }
@@ -165,7 +150,7 @@ class MonthReplay {
 MatchReview ReviewMatch(const HistoryMatch& match, std::uint64_t seed, const SearchBudget& budget,
                         const ReviewProgress& progress) {
   MatchReview review;
-  const model::Rules rules = RulesOf(match.rules);
+  const model::Rules rules = model::RulesOf(ControlsOf(match.rules));
   std::vector<Choice> choices;
   std::array<int, 2> score{};
   for (const HistoryMonth& month : match.months) {
@@ -187,7 +172,7 @@ MatchReview ReviewMatch(const HistoryMatch& match, std::uint64_t seed, const Sea
   Random random(seed);
   const int total = static_cast<int>(choices.size());
   for (const Choice& choice : choices) {
-    const model::View view(choice.state, kPlayer, random);
+    const model::View view(choice.state, kPlayerSide, random);
     const auto searchSeed = static_cast<std::uint64_t>(random.Uniform() * 0x1.0p53);
     const std::vector<RootMove> roots = IsmctsRootMoves(view.Guess(), searchSeed, budget);
     ++review.choicesWeighed;

@@ -36,9 +36,9 @@ struct Game {
   Random random;
   // The computer's search draws from a source of its own, so however long it thinks, the deals and
   // the designed player's draws stay those of the game's seed.
-  Random search;
+  Random searchRandom;
   // The advisor's search draws from a third, so hints change neither the deals nor the computer.
-  Random advice;
+  Random adviceRandom;
   // The hints switch, kept in SETTINGS.TXT.
   bool hints = false;
   // Raised whenever the badges stop matching the player's choice: a search still running for the
@@ -56,7 +56,7 @@ struct Game {
   OptionControls options;
   RuleControls rules;
   WinDialogState agari;
-  ScoreDialogState score;
+  ScoreDialogState scoreDialog;
   NameDialogState inputName;
   WaitDialogState wait;
   // The menu's hover guard: the picture buttons ignore hovering while it reads false.

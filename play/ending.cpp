@@ -46,10 +46,6 @@ OptionSettings CurrentOptions(const OptionControls& o) {
   return settings;
 }
 
-RuleSettings CurrentRules(const RuleControls& r) {
-  return {r.option[0], r.option[1], r.option[2], r.option[3], r.rscroll[0], r.rscroll[1]};
-}
-
 }  // namespace
 
 void Ending(Game& game) {
@@ -91,7 +87,7 @@ void EndingTimer_Timer(Game& game) {
 void EndingSub(Game& game) {
   const WindowPositions places = CurrentPlaces(game);
   if (const auto error =
-          SaveExitRecords(game.statusPath, places, CurrentOptions(game.options), CurrentRules(game.rules))) {
+          SaveExitRecords(game.statusPath, places, CurrentOptions(game.options), SettingsOf(game.rules))) {
     ReportSaveFailure(game, kWhat, *error);
   }
   ReleaseStatusLock(game, kWhat);

@@ -13,7 +13,6 @@ namespace pg {
 
 namespace {
 
-constexpr int kDealtCards = 24;
 constexpr const char* kTitle = "Petalgame 32";
 
 std::string UtcNow() {
@@ -43,10 +42,6 @@ std::vector<HistoryYaku> YakuRows(const Game& game, int side) {
   return rows;
 }
 
-RuleSettings RulesOf(const RuleControls& r) {
-  return {r.option[0], r.option[1], r.option[2], r.option[3], r.rscroll[0], r.rscroll[1]};
-}
-
 }  // namespace
 
 void MatchRecorder::DealerDecided(int, int) {
@@ -55,7 +50,7 @@ void MatchRecorder::DealerDecided(int, int) {
   if (!database_) OpenDatabase();
   match_.emplace();
   match_->startedAt = UtcNow();
-  match_->rules = RulesOf(game_.rules);
+  match_->rules = SettingsOf(game_.rules);
   match_->level = game_.level;
 }
 

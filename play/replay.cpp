@@ -20,14 +20,6 @@ constexpr int kDealerDrawCards = 12;
 
 }  // namespace
 
-RuleControls RuleControlsOf(const RuleSettings& r) {
-  RuleControls rules;
-  rules.option = {r.HanamiRule, r.TsukimiRule, r.OyaRule, r.KikuRule};
-  rules.SetPoints(0, r.HanamiPoints);
-  rules.SetPoints(1, r.TsukimiPoints);
-  return rules;
-}
-
 ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
   auto refuse = [](const std::string& why) { return ReplayOpened{nullptr, std::string(kCannotReplay) + "\n" + why}; };
   if (match.months.empty()) return refuse("月の記録がありません。");
@@ -42,7 +34,7 @@ ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
   copy.options = game.options;
   copy.table = game.table;
   copy.board = game.board;
-  copy.rules = RuleControlsOf(match.rules);
+  copy.rules = ControlsOf(match.rules);
   copy.nextLevel = match.level;
   StartGame(copy);
   std::vector<Frame> frames;
@@ -63,9 +55,9 @@ ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
 
 Replay::Replay(Game& game, HistoryMatch match, std::vector<Frame> frames)
     : game_(game), match_(std::move(match)), frames_(std::move(frames)) {
-  kept_ = {game.table,        game.board,  game.agari,     game.options,   game.rules,           game.random,
-           game.search,       game.level,  game.nextLevel, game.keyCursor, game.observer,        game.statusPath,
-           game.arrangedDeck, game.advice, game.hints,     game.assisted,  game.takenAtTurnStart};
+  kept_ = {game.table,        game.board,        game.agari,     game.options,   game.rules,           game.random,
+           game.searchRandom, game.level,        game.nextLevel, game.keyCursor, game.observer,        game.statusPath,
+           game.arrangedDeck, game.adviceRandom, game.hints,     game.assisted,  game.takenAtTurnStart};
   game.observer = nullptr;
   // A replay shows the match as it was played: no hints over it, and a search still running for
   // the table left behind is dropped.
@@ -73,7 +65,7 @@ Replay::Replay(Game& game, HistoryMatch match, std::vector<Frame> frames)
   ++game.hintGeneration;
   // Without the status file the match's end keeps no records; the file is given back on leaving.
   game.statusPath.clear();
-  game.rules = RuleControlsOf(match_.rules);
+  game.rules = ControlsOf(match_.rules);
   game.keyCursor.shown = false;
   Show(0);
 }
@@ -144,14 +136,14 @@ void Replay::Leave() {
   game_.options = kept_.options;
   game_.rules = kept_.rules;
   game_.random = kept_.random;
-  game_.search = kept_.search;
+  game_.searchRandom = kept_.searchRandom;
   game_.level = kept_.level;
   game_.nextLevel = kept_.nextLevel;
   game_.keyCursor = kept_.keyCursor;
   game_.observer = kept_.observer;
   game_.statusPath = kept_.statusPath;
   game_.arrangedDeck = kept_.arrangedDeck;
-  game_.advice = kept_.advice;
+  game_.adviceRandom = kept_.adviceRandom;
   game_.hints = kept_.hints;
   game_.assisted = kept_.assisted;
   game_.takenAtTurnStart = kept_.takenAtTurnStart;

@@ -92,14 +92,14 @@ class Replay {
     OptionControls options;
     RuleControls rules;
     Random random;
-    Random search;
+    Random searchRandom;
     std::string level;
     std::string nextLevel;
     KeyCursor keyCursor;
     GameObserver* observer = nullptr;
     std::filesystem::path statusPath;
     std::optional<std::array<CardCode, kCardCount>> arrangedDeck;
-    Random advice;
+    Random adviceRandom;
     bool hints = false;
     bool assisted = false;
     std::uint64_t takenAtTurnStart = 0;
@@ -121,9 +121,6 @@ class Replay {
 // `marked` framed where it lies: the review window's way in. A place the match does not have shows
 // the first month just dealt.
 ReplayOpened OpenReplayAt(Game& game, const HistoryMatch& match, int month, int move, std::optional<CardCode> marked);
-
-// The rules a match was played under, as the rule dialog holds them.
-RuleControls RuleControlsOf(const RuleSettings& rules);
 
 // Starts a new match whose first month is dealt as `first` was, with its dealer; the months after
 // are shuffled from the game's random source as always. It is an ordinary match: recorded, and

@@ -18,7 +18,7 @@ namespace {
 
 model::CardSet Cards(std::initializer_list<const char*> codes) {
   model::CardSet set = 0;
-  for (const char* code : codes) set |= model::Bit(model::IndexOf(CardCode::FromText(code)));
+  for (const char* code : codes) set |= model::Bit(CardIndex(CardCode::FromText(code)));
   return set;
 }
 
@@ -32,17 +32,17 @@ TEST_F(LevelInGameTest, TheComputerIsShownItsTableAndPlaysTheLevelsCard) {
 
   const model::State s = ComputerState(game.table, game.rules, model::Stage::Play, 0);
   EXPECT_EQ(s.hand[1], Cards(computer));
-  EXPECT_EQ(s.handOrder[1][0], model::IndexOf(CardCode::FromText("A1"))) << "the hand in slot order";
+  EXPECT_EQ(s.handOrder[1][0], CardIndex(CardCode::FromText("A1"))) << "the hand in slot order";
   EXPECT_EQ(s.hand[0], Cards(player));
   EXPECT_EQ(s.table, Cards(table));
   EXPECT_EQ(s.stockLeft, model::kStockCards);
-  EXPECT_EQ(s.stock[0], model::IndexOf(CardCode::FromText("11")));
+  EXPECT_EQ(s.stock[0], CardIndex(CardCode::FromText("11")));
   EXPECT_EQ(s.captured[0] | s.captured[1], 0u);
   EXPECT_EQ(s.mover, 1);
   EXPECT_EQ(s.dealer, 1);
 
   game.level = "beginner";
-  game.search.Seed(5);
+  game.searchRandom.Seed(5);
   ComRootin1(game);
   EXPECT_GE(platform.thoughts, 1) << "the level was asked";
   EXPECT_EQ(Hand(1).size(), 7u);
