@@ -19,13 +19,13 @@ namespace pg {
 
 namespace {
 
-bool PlaysByDesign(const Game& game) { return game.level == "normal" || !MakeLevel(game.level); }
+bool PlaysByDesign(const Game& game) { return game.level == Level::Normal; }
 
 // The level's move for the computer at `stage`. The level sees only a view: the cards the computer
 // cannot see are dealt anew from the search's own random source.
 model::Move AskLevel(Game& game, model::Stage stage, model::CardSet turnTook) {
   const model::State state = ComputerState(game.table, game.rules, stage, turnTook);
-  const std::unique_ptr<Level> level = MakeLevel(game.level);
+  const std::unique_ptr<ComputerPlayer> level = MakePlayer(game.level);
   model::Move move;
   Random& search = game.searchRandom;
   game.platform.Think([&state, &level, &move, &search] {

@@ -16,7 +16,7 @@ namespace {
 
 constexpr const char* kWhat = "ハイスコア";
 // Matches against the gentle teacher are practice: they never enter the tables.
-constexpr std::string_view kPracticeLevel = "beginner";
+constexpr Level kPracticeLevel = Level::Beginner;
 
 MatchResult ResultOf(const TableState& table) {
   return {table.matchScore[0], table.matchScore[1], table.BestMonthPoints, table.BestMonthText};

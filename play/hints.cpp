@@ -107,7 +107,8 @@ void SetHints(Game& game, bool on) {
   game.hints = on;
   RefreshHints(game);
   if (!game.KeepsRecords()) return;
-  if (const auto error = SaveSettingsFile(SettingsPathBeside(game.statusPath), {game.nextLevel, on})) {
+  if (const auto error =
+          SaveSettingsFile(SettingsPathBeside(game.statusPath), {std::string(StoredName(game.nextLevel)), on})) {
     ReportSaveFailure(game, "ヒントの設定", *error);
   }
 }

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "computer/level.h"
 #include "engine/game.h"
 #include "play/status_lock.h"
 #include "records/settings_file.h"
@@ -11,8 +10,6 @@
 namespace pg {
 
 namespace {
-
-constexpr const char* kDefaultLevel = "normal";
 
 void ReportDamagedSettings(Game& game, const std::filesystem::path& path) {
   std::filesystem::path setAside;
@@ -29,24 +26,24 @@ void ReportDamagedSettings(Game& game, const std::filesystem::path& path) {
 }  // namespace
 
 void LoadLevelSetting(Game& game) {
-  game.level = game.nextLevel = kDefaultLevel;
+  game.level = game.nextLevel = Level::Normal;
   if (!game.KeepsRecords()) return;
   const std::filesystem::path path = SettingsPathBeside(game.statusPath);
   const LoadedSettings loaded = LoadSettingsFile(path);
   if (loaded.read == SettingsRead::Missing) return;
-  const std::string& level = loaded.settings.level;
-  if (loaded.read == SettingsRead::Damaged || (!level.empty() && !MakeLevel(level))) {
+  const std::string& name = loaded.settings.level;
+  const std::optional<Level> level = LevelNamed(name);
+  if (loaded.read == SettingsRead::Damaged || (!name.empty() && !level)) {
     ReportDamagedSettings(game, path);
     return;
   }
-  if (!level.empty()) game.level = game.nextLevel = level;
+  if (level) game.level = game.nextLevel = *level;
   game.hints = loaded.settings.hints;
 }
 
 void LevelFocus(Game& game, int index) {
-  const auto names = LevelNames();
-  if (index < 0 || index >= static_cast<int>(names.size())) return;
-  const std::string chosen(names[static_cast<std::size_t>(index)]);
+  if (index < 0 || index >= static_cast<int>(kLevels.size())) return;
+  const Level chosen = kLevels[static_cast<std::size_t>(index)];
   if (chosen == game.nextLevel) return;
   game.nextLevel = chosen;
   // Between matches the next one is the one the player sees named.
@@ -55,12 +52,13 @@ void LevelFocus(Game& game, int index) {
     game.board.LevelName.caption = LevelNameCaption(chosen);
   }
   if (!game.KeepsRecords()) return;
-  if (const auto error = SaveSettingsFile(SettingsPathBeside(game.statusPath), {chosen, game.hints})) {
+  if (const auto error =
+          SaveSettingsFile(SettingsPathBeside(game.statusPath), {std::string(StoredName(chosen)), game.hints})) {
     ReportSaveFailure(game, "コンピュータの強さ", *error);
   }
 }
 
-std::string LevelNameCaption(std::string_view level) { return "ｃｏｍ（" + std::string(LevelLabel(level)) + "）"; }
+std::string LevelNameCaption(Level level) { return "ｃｏｍ（" + std::string(LevelLabel(level)) + "）"; }
 
 bool MatchUnderWay(const Game& game) {
   const Phase phase = game.table.Phase;

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <string>
-#include <string_view>
+
+#include "engine/level.h"
 
 namespace pg {
 
@@ -12,11 +13,11 @@ struct Game;
 // At start-up: the level kept in SETTINGS.TXT, else 普通, and the hints switch, else off. A file that cannot be read is
 // moved aside, and the player is told.
 void LoadLevelSetting(Game& game);
-// The options dialog's level button `index` (of LevelNames()) took the focus.
+// The options dialog's level button `index` (of kLevels) took the focus.
 void LevelFocus(Game& game, int index);
 // A match is under way: a change of level waits for the next one, and the dialog says so.
 bool MatchUnderWay(const Game& game);
 // Whom the player plays, as the main window names the computer: 「ｃｏｍ（強い）」.
-std::string LevelNameCaption(std::string_view level);
+std::string LevelNameCaption(Level level);
 
 }  // namespace pg

@@ -51,7 +51,7 @@ void MatchRecorder::DealerDecided(int, int) {
   match_.emplace();
   match_->startedAt = UtcNow();
   match_->rules = SettingsOf(game_.rules);
-  match_->level = game_.level;
+  match_->level = StoredName(game_.level);
 }
 
 void MatchRecorder::Dealt() {

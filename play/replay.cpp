@@ -35,7 +35,7 @@ ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
   copy.table = game.table;
   copy.board = game.board;
   copy.rules = ControlsOf(match.rules);
-  copy.nextLevel = match.level;
+  copy.nextLevel = LevelNamed(match.level).value_or(Level::Normal);
   StartGame(copy);
   std::vector<Frame> frames;
   for (const ReplayStep& step : StepsOf(match)) {
@@ -55,9 +55,8 @@ ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
 
 Replay::Replay(Game& game, HistoryMatch match, std::vector<Frame> frames)
     : game_(game), match_(std::move(match)), frames_(std::move(frames)) {
-  kept_ = {game.table,        game.board,        game.agari,     game.options,   game.rules,           game.random,
-           game.searchRandom, game.level,        game.nextLevel, game.keyCursor, game.observer,        game.statusPath,
-           game.arrangedDeck, game.adviceRandom, game.hints,     game.assisted,  game.takenAtTurnStart};
+  std::swap(static_cast<Match&>(game), kept_);
+  silenced_ = {game.observer, game.statusPath, game.hints, game.rules, game.options};
   game.observer = nullptr;
   // A replay shows the match as it was played: no hints over it, and a search still running for
   // the table left behind is dropped.
@@ -66,7 +65,6 @@ Replay::Replay(Game& game, HistoryMatch match, std::vector<Frame> frames)
   // Without the status file the match's end keeps no records; the file is given back on leaving.
   game.statusPath.clear();
   game.rules = ControlsOf(match_.rules);
-  game.keyCursor.shown = false;
   Show(0);
 }
 
@@ -130,23 +128,12 @@ void Replay::Mark(CardCode code) {
 void Replay::Leave() {
   if (left_) return;
   left_ = true;
-  game_.table = kept_.table;
-  game_.board = kept_.board;
-  game_.agari = kept_.agari;
-  game_.options = kept_.options;
-  game_.rules = kept_.rules;
-  game_.random = kept_.random;
-  game_.searchRandom = kept_.searchRandom;
-  game_.level = kept_.level;
-  game_.nextLevel = kept_.nextLevel;
-  game_.keyCursor = kept_.keyCursor;
-  game_.observer = kept_.observer;
-  game_.statusPath = kept_.statusPath;
-  game_.arrangedDeck = kept_.arrangedDeck;
-  game_.adviceRandom = kept_.adviceRandom;
-  game_.hints = kept_.hints;
-  game_.assisted = kept_.assisted;
-  game_.takenAtTurnStart = kept_.takenAtTurnStart;
+  std::swap(static_cast<Match&>(game_), kept_);
+  game_.observer = silenced_.observer;
+  game_.statusPath = silenced_.statusPath;
+  game_.hints = silenced_.hints;
+  game_.rules = silenced_.rules;
+  game_.options = silenced_.options;
   // Badges dropped while they were still being worked out are asked for again.
   const auto& badges = game_.board.badges;
   if (game_.hints && std::none_of(badges.begin(), badges.end(), [](const Badge& b) { return b.visible; })) {

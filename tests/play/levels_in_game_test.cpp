@@ -41,7 +41,7 @@ TEST_F(LevelInGameTest, TheComputerIsShownItsTableAndPlaysTheLevelsCard) {
   EXPECT_EQ(s.mover, 1);
   EXPECT_EQ(s.dealer, 1);
 
-  game.level = "beginner";
+  game.level = Level::Beginner;
   game.searchRandom.Seed(5);
   ComRootin1(game);
   EXPECT_GE(platform.thoughts, 1) << "the level was asked";
@@ -63,7 +63,7 @@ class NoKoiKoiByTheComputer : public GameObserver {
   const selfplay::SelfPlay& play_;
 };
 
-selfplay::SelfPlayOptions AtLevel(const char* level, std::uint64_t seed, int matches = 2) {
+selfplay::SelfPlayOptions AtLevel(Level level, std::uint64_t seed, int matches = 2) {
   selfplay::SelfPlayOptions options;
   options.seed = seed;
   options.matches = matches;
@@ -74,31 +74,30 @@ selfplay::SelfPlayOptions AtLevel(const char* level, std::uint64_t seed, int mat
 TEST(LevelSelfPlay, BeginnerPlaysWholeMatchesThroughTheGameAndNeverCallsKoiKoi) {
   for (std::uint64_t seed : {1u, 2u, 3u}) {
     std::ostringstream log;
-    selfplay::SelfPlay play(AtLevel("beginner", seed), log);
+    selfplay::SelfPlay play(AtLevel(Level::Beginner, seed), log);
     NoKoiKoiByTheComputer watcher(play);
     play.Watch(watcher);
     play.Run();
     EXPECT_GT(play.Thoughts(), 2 * 12) << "at least a decision a month, seed " << seed;
   }
   std::ostringstream log;
-  selfplay::SelfPlay normal(AtLevel("normal", 1), log);
+  selfplay::SelfPlay normal(AtLevel(Level::Normal, 1), log);
   normal.Run();
   EXPECT_EQ(normal.Thoughts(), 0) << "普通 keeps the designed procedures";
 }
 
 TEST(LevelSelfPlay, TheSameSeedReplaysTheSameMatchesAtALevel) {
-  const auto log = [](const char* level, std::uint64_t seed) {
+  const auto log = [](Level level, std::uint64_t seed) {
     std::ostringstream out;
     selfplay::SelfPlay play(AtLevel(level, seed, 1), out);
     play.Run();
     return out.str();
   };
-  for (std::string_view name : LevelNames()) {
-    if (name == "normal") continue;
-    const std::string level(name);
-    const std::string once = log(level.c_str(), 7);
-    EXPECT_EQ(once, log(level.c_str(), 7)) << level;
-    EXPECT_NE(once, log("normal", 7)) << level << ": the level, not the designed player, chose";
+  for (Level level : kLevels) {
+    if (level == Level::Normal) continue;
+    const std::string once = log(level, 7);
+    EXPECT_EQ(once, log(level, 7)) << StoredName(level);
+    EXPECT_NE(once, log(Level::Normal, 7)) << StoredName(level) << ": the level, not the designed player, chose";
   }
 }
 

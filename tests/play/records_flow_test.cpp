@@ -226,7 +226,7 @@ TEST_F(RecordsFlowTest, AWonMatchAsksForANameRefusingNoneAndEntersBothTables) {
 
 TEST_F(RecordsFlowTest, AWonMatchAtBeginnerEntersNothing) {
   setup(game);
-  game.level = "beginner";
+  game.level = Level::Beginner;
   FinishMatch(30, 12, {9, 0, 0});
   Form_Click(game);
   EXPECT_EQ(game.table.Phase, Phase::MatchOver);

@@ -62,18 +62,18 @@ TEST_F(SettingsFileTest, BadDataMeansNormalIsReportedAndIsSetAside) {
   for (const auto& row : rows) {
     Write(row.text);
     platform.messages.clear();
-    game.nextLevel = "beginner";
+    game.nextLevel = Level::Beginner;
     LoadLevelSetting(game);
     SCOPED_TRACE(row.text);
     EXPECT_EQ(platform.messages.size(), row.damaged ? 1u : 0u);
     if (row.damaged) {
-      EXPECT_EQ(game.nextLevel, "normal");
-      EXPECT_EQ(game.level, "normal");
+      EXPECT_EQ(game.nextLevel, Level::Normal);
+      EXPECT_EQ(game.level, Level::Normal);
       EXPECT_FALSE(fs::exists(path));
       std::ifstream kept(path.string() + ".damaged", std::ios::binary);
       EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), row.text) << "kept byte for byte";
     } else {
-      EXPECT_EQ(game.nextLevel, *row.text ? "beginner" : "normal");
+      EXPECT_EQ(game.nextLevel, *row.text ? Level::Beginner : Level::Normal);
     }
   }
 }
@@ -81,8 +81,8 @@ TEST_F(SettingsFileTest, BadDataMeansNormalIsReportedAndIsSetAside) {
 TEST_F(SettingsFileTest, ALevelChosenDuringAMatchWaitsForTheNextAndIsSaved) {
   game.SetPhase(Phase::PlayerToPlay);
   LevelFocus(game, 0);
-  EXPECT_EQ(game.nextLevel, "beginner");
-  EXPECT_EQ(game.level, "normal") << "the running match keeps its level";
+  EXPECT_EQ(game.nextLevel, Level::Beginner);
+  EXPECT_EQ(game.level, Level::Normal) << "the running match keeps its level";
   EXPECT_EQ(LoadSettingsFile(path).settings.level, "beginner");
 }
 

@@ -27,7 +27,7 @@ std::uint64_t Mix(std::uint64_t seed, std::uint64_t a, std::uint64_t b) {
   return seed * 0x9E3779B97F4A7C15ull ^ (a + 1) * 0xBF58476D1CE4E5B9ull ^ (b + 1) * 0x94D049BB133111EBull;
 }
 
-MatchRecord PlayMatch(const ArenaOptions& options, int index, Level& a, Level& b) {
+MatchRecord PlayMatch(const ArenaOptions& options, int index, ComputerPlayer& a, ComputerPlayer& b) {
   // Both matches of a pair draw alike seat by seat; only the levels change seats. A level against
   // itself so plays each pair twice over, and comes out exactly even.
   const auto pair = static_cast<std::uint64_t>(index / 2);
@@ -59,10 +59,10 @@ MatchRecord PlayMatch(const ArenaOptions& options, int index, Level& a, Level& b
   return record;
 }
 
-std::unique_ptr<Level> Named(const std::string& name) {
-  std::unique_ptr<Level> level = MakeLevel(name);
+std::unique_ptr<ComputerPlayer> Named(const std::string& name) {
+  const std::optional<Level> level = LevelNamed(name);
   if (!level) throw std::runtime_error("no level named '" + name + "'");
-  return level;
+  return MakePlayer(*level);
 }
 
 double Percentile(std::vector<double>& values, double p) {
