@@ -49,6 +49,8 @@ struct TableState {
   std::int16_t GameNum = 0;
   std::int16_t SameNum = 0;
   std::array<std::int16_t, 4> SameSlot{};
+  // The table card chosen for the card in play where two of its month lay there; empty otherwise.
+  CardCode chosen;
   pg::WinCode WinCode = pg::WinCode::None;
   std::int16_t PlayedSlot = 0;
   std::int16_t LayoutTop = 46;

@@ -1,7 +1,6 @@
 // Follows a match as it is played and stores it in history.db once it ends or is abandoned.
 #include "play/match_recorder.h"
 
-#include <algorithm>
 #include <chrono>
 #include <ctime>
 
@@ -80,12 +79,8 @@ void MatchRecorder::PlayFinished(CardCode card) {
     if (code != card) move.taken.push_back(code.Text());
   }
   captured_.clear();
-  // One card of the month taken and one left lying: two lay there, and this one was chosen.
-  const int left = static_cast<int>(std::count_if(t.FieldCard.begin(), t.FieldCard.begin() + t.FieldCount,
-                                                  [&](const Slot& s) { return SameMonth(s.code, card); }));
-  if (move.taken.size() == 1 && SameMonth(CardCode::FromText(move.taken[0]), card) && left == 1) {
-    move.chosen = move.taken[0];
-  }
+  // The choice as it was made, not worked out from what was taken.
+  move.chosen = t.chosen.Text();
   Month().moves.push_back(std::move(move));
 }
 

@@ -78,6 +78,7 @@ PlaySteps PlayStockCard(Game& game, TurnStep step) {
 PlaySteps JudgeSame(Game& game, PlayedCard card) {
   TableState& t = game.table;
   t.SameNum = 0;
+  t.chosen = CardCode();
   for (int s = 0; s < t.FieldCount; ++s) {
     if (SameMonth(t.FieldCard[s].code, card.code)) t.SameSlot[t.SameNum++] = static_cast<std::int16_t>(s);
   }
@@ -99,6 +100,8 @@ bool ChoiceOpen(const TableState& table) { return table.SameNum == 2; }
 void KeepChoice(TableState& table, int which) {
   if (which == 1) table.SameSlot[0] = table.SameSlot[1];
   table.SameNum = 1;
+  const int slot = table.SameSlot[0];
+  if (slot >= 0 && slot < kTableSlots) table.chosen = table.FieldCard[static_cast<std::size_t>(slot)].code;
 }
 
 PlaySteps JudgeOK(Game& game, PlayedCard card) {
