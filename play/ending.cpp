@@ -23,7 +23,7 @@ std::int16_t StoredTwips(double twips) {
 }
 
 // A window the platform does not show keeps the place it was loaded with.
-WindowPositions CurrentPlaces(Game& game) {
+WindowPositions CurrentPlaces(const Game& game) {
   WindowPositions places = game.table.status.windows;
   for (int w = 0; w < kStoredWindows; ++w) {
     const auto origin = game.platform.NormalWindowOrigin(static_cast<Window>(w));
