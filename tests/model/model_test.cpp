@@ -169,5 +169,29 @@ TEST(ModelPlayout, MonthsAndMatchesPlayToTheirEnd) {
   }
 }
 
+TEST(ModelInvariants, EveryCardLiesInOnePlaceAndOnlyLegalMovesAreLegal) {
+  Random random(4);
+  State s = DealtMonth(SweptRules(0), 4);
+  while (s.stage != Stage::MonthOver) {
+    ASSERT_TRUE(CardsAccountedFor(s));
+    MoveList moves;
+    LegalMoves(s, moves);
+    ASSERT_GT(moves.size, 0);
+    for (const Move& move : moves) EXPECT_TRUE(IsLegal(s, move));
+    if (s.stage == Stage::Play) {
+      const int notHeld = Lowest(s.captured[0] | s.captured[1] | s.table);
+      EXPECT_FALSE(IsLegal(s, {MoveKind::Play, static_cast<std::uint8_t>(notHeld), kNoCard}));
+    }
+    Apply(s, RandomMove(s, random));
+  }
+  EXPECT_TRUE(CardsAccountedFor(s));
+  State twice = s;
+  twice.table |= Bit(Lowest(twice.captured[0] | twice.captured[1]));
+  EXPECT_FALSE(CardsAccountedFor(twice)) << "a captured card also on the table";
+  State lost = s;
+  lost.table &= lost.table - 1;
+  EXPECT_FALSE(CardsAccountedFor(lost)) << "a table card in no place";
+}
+
 }  // namespace
 }  // namespace pg::model
