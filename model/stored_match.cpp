@@ -14,12 +14,6 @@ namespace pg::model {
 
 namespace {
 
-std::optional<std::uint8_t> CardOf(const StoredCard& text) {
-  const CardCode code = CardCode::FromText(text);
-  if (text.size() != 2 || !IsCard(code)) return std::nullopt;
-  return static_cast<std::uint8_t>(CardIndex(code));
-}
-
 // The month as dealt, or none when the stored deal is not 48 different cards.
 std::optional<State> DealtMonth(const Rules& rules, const HistoryMonth& m, std::array<int, 2> score) {
   State s = NewMatch(rules, m.dealer == 1 ? 1 : 0);
@@ -27,7 +21,7 @@ std::optional<State> DealtMonth(const Rules& rules, const HistoryMonth& m, std::
   s.score = {static_cast<std::int16_t>(score[0]), static_cast<std::int16_t>(score[1])};
   CardSet seen = 0;
   auto take = [&seen](const StoredCard& text) -> std::optional<std::uint8_t> {
-    const auto card = CardOf(text);
+    const auto card = StoredCardIndex(text);
     if (!card || (seen & Bit(*card)) != 0) return std::nullopt;
     seen |= Bit(*card);
     return card;
@@ -91,11 +85,11 @@ class MonthReplay {
   }
 
   bool Follow(const HistoryMove& stored, int at) {
-    const auto card = CardOf(stored.card);
+    const auto card = StoredCardIndex(stored.card);
     if (!card) return false;
     std::uint8_t chosen = kNoCard;
     if (!stored.chosen.empty()) {
-      const auto c = CardOf(stored.chosen);
+      const auto c = StoredCardIndex(stored.chosen);
       if (!c) return false;
       chosen = *c;
     }
@@ -123,6 +117,12 @@ class MonthReplay {
 };
 
 }  // namespace
+
+std::optional<std::uint8_t> StoredCardIndex(const StoredCard& text) {
+  const CardCode code = CardCode::FromText(text);
+  if (text.size() != 2 || !IsCard(code)) return std::nullopt;
+  return static_cast<std::uint8_t>(CardIndex(code));
+}
 
 StoredMatch FollowStoredMatch(const HistoryMatch& match) {
   StoredMatch followed;

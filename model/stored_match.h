@@ -3,6 +3,8 @@
 // ends it, and says where.
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "model/state.h"
@@ -30,5 +32,8 @@ struct StoredMatch {
 };
 
 StoredMatch FollowStoredMatch(const HistoryMatch& match);
+
+// The card a stored two-character code names, or none for anything else.
+std::optional<std::uint8_t> StoredCardIndex(const StoredCard& text);
 
 }  // namespace pg::model

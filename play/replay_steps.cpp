@@ -9,6 +9,7 @@
 #include "engine/animation.h"
 #include "engine/game.h"
 #include "engine/hand.h"
+#include "model/stored_match.h"
 #include "play/agari.h"
 #include "play/deal.h"
 #include "play/setup.h"
@@ -29,9 +30,9 @@ constexpr int kDealerDrawCards = 12;
 using Refusal = std::optional<std::string>;
 
 std::optional<CardCode> CardOf(const StoredCard& text) {
-  const CardCode code = CardCode::FromText(text);
-  if (text.size() != 2 || !IsCard(code)) return std::nullopt;
-  return code;
+  const std::optional<std::uint8_t> card = model::StoredCardIndex(text);
+  if (!card) return std::nullopt;
+  return CodeOf(*card);
 }
 
 std::string MonthName(const HistoryMonth& month) { return std::to_string(month.month) + "か月目"; }
