@@ -1,9 +1,6 @@
 // 入門 and 普通: the gentle teacher and the designed player; 強い and 最強 search.
 #include "computer/level.h"
 
-#include <array>
-#include <utility>
-
 #include "computer/search_levels.h"
 #include "model/month.h"
 #include "model/policy.h"
@@ -13,7 +10,7 @@ namespace pg {
 namespace {
 
 // 普通: the game's own designed player.
-class NormalLevel : public Level {
+class NormalLevel : public ComputerPlayer {
  public:
   model::Move Choose(const model::View& view, Random& random) override {
     return model::DesignedMove(view.Guess(), random);
@@ -22,7 +19,7 @@ class NormalLevel : public Level {
 
 // 入門: a gentle teacher. It takes what it has at once, never calling こいこい, and about one hand
 // card in three it plays any card at all, so a beginner sees captures left on the table.
-class BeginnerLevel : public Level {
+class BeginnerLevel : public ComputerPlayer {
  public:
   model::Move Choose(const model::View& view, Random& random) override {
     const model::State& s = view.Guess();
@@ -35,27 +32,20 @@ class BeginnerLevel : public Level {
   static constexpr int kMissesOneIn = 3;
 };
 
-constexpr std::array<std::string_view, 4> kNames{"beginner", "normal", "strong", "expert"};
-
 }  // namespace
 
-std::span<const std::string_view> LevelNames() { return kNames; }
-
-std::string_view LevelLabel(std::string_view name) {
-  constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kLabels{
-      {{"beginner", "入門"}, {"normal", "普通"}, {"strong", "強い"}, {"expert", "最強"}}};
-  for (const auto& [known, label] : kLabels) {
-    if (known == name) return label;
+std::unique_ptr<ComputerPlayer> MakePlayer(Level level) {
+  switch (level) {
+    case Level::Beginner:
+      return std::make_unique<BeginnerLevel>();
+    case Level::Strong:
+      return MakeStrongPlayer();
+    case Level::Expert:
+      return MakeExpertPlayer();
+    case Level::Normal:
+      break;
   }
-  return name;
-}
-
-std::unique_ptr<Level> MakeLevel(std::string_view name) {
-  if (name == "beginner") return std::make_unique<BeginnerLevel>();
-  if (name == "normal") return std::make_unique<NormalLevel>();
-  if (name == "strong") return MakeStrongLevel();
-  if (name == "expert") return MakeExpertLevel();
-  return nullptr;
+  return std::make_unique<NormalLevel>();
 }
 
 }  // namespace pg

@@ -2,27 +2,21 @@
 #pragma once
 
 #include <memory>
-#include <span>
-#include <string_view>
 
+#include "engine/level.h"
 #include "engine/random.h"
 #include "model/state.h"
 #include "model/view.h"
 
 namespace pg {
 
-class Level {
+class ComputerPlayer {
  public:
-  virtual ~Level() = default;
+  virtual ~ComputerPlayer() = default;
   // A legal move for the side to move, which is view.Viewer(), drawing only from `random`.
   virtual model::Move Choose(const model::View& view, Random& random) = 0;
 };
 
-// The names the tools know the levels by, weakest first.
-std::span<const std::string_view> LevelNames();
-// The name the player knows a level by (入門, 普通, 強い, 最強); the tool's name for one it does not know.
-std::string_view LevelLabel(std::string_view name);
-// The level of that name, or none.
-std::unique_ptr<Level> MakeLevel(std::string_view name);
+std::unique_ptr<ComputerPlayer> MakePlayer(Level level);
 
 }  // namespace pg

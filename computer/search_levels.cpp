@@ -17,14 +17,14 @@ constexpr int kExpertIterations = 3000;
 // The search's seed comes from the level's random source, itself seeded from the game's.
 std::uint64_t SearchSeed(Random& random) { return static_cast<std::uint64_t>(random.Uniform() * 0x1.0p53); }
 
-class StrongLevel : public Level {
+class StrongLevel : public ComputerPlayer {
  public:
   model::Move Choose(const model::View& view, Random& random) override {
     return computer::FlatMonteCarloMove(view.Guess(), SearchSeed(random), {kStrongPlayouts});
   }
 };
 
-class ExpertLevel : public Level {
+class ExpertLevel : public ComputerPlayer {
  public:
   model::Move Choose(const model::View& view, Random& random) override {
     return computer::IsmctsMove(view.Guess(), SearchSeed(random), {kExpertIterations});
@@ -33,7 +33,7 @@ class ExpertLevel : public Level {
 
 }  // namespace
 
-std::unique_ptr<Level> MakeStrongLevel() { return std::make_unique<StrongLevel>(); }
-std::unique_ptr<Level> MakeExpertLevel() { return std::make_unique<ExpertLevel>(); }
+std::unique_ptr<ComputerPlayer> MakeStrongPlayer() { return std::make_unique<StrongLevel>(); }
+std::unique_ptr<ComputerPlayer> MakeExpertPlayer() { return std::make_unique<ExpertLevel>(); }
 
 }  // namespace pg

@@ -8,7 +8,7 @@
 
 namespace pg {
 
-std::unique_ptr<Level> MakeStrongLevel();
-std::unique_ptr<Level> MakeExpertLevel();
+std::unique_ptr<ComputerPlayer> MakeStrongPlayer();
+std::unique_ptr<ComputerPlayer> MakeExpertPlayer();
 
 }  // namespace pg

@@ -11,27 +11,13 @@ namespace pg {
 
 namespace {
 
-constexpr int kDealtCards = 24;
-
-// A slot's code names a card only when both its characters do; "FF" and stale text never index.
-bool IsCard(CardCode code) {
-  const char m = code.MonthChar();
-  const char r = code.RankChar();
-  return ((m >= '1' && m <= '9') || (m >= 'A' && m <= 'C')) && r >= '1' && r <= '4';
-}
-
-// The card's index, or kNoCard for anything that is not a card.
-std::uint8_t IndexOf(CardCode code) {
-  return static_cast<std::uint8_t>(IsCard(code) ? model::IndexOf(code) : model::kNoCard);
-}
-
 void FillHand(model::State& s, const TableState& t, int side, int cards) {
   const auto k = static_cast<std::size_t>(side);
   int size = 0;
   for (int i = 0; i < cards && i < kHandSlots; ++i) {
     const CardCode code = t.HandCard[k][static_cast<std::size_t>(i)].code;
     if (!IsCard(code)) continue;
-    const int card = model::IndexOf(code);
+    const int card = CardIndex(code);
     s.hand[k] |= model::Bit(card);
     s.handOrder[k][static_cast<std::size_t>(size++)] = static_cast<std::uint8_t>(card);
   }
@@ -46,7 +32,7 @@ model::State ComputerState(const TableState& t, const RuleControls& rules, model
 
 model::State SeatState(const TableState& t, const RuleControls& rules, int side, model::Stage stage,
                        model::CardSet turnTook) {
-  model::State s = model::NewMatch(model::RulesFrom(rules), t.Oya);
+  model::State s = model::NewMatch(model::RulesOf(rules), t.Oya);
   s.month = static_cast<std::int8_t>(t.GameNum);
   s.mover = static_cast<std::int8_t>(side);
   s.stage = stage;
@@ -60,7 +46,7 @@ model::State SeatState(const TableState& t, const RuleControls& rules, int side,
   for (int slot = 0; slot < t.FieldCount && slot < kTableSlots; ++slot) {
     const CardCode code = t.FieldCard[static_cast<std::size_t>(slot)].code;
     if (!IsCard(code)) continue;
-    const int card = model::IndexOf(code);
+    const int card = CardIndex(code);
     s.table |= model::Bit(card);
     s.tableSlot[static_cast<std::size_t>(card)] = static_cast<std::uint8_t>(slot);
   }
@@ -69,26 +55,26 @@ model::State SeatState(const TableState& t, const RuleControls& rules, int side,
   const int pending = stage == model::Stage::StockChoice ? 1 : 0;
   const int left = std::clamp(t.StockLeft - pending, 0, model::kStockCards);
   for (int k = 0; k < model::kStockCards; ++k) {
-    s.stock[static_cast<std::size_t>(k)] = IndexOf(t.Deck[static_cast<std::size_t>(kDealtCards + k)]);
+    s.stock[static_cast<std::size_t>(k)] = model::CardOrNone(t.Deck[static_cast<std::size_t>(kDealtCards + k)]);
   }
   s.stockLeft = static_cast<std::uint8_t>(left);
   if (pending != 0) s.pendingCard = s.stock[static_cast<std::size_t>(model::kStockCards - 1 - left)];
   return s;
 }
 
-int HandSlotOf(const TableState& t, int card) {
+std::optional<int> HandSlotOf(const TableState& t, int card) {
   for (int i = 0; i < CardsInHand(t, kComputerSide) && i < kHandSlots; ++i) {
     const CardCode code = t.HandCard[kComputerSide][static_cast<std::size_t>(i)].code;
-    if (IsCard(code) && model::IndexOf(code) == card) return i;
+    if (IsCard(code) && CardIndex(code) == card) return i;
   }
-  return 0;
+  return std::nullopt;
 }
 
 int ChoiceOf(const TableState& t, int card) {
   const int slot = t.SameSlot[1];
   if (slot < 0 || slot >= kTableSlots) return 0;
   const CardCode second = t.FieldCard[static_cast<std::size_t>(slot)].code;
-  return IsCard(second) && model::IndexOf(second) == card ? 1 : 0;
+  return IsCard(second) && CardIndex(second) == card ? 1 : 0;
 }
 
 }  // namespace pg

@@ -3,15 +3,15 @@
 // is only a guess: a level is given a View of it, which deals the cards it cannot see anew.
 #pragma once
 
+#include <optional>
+
 #include "engine/random.h"
 #include "engine/rule_settings.h"
+#include "engine/side.h"
 #include "engine/table_state.h"
 #include "model/state.h"
 
 namespace pg {
-
-inline constexpr int kComputerSide = 1;
-inline constexpr int kPlayerSide = 0;
 
 // `stage` is the computer's moment: Play before its hand card, StockChoice while its stock card
 // waits between two table cards, Decision after its yaku. `turnTook` is what its turn has taken so far.
@@ -21,8 +21,8 @@ model::State ComputerState(const TableState& table, const RuleControls& rules, m
 model::State SeatState(const TableState& table, const RuleControls& rules, int side, model::Stage stage,
                        model::CardSet turnTook);
 
-// The hand slot of the computer holding `card`, or 0 should no slot hold it.
-int HandSlotOf(const TableState& table, int card);
+// The hand slot of the computer holding `card`, or none should no slot hold it.
+std::optional<int> HandSlotOf(const TableState& table, int card);
 // Of the two table cards of an open choice, 0 or 1 for the one that is `card`.
 int ChoiceOf(const TableState& table, int card);
 

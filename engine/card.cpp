@@ -23,8 +23,6 @@ int RankOf(CardCode code) {
   return c >= '0' && c <= '9' ? c - '0' : 0;
 }
 
-int CardNoOf(CardCode code) { return (MonthOf(code) - 1) * 4 + (RankOf(code) - 1); }
-
 CardCode CodeOf(int cardNo) { return CardCode(HexDigit(cardNo / 4 + 1), static_cast<char>('1' + cardNo % 4)); }
 
 int CellOf(CardCode code) { return (MonthOf(code) - 1) + kSheetColumns * (RankOf(code) - 1); }

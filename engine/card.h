@@ -31,6 +31,8 @@ class CardCode {
 
 inline constexpr CardCode kEmptySlot{'F', 'F'};
 inline constexpr int kCardCount = 48;
+// Dealt before the stock: eight to each hand and eight to the table.
+inline constexpr int kDealtCards = 24;
 inline constexpr int kBackCell = 12;
 inline constexpr int kSheetColumns = 13;
 inline constexpr int kSheetRows = 4;
@@ -46,9 +48,22 @@ enum class CardClass { Bright, Animal, Ribbon, Chaff };
 // True when both codes are of the same month (an empty or "FF" slot never matches a card).
 constexpr bool SameMonth(CardCode a, CardCode b) { return a.MonthChar() == b.MonthChar(); }
 
+// A code names a card only when both its characters do: "FF", "00" and stale text never index.
+constexpr bool IsCard(CardCode code) {
+  const char m = code.MonthChar();
+  const char r = code.RankChar();
+  return ((m >= '1' && m <= '9') || (m >= 'A' && m <= 'C')) && r >= '1' && r <= '4';
+}
+
+// The card's index 0..47, (month - 1) * 4 + rank - 1; only for a code IsCard accepts.
+constexpr int CardIndex(CardCode code) {
+  const char m = code.MonthChar();
+  const int month = m <= '9' ? m - '0' : m - 'A' + 10;
+  return (month - 1) * 4 + (code.RankChar() - '1');
+}
+
 int MonthOf(CardCode code);
 int RankOf(CardCode code);
-int CardNoOf(CardCode code);
 CardCode CodeOf(int cardNo);
 int CellOf(CardCode code);
 int PriorityOf(CardCode code);

@@ -13,8 +13,8 @@ constexpr std::uint64_t kAdviceStream = 0x6164766963650000ull;
 
 void Game::SeedRandoms(std::uint64_t seed) {
   random.Seed(seed);
-  search.Seed(seed ^ kSearchStream);
-  advice.Seed(seed ^ kAdviceStream);
+  searchRandom.Seed(seed ^ kSearchStream);
+  adviceRandom.Seed(seed ^ kAdviceStream);
 }
 
 void Game::SetPhase(Phase phase) {

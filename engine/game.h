@@ -1,5 +1,5 @@
-// The main window's game: table state, what its controls show, the dialogs' settings, and the
-// platform and random source every procedure works through.
+// The main window's game: the session (platform, random sources, settings, files, watcher) and the
+// match on the table (its state, the board, the dialogs' states), which a replay swaps out whole.
 #pragma once
 
 #include <array>
@@ -13,6 +13,7 @@
 #include "engine/fixed_places.h"
 #include "engine/game_observer.h"
 #include "engine/key_cursor.h"
+#include "engine/level.h"
 #include "engine/options.h"
 #include "engine/platform.h"
 #include "engine/random.h"
@@ -29,16 +30,17 @@ inline constexpr std::int32_t kSmallWindowWidthTwips = 9090;
 inline constexpr int kPlayWidth = 760;
 inline constexpr int kPlayHeight = 542;
 
-struct Game {
-  explicit Game(Platform& platform) : platform(platform) { PlaceFixedControls(table, board); }
+// What lasts from match to match, and what a replay leaves alone but for the few settings it silences.
+struct Session {
+  explicit Session(Platform& platform) : platform(platform) {}
 
   Platform& platform;
   Random random;
   // The computer's search draws from a source of its own, so however long it thinks, the deals and
   // the designed player's draws stay those of the game's seed.
-  Random search;
+  Random searchRandom;
   // The advisor's search draws from a third, so hints change neither the deals nor the computer.
-  Random advice;
+  Random adviceRandom;
   // The hints switch, kept in SETTINGS.TXT.
   bool hints = false;
   // The month and kind marked on every face, and the table's size in percent: SETTINGS.TXT keeps both.
@@ -47,21 +49,10 @@ struct Game {
   // Raised whenever the badges stop matching the player's choice: a search still running for the
   // old choice is dropped when it delivers.
   std::uint32_t hintGeneration = 0;
-  // What the player had taken when its turn began, for the advisor's view of a stock card choice.
-  std::uint64_t takenAtTurnStart = 0;
-  // A hint or counsel was shown in this match: it is stored as assisted and kept off the high scores.
-  bool assisted = false;
-  // The computer's level, by its name among LevelNames(), in this match and from the next one on.
-  std::string level = "normal";
-  std::string nextLevel = "normal";
-  TableState table;
-  Board board;
+  // The level chosen for the next match on, kept in SETTINGS.TXT.
+  Level nextLevel = Level::Normal;
   OptionControls options;
   RuleControls rules;
-  WinDialogState agari;
-  ScoreDialogState score;
-  NameDialogState inputName;
-  WaitDialogState wait;
   // The menu's hover guard: the picture buttons ignore hovering while it reads false.
   bool HelpJudge = true;
   // The status file, and this copy's hold on its lock once it first took it. A game keeps no
@@ -71,11 +62,31 @@ struct Game {
   std::int32_t windowWidthTwips = kLargeWindowWidthTwips;
   // The control a mouse button went down on, until it comes up again.
   std::optional<ControlId> pressed;
-  KeyCursor keyCursor;
-  // Told of every deal, play and result: the spoken account of the game, tools and tests watch.
+  // Told of every deal, play and result: the game's match recorder, and the tools' and tests' watchers.
   GameObserver* observer = nullptr;
+};
+
+// The match on the table: one value, so a replay can put another in its place and give it back.
+struct Match {
+  // The computer's level in this match.
+  Level level = Level::Normal;
+  TableState table;
+  Board board;
+  WinDialogState agari;
+  ScoreDialogState scoreDialog;
+  NameDialogState inputName;
+  WaitDialogState wait;
+  KeyCursor keyCursor;
+  // What the player had taken when its turn began, for the advisor's view of a stock card choice.
+  std::uint64_t takenAtTurnStart = 0;
+  // A hint or counsel was shown in this match: it is stored as assisted and kept off the high scores.
+  bool assisted = false;
   // A deck the next deal takes as it lies instead of shuffling, once: a stored month played again.
   std::optional<std::array<CardCode, kCardCount>> arrangedDeck;
+};
+
+struct Game : Session, Match {
+  explicit Game(Platform& platform) : Session(platform) { PlaceFixedControls(table, board); }
 
   // Seeds the game's random source and, from the same number, the search's and the advisor's.
   void SeedRandoms(std::uint64_t seed);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/text.h"
+#include "records/status_records.h"
 
 namespace pg {
 
@@ -32,5 +33,10 @@ struct RuleControls {
     rten[index] = Digits(points);
   }
 };
+
+// The rules as stored (STATUS.DAT, history.db) become the controls, bounded to the controls' range:
+// the switches 0 or 1, the points 1 to 5.
+RuleControls ControlsOf(const RuleSettings& stored);
+RuleSettings SettingsOf(const RuleControls& controls);
 
 }  // namespace pg

@@ -23,13 +23,7 @@ void ApplyStatusRecords(Game& game, const StatusRecords& records) {
   options.SOption = Clamp(o.ScreenMode, 0, 1);
   options.DekiYaku = static_cast<YakuDisplay>(Clamp(o.YakuDisplay, 0, 2));
   options.FFileName = {o.FaceFile0, o.FaceFile1};
-
-  RuleControls& rules = game.rules;
-  const RuleSettings& r = records.rules;
-  rules.option = {Clamp(r.HanamiRule, 0, 1), Clamp(r.TsukimiRule, 0, 1), Clamp(r.OyaRule, 0, 1),
-                  Clamp(r.KikuRule, 0, 1)};
-  const std::int16_t points[2] = {Clamp(r.HanamiPoints, 1, 5), Clamp(r.TsukimiPoints, 1, 5)};
-  for (int i = 0; i < 2; ++i) rules.SetPoints(i, points[i]);
+  game.rules = ControlsOf(records.rules);
 }
 
 }  // namespace pg

@@ -34,7 +34,7 @@ using MonthTally = std::array<std::int16_t, 12>;
 // computer. Sides are counted, swapped (1 - side) and compared with Oya, so they stay plain numbers.
 struct TableState {
   pg::Phase Phase = pg::Phase::Idle;
-  std::array<CardCode, 49> Deck{};
+  std::array<CardCode, kCardCount> Deck{};
   std::array<Slot, kTableSlots> FieldCard{};
   MonthTally FieldMonth{};
   std::array<std::array<Slot, kHandSlots>, 2> HandCard{};
@@ -45,10 +45,12 @@ struct TableState {
   std::int16_t HandLeft = 0;
   std::int16_t FieldCount = 0;
   std::int16_t FieldCountBefore = 0;
-  std::array<ByYakuGroup<std::int16_t>, 3> YakuCount{};
+  std::array<ByYakuGroup<std::int16_t>, 2> YakuCount{};
   std::int16_t GameNum = 0;
   std::int16_t SameNum = 0;
   std::array<std::int16_t, 4> SameSlot{};
+  // The table card chosen for the card in play where two of its month lay there; empty otherwise.
+  CardCode chosen;
   pg::WinCode WinCode = pg::WinCode::None;
   std::int16_t PlayedSlot = 0;
   std::int16_t LayoutTop = 46;
@@ -57,7 +59,7 @@ struct TableState {
   // Set for each group a card was counted into since the turn began.
   ByYakuGroup<bool> YakuTouched{};
   StatusRecords status;
-  // Each side's captures this month, bit CardNoOf(code) for a card, and who called こいこい: what the
+  // Each side's captures this month, bit CardIndex(code) for a card, and who called こいこい: what the
   // computer's levels read the month from.
   std::array<std::uint64_t, 2> Taken{};
   std::array<bool, 2> KoiKoi{};

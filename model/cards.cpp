@@ -11,7 +11,7 @@ constexpr std::array<std::uint8_t, kCardCount> PriorityByIndex() {
   for (int k = 0; k < kUnlisted; ++k) {
     const CardCode code(PriorityList[static_cast<std::size_t>(2 * k)],
                         PriorityList[static_cast<std::size_t>(2 * k + 1)]);
-    priority[static_cast<std::size_t>(IndexOf(code))] = static_cast<std::uint8_t>(k);
+    priority[static_cast<std::size_t>(CardIndex(code))] = static_cast<std::uint8_t>(k);
   }
   return priority;
 }

@@ -56,16 +56,14 @@ constexpr void ForEachCard(CardSet cards, F&& f) {
   for (; cards != 0; cards &= cards - 1) f(Lowest(cards));
 }
 
-// The card's index; only for real card codes, never "FF" or an empty one.
-constexpr int IndexOf(CardCode code) {
-  const char m = code.MonthChar();
-  const int month = m <= '9' ? m - '0' : m - 'A' + 10;
-  return (month - 1) * 4 + (code.RankChar() - '1');
+// The card's index, or kNoCard for anything that is not a card.
+constexpr std::uint8_t CardOrNone(CardCode code) {
+  return static_cast<std::uint8_t>(IsCard(code) ? CardIndex(code) : kNoCard);
 }
 
 constexpr CardSet SetOf(std::span<const CardCode> codes) {
   CardSet set = 0;
-  for (CardCode code : codes) set |= Bit(IndexOf(code));
+  for (CardCode code : codes) set |= Bit(CardIndex(code));
   return set;
 }
 

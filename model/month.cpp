@@ -10,7 +10,6 @@ namespace pg::model {
 
 namespace {
 
-constexpr int kDealtCards = 24;
 // Rounds of six by the dealer: two cards to the other hand, two to the table, two to the dealer.
 constexpr int kToTable = 2;
 constexpr std::array<std::array<int, 6>, 2> kDealtTo{
@@ -153,6 +152,7 @@ void Deal(State& s, const Deck& deck) {
   s.stockLeft = kStockCards;
   s.mover = s.dealer;
   s.stage = Stage::Play;
+  PG_CHECK(CardsAccountedFor(s));
   for (int k = 0; k < 2; ++k) {
     const int side = (s.dealer + k) % 2;
     const WinKind yaku = DealtHandYaku(s.hand[static_cast<std::size_t>(side)]);
@@ -174,6 +174,28 @@ void NextMonth(State& s) {
 }
 
 bool CanKoiKoi(const State& s) { return HandLeft(s) >= 2; }
+
+bool IsLegal(const State& s, Move move) {
+  MoveList moves;
+  LegalMoves(s, moves);
+  for (const Move& legal : moves) {
+    if (legal == move) return true;
+  }
+  return false;
+}
+
+bool CardsAccountedFor(const State& s) {
+  CardSet stock = 0;
+  for (int k = kStockCards - s.stockLeft; k < kStockCards; ++k) stock |= Bit(s.stock[static_cast<std::size_t>(k)]);
+  if (s.pendingCard != kNoCard) stock |= Bit(s.pendingCard);
+  const std::array<CardSet, 6> zones{s.hand[0], s.hand[1], s.table, s.captured[0], s.captured[1], stock};
+  CardSet seen = 0;
+  for (CardSet zone : zones) {
+    if ((seen & zone) != 0) return false;
+    seen |= zone;
+  }
+  return seen == kAllCards;
+}
 
 void LegalMoves(const State& s, MoveList& moves) {
   moves.size = 0;
@@ -206,6 +228,7 @@ void LegalMoves(const State& s, MoveList& moves) {
 }
 
 void Apply(State& s, Move move, Trace* trace) {
+  PG_CHECK(IsLegal(s, move));
   switch (move.kind) {
     case MoveKind::Play: {
       const bool firstOfMonth = HandLeft(s) == 2 * kHandCards;
@@ -234,6 +257,7 @@ void Apply(State& s, Move move, Trace* trace) {
       PassTurn(s);
       break;
   }
+  PG_CHECK(CardsAccountedFor(s));
 }
 
 }  // namespace pg::model

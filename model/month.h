@@ -22,6 +22,10 @@ void Deal(State& s, const Deck& deck);
 void NextMonth(State& s);
 
 void LegalMoves(const State& s, MoveList& moves);
+bool IsLegal(const State& s, Move move);
+// Every card lies in exactly one place: a hand, the table, a side's captures, the stock still to
+// turn or the stock card waiting for a choice.
+bool CardsAccountedFor(const State& s);
 bool CanKoiKoi(const State& s);
 // Applies a legal move of the mover. A hand card is followed by the stock card at once, unless that
 // needs a choice; a turn ends in a decision when it made a yaku, else the other side moves or the

@@ -11,7 +11,7 @@ namespace {
 constexpr CardSet CardsListedFrom(int first, int last) {
   CardSet cards = 0;
   for (int k = first; k <= last; ++k) {
-    cards |= Bit(IndexOf(
+    cards |= Bit(CardIndex(
         CardCode(PriorityList[static_cast<std::size_t>(2 * k)], PriorityList[static_cast<std::size_t>(2 * k + 1)])));
   }
   return cards;
@@ -21,7 +21,7 @@ constexpr CardSet kBrights = CardsListedFrom(0, 4);
 constexpr CardSet kAnimals = CardsListedFrom(5, 13);
 constexpr CardSet kRibbons = CardsListedFrom(14, 23);
 constexpr CardSet kChaff = kAllCards & ~(kBrights | kAnimals | kRibbons);
-constexpr CardSet kSakeCupCard = Bit(IndexOf(kSakeCup));
+constexpr CardSet kSakeCupCard = Bit(CardIndex(kSakeCup));
 
 struct PointPair {
   int hanami;
@@ -43,8 +43,8 @@ Rules MakeRules(bool hanami, bool tsukimi, bool dealerRight, bool kikuAsChaff, i
   auto& g = r.groupCards;
   g[Hikari] = kBrights;
   g[InoShikaCho] = SetOf(kInoShikaChoCards);
-  g[Hanami] = hanami ? Bit(IndexOf(kHanamiBright)) | kSakeCupCard : 0;
-  g[Tsukimi] = tsukimi ? Bit(IndexOf(kTsukimiBright)) | kSakeCupCard : 0;
+  g[Hanami] = hanami ? Bit(CardIndex(kHanamiBright)) | kSakeCupCard : 0;
+  g[Tsukimi] = tsukimi ? Bit(CardIndex(kTsukimiBright)) | kSakeCupCard : 0;
   g[Akatan] = SetOf(kAkatanCards);
   g[Aotan] = SetOf(kAotanCards);
   g[Tane] = kikuAsChaff ? kAnimals & ~kSakeCupCard : kAnimals;
@@ -53,7 +53,7 @@ Rules MakeRules(bool hanami, bool tsukimi, bool dealerRight, bool kikuAsChaff, i
   return r;
 }
 
-Rules RulesFrom(const RuleControls& c) {
+Rules RulesOf(const RuleControls& c) {
   return MakeRules(c.HanamiOn(), c.TsukimiOn(), c.OyaRightOn(), c.KikuAsChaff(), c.HanamiPoints(), c.TsukimiPoints());
 }
 

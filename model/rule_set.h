@@ -29,7 +29,7 @@ struct Rules {
 
 // The rules with their group cards filled in.
 Rules MakeRules(bool hanami, bool tsukimi, bool dealerRight, bool kikuAsChaff, int hanamiPoints, int tsukimiPoints);
-Rules RulesFrom(const RuleControls& controls);
+Rules RulesOf(const RuleControls& controls);
 RuleControls ControlsOf(const Rules& rules);
 // Rule set `index` of the 64 swept: bits 0..3 the switches, bits 4..5 the point pair.
 Rules SweptRules(int index);

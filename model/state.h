@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/check.h"
 #include "model/cards.h"
 #include "model/rule_set.h"
 
@@ -42,7 +43,10 @@ struct MoveList {
   void Add(Move move) { moves[static_cast<std::size_t>(size++)] = move; }
   const Move* begin() const { return moves.data(); }
   const Move* end() const { return moves.data() + size; }
-  const Move& operator[](int i) const { return moves[static_cast<std::size_t>(i)]; }
+  const Move& operator[](int i) const {
+    PG_CHECK(i >= 0 && i < size);
+    return moves[static_cast<std::size_t>(i)];
+  }
 };
 
 enum class WinKind : std::uint8_t { None, Yaku, Teshi, Kuttsuki, DealerRight };

@@ -10,7 +10,7 @@ namespace pg::model {
 
 namespace {
 
-constexpr CardSet kRain = Bit(IndexOf(kRainBright));
+constexpr CardSet kRain = Bit(CardIndex(kRainBright));
 
 int GroupCount(const Rules& rules, CardSet captured, YakuGroup group) {
   const int cards = Count(captured & rules.groupCards[group]);

@@ -3,9 +3,12 @@
 // has; any other level is asked through the model, off the screen's thread.
 #include "play/computer_turn.h"
 
+#include <optional>
+
 #include "computer/computer_move.h"
 #include "computer/level.h"
 #include "computer/table_view.h"
+#include "engine/check.h"
 #include "engine/game.h"
 #include "engine/hand.h"
 #include "model/view.h"
@@ -16,15 +19,15 @@ namespace pg {
 
 namespace {
 
-bool PlaysByDesign(const Game& game) { return game.level == "normal" || !MakeLevel(game.level); }
+bool PlaysByDesign(const Game& game) { return game.level == Level::Normal; }
 
 // The level's move for the computer at `stage`. The level sees only a view: the cards the computer
 // cannot see are dealt anew from the search's own random source.
 model::Move AskLevel(Game& game, model::Stage stage, model::CardSet turnTook) {
   const model::State state = ComputerState(game.table, game.rules, stage, turnTook);
-  const std::unique_ptr<Level> level = MakeLevel(game.level);
+  const std::unique_ptr<ComputerPlayer> level = MakePlayer(game.level);
   model::Move move;
-  Random& search = game.search;
+  Random& search = game.searchRandom;
   game.platform.Think([&state, &level, &move, &search] {
     const model::View view(state, kComputerSide, search);
     move = level->Choose(view, search);
@@ -34,7 +37,7 @@ model::Move AskLevel(Game& game, model::Stage stage, model::CardSet turnTook) {
 
 // A card whose month lies twice on the table waits for the computer's choice of the two.
 template <typename Choose>
-void PlayOut(Game& game, const PlayedCard& card, const PlaySteps& matched, Choose choose) {
+void ShowPlayWithChoice(Game& game, const PlayedCard& card, const PlaySteps& matched, Choose choose) {
   ShowPlay(game, matched);
   if (!ChoiceOpen(game.table)) return;
   KeepChoice(game.table, choose());
@@ -47,11 +50,11 @@ void DesignedTurn(Game& game) {
   --t.HandLeft;
   const PlayedCard hand = FromHand(t, 1, chosen);
   game.board.Card.at(hand.pic).cell = static_cast<std::int16_t>(CellOf(hand.code));
-  PlayOut(game, hand, JudgeSame(game, hand), [&t] { return ChooseTableCard(t); });
+  ShowPlayWithChoice(game, hand, JudgeSame(game, hand), [&t] { return ChooseTableCard(t); });
   TakeOutOfHand(game, 1, chosen);
 
   const PlaySteps stock = PlayStockCard(game, TurnStep::ComputerStock);
-  PlayOut(game, FromStock(t), stock, [&t] { return ChooseTableCard(t); });
+  ShowPlayWithChoice(game, FromStock(t), stock, [&t] { return ChooseTableCard(t); });
   --t.StockLeft;
 }
 
@@ -61,15 +64,18 @@ void LevelTurn(Game& game) {
   TableState& t = game.table;
   const model::CardSet before = t.Taken[kComputerSide];
   const model::Move play = AskLevel(game, model::Stage::Play, 0);
-  const int chosen = HandSlotOf(t, play.card);
+  // A level only names a card of the computer's hand; should one not, the designed player chooses.
+  const std::optional<int> named = HandSlotOf(t, play.card);
+  PG_CHECK(named.has_value());
+  const int chosen = named ? *named : ChooseHandSlot(game);
   --t.HandLeft;
   const PlayedCard hand = FromHand(t, 1, chosen);
   game.board.Card.at(hand.pic).cell = static_cast<std::int16_t>(CellOf(hand.code));
-  PlayOut(game, hand, JudgeSame(game, hand), [&t, &play] { return ChoiceOf(t, play.take); });
+  ShowPlayWithChoice(game, hand, JudgeSame(game, hand), [&t, &play] { return ChoiceOf(t, play.take); });
   TakeOutOfHand(game, 1, chosen);
 
   const PlaySteps stock = PlayStockCard(game, TurnStep::ComputerStock);
-  PlayOut(game, FromStock(t), stock, [&game, &t, before] {
+  ShowPlayWithChoice(game, FromStock(t), stock, [&game, &t, before] {
     return ChoiceOf(t, AskLevel(game, model::Stage::StockChoice, t.Taken[kComputerSide] & ~before).take);
   });
   --t.StockLeft;

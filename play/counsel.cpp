@@ -29,7 +29,7 @@ void OfferCounsel(Game& game) {
   if (!game.hints || t.WinCode != WinCode::Yaku || dialog.winner != 0 || !dialog.Command1[0].enabled) return;
   const model::State state = SeatState(t, game.rules, kPlayerSide, model::Stage::Decision,
                                        (t.Taken[0] & model::kAllCards) & ~game.takenAtTurnStart);
-  const auto seed = static_cast<std::uint64_t>(game.advice.Uniform() * 0x1.0p53);
+  const auto seed = static_cast<std::uint64_t>(game.adviceRandom.Uniform() * 0x1.0p53);
   std::optional<computer::Counsel> counsel;
   game.platform.Think(
       [&state, seed, &counsel] { counsel = computer::KoiKoiCounsel(state, seed, {computer::kAdvisorIterations}); });

@@ -24,7 +24,7 @@ std::int16_t StoredTwips(double twips) {
 }
 
 // A window the platform does not show keeps the place it was loaded with.
-WindowPositions CurrentPlaces(Game& game) {
+WindowPositions CurrentPlaces(const Game& game) {
   WindowPositions places = game.table.status.windows;
   for (int w = 0; w < kStoredWindows; ++w) {
     const auto origin = game.platform.NormalWindowOrigin(static_cast<Window>(w));
@@ -45,10 +45,6 @@ OptionSettings CurrentOptions(const OptionControls& o) {
   settings.FaceFile0 = o.FFileName[0];
   settings.FaceFile1 = o.FFileName[1];
   return settings;
-}
-
-RuleSettings CurrentRules(const RuleControls& r) {
-  return {r.option[0], r.option[1], r.option[2], r.option[3], r.rscroll[0], r.rscroll[1]};
 }
 
 }  // namespace
@@ -96,7 +92,7 @@ void EndingTimer_Timer(Game& game) {
 void EndingSub(Game& game) {
   const WindowPositions places = CurrentPlaces(game);
   if (const auto error =
-          SaveExitRecords(game.statusPath, places, CurrentOptions(game.options), CurrentRules(game.rules))) {
+          SaveExitRecords(game.statusPath, places, CurrentOptions(game.options), SettingsOf(game.rules))) {
     ReportSaveFailure(game, kWhat, *error);
   }
   ReleaseStatusLock(game, kWhat);

@@ -16,14 +16,14 @@ namespace {
 
 constexpr const char* kWhat = "ハイスコア";
 // Matches against the gentle teacher are practice: they never enter the tables.
-constexpr std::string_view kPracticeLevel = "beginner";
+constexpr Level kPracticeLevel = Level::Beginner;
 
 MatchResult ResultOf(const TableState& table) {
   return {table.matchScore[0], table.matchScore[1], table.BestMonthPoints, table.BestMonthText};
 }
 
 void ShowTables(Game& game, const HighScoreUpdate& update) {
-  ScoreDialogState& score = game.score;
+  ScoreDialogState& score = game.scoreDialog;
   score.total = update.total;
   score.game = update.game;
   score.totalBold = update.totalBold;
@@ -88,11 +88,11 @@ void HiScoreSub(Game& game) {
   ReleaseStatusLock(game, kWhat);
   ShowTables(game, update);
   // A lost match can still enter the month table; it opens on the table entered.
-  game.score.page = update.EnteredTotal() ? ScorePage::Total : ScorePage::Game;
+  game.scoreDialog.page = update.EnteredTotal() ? ScorePage::Total : ScorePage::Game;
   game.platform.RunModal(Dialog::Score);
-  game.score.page.reset();
-  game.score.totalBold.fill(false);
-  game.score.gameBold.fill(false);
+  game.scoreDialog.page.reset();
+  game.scoreDialog.totalBold.fill(false);
+  game.scoreDialog.gameBold.fill(false);
 }
 
 void MenuHiScore(Game& game) {

@@ -24,13 +24,6 @@ struct HintRequest {
   std::optional<std::uint8_t> playedCard;
 };
 
-std::optional<std::uint8_t> CardIndex(CardCode code) {
-  const char m = code.MonthChar();
-  const char r = code.RankChar();
-  if (!(((m >= '1' && m <= '9') || (m >= 'A' && m <= 'C')) && r >= '1' && r <= '4')) return std::nullopt;
-  return static_cast<std::uint8_t>(model::IndexOf(code));
-}
-
 std::optional<HintRequest> RequestFor(const Game& game) {
   const TableState& t = game.table;
   switch (t.Phase) {
@@ -43,8 +36,8 @@ std::optional<HintRequest> RequestFor(const Game& game) {
       ++before.HandLeft;
       const int slot = t.PlayedSlot;
       if (slot < 0 || slot >= kHandSlots) return std::nullopt;
-      const auto played = CardIndex(t.HandCard[0][static_cast<std::size_t>(slot)].code);
-      if (!played) return std::nullopt;
+      const std::uint8_t played = model::CardOrNone(t.HandCard[0][static_cast<std::size_t>(slot)].code);
+      if (played == model::kNoCard) return std::nullopt;
       return HintRequest{SeatState(before, game.rules, kPlayerSide, model::Stage::Play, 0), played};
     }
     case Phase::StockChoice:
@@ -60,12 +53,12 @@ std::optional<HintRequest> RequestFor(const Game& game) {
 std::optional<Point> CardPlace(const TableState& t, std::uint8_t card, bool onTable) {
   if (onTable) {
     for (int s = 0; s < t.FieldCount && s < kTableSlots; ++s) {
-      if (CardIndex(t.FieldCard[static_cast<std::size_t>(s)].code) == card) return TableSlotPosition(t, s);
+      if (model::CardOrNone(t.FieldCard[static_cast<std::size_t>(s)].code) == card) return TableSlotPosition(t, s);
     }
     return std::nullopt;
   }
   for (int k = 0; k < CardsInHand(t, 0) && k < kHandSlots; ++k) {
-    if (CardIndex(t.HandCard[0][static_cast<std::size_t>(k)].code) == card) return HandSlotPosition(t, 0, k);
+    if (model::CardOrNone(t.HandCard[0][static_cast<std::size_t>(k)].code) == card) return HandSlotPosition(t, 0, k);
   }
   return std::nullopt;
 }
@@ -98,7 +91,7 @@ void RefreshHints(Game& game) {
   const std::optional<HintRequest> request = RequestFor(game);
   if (!request) return;
   // Drawn here, on the core's thread, so the order of the advisor's seeds is the order of the choices.
-  const auto seed = static_cast<std::uint64_t>(game.advice.Uniform() * 0x1.0p53);
+  const auto seed = static_cast<std::uint64_t>(game.adviceRandom.Uniform() * 0x1.0p53);
   const std::uint32_t generation = game.hintGeneration;
   game.platform.RunInBackground([&game, request = *request, seed, generation]() -> std::function<void()> {
     const std::vector<computer::CardChance> cards =

@@ -7,7 +7,6 @@
 #include <thread>
 #include <vector>
 
-#include "computer/level.h"
 #include "engine/game.h"
 #include "play/status_lock.h"
 #include "records/settings_file.h"
@@ -16,7 +15,6 @@ namespace pg {
 
 namespace {
 
-constexpr const char* kDefaultLevel = "normal";
 // Another copy holds the lock for a save of a few milliseconds; one that holds it longer (its name
 // dialog is open) is not waited for.
 constexpr int kLockAttempts = 20;
@@ -51,7 +49,7 @@ void ReportUnusedLines(Game& game, const std::filesystem::path& path, const std:
 }  // namespace
 
 void LoadLevelSetting(Game& game) {
-  game.level = game.nextLevel = kDefaultLevel;
+  game.level = game.nextLevel = Level::Normal;
   if (!game.KeepsRecords()) return;
   const std::filesystem::path path = SettingsPathBeside(game.statusPath);
   const LoadedSettings loaded = LoadSettingsFile(path);
@@ -61,11 +59,12 @@ void LoadLevelSetting(Game& game) {
     return;
   }
   std::vector<std::string> bad = loaded.badLines;
-  const std::string& level = loaded.settings.level;
-  if (!level.empty() && !MakeLevel(level)) {
-    bad.push_back(std::string(kLevelSetting) + "=" + level);
-  } else if (!level.empty()) {
-    game.level = game.nextLevel = level;
+  const std::string& name = loaded.settings.level;
+  const std::optional<Level> level = LevelNamed(name);
+  if (!name.empty() && !level) {
+    bad.push_back(std::string(kLevelSetting) + "=" + name);
+  } else if (level) {
+    game.level = game.nextLevel = *level;
   }
   game.hints = loaded.settings.hints;
   game.cardMarks = loaded.settings.cardMarks;
@@ -94,9 +93,8 @@ void SaveSettingLine(Game& game, std::string_view name, std::string_view value, 
 }
 
 void LevelFocus(Game& game, int index) {
-  const auto names = LevelNames();
-  if (index < 0 || index >= static_cast<int>(names.size())) return;
-  const std::string chosen(names[static_cast<std::size_t>(index)]);
+  if (index < 0 || index >= static_cast<int>(kLevels.size())) return;
+  const Level chosen = kLevels[static_cast<std::size_t>(index)];
   if (chosen == game.nextLevel) return;
   game.nextLevel = chosen;
   // Between matches the next one is the one the player sees named.
@@ -104,10 +102,10 @@ void LevelFocus(Game& game, int index) {
     game.level = chosen;
     game.board.LevelName.caption = LevelNameCaption(chosen);
   }
-  SaveSettingLine(game, kLevelSetting, chosen, "コンピュータの強さ");
+  SaveSettingLine(game, kLevelSetting, StoredName(chosen), "コンピュータの強さ");
 }
 
-std::string LevelNameCaption(std::string_view level) { return "ｃｏｍ（" + std::string(LevelLabel(level)) + "）"; }
+std::string LevelNameCaption(Level level) { return "ｃｏｍ（" + std::string(LevelLabel(level)) + "）"; }
 
 bool MatchUnderWay(const Game& game) {
   const Phase phase = game.table.Phase;

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <string>
-#include <string_view>
+
+#include "engine/level.h"
 
 namespace pg {
 
@@ -16,11 +17,11 @@ void LoadLevelSetting(Game& game);
 // Saves one line of SETTINGS.TXT under the status file's lock, so that two copies changing
 // different settings keep both. A failure is reported under `what`.
 void SaveSettingLine(Game& game, std::string_view name, std::string_view value, std::string_view what);
-// The options dialog's level button `index` (of LevelNames()) took the focus.
+// The options dialog's level button `index` (of kLevels) took the focus.
 void LevelFocus(Game& game, int index);
 // A match is under way: a change of level waits for the next one, and the dialog says so.
 bool MatchUnderWay(const Game& game);
 // Whom the player plays, as the main window names the computer: 「ｃｏｍ（強い）」.
-std::string LevelNameCaption(std::string_view level);
+std::string LevelNameCaption(Level level);
 
 }  // namespace pg

@@ -1,7 +1,6 @@
 // Follows a match as it is played and stores it in history.db once it ends or is abandoned.
 #include "play/match_recorder.h"
 
-#include <algorithm>
 #include <chrono>
 #include <ctime>
 
@@ -13,7 +12,6 @@ namespace pg {
 
 namespace {
 
-constexpr int kDealtCards = 24;
 constexpr const char* kTitle = "Petalgame 32";
 
 std::string UtcNow() {
@@ -43,10 +41,6 @@ std::vector<HistoryYaku> YakuRows(const Game& game, int side) {
   return rows;
 }
 
-RuleSettings RulesOf(const RuleControls& r) {
-  return {r.option[0], r.option[1], r.option[2], r.option[3], r.rscroll[0], r.rscroll[1]};
-}
-
 }  // namespace
 
 void MatchRecorder::DealerDecided(int, int) {
@@ -55,8 +49,8 @@ void MatchRecorder::DealerDecided(int, int) {
   if (!database_) OpenDatabase();
   match_.emplace();
   match_->startedAt = UtcNow();
-  match_->rules = RulesOf(game_.rules);
-  match_->level = game_.level;
+  match_->rules = SettingsOf(game_.rules);
+  match_->level = StoredName(game_.level);
 }
 
 void MatchRecorder::Dealt() {
@@ -85,12 +79,8 @@ void MatchRecorder::PlayFinished(CardCode card) {
     if (code != card) move.taken.push_back(code.Text());
   }
   captured_.clear();
-  // One card of the month taken and one left lying: two lay there, and this one was chosen.
-  const int left = static_cast<int>(std::count_if(t.FieldCard.begin(), t.FieldCard.begin() + t.FieldCount,
-                                                  [&](const Slot& s) { return SameMonth(s.code, card); }));
-  if (move.taken.size() == 1 && SameMonth(CardCode::FromText(move.taken[0]), card) && left == 1) {
-    move.chosen = move.taken[0];
-  }
+  // The choice as it was made, not worked out from what was taken.
+  move.chosen = t.chosen.Text();
   Month().moves.push_back(std::move(move));
 }
 

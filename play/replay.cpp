@@ -22,14 +22,6 @@ constexpr int kDealerDrawCards = 12;
 
 }  // namespace
 
-RuleControls RuleControlsOf(const RuleSettings& r) {
-  RuleControls rules;
-  rules.option = {r.HanamiRule, r.TsukimiRule, r.OyaRule, r.KikuRule};
-  rules.SetPoints(0, r.HanamiPoints);
-  rules.SetPoints(1, r.TsukimiPoints);
-  return rules;
-}
-
 ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
   auto refuse = [](const std::string& why) { return ReplayOpened{nullptr, std::string(kCannotReplay) + "\n" + why}; };
   if (match.months.empty()) return refuse("月の記録がありません。");
@@ -44,8 +36,8 @@ ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
   copy.options = game.options;
   copy.table = game.table;
   copy.board = game.board;
-  copy.rules = RuleControlsOf(match.rules);
-  copy.nextLevel = match.level;
+  copy.rules = ControlsOf(match.rules);
+  copy.nextLevel = LevelNamed(match.level).value_or(Level::Normal);
   StartGame(copy);
   std::vector<Frame> frames;
   for (const ReplayStep& step : StepsOf(match)) {
@@ -65,9 +57,8 @@ ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
 
 Replay::Replay(Game& game, HistoryMatch match, std::vector<Frame> frames)
     : game_(game), match_(std::move(match)), frames_(std::move(frames)) {
-  kept_ = {game.table,        game.board,  game.agari,     game.options,   game.rules,           game.random,
-           game.search,       game.level,  game.nextLevel, game.keyCursor, game.observer,        game.statusPath,
-           game.arrangedDeck, game.advice, game.hints,     game.assisted,  game.takenAtTurnStart};
+  std::swap(static_cast<Match&>(game), kept_);
+  silenced_ = {game.observer, game.statusPath, game.hints, game.rules, game.options};
   game.observer = nullptr;
   // A replay shows the match as it was played: no hints over it, and a search still running for
   // the table left behind is dropped.
@@ -75,8 +66,7 @@ Replay::Replay(Game& game, HistoryMatch match, std::vector<Frame> frames)
   ++game.hintGeneration;
   // Without the status file the match's end keeps no records; the file is given back on leaving.
   game.statusPath.clear();
-  game.rules = RuleControlsOf(match_.rules);
-  game.keyCursor.shown = false;
+  game.rules = ControlsOf(match_.rules);
   Show(0);
 }
 
@@ -140,23 +130,12 @@ void Replay::Mark(CardCode code) {
 void Replay::Leave() {
   if (left_) return;
   left_ = true;
-  game_.table = kept_.table;
-  game_.board = kept_.board;
-  game_.agari = kept_.agari;
-  game_.options = kept_.options;
-  game_.rules = kept_.rules;
-  game_.random = kept_.random;
-  game_.search = kept_.search;
-  game_.level = kept_.level;
-  game_.nextLevel = kept_.nextLevel;
-  game_.keyCursor = kept_.keyCursor;
-  game_.observer = kept_.observer;
-  game_.statusPath = kept_.statusPath;
-  game_.arrangedDeck = kept_.arrangedDeck;
-  game_.advice = kept_.advice;
-  game_.hints = kept_.hints;
-  game_.assisted = kept_.assisted;
-  game_.takenAtTurnStart = kept_.takenAtTurnStart;
+  std::swap(static_cast<Match&>(game_), kept_);
+  game_.observer = silenced_.observer;
+  game_.statusPath = silenced_.statusPath;
+  game_.hints = silenced_.hints;
+  game_.rules = silenced_.rules;
+  game_.options = silenced_.options;
   // Badges dropped while they were still being worked out are asked for again.
   const auto& badges = game_.board.badges;
   if (game_.hints && std::none_of(badges.begin(), badges.end(), [](const Badge& b) { return b.visible; })) {

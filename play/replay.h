@@ -1,5 +1,7 @@
 // A stored match shown again on the main table, read-only: stepped forward and back a move at a
-// time, by month, or played on by itself; leaving puts the game back exactly as it was.
+// time, by month, or played on by itself; leaving puts the game back exactly as it was: the game's
+// match is swapped out while the replay shows its own, and the few session settings it silences are
+// given back.
 //
 // The match is first played through on a copy of the table that nobody sees, which refuses a bad
 // row before anything is shown and keeps the table as it stood after every step. Stepping back
@@ -17,10 +19,9 @@
 
 #include "engine/board.h"
 #include "engine/card.h"
+#include "engine/game.h"
 #include "engine/game_observer.h"
-#include "engine/key_cursor.h"
 #include "engine/options.h"
-#include "engine/random.h"
 #include "engine/rule_settings.h"
 #include "engine/table_state.h"
 #include "engine/win_dialog_state.h"
@@ -29,7 +30,6 @@
 
 namespace pg {
 
-struct Game;
 class Replay;
 
 struct ReplayOpened {
@@ -84,25 +84,13 @@ class Replay {
     Phase judgeMode = Phase::Idle;
     ReplayProgress progress;
   };
-  // What the replay changes of the game, kept to be put back.
-  struct Kept {
-    TableState table;
-    Board board;
-    WinDialogState agari;
-    OptionControls options;
-    RuleControls rules;
-    Random random;
-    Random search;
-    std::string level;
-    std::string nextLevel;
-    KeyCursor keyCursor;
+  // The session's settings a replay overrides while it is open.
+  struct Silenced {
     GameObserver* observer = nullptr;
     std::filesystem::path statusPath;
-    std::optional<std::array<CardCode, kCardCount>> arrangedDeck;
-    Random advice;
     bool hints = false;
-    bool assisted = false;
-    std::uint64_t takenAtTurnStart = 0;
+    RuleControls rules;
+    OptionControls options;
   };
 
   Replay(Game& game, HistoryMatch match, std::vector<Frame> frames);
@@ -112,7 +100,9 @@ class Replay {
   HistoryMatch match_;
   std::vector<Frame> frames_;
   std::size_t at_ = 0;
-  Kept kept_;
+  // The game's own match while the replay's is on the table.
+  Match kept_;
+  Silenced silenced_;
   ReplayProgress progress_;
   bool left_ = false;
 };

@@ -9,6 +9,7 @@
 #include "engine/animation.h"
 #include "engine/game.h"
 #include "engine/hand.h"
+#include "model/stored_match.h"
 #include "play/agari.h"
 #include "play/deal.h"
 #include "play/setup.h"
@@ -24,18 +25,14 @@ namespace pg {
 
 namespace {
 
-constexpr int kDealtCards = 24;
 constexpr int kDealerDrawCards = 12;
 
 using Refusal = std::optional<std::string>;
 
 std::optional<CardCode> CardOf(const StoredCard& text) {
-  if (text.size() != 2) return std::nullopt;
-  const CardCode code = CardCode::FromText(text);
-  for (int n = 0; n < kCardCount; ++n) {
-    if (CodeOf(n) == code) return code;
-  }
-  return std::nullopt;
+  const std::optional<std::uint8_t> card = model::StoredCardIndex(text);
+  if (!card) return std::nullopt;
+  return CodeOf(*card);
 }
 
 std::string MonthName(const HistoryMonth& month) { return std::to_string(month.month) + "か月目"; }
@@ -136,8 +133,8 @@ void NoteTaken(const PlaySteps& steps, CardCode played, std::vector<StoredCard>&
 }
 
 // Shows the matching of a card and, where two table cards of its month lay, the stored choice.
-bool PlayOut(Game& game, const HistoryMove& move, const PlayedCard& card, const PlaySteps& matched,
-             std::vector<StoredCard>& taken) {
+bool ReplayPlayWithChoice(Game& game, const HistoryMove& move, const PlayedCard& card, const PlaySteps& matched,
+                          std::vector<StoredCard>& taken) {
   ShowPlay(game, matched);
   NoteTaken(matched, card.code, taken);
   if (!ChoiceOpen(game.table)) return true;
@@ -169,7 +166,7 @@ bool PlayHandCard(Game& game, const HistoryMove& move, CardCode code, int cards,
   } else {
     picture.cell = static_cast<std::int16_t>(CellOf(hand.code));
   }
-  if (!PlayOut(game, move, hand, JudgeSame(game, hand), taken)) return false;
+  if (!ReplayPlayWithChoice(game, move, hand, JudgeSame(game, hand), taken)) return false;
   TakeOutOfHand(game, side, slot);
   return true;
 }
@@ -178,7 +175,7 @@ bool PlayStock(Game& game, const HistoryMove& move, CardCode code, std::vector<S
   TableState& t = game.table;
   if (t.StockLeft <= 0 || FromStock(t).code != code) return false;
   const PlaySteps turned = PlayStockCard(game, StockStepOf(move.side));
-  if (!PlayOut(game, move, FromStock(t), turned, taken)) return false;
+  if (!ReplayPlayWithChoice(game, move, FromStock(t), turned, taken)) return false;
   --t.StockLeft;
   return true;
 }
@@ -282,7 +279,7 @@ std::optional<std::array<CardCode, kCardCount>> DeckOf(const HistoryMonth& month
   std::set<int> seen;
   for (int i = 0; i < kCardCount; ++i) {
     const std::optional<CardCode> code = CardOf(*texts[static_cast<std::size_t>(i)]);
-    if (!code || !seen.insert(CardNoOf(*code)).second) return std::nullopt;
+    if (!code || !seen.insert(CardIndex(*code)).second) return std::nullopt;
     deck[static_cast<std::size_t>(i)] = *code;
   }
   return deck;

@@ -1,6 +1,9 @@
 // Matching a played card against the table, counting captures into yaku groups, closing the table.
 #include "rules/capture.h"
 
+#include <algorithm>
+
+#include "engine/check.h"
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "engine/yaku_cards.h"
@@ -54,7 +57,9 @@ PlayedCard FromHand(const TableState& table, int side, int slot) {
 }
 
 PlayedCard FromStock(const TableState& table) {
-  const int top = 48 - table.StockLeft;
+  // The stock is never turned empty: a month ends with cards left in it.
+  PG_CHECK(table.StockLeft > 0 && table.StockLeft <= kCardCount);
+  const int top = std::clamp(kCardCount - table.StockLeft, 0, kCardCount - 1);
   const Point pile = StockPosition(table, top);
   return {table.Deck[top], pile.x, pile.y, static_cast<std::int16_t>(top)};
 }
@@ -73,6 +78,7 @@ PlaySteps PlayStockCard(Game& game, TurnStep step) {
 PlaySteps JudgeSame(Game& game, PlayedCard card) {
   TableState& t = game.table;
   t.SameNum = 0;
+  t.chosen = CardCode();
   for (int s = 0; s < t.FieldCount; ++s) {
     if (SameMonth(t.FieldCard[s].code, card.code)) t.SameSlot[t.SameNum++] = static_cast<std::int16_t>(s);
   }
@@ -94,6 +100,8 @@ bool ChoiceOpen(const TableState& table) { return table.SameNum == 2; }
 void KeepChoice(TableState& table, int which) {
   if (which == 1) table.SameSlot[0] = table.SameSlot[1];
   table.SameNum = 1;
+  const int slot = table.SameSlot[0];
+  if (slot >= 0 && slot < kTableSlots) table.chosen = table.FieldCard[static_cast<std::size_t>(slot)].code;
 }
 
 PlaySteps JudgeOK(Game& game, PlayedCard card) {
@@ -184,7 +192,7 @@ void JudgeCard(Game& game, PlayedCard& card, PlaySteps& steps) {
       Count(game, w, Kasu);
       break;
   }
-  t.Taken[w] |= std::uint64_t{1} << CardNoOf(code);
+  t.Taken[w] |= std::uint64_t{1} << CardIndex(code);
   steps.push_back(PlayStep::Captured(w, code));
   // The card is counted before it flies, so it lands on the place its count gives it.
   Fly(steps, card, CapturePilePosition(t, w, pile, PileSize(t, w, pile) - 1));

@@ -29,7 +29,7 @@ inline void DealCards(Game& game, int oya, const Cards& player, const Cards& com
   PrepareMonth(game);
   std::set<int> used;
   for (const Cards* list : {&player, &computer, &table, &stock}) {
-    for (const std::string& code : *list) used.insert(CardNoOf(CardCode::FromText(code)));
+    for (const std::string& code : *list) used.insert(CardIndex(CardCode::FromText(code)));
   }
   ASSERT_EQ(used.size(), player.size() + computer.size() + table.size() + stock.size()) << "a card dealt twice";
   ASSERT_TRUE(player.size() == 8 && computer.size() == 8 && table.size() == 8);

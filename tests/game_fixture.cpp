@@ -44,7 +44,7 @@ void GameTest::DealArranged(int oya, std::initializer_list<const char*> playerHa
   for (const char* c : stock) rest.push_back(CardCode::FromText(c));
   std::set<int> used;
   for (const auto* list : {&player, &computer, &field, &rest}) {
-    for (CardCode c : *list) used.insert(CardNoOf(c));
+    for (CardCode c : *list) used.insert(CardIndex(c));
   }
   for (int n = 0; n < kCardCount; ++n) {
     if (!used.count(n)) rest.push_back(CodeOf(n));

@@ -272,7 +272,7 @@ void FormMain::Run(Handler handler) {
   handler();
   board_->SetFlying(false);
   board_->Sync();
-  if (!platform_.FlightsOver()) return;
+  if (!platform_.FinishFlights()) return;
   if (replayBar_) {
     // The replay's own command is still running: the question waits until the game is put back.
     QTimer::singleShot(0, this, [this] {
@@ -282,7 +282,7 @@ void FormMain::Run(Handler handler) {
     return;
   }
   Form_QueryUnload(game_);
-  platform_.FlightsOver();
+  platform_.FinishFlights();
   board_->Sync();
 }
 

@@ -199,8 +199,8 @@ QWidget* FormOption::CreateLevels() {
   auto* column = new QVBoxLayout(group);
   auto* buttons = new QVBoxLayout;
   auto* exclusive = new QButtonGroup(buttons);
-  for (std::string_view name : LevelNames()) {
-    const std::string_view label = LevelLabel(name);
+  for (Level level : kLevels) {
+    const std::string_view label = LevelLabel(level);
     auto* button = new QRadioButton(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
     button->installEventFilter(this);
     exclusive->addButton(button);
@@ -261,9 +261,8 @@ void FormOption::SyncFromCore() {
   wall_[options.Wall]->setChecked(true);
   if (wFileName_->text() != Q(options.WFileName)) wFileName_->setText(Q(options.WFileName));
   slider_->setValue(options.Slider);
-  const auto names = LevelNames();
-  for (std::size_t i = 0; i < levels_.size() && i < names.size(); ++i) {
-    if (names[i] == game_.nextLevel) levels_[i]->setChecked(true);
+  for (std::size_t i = 0; i < levels_.size() && i < kLevels.size(); ++i) {
+    if (kLevels[i] == game_.nextLevel) levels_[i]->setChecked(true);
   }
   hints_->setChecked(game_.hints);
   cardMarks_->setChecked(game_.cardMarks);

@@ -58,7 +58,7 @@ class FormOption : public CoreDialog {
   std::array<QRadioButton*, 4> wall_{};
   QLineEdit* wFileName_;
   QSlider* slider_;
-  // One button a level LevelNames() lists, weakest first.
+  // One button a level kLevels lists, weakest first.
   std::vector<QRadioButton*> levels_;
   QLabel* levelNote_ = nullptr;
   QCheckBox* hints_ = nullptr;

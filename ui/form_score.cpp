@@ -124,7 +124,7 @@ QWidget* FormScore::CreateGamePage() {
 
 void FormScore::SyncFromCore() {
   if (!tabs_) CreateControls();
-  const ScoreDialogState& score = game_.score;
+  const ScoreDialogState& score = game_.scoreDialog;
   if (score.page) tabs_->setCurrentIndex(*score.page == ScorePage::Total ? 0 : 1);
   for (int r = 0; r < kTotalRows; ++r) {
     SetName(nam_[r], score.total.name[r], score.totalBold[r]);

@@ -291,7 +291,7 @@ void QtPlatform::NoteInputWhileFlying(QObject* watched, QEvent* event) {
   }
 }
 
-bool QtPlatform::FlightsOver() {
+bool QtPlatform::FinishFlights() {
   landing_ = false;
   const bool end = endRequested_;
   endRequested_ = false;

@@ -42,7 +42,7 @@ class QtPlatform : public QObject, public Platform {
   int StepsShown() const { return stepsShown_; }
   // The event that flew cards is over: the next flight is shown step by step again. True once,
   // when the player asked to end the game while a card flew; the question is asked now.
-  bool FlightsOver();
+  bool FinishFlights();
   // While a replay is shown, the win dialog answers itself with the button `answer` gives, after a
   // pause to read it; null gives the dialog back to the player.
   void AnswerWinDialog(std::function<int()> answer) { winDialogAnswer_ = std::move(answer); }

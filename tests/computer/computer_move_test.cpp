@@ -28,7 +28,7 @@ class ComputerMoveTest : public GameTest {
   }
   std::string Chosen() { return game.table.HandCard[1][ChooseHandSlot(game)].code.Text(); }
   model::State Model() const { return ComputerState(game.table, game.rules, model::Stage::Play, 0); }
-  static int Index(const char* code) { return model::IndexOf(CardCode::FromText(code)); }
+  static int Index(const char* code) { return CardIndex(CardCode::FromText(code)); }
 };
 
 TEST_F(ComputerMoveTest, ChoosesTheHandCardByCardValue) {

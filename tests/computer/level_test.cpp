@@ -39,8 +39,9 @@ model::State HiddenPermuted(const model::State& s, Random& random) {
 }
 
 TEST(Levels, ChooseTheSameWhateverTheHiddenCardsAre) {
-  for (std::string_view name : LevelNames()) {
-    const auto level = MakeLevel(name);
+  for (Level named : kLevels) {
+    const std::string_view name = StoredName(named);
+    const auto level = MakePlayer(named);
     Random play(1);
     Random shuffle(2);
     int compared = 0;
@@ -66,6 +67,18 @@ TEST(Levels, ChooseTheSameWhateverTheHiddenCardsAre) {
     }
     EXPECT_GT(compared, 20 * 12 * 8) << name;
   }
+}
+
+TEST(Levels, AreStoredAndShownByOneNameEach) {
+  const std::pair<Level, std::string_view> rows[] = {
+      {Level::Beginner, "入門"}, {Level::Normal, "普通"}, {Level::Strong, "強い"}, {Level::Expert, "最強"}};
+  for (const auto& [level, label] : rows) {
+    EXPECT_EQ(LevelNamed(StoredName(level)), level) << label;
+    EXPECT_EQ(LevelLabel(level), label);
+    EXPECT_EQ(LevelLabel(StoredName(level)), label);
+  }
+  EXPECT_FALSE(LevelNamed("champion"));
+  EXPECT_EQ(LevelLabel(std::string_view("champion")), "champion") << "a name from a later version is shown as stored";
 }
 
 }  // namespace

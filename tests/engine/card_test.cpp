@@ -22,7 +22,7 @@ TEST(CardTest, CodesMonthsRanksAndCells) {
     SCOPED_TRACE(row.code);
     EXPECT_EQ(MonthOf(C(row.code)), row.month);
     EXPECT_EQ(RankOf(C(row.code)), row.rank);
-    EXPECT_EQ(CardNoOf(C(row.code)), row.cardNo);
+    EXPECT_EQ(CardIndex(C(row.code)), row.cardNo);
     EXPECT_EQ(CodeOf(row.cardNo), C(row.code));
     EXPECT_EQ(CellOf(C(row.code)), row.cell);
   }

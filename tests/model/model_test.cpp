@@ -17,7 +17,7 @@ namespace {
 
 CardSet Cards(std::initializer_list<std::string_view> codes) {
   CardSet set = 0;
-  for (std::string_view code : codes) set |= Bit(IndexOf(CardCode::FromText(code)));
+  for (std::string_view code : codes) set |= Bit(CardIndex(CardCode::FromText(code)));
   return set;
 }
 
@@ -71,7 +71,7 @@ Deck Arranged(std::initializer_list<std::string_view> dealer, std::initializer_l
   for (int i = 0; i < 24; ++i) {
     const int place = i % 6;
     auto& next = place < 2 ? o : place < 4 ? t : d;
-    deck[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(IndexOf(CardCode::FromText(*next++)));
+    deck[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(CardIndex(CardCode::FromText(*next++)));
   }
   int k = 24;
   ForEachCard(kAllCards & ~dealt,
@@ -111,7 +111,7 @@ TEST(ModelDeal, DealtHandsAndWholeMonthsOnTheTable) {
   State s = NewMatch(MakeRules(true, true, false, false, 5, 5), 0);
   Deal(s, Arranged({"B1", "21", "31", "41", "51", "61", "71", "81"}, {"24", "34", "44", "54", "64", "74", "84", "94"},
                    {"13", "14", "12", "11", "A1", "B2", "C1", "C2"}));
-  Apply(s, {MoveKind::Play, static_cast<std::uint8_t>(IndexOf(CardCode('B', '1'))), kNoCard});
+  Apply(s, {MoveKind::Play, static_cast<std::uint8_t>(CardIndex(CardCode('B', '1'))), kNoCard});
   EXPECT_EQ(s.captured[0] & MonthCards(1), MonthCards(1));
   EXPECT_EQ(s.table & MonthCards(1), 0u);
 }
@@ -120,14 +120,14 @@ TEST(ModelMoves, OffersEachTableCardOfTwoAndこいこいOnlyWithCardsLeft) {
   State s = DealtMonth(MakeRules(true, true, false, false, 5, 5), 3);
   s.stage = Stage::Play;
   s.hand[s.mover] = Cards({"A3"});
-  s.handOrder[s.mover][0] = static_cast<std::uint8_t>(IndexOf(CardCode('A', '3')));
+  s.handOrder[s.mover][0] = static_cast<std::uint8_t>(CardIndex(CardCode('A', '3')));
   s.hand[1 - s.mover] = Cards({"C4"});
   s.table = Cards({"A2", "A4", "11"});
   MoveList moves;
   LegalMoves(s, moves);
   ASSERT_EQ(moves.size, 2);
   EXPECT_EQ(Bit(moves[0].take) | Bit(moves[1].take), Cards({"A2", "A4"}));
-  EXPECT_EQ(DesignedTake(s, moves[0].card), IndexOf(CardCode('A', '2')));
+  EXPECT_EQ(DesignedTake(s, moves[0].card), CardIndex(CardCode('A', '2')));
 
   s.stage = Stage::Decision;
   LegalMoves(s, moves);
@@ -167,6 +167,30 @@ TEST(ModelPlayout, MonthsAndMatchesPlayToTheirEnd) {
     EXPECT_EQ(match.month, kMonths);
     EXPECT_GT(match.score[0] + match.score[1], 0) << "rule set " << set;
   }
+}
+
+TEST(ModelInvariants, EveryCardLiesInOnePlaceAndOnlyLegalMovesAreLegal) {
+  Random random(4);
+  State s = DealtMonth(SweptRules(0), 4);
+  while (s.stage != Stage::MonthOver) {
+    ASSERT_TRUE(CardsAccountedFor(s));
+    MoveList moves;
+    LegalMoves(s, moves);
+    ASSERT_GT(moves.size, 0);
+    for (const Move& move : moves) EXPECT_TRUE(IsLegal(s, move));
+    if (s.stage == Stage::Play) {
+      const int notHeld = Lowest(s.captured[0] | s.captured[1] | s.table);
+      EXPECT_FALSE(IsLegal(s, {MoveKind::Play, static_cast<std::uint8_t>(notHeld), kNoCard}));
+    }
+    Apply(s, RandomMove(s, random));
+  }
+  EXPECT_TRUE(CardsAccountedFor(s));
+  State twice = s;
+  twice.table |= Bit(Lowest(twice.captured[0] | twice.captured[1]));
+  EXPECT_FALSE(CardsAccountedFor(twice)) << "a captured card also on the table";
+  State lost = s;
+  lost.table &= lost.table - 1;
+  EXPECT_FALSE(CardsAccountedFor(lost)) << "a table card in no place";
 }
 
 }  // namespace

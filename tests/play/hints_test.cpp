@@ -41,7 +41,7 @@ TEST_F(HintsTest, OffNothingIsSearchedAndNothingShown) {
 TEST_F(HintsTest, OnEveryHandCardAndEachFramedCardGetsABadgeWithoutTouchingTheGamesRandomSources) {
   DealTwoWayChoice();
   Random random = game.random;
-  Random search = game.search;
+  Random search = game.searchRandom;
   SetHints(game, true);
   ASSERT_EQ(platform.BackgroundWaiting(), 1u);
   EXPECT_EQ(Shown(), 0) << "nothing until the search delivers";
@@ -55,7 +55,7 @@ TEST_F(HintsTest, OnEveryHandCardAndEachFramedCardGetsABadgeWithoutTouchingTheGa
     return Point{b.left, b.top} == BadgePosition(slot0) && b.caption.ends_with("%");
   }));
   EXPECT_EQ(random.Uniform(), game.random.Uniform());
-  EXPECT_EQ(search.Uniform(), game.search.Uniform());
+  EXPECT_EQ(search.Uniform(), game.searchRandom.Uniform());
 
   Card_Click(game, HandPicture("11"));
   ASSERT_EQ(game.table.Phase, Phase::HandChoice);

@@ -18,7 +18,7 @@ namespace {
 
 model::CardSet Cards(std::initializer_list<const char*> codes) {
   model::CardSet set = 0;
-  for (const char* code : codes) set |= model::Bit(model::IndexOf(CardCode::FromText(code)));
+  for (const char* code : codes) set |= model::Bit(CardIndex(CardCode::FromText(code)));
   return set;
 }
 
@@ -32,17 +32,17 @@ TEST_F(LevelInGameTest, TheComputerIsShownItsTableAndPlaysTheLevelsCard) {
 
   const model::State s = ComputerState(game.table, game.rules, model::Stage::Play, 0);
   EXPECT_EQ(s.hand[1], Cards(computer));
-  EXPECT_EQ(s.handOrder[1][0], model::IndexOf(CardCode::FromText("A1"))) << "the hand in slot order";
+  EXPECT_EQ(s.handOrder[1][0], CardIndex(CardCode::FromText("A1"))) << "the hand in slot order";
   EXPECT_EQ(s.hand[0], Cards(player));
   EXPECT_EQ(s.table, Cards(table));
   EXPECT_EQ(s.stockLeft, model::kStockCards);
-  EXPECT_EQ(s.stock[0], model::IndexOf(CardCode::FromText("11")));
+  EXPECT_EQ(s.stock[0], CardIndex(CardCode::FromText("11")));
   EXPECT_EQ(s.captured[0] | s.captured[1], 0u);
   EXPECT_EQ(s.mover, 1);
   EXPECT_EQ(s.dealer, 1);
 
-  game.level = "beginner";
-  game.search.Seed(5);
+  game.level = Level::Beginner;
+  game.searchRandom.Seed(5);
   ComRootin1(game);
   EXPECT_GE(platform.thoughts, 1) << "the level was asked";
   EXPECT_EQ(Hand(1).size(), 7u);
@@ -63,7 +63,7 @@ class NoKoiKoiByTheComputer : public GameObserver {
   const selfplay::SelfPlay& play_;
 };
 
-selfplay::SelfPlayOptions AtLevel(const char* level, std::uint64_t seed, int matches = 2) {
+selfplay::SelfPlayOptions AtLevel(Level level, std::uint64_t seed, int matches = 2) {
   selfplay::SelfPlayOptions options;
   options.seed = seed;
   options.matches = matches;
@@ -74,31 +74,30 @@ selfplay::SelfPlayOptions AtLevel(const char* level, std::uint64_t seed, int mat
 TEST(LevelSelfPlay, BeginnerPlaysWholeMatchesThroughTheGameAndNeverCallsKoiKoi) {
   for (std::uint64_t seed : {1u, 2u, 3u}) {
     std::ostringstream log;
-    selfplay::SelfPlay play(AtLevel("beginner", seed), log);
+    selfplay::SelfPlay play(AtLevel(Level::Beginner, seed), log);
     NoKoiKoiByTheComputer watcher(play);
     play.Watch(watcher);
     play.Run();
     EXPECT_GT(play.Thoughts(), 2 * 12) << "at least a decision a month, seed " << seed;
   }
   std::ostringstream log;
-  selfplay::SelfPlay normal(AtLevel("normal", 1), log);
+  selfplay::SelfPlay normal(AtLevel(Level::Normal, 1), log);
   normal.Run();
   EXPECT_EQ(normal.Thoughts(), 0) << "普通 keeps the designed procedures";
 }
 
 TEST(LevelSelfPlay, TheSameSeedReplaysTheSameMatchesAtALevel) {
-  const auto log = [](const char* level, std::uint64_t seed) {
+  const auto log = [](Level level, std::uint64_t seed) {
     std::ostringstream out;
     selfplay::SelfPlay play(AtLevel(level, seed, 1), out);
     play.Run();
     return out.str();
   };
-  for (std::string_view name : LevelNames()) {
-    if (name == "normal") continue;
-    const std::string level(name);
-    const std::string once = log(level.c_str(), 7);
-    EXPECT_EQ(once, log(level.c_str(), 7)) << level;
-    EXPECT_NE(once, log("normal", 7)) << level << ": the level, not the designed player, chose";
+  for (Level level : kLevels) {
+    if (level == Level::Normal) continue;
+    const std::string once = log(level, 7);
+    EXPECT_EQ(once, log(level, 7)) << StoredName(level);
+    EXPECT_NE(once, log(Level::Normal, 7)) << StoredName(level) << ": the level, not the designed player, chose";
   }
 }
 

@@ -210,18 +210,18 @@ TEST_F(RecordsFlowTest, AWonMatchAsksForANameRefusingNoneAndEntersBothTables) {
       game.inputName.InputName = "はなこ";
       InputNameOk(game);
     } else if (dialog == Dialog::Score) {
-      EXPECT_EQ(game.score.total.name[0], "はなこ");
-      EXPECT_TRUE(game.score.totalBold[0]);
-      EXPECT_EQ(game.score.game.points[0], 9);
-      EXPECT_TRUE(game.score.gameBold[0]);
-      EXPECT_EQ(game.score.page, ScorePage::Total) << "the match entered the overall table";
+      EXPECT_EQ(game.scoreDialog.total.name[0], "はなこ");
+      EXPECT_TRUE(game.scoreDialog.totalBold[0]);
+      EXPECT_EQ(game.scoreDialog.game.points[0], 9);
+      EXPECT_TRUE(game.scoreDialog.gameBold[0]);
+      EXPECT_EQ(game.scoreDialog.page, ScorePage::Total) << "the match entered the overall table";
       FormScoreOk(game);
     }
   };
   Form_Click(game);
   EXPECT_EQ(game.table.Phase, Phase::MatchOver);
   EXPECT_EQ(shown, (std::vector<Dialog>{Dialog::InputName, Dialog::Score}));
-  EXPECT_FALSE(game.score.totalBold[0]) << "bold only until the tables close";
+  EXPECT_FALSE(game.scoreDialog.totalBold[0]) << "bold only until the tables close";
 
   const HighScoreTables stored = ReadHighScores(game.statusPath);
   EXPECT_EQ(stored.total.name[0], "はなこ");
@@ -232,7 +232,7 @@ TEST_F(RecordsFlowTest, AWonMatchAsksForANameRefusingNoneAndEntersBothTables) {
 
 TEST_F(RecordsFlowTest, AWonMatchAtBeginnerEntersNothing) {
   setup(game);
-  game.level = "beginner";
+  game.level = Level::Beginner;
   FinishMatch(30, 12, {9, 0, 0});
   Form_Click(game);
   EXPECT_EQ(game.table.Phase, Phase::MatchOver);
@@ -264,7 +264,7 @@ TEST_F(RecordsFlowTest, ALostMatchEntersNothingAndTheMenuShowsTheStoredTables) {
   ASSERT_EQ(other.TryAcquire().outcome, LockOutcome::Acquired);
   platform.onModal = [&](Dialog dialog) {
     EXPECT_EQ(dialog, Dialog::Score);
-    EXPECT_EQ(game.score.total.name[0], "たろう") << "read without the lock";
+    EXPECT_EQ(game.scoreDialog.total.name[0], "たろう") << "read without the lock";
     EXPECT_FALSE(game.HelpJudge) << "the menu's hover guard is armed";
     FormScoreOk(game);
   };
@@ -283,13 +283,13 @@ TEST_F(RecordsFlowTest, ALostMatchsBestMonthEntersTheMonthTableWhichTheTablesOpe
       game.inputName.InputName = "はなこ";
       InputNameOk(game);
     } else {
-      EXPECT_EQ(game.score.page, ScorePage::Game);
+      EXPECT_EQ(game.scoreDialog.page, ScorePage::Game);
       FormScoreOk(game);
     }
   };
   Form_Click(game);
   EXPECT_EQ(platform.modalsShown, (std::vector<Dialog>{Dialog::InputName, Dialog::Score}));
-  EXPECT_FALSE(game.score.page) << "from the menu the page last chosen stays";
+  EXPECT_FALSE(game.scoreDialog.page) << "from the menu the page last chosen stays";
 }
 
 TEST_F(RecordsFlowTest, AHighScoreUpdateWaitsBehindTheWaitWindowWithoutAWayBack) {

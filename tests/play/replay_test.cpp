@@ -110,7 +110,7 @@ std::string Fingerprint(Game& game) {
       << (game.observer != nullptr) << game.statusPath << '|';
   // The random sources, by what they would draw next.
   Random random = game.random;
-  Random search = game.search;
+  Random search = game.searchRandom;
   for (int i = 0; i < 4; ++i) out << random.Below(1000) << ',' << search.Below(1000) << ',';
   return out.str();
 }

@@ -85,7 +85,7 @@ TEST_F(SettingsFileTest, WhatCannotBeUsedIsToldOnceAndTheRestOfTheFileIsRead) {
     game.tableSize = 100;
     LoadLevelSetting(game);
     SCOPED_TRACE(row.text);
-    EXPECT_EQ(game.nextLevel, row.level);
+    EXPECT_EQ(StoredName(game.nextLevel), row.level);
     EXPECT_EQ(game.hints, row.hints);
     EXPECT_EQ(game.cardMarks, row.marks);
     EXPECT_EQ(game.tableSize, row.tableSize);
@@ -132,8 +132,8 @@ TEST_F(SettingsFileTest, ASaveChangesOneLineKeepsTheRestAndWritesThroughALink) {
 TEST_F(SettingsFileTest, ALevelChosenDuringAMatchWaitsForTheNextAndIsSaved) {
   game.SetPhase(Phase::PlayerToPlay);
   LevelFocus(game, 0);
-  EXPECT_EQ(game.nextLevel, "beginner");
-  EXPECT_EQ(game.level, "normal") << "the running match keeps its level";
+  EXPECT_EQ(game.nextLevel, Level::Beginner);
+  EXPECT_EQ(game.level, Level::Normal) << "the running match keeps its level";
   EXPECT_EQ(LoadSettingsFile(path).settings.level, "beginner");
 }
 

@@ -126,7 +126,7 @@ class BookKeeper : public GameObserver {
         valid = false;
         return;
       }
-      ++seen[static_cast<std::size_t>(CardNoOf(code))];
+      ++seen[static_cast<std::size_t>(CardIndex(code))];
     };
     std::size_t held = 0;
     for (int side = 0; side < 2; ++side) {

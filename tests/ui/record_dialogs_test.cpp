@@ -124,11 +124,11 @@ TEST_F(RecordDialogsTest, TheNameDialogOpensAboveTheResultLines) {
 }
 
 TEST_F(RecordDialogsTest, TheTablesShowTheirRowsAndTheNewNamesInBold) {
-  game.score.total.name[1] = "はなこ";
-  game.score.total.ten[1] = 12;
-  game.score.totalBold[1] = true;
-  game.score.game.points[0] = 9;
-  game.score.game.yaku[0] = "三光　　　   5文タン　　　   4文";
+  game.scoreDialog.total.name[1] = "はなこ";
+  game.scoreDialog.total.ten[1] = 12;
+  game.scoreDialog.totalBold[1] = true;
+  game.scoreDialog.game.points[0] = 9;
+  game.scoreDialog.game.yaku[0] = "三光　　　   5文タン　　　   4文";
   ui::FormScore dialog(game, &form);
   dialog.SyncFromCore();
   EXPECT_EQ(dialog.windowTitle(), "ﾊｲｽｺｱ");

@@ -47,7 +47,7 @@ class ModelFollower : public GameObserver {
   Report report;
 
   void DealerDecided(int, int) override {
-    state_ = model::NewMatch(model::RulesFrom(game_.rules), game_.table.Oya);
+    state_ = model::NewMatch(model::RulesOf(game_.rules), game_.table.Oya);
     parted_ = false;
   }
 
@@ -61,17 +61,16 @@ class ModelFollower : public GameObserver {
            "dealer " + std::to_string(t.Oya) + " against the model's " + std::to_string(state_.dealer));
     model::Deck deck;
     for (int i = 0; i < kCardCount; ++i)
-      deck[static_cast<std::size_t>(i)] =
-          static_cast<std::uint8_t>(model::IndexOf(t.Deck[static_cast<std::size_t>(i)]));
+      deck[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(CardIndex(t.Deck[static_cast<std::size_t>(i)]));
     if (!parted_) model::Deal(state_, deck);
     ++report.months;
   }
 
-  void Captured(int, CardCode code) override { took_ |= model::Bit(model::IndexOf(code)); }
+  void Captured(int, CardCode code) override { took_ |= model::Bit(CardIndex(code)); }
 
   void PlayFinished(CardCode code) override {
     const TurnStep step = game_.table.TurnStep;
-    const int card = model::IndexOf(code);
+    const int card = CardIndex(code);
     const model::CardSet took = took_;
     took_ = 0;
     ++report.plays;

@@ -27,13 +27,7 @@ std::uint64_t Mix(std::uint64_t seed, std::uint64_t a, std::uint64_t b) {
   return seed * 0x9E3779B97F4A7C15ull ^ (a + 1) * 0xBF58476D1CE4E5B9ull ^ (b + 1) * 0x94D049BB133111EBull;
 }
 
-bool IsLegal(const model::State& s, model::Move move) {
-  model::MoveList moves;
-  model::LegalMoves(s, moves);
-  return std::find(moves.begin(), moves.end(), move) != moves.end();
-}
-
-MatchRecord PlayMatch(const ArenaOptions& options, int index, Level& a, Level& b) {
+MatchRecord PlayMatch(const ArenaOptions& options, int index, ComputerPlayer& a, ComputerPlayer& b) {
   // Both matches of a pair draw alike seat by seat; only the levels change seats. A level against
   // itself so plays each pair twice over, and comes out exactly even.
   const auto pair = static_cast<std::uint64_t>(index / 2);
@@ -42,7 +36,7 @@ MatchRecord PlayMatch(const ArenaOptions& options, int index, Level& a, Level& b
   Random views(Mix(options.seed, kViewStream, pair));
   std::array<Random, 2> draws{Random(Mix(options.seed, kLevelStream, 2 * pair)),
                               Random(Mix(options.seed, kLevelStream, 2 * pair + 1))};
-  model::State s = model::NewMatch(model::RulesFrom(options.rules), deals.Below(2));
+  model::State s = model::NewMatch(model::RulesOf(options.rules), deals.Below(2));
   MatchRecord record;
   while (s.stage != model::Stage::MatchOver) {
     if (s.stage == model::Stage::Deal) {
@@ -56,7 +50,7 @@ MatchRecord PlayMatch(const ArenaOptions& options, int index, Level& a, Level& b
       const model::Move move = (aMoves ? a : b).Choose(view, draws[static_cast<std::size_t>(s.mover)]);
       const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
       (aMoves ? record.aMoveMs : record.bMoveMs).push_back(took.count());
-      if (!IsLegal(s, move)) throw std::runtime_error("an illegal move by " + (aMoves ? options.a : options.b));
+      if (!model::IsLegal(s, move)) throw std::runtime_error("an illegal move by " + (aMoves ? options.a : options.b));
       model::Apply(s, move);
     }
   }
@@ -65,10 +59,10 @@ MatchRecord PlayMatch(const ArenaOptions& options, int index, Level& a, Level& b
   return record;
 }
 
-std::unique_ptr<Level> Named(const std::string& name) {
-  std::unique_ptr<Level> level = MakeLevel(name);
+std::unique_ptr<ComputerPlayer> Named(const std::string& name) {
+  const std::optional<Level> level = LevelNamed(name);
   if (!level) throw std::runtime_error("no level named '" + name + "'");
-  return level;
+  return MakePlayer(*level);
 }
 
 double Percentile(std::vector<double>& values, double p) {

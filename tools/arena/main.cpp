@@ -23,7 +23,7 @@ bool ParseNumber(std::string_view text, Number& value) {
 
 std::string LevelList() {
   std::string list;
-  for (std::string_view name : pg::LevelNames()) list += (list.empty() ? "" : ", ") + std::string(name);
+  for (pg::Level level : pg::kLevels) list += (list.empty() ? "" : ", ") + std::string(pg::StoredName(level));
   return list;
 }
 
@@ -36,7 +36,7 @@ std::string Parse(int argc, char** argv, pg::arena::ArenaOptions& o) {
     if (i + 1 == argc) return std::string(name) + " needs a value";
     const std::string_view value = argv[i + 1];
     if (name == "--a" || name == "--b") {
-      if (!pg::MakeLevel(value)) return "unknown level '" + std::string(value) + "' (levels: " + LevelList() + ")";
+      if (!pg::LevelNamed(value)) return "unknown level '" + std::string(value) + "' (levels: " + LevelList() + ")";
       (name == "--a" ? o.a : o.b) = value;
     } else if (name == "--matches") {
       if (!ParseNumber(value, o.matches) || o.matches < 1) return "--matches wants a whole number from 1 up";

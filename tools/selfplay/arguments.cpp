@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "computer/level.h"
+#include "engine/level.h"
 
 namespace pg::selfplay {
 
@@ -66,8 +66,9 @@ std::variant<SelfPlayOptions, std::string> ParseArguments(std::span<const std::s
       if (!matches || *matches < 0) return "--matches wants a whole number from 0 up, not '" + std::string(value) + "'";
       options.matches = *matches;
     } else if (name == "--level") {
-      if (!MakeLevel(value)) return "--level wants the name of a level, not '" + std::string(value) + "'";
-      options.level = value;
+      const std::optional<Level> level = LevelNamed(value);
+      if (!level) return "--level wants the name of a level, not '" + std::string(value) + "'";
+      options.level = *level;
     } else {
       const auto rules = ParseRules(value);
       if (!rules) {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <variant>
 
+#include "engine/level.h"
 #include "engine/rule_settings.h"
 
 namespace pg::selfplay {
@@ -20,8 +21,7 @@ struct SelfPlayOptions {
   int matches = 1;
   // The defaults are the rule dialog's own: 0,0,1,0,5,5.
   RuleControls rules;
-  // The computer's level, by a name MakeLevel knows.
-  std::string level = "normal";
+  Level level = Level::Normal;
 };
 
 // "H,T,O,K,HP,TP" as the rule dialog's six settings, or none when any is out of range.
