@@ -190,10 +190,11 @@ std::optional<std::string> PlayDealAgain(Game& game, const HistoryMatch& match) 
   ShowCentredMessage(game, 1, t.Oya == 0 ? "あなたが親です。" : "ｃｏｍが親です。", size, DrawPromptTop(t, 1));
   // The match is played at the level chosen now, which may not be the one the deal was played at.
   const std::string now(LevelLabel(game.level));
+  const std::optional<Level> stored = LevelNamed(match.level);
+  const std::string then = stored ? std::string(LevelLabel(*stored)) : match.level;
   ShowCentredMessage(game, 2,
-                     match.level == game.level
-                         ? "強さは記録と同じ「" + now + "」です。"
-                         : "強さは「" + now + "」です（記録は「" + std::string(LevelLabel(match.level)) + "」）。",
+                     stored == game.level ? "強さは記録と同じ「" + now + "」です。"
+                                          : "強さは「" + now + "」です（記録は「" + then + "」）。",
                      size, DrawPromptTop(t, 2));
   game.arrangedDeck = *deck;
   game.SetPhase(Phase::DealerKnown);

@@ -28,7 +28,7 @@ std::string PlaceOf(const Game& game, int pic, std::optional<CardCode> face) {
     return "場";
   }
   if (face) {
-    const std::uint64_t bit = std::uint64_t{1} << CardNoOf(*face);
+    const std::uint64_t bit = IsCard(*face) ? std::uint64_t{1} << CardIndex(*face) : 0;
     if (t.Taken[0] & bit) return "取り札";
     if (t.Taken[1] & bit) return "ｃｏｍの取り札";
     return "";

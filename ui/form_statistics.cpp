@@ -126,9 +126,9 @@ void FillMargins(BarChart& chart, const std::vector<int>& margins) {
 
 // The levels from the weakest to the strongest; names this version does not know come last.
 std::vector<std::string> ByStrength(std::vector<std::string> levels) {
-  const auto names = LevelNames();
-  const auto rank = [&](const std::string& level) {
-    return std::find(names.begin(), names.end(), level) - names.begin();
+  const auto rank = [](const std::string& level) {
+    const std::optional<Level> known = LevelNamed(level);
+    return known ? static_cast<int>(*known) : static_cast<int>(kLevels.size());
   };
   std::stable_sort(levels.begin(), levels.end(),
                    [&](const std::string& a, const std::string& b) { return rank(a) < rank(b); });

@@ -229,7 +229,7 @@ TEST_F(ReplayTest, PlayingADealAgainDealsTheStoredFirstMonthWithItsDealerUnaided
     EXPECT_FALSE(game_.assisted) << "a new match starts unaided";
     EXPECT_EQ(game_.board.message[0].caption, "選んだ対戦と同じ配りで始めます。") << "not only the match before";
     EXPECT_EQ(game_.board.message[2].caption,
-              match.level == game_.level ? "強さは記録と同じ「普通」です。" : "強さは「普通」です（記録は「最強」）。");
+              LevelNamed(match.level) == game_.level ? "強さは記録と同じ「普通」です。" : "強さは「普通」です（記録は「最強」）。");
     platform_.onModal = [this](Dialog) { AgariCommandClick(game_, 1); };
     Form_Click(game_);
     const TableState& t = game_.table;
