@@ -96,7 +96,7 @@ struct Game : Session, Match {
   // The 640 x 480 layout is recognised by the window's outer width.
   bool SmallScreen() const { return windowWidthTwips == kSmallWindowWidthTwips; }
   template <typename Event, typename... Args>
-  void Notify(Event event, Args... args) {
+  void Notify(Event event, Args... args) const {
     if (observer) (observer->*event)(args...);
   }
 };

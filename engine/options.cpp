@@ -13,7 +13,7 @@ constexpr const char* kOriginalFace = "Original";
 
 // A picture that is there but cannot be read (a metafile, a damaged file) is refused with a word,
 // and what was shown before stays.
-void RefusePicture(Game& game, const std::string& path) {
+void RefusePicture(const Game& game, const std::string& path) {
   game.platform.ShowMessage("この画像は表示できません。\n" + path, "エラー", MessageIcon::Exclamation,
                             MessageButtons::Ok);
 }

@@ -59,7 +59,7 @@ WindowOrigin PlaceOnScreen(WindowOrigin stored, const WindowFrame& frame, const 
           top == clientTop ? stored.top : static_cast<double>(top) * kTwipsPerPixel};
 }
 
-void PlaceStoredWindows(Game& game) {
+void PlaceStoredWindows(const Game& game) {
   const std::vector<ScreenArea> screens = game.platform.AvailableScreens();
   const WindowPositions& places = game.table.status.windows;
   for (int w = 0; w < kStoredWindows; ++w) {

@@ -17,6 +17,6 @@ struct Game;
 WindowOrigin PlaceOnScreen(WindowOrigin stored, const WindowFrame& frame, const std::vector<ScreenArea>& screens);
 
 // Every window the platform shows goes to its stored place, brought onto a screen.
-void PlaceStoredWindows(Game& game);
+void PlaceStoredWindows(const Game& game);
 
 }  // namespace pg

@@ -99,6 +99,6 @@ void EndingSub(Game& game) {
   game.platform.Quit();
 }
 
-void WaitWayBack(Game& game) { StopWaitingForStatusLock(game, Timer::Ending); }
+void WaitWayBack(const Game& game) { StopWaitingForStatusLock(game, Timer::Ending); }
 
 }  // namespace pg

@@ -16,6 +16,6 @@ void EndingTimer_Timer(Game& game);
 // With the lock held: saves the window places, options and rules, gives the lock back, ends.
 void EndingSub(Game& game);
 // The wait window's way back: the game goes on, and the lock is left to the other copy.
-void WaitWayBack(Game& game);
+void WaitWayBack(const Game& game);
 
 }  // namespace pg

@@ -104,7 +104,7 @@ void MenuHiScore(Game& game) {
   ShowMenuDialog(game, Dialog::Score);
 }
 
-void InputNameOk(Game& game) {
+void InputNameOk(const Game& game) {
   // Blanks alone would be stored as a name that reads back as none.
   if (IsBlank(game.inputName.InputName)) {
     game.platform.ShowMessage("名前が入力されていません。", "入力エラー", MessageIcon::Exclamation, MessageButtons::Ok);
@@ -113,6 +113,6 @@ void InputNameOk(Game& game) {
   game.platform.EndModal(Dialog::InputName);
 }
 
-void FormScoreOk(Game& game) { game.platform.EndModal(Dialog::Score); }
+void FormScoreOk(const Game& game) { game.platform.EndModal(Dialog::Score); }
 
 }  // namespace pg

@@ -15,8 +15,8 @@ void HiScoreTimer_Timer(Game& game);
 // The menu command: the tables as the file holds them, read without the lock.
 void MenuHiScore(Game& game);
 // The name dialog's "OK": refused while the name is empty.
-void InputNameOk(Game& game);
+void InputNameOk(const Game& game);
 // FormScore's "OK" and close box.
-void FormScoreOk(Game& game);
+void FormScoreOk(const Game& game);
 
 }  // namespace pg

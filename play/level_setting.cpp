@@ -22,7 +22,7 @@ constexpr auto kLockRetry = std::chrono::milliseconds(25);
 // A line of someone else's making is quoted only this far.
 constexpr std::size_t kQuotedLine = 40;
 
-void ReportDamagedSettings(Game& game, const std::filesystem::path& path) {
+void ReportDamagedSettings(const Game& game, const std::filesystem::path& path) {
   std::filesystem::path setAside;
   std::string text = "設定ファイル「" + path.filename().string() +
                      "」を読み取れませんでした。\nコンピュータの強さは「普通」にします。\n";
@@ -34,7 +34,7 @@ void ReportDamagedSettings(Game& game, const std::filesystem::path& path) {
   game.platform.ShowMessage(text, "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
-void ReportUnusedLines(Game& game, const std::filesystem::path& path, const std::vector<std::string>& bad,
+void ReportUnusedLines(const Game& game, const std::filesystem::path& path, const std::vector<std::string>& bad,
                        const std::vector<std::string>& repeated) {
   std::string text = "設定ファイル「" + path.filename().string() + "」について：\n";
   if (!bad.empty()) {

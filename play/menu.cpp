@@ -30,7 +30,7 @@ void ShowMenuDialog(Game& game, Dialog dialog) {
   ArmMenuGuard(game);
 }
 
-bool AgreeToStartAgain(Game& game) {
+bool AgreeToStartAgain(const Game& game) {
   if (!MonthInPlay(game)) return true;
   const std::string text = std::string("対戦中の勝負を終了して、新しい勝負を始めますか。\n") + kGivenUpMatch;
   return game.platform.ShowMessage(text, "Petalgame 32", MessageIcon::Question, MessageButtons::YesNoDefaultNo) ==
@@ -50,7 +50,7 @@ void MenuRule(Game& game) {
   if (game.table.Phase > Phase::DealerKnown) StartGame(game);
 }
 
-void FormRuleOk(Game& game) { game.platform.EndModal(Dialog::Rule); }
+void FormRuleOk(const Game& game) { game.platform.EndModal(Dialog::Rule); }
 
 void MenuHelp(Game& game) {
   game.platform.ShowHelp("PG32v2.hlp");
@@ -59,6 +59,6 @@ void MenuHelp(Game& game) {
 
 void MenuInfo(Game& game) { ShowMenuDialog(game, Dialog::Version); }
 
-void FormVersionOk(Game& game) { game.platform.EndModal(Dialog::Version); }
+void FormVersionOk(const Game& game) { game.platform.EndModal(Dialog::Version); }
 
 }  // namespace pg

@@ -16,17 +16,17 @@ void ShowMenuDialog(Game& game, Dialog dialog);
 // What becomes of a match given up, said wherever the player is asked to give one up.
 inline constexpr const char* kGivenUpMatch = "いまの対戦は中断として記録され、負けに数えられます。";
 // Asks whether to give up the match being played for a new one; true when the player agrees.
-bool AgreeToStartAgain(Game& game);
+bool AgreeToStartAgain(const Game& game);
 // The play button: a new match, once the player agrees to give up the one being played.
 void MenuPlay(Game& game);
 // Shows the rule dialog; a change restarts a running match.
 void MenuRule(Game& game);
 // The rule dialog's "OK" and close box only hide it.
-void FormRuleOk(Game& game);
+void FormRuleOk(const Game& game);
 // Opens the help at its contents.
 void MenuHelp(Game& game);
 // The version dialog, whose "OK" and close box only hide it.
 void MenuInfo(Game& game);
-void FormVersionOk(Game& game);
+void FormVersionOk(const Game& game);
 
 }  // namespace pg

@@ -70,7 +70,7 @@ void FormOptionActivate(Game& game) {
   game.options.directory = directory;
 }
 
-void OCommandClick(Game& game) {
+void OCommandClick(const Game& game) {
   // A file picker may have moved the current directory; wall1.bmp and its sisters live in this one.
   std::error_code ignored;
   if (!game.options.directory.empty()) std::filesystem::current_path(game.options.directory, ignored);

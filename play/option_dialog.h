@@ -16,7 +16,7 @@ inline constexpr const char* kPictureFilter =
 void MenuOption(Game& game);
 void FormOptionActivate(Game& game);
 // "OK" and the close box: back to the directory the dialog was opened in, then hidden.
-void OCommandClick(Game& game);
+void OCommandClick(const Game& game);
 // A face clicked: the left button picks a file, the right goes back to the built-in face.
 void FaceMouseUp(Game& game, int index, bool leftButton);
 void DekiYakuFocus(Game& game, int index);

@@ -24,7 +24,7 @@ void WaitForStatusLock(Game& game, Timer timer, bool wayBack) {
   game.platform.RunModal(Dialog::Wait);
 }
 
-void StopWaitingForStatusLock(Game& game, Timer timer) {
+void StopWaitingForStatusLock(const Game& game, Timer timer) {
   game.platform.StopTimer(timer);
   game.platform.EndModal(Dialog::Wait);
   game.platform.SetWaitCursor(false);
@@ -35,7 +35,7 @@ void ReleaseStatusLock(Game& game, std::string_view what) {
   if (const auto error = game.statusLock->Release()) ReportSaveFailure(game, what, *error);
 }
 
-void ReportSaveFailure(Game& game, std::string_view what, const StatusFileError& error) {
+void ReportSaveFailure(const Game& game, std::string_view what, const StatusFileError& error) {
   const std::string text = std::string(what) + "を保存できませんでした。\n" + error.reason;
   game.platform.ShowMessage(text, "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
 }

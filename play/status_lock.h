@@ -17,10 +17,10 @@ LockOutcome TakeStatusLock(Game& game, std::string_view what);
 // exit the window also offers the way back to the game.
 void WaitForStatusLock(Game& game, Timer timer, bool wayBack);
 // The wait is over: the lock was taken, the player went back, or the file cannot be used.
-void StopWaitingForStatusLock(Game& game, Timer timer);
+void StopWaitingForStatusLock(const Game& game, Timer timer);
 // Gives the lock back. A failure is reported under `what` ("設定" or "ハイスコア").
 void ReleaseStatusLock(Game& game, std::string_view what);
 // Tells the player that `what` could not be saved, and why.
-void ReportSaveFailure(Game& game, std::string_view what, const StatusFileError& error);
+void ReportSaveFailure(const Game& game, std::string_view what, const StatusFileError& error);
 
 }  // namespace pg

@@ -26,7 +26,7 @@ void SetCardMarks(Game& game, bool on) {
   SaveSettingLine(game, kCardMarksSetting, SwitchValue(on), "札の表示の設定");
 }
 
-bool TableSizeFits(Game& game, int percent) {
+bool TableSizeFits(const Game& game, int percent) {
   const std::optional<WindowFrame> frame = game.platform.FrameOf(Window::Main);
   const std::vector<ScreenArea> screens = game.platform.AvailableScreens();
   if (!frame || screens.empty() || game.tableSize <= 0) return true;

@@ -232,7 +232,7 @@ void EndMatch(Game& game) {
 
 // Tells the watchers once per month, whichever way it ended: a click that dealt a month may
 // leave it over at once, back in the phase it started from.
-void NoticeMonthEnd(Game& game, Phase phaseBefore, bool dealt) {
+void NoticeMonthEnd(const Game& game, Phase phaseBefore, bool dealt) {
   if ((phaseBefore != Phase::MonthOver || dealt) && game.table.Phase == Phase::MonthOver) {
     game.Notify(&GameObserver::MonthEnded);
   }
