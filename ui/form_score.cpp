@@ -50,7 +50,7 @@ QFont ListFont() {
 
 }  // namespace
 
-FormScore::FormScore(Game& game, QWidget* parent)
+FormScore::FormScore(const Game& game, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       game_(game) {
   setWindowTitle("ﾊｲｽｺｱ");

@@ -19,7 +19,7 @@ namespace pg::ui {
 
 class FormScore : public CoreDialog {
  public:
-  FormScore(Game& game, QWidget* parent);
+  FormScore(const Game& game, QWidget* parent);
 
   void SyncFromCore() override;
 
@@ -36,7 +36,7 @@ class FormScore : public CoreDialog {
   QWidget* CreateTotalPage();
   QWidget* CreateGamePage();
 
-  Game& game_;
+  const Game& game_;
   QTabWidget* tabs_ = nullptr;
   std::array<QLabel*, kTotalRows> nam_{};
   std::array<QLabel*, kTotalRows> yten_{};

@@ -23,7 +23,7 @@ constexpr const char* kCredits[] = {
 
 }  // namespace
 
-FormVersion::FormVersion(Game& game, QWidget* parent)
+FormVersion::FormVersion(const Game& game, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       game_(game) {
   setWindowTitle("ﾊﾞｰｼﾞｮﾝ情報");

@@ -13,7 +13,7 @@ namespace pg::ui {
 
 class FormVersion : public CoreDialog {
  public:
-  FormVersion(Game& game, QWidget* parent);
+  FormVersion(const Game& game, QWidget* parent);
 
   void SyncFromCore() override {}
 
@@ -23,7 +23,7 @@ class FormVersion : public CoreDialog {
   void reject() override;
 
  private:
-  Game& game_;
+  const Game& game_;
 };
 
 }  // namespace pg::ui

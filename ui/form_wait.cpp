@@ -12,7 +12,7 @@
 
 namespace pg::ui {
 
-FormWait::FormWait(Game& game, QWidget* parent)
+FormWait::FormWait(const Game& game, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), game_(game) {
   setWindowTitle("Petalgame 32");
   setModal(true);

@@ -14,7 +14,7 @@ namespace pg::ui {
 
 class FormWait : public CoreDialog {
  public:
-  FormWait(Game& game, QWidget* parent);
+  FormWait(const Game& game, QWidget* parent);
 
   void SyncFromCore() override;
 
@@ -25,7 +25,7 @@ class FormWait : public CoreDialog {
   void reject() override {}
 
  private:
-  Game& game_;
+  const Game& game_;
   QPushButton* wayBack_;
 };
 
