@@ -16,7 +16,7 @@ namespace {
 
 // A month's payment from disk is bounded before it is added up: no month pays more than the 16-bit
 // score it is added to can hold.
-constexpr std::int64_t kMostScore = 32767;
+constexpr std::int64_t kMostScore = kMostStoredScore;
 
 // The month as dealt, or none when the stored deal is not 48 different cards.
 std::optional<State> DealtMonth(const Rules& rules, const HistoryMonth& m, std::array<std::int64_t, 2> score) {

@@ -10,6 +10,9 @@
 
 namespace pg {
 
+// A stored score is a 16-bit number in the game; a row beyond that was not written by it.
+inline constexpr int kMostStoredScore = 32767;
+
 // Cards are kept as their two-character codes ("31", "B4"): the records layer stores what it is
 // given, and a code it cannot read back is found by whoever reads it, not refused here.
 using StoredCard = std::string;

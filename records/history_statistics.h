@@ -36,9 +36,6 @@ inline constexpr std::array<const char*, 15> kStatisticsYaku{"五光",       "�
 inline constexpr int kCallBands = 4;
 int CallBand(int pointsHeld);
 
-// A stored score is a 16-bit number in the game; a row beyond that was not written by it.
-inline constexpr int kMostStoredScore = 32767;
-
 struct KoiKoiBand {
   int calls = 0;
   int paidOff = 0;
