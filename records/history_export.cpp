@@ -9,6 +9,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 #include "records/history_database.h"
 
@@ -29,8 +32,16 @@ void Number(std::int64_t value, std::string& out) {
   out.append(text, end);
 }
 
+bool NeedsEscape(char c) { return c == '"' || c == '\\' || static_cast<unsigned char>(c) < 0x20; }
+
 void Quoted(const std::string& text, std::string& out) {
   out += '"';
+  // Card codes, dates and names need no escape: they go in whole.
+  if (std::none_of(text.begin(), text.end(), NeedsEscape)) {
+    out += text;
+    out += '"';
+    return;
+  }
   for (const char c : text) {
     if (c == '"' || c == '\\') {
       out += '\\';
@@ -144,7 +155,19 @@ void MonthJson(const HistoryMonth& m, std::string& out) {
   out += '}';
 }
 
-// The file the export is written into, beside the target, and renamed over it at the end.
+bool WriteAll(int fd, const std::string& text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const ssize_t n = write(fd, text.data() + at, text.size() - at);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    at += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// The file the export is written into, beside the target, and renamed over it at the end. Blocks
+// go to the disk on a thread of their own while the next is read and written out, and the disk is
+// asked to start on each at once, so little is left for the sync at the end.
 class TemporaryFile {
  public:
   explicit TemporaryFile(const fs::path& target) : target_(target) {
@@ -156,9 +179,19 @@ class TemporaryFile {
       fd_ = open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
       if (fd_ < 0 && errno != EEXIST) break;
     }
-    if (fd_ >= 0 && replacing) fchmod(fd_, old.st_mode & 07777);
+    if (fd_ < 0) return;
+    if (replacing) fchmod(fd_, old.st_mode & 07777);
+    writer_ = std::thread([this] { WriteBlocks(); });
   }
   ~TemporaryFile() {
+    if (writer_.joinable()) {
+      {
+        const std::lock_guard lock(guard_);
+        stopping_ = true;
+      }
+      handed_.notify_one();
+      writer_.join();
+    }
     if (fd_ >= 0) close(fd_);
     if (!renamed_) unlink(path_.c_str());
   }
@@ -166,18 +199,25 @@ class TemporaryFile {
   TemporaryFile& operator=(const TemporaryFile&) = delete;
 
   bool Opened() const { return fd_ >= 0; }
+  // Hands `text` to the writing thread and gives back an empty buffer with the same room; false
+  // when an earlier block could not be written.
   bool Write(std::string& text) {
-    for (std::size_t at = 0; at < text.size();) {
-      const ssize_t n = write(fd_, text.data() + at, text.size() - at);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) return false;
-      at += static_cast<std::size_t>(n);
-    }
+    std::unique_lock lock(guard_);
+    written_.wait(lock, [this] { return !pending_; });
+    if (failed_) return false;
+    std::swap(text, block_);
     text.clear();
+    pending_ = true;
+    handed_.notify_one();
     return true;
   }
   // Synced before the rename, so the target is never replaced by a file the disk has not got.
   bool Finish() {
+    {
+      std::unique_lock lock(guard_);
+      written_.wait(lock, [this] { return !pending_; });
+      if (failed_) return false;
+    }
     const bool synced = fsync(fd_) == 0;
     const bool closed = close(fd_) == 0;
     fd_ = -1;
@@ -186,10 +226,35 @@ class TemporaryFile {
   }
 
  private:
+  void WriteBlocks() {
+    std::unique_lock lock(guard_);
+    for (;;) {
+      handed_.wait(lock, [this] { return pending_ || stopping_; });
+      if (!pending_) return;
+      lock.unlock();
+      const bool wrote = WriteAll(fd_, block_);
+      if (wrote) sync_file_range(fd_, offset_, static_cast<off_t>(block_.size()), SYNC_FILE_RANGE_WRITE);
+      offset_ += static_cast<off_t>(block_.size());
+      lock.lock();
+      failed_ = failed_ || !wrote;
+      pending_ = false;
+      written_.notify_one();
+    }
+  }
+
   fs::path target_;
   fs::path path_;
   int fd_ = -1;
   bool renamed_ = false;
+  std::thread writer_;
+  std::mutex guard_;
+  std::condition_variable handed_, written_;
+  // The block being written, and whether there is one; only the writing thread touches it meanwhile.
+  std::string block_;
+  bool pending_ = false;
+  bool failed_ = false;
+  bool stopping_ = false;
+  off_t offset_ = 0;
 };
 
 // The file the export replaces: the target, or the file a link to it leads to. Anything but a

@@ -2,8 +2,10 @@
 #include "records/history_reader.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <string>
+#include <string_view>
 
 namespace pg {
 
@@ -16,18 +18,26 @@ int Bounded(std::int64_t value) {
                                                    std::numeric_limits<std::int16_t>::max()));
 }
 
-std::vector<StoredCard> Split(const std::string& text) {
-  std::vector<StoredCard> cards;
+// The element after the `used` first of `items`: one left from an earlier match is written over, so
+// that a long read allocates next to nothing once its first matches are in.
+template <typename T>
+T& Reuse(std::vector<T>& items, std::size_t& used) {
+  if (used == items.size()) items.emplace_back();
+  return items[used++];
+}
+
+void Split(std::string_view text, std::vector<StoredCard>& cards) {
+  std::size_t used = 0;
   std::size_t at = 0;
   while (at < text.size()) {
     const std::size_t end = std::min(text.find(' ', at), text.size());
-    if (end > at) cards.emplace_back(text, at, end - at);
+    if (end > at) Reuse(cards, used).assign(text.substr(at, end - at));
     at = end + 1;
   }
-  return cards;
+  cards.resize(used);
 }
 
-bool CallFromKeys(const std::string& kind, const std::string& outcome, HistoryCall& call) {
+bool CallFromKeys(std::string_view kind, std::string_view outcome, HistoryCall& call) {
   if (kind != "koikoi" && kind != "shoubu") return false;
   call.kind = kind == "koikoi" ? CallKind::KoiKoi : CallKind::Shoubu;
   for (CallOutcome o : {CallOutcome::Won, CallOutcome::Lost, CallOutcome::NoWin}) {
@@ -39,11 +49,12 @@ bool CallFromKeys(const std::string& kind, const std::string& outcome, HistoryCa
   return false;
 }
 
-HistoryMonth* MonthOf(HistoryMatch& match, std::int64_t month) {
-  for (HistoryMonth& m : match.months) {
-    if (m.month == month) return &m;
+// The index of `month` among the match's months; nothing for a row of a month it does not have.
+std::optional<std::size_t> MonthOf(const HistoryMatch& match, std::int64_t month) {
+  for (std::size_t i = 0; i < match.months.size(); ++i) {
+    if (match.months[i].month == month) return i;
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 std::string Where(const char* key, std::optional<std::int64_t> only) {
@@ -84,19 +95,20 @@ bool HistoryReader::Failed() const {
   return false;
 }
 
+// The match is written over field by field rather than started afresh: its months, moves and card
+// lists keep their room from one match to the next.
 bool HistoryReader::Next(HistoryMatch& m) {
   while (matches_.Step()) {
-    m = HistoryMatch{};
     m.id = matches_.Integer(0);
-    m.startedAt = matches_.Text(1);
-    m.endedAt = matches_.Text(2);
-    m.level = matches_.Text(3);
+    m.startedAt.assign(matches_.View(1));
+    m.endedAt.assign(matches_.View(2));
+    m.level.assign(matches_.View(3));
     RuleSettings& r = m.rules;
     std::int16_t* rules[] = {&r.HanamiRule, &r.TsukimiRule, &r.OyaRule, &r.KikuRule, &r.HanamiPoints, &r.TsukimiPoints};
     for (int i = 0; i < 6; ++i) *rules[i] = static_cast<std::int16_t>(Bounded(matches_.Integer(4 + i)));
     m.scores = {Bounded(matches_.Integer(10)), Bounded(matches_.Integer(11))};
     m.assisted = matches_.Integer(13) != 0;
-    const bool known = ResultFromKey(matches_.Text(12), m.result);
+    const bool known = ResultFromKey(std::string(matches_.View(12)), m.result);
     // The rows of a match passed over are stepped past with the next match's.
     if (!known) {
       ++skipped_;
@@ -109,7 +121,10 @@ bool HistoryReader::Next(HistoryMatch& m) {
 }
 
 void HistoryReader::ReadMonths(HistoryMatch& match) {
-  if (detail_ == HistoryDetail::Matches) return;
+  if (detail_ == HistoryDetail::Matches) {
+    match.months.clear();
+    return;
+  }
   // Steps `cursor` past the rows of earlier matches, then hands each row of this one to `take`.
   auto follow = [&match](std::optional<Cursor>& cursor, auto take) {
     if (!cursor) return;
@@ -120,37 +135,61 @@ void HistoryReader::ReadMonths(HistoryMatch& match) {
       cursor->row = s.Step();
     }
   };
-  follow(months_, [&match](SqliteStatement& s) {
-    HistoryMonth& m = match.months.emplace_back();
+  std::size_t months = 0;
+  follow(months_, [&match, &months](SqliteStatement& s) {
+    HistoryMonth& m = Reuse(match.months, months);
     m.month = Bounded(s.Integer(1));
     m.dealer = Bounded(s.Integer(2));
     m.winner = Bounded(s.Integer(3));
     m.payment = Bounded(s.Integer(4));
+    m.table.clear();
+    m.hands[0].clear();
+    m.hands[1].clear();
+    m.stock.clear();
   });
+  match.months.resize(months);
+  // How many moves, yaku and calls each month holds so far this match.
+  std::vector<std::array<std::size_t, 3>> used(months);
   follow(deals_, [&match](SqliteStatement& s) {
-    HistoryMonth* month = MonthOf(match, s.Integer(1));
+    const auto month = MonthOf(match, s.Integer(1));
     if (!month) return;
-    month->table = Split(s.Text(2));
-    month->hands = {Split(s.Text(3)), Split(s.Text(4))};
-    month->stock = Split(s.Text(5));
+    HistoryMonth& m = match.months[*month];
+    Split(s.View(2), m.table);
+    Split(s.View(3), m.hands[0]);
+    Split(s.View(4), m.hands[1]);
+    Split(s.View(5), m.stock);
   });
-  follow(moves_, [&match](SqliteStatement& s) {
-    if (HistoryMonth* month = MonthOf(match, s.Integer(1))) {
-      month->moves.push_back({Bounded(s.Integer(2)), s.Integer(3) != 0, s.Text(4), s.Text(5), Split(s.Text(6))});
-    }
+  follow(moves_, [&match, &used](SqliteStatement& s) {
+    const auto month = MonthOf(match, s.Integer(1));
+    if (!month) return;
+    HistoryMove& move = Reuse(match.months[*month].moves, used[*month][0]);
+    move.side = Bounded(s.Integer(2));
+    move.fromStock = s.Integer(3) != 0;
+    move.card.assign(s.View(4));
+    move.chosen.assign(s.View(5));
+    Split(s.View(6), move.taken);
   });
-  follow(yaku_, [&match](SqliteStatement& s) {
-    if (HistoryMonth* month = MonthOf(match, s.Integer(1)))
-      month->yaku.push_back({Bounded(s.Integer(2)), s.Text(3), Bounded(s.Integer(4))});
+  follow(yaku_, [&match, &used](SqliteStatement& s) {
+    const auto month = MonthOf(match, s.Integer(1));
+    if (!month) return;
+    HistoryYaku& yaku = Reuse(match.months[*month].yaku, used[*month][1]);
+    yaku.side = Bounded(s.Integer(2));
+    yaku.name.assign(s.View(3));
+    yaku.points = Bounded(s.Integer(4));
   });
-  follow(calls_, [&match](SqliteStatement& s) {
-    HistoryMonth* month = MonthOf(match, s.Integer(1));
+  follow(calls_, [&match, &used](SqliteStatement& s) {
+    const auto month = MonthOf(match, s.Integer(1));
     HistoryCall call;
     call.side = Bounded(s.Integer(2));
     call.pointsHeld = Bounded(s.Integer(4));
     call.doubled = s.Integer(5) != 0;
-    if (month && CallFromKeys(s.Text(3), s.Text(6), call)) month->calls.push_back(call);
+    if (month && CallFromKeys(s.View(3), s.View(6), call)) Reuse(match.months[*month].calls, used[*month][2]) = call;
   });
+  for (std::size_t i = 0; i < months; ++i) {
+    match.months[i].moves.resize(used[i][0]);
+    match.months[i].yaku.resize(used[i][1]);
+    match.months[i].calls.resize(used[i][2]);
+  }
 }
 
 }  // namespace pg

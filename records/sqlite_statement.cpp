@@ -76,9 +76,12 @@ bool SqliteStatement::Run() {
 
 std::int64_t SqliteStatement::Integer(int column) const { return sqlite3_column_int64(stmt_, column); }
 
-std::string SqliteStatement::Text(int column) const {
+std::string SqliteStatement::Text(int column) const { return std::string(View(column)); }
+
+std::string_view SqliteStatement::View(int column) const {
   const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
-  return text ? std::string(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column))) : std::string();
+  return text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
+              : std::string_view();
 }
 
 void SqliteStatement::Reset() {

@@ -62,6 +62,8 @@ class SqliteStatement {
   bool Failed() const { return failed_; }
   std::int64_t Integer(int column) const;
   std::string Text(int column) const;
+  // The text of `column` where SQLite holds it, good until the next Step or Reset.
+  std::string_view View(int column) const;
   void Reset();
 
  private:
