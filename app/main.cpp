@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
+#include <filesystem>
 #include <string_view>
 
 #include "engine/game.h"
@@ -98,13 +99,17 @@ int main(int argc, char** argv) {
     if (!problem.isEmpty()) QMessageBox::warning(nullptr, "Petalgame 32", problem);
   }
 
+  // Everything the game remembers lives in the current directory, which may now be the data folder.
+  const std::filesystem::path statusPath = "STATUS.DAT";
+  // The first open of the history reads the whole file: it starts now, beside the title and the
+  // artwork, and the first deal or 成績 finds it done.
+  const pg::HistoryOpenedAhead historyAhead(pg::HistoryPathBeside(statusPath));
   pg::ui::TitleWindow title;
   // Paint the title before the card sheet and the pictures are rendered.
   QApplication::processEvents();
   pg::ui::QtPlatform platform;
   pg::Game game(platform);
-  // Everything the game remembers lives in the current directory, which may now be the data folder.
-  game.statusPath = "STATUS.DAT";
+  game.statusPath = statusPath;
   pg::MatchRecorder recorder(game, pg::HistoryPathBeside(game.statusPath));
   // The announcer hears every event first and passes it on to the recorder.
   pg::Announcer announcer(game, game.KeepsRecords() ? &recorder : nullptr);

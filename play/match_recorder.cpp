@@ -46,7 +46,8 @@ std::vector<HistoryYaku> YakuRows(const Game& game, int side) {
 void MatchRecorder::DealerDecided(int, int) {
   // A dealer draw with a match still under way means the player started a new one.
   if (match_) Store(MatchOutcome::Abandoned);
-  if (!database_) OpenDatabase();
+  // While the first look at the file is still under way the match goes on: it is stored at its end.
+  if (!database_ && !HistoryOpenedAhead::StillOpening(historyPath_)) OpenDatabase();
   match_.emplace();
   match_->startedAt = UtcNow();
   match_->rules = SettingsOf(game_.rules);

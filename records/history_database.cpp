@@ -4,7 +4,9 @@
 
 #include <sqlite3.h>
 
+#include <atomic>
 #include <chrono>
+#include <mutex>
 #include <set>
 #include <thread>
 
@@ -306,7 +308,69 @@ const char* MovedTag(FileState state) { return state == FileState::Foreign ? "fo
 
 fs::path HistoryPathBeside(const fs::path& statusPath) { return statusPath.parent_path() / "history.db"; }
 
+namespace {
+
+// The open started ahead, if there is one: what it opens, and what it found once it has ended.
+// The path is set before the thread starts and not changed after, so it is read without the lock.
+struct Ahead {
+  std::mutex guard;
+  fs::path path;
+  std::thread thread;
+  std::atomic<bool> ended = true;
+  HistoryOpened opened;
+};
+
+Ahead& TheAhead() {
+  static Ahead ahead;
+  return ahead;
+}
+
+fs::path Absolute(const fs::path& path) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(path, error);
+  return error ? path : absolute.lexically_normal();
+}
+
+// What the open started ahead of `path` found, once: waits for it if it is still under way.
+std::optional<HistoryOpened> TakeAhead(const fs::path& path) {
+  Ahead& started = TheAhead();
+  const std::lock_guard lock(started.guard);
+  if (!started.thread.joinable() || started.path != Absolute(path)) return std::nullopt;
+  started.thread.join();
+  return std::move(started.opened);
+}
+
+}  // namespace
+
+HistoryOpenedAhead::HistoryOpenedAhead(const fs::path& path) {
+  Ahead& started = TheAhead();
+  const std::lock_guard lock(started.guard);
+  started.path = Absolute(path);
+  started.ended = false;
+  started.thread = std::thread([&started] {
+    started.opened = HistoryDatabase::OpenHere(started.path);
+    started.ended = true;
+  });
+}
+
+HistoryOpenedAhead::~HistoryOpenedAhead() {
+  Ahead& started = TheAhead();
+  const std::lock_guard lock(started.guard);
+  if (started.thread.joinable()) started.thread.join();
+  started.opened = {};
+}
+
+bool HistoryOpenedAhead::StillOpening(const fs::path& path) {
+  const Ahead& started = TheAhead();
+  return !started.ended && started.path == Absolute(path);
+}
+
 HistoryOpened HistoryDatabase::Open(const fs::path& path) {
+  if (std::optional<HistoryOpened> found = TakeAhead(path)) return std::move(*found);
+  return OpenHere(path);
+}
+
+HistoryOpened HistoryDatabase::OpenHere(const fs::path& path) {
   HistoryOpened opened;
   std::unique_ptr<HistoryDatabase> database(new HistoryDatabase(path));
   opened.notice = database->Attach();

@@ -43,6 +43,8 @@ class HistoryDatabase {
   // later schema, or in a folder that cannot be written, is opened read-only; an older one is
   // brought forward.
   static HistoryOpened Open(const std::filesystem::path& path);
+  // Open as it stood before HistoryOpenedAhead: on the caller's thread, whatever runs meanwhile.
+  static HistoryOpened OpenHere(const std::filesystem::path& path);
 
   bool ReadOnly() const { return readOnly_; }
   const std::filesystem::path& Path() const { return path_; }
@@ -97,6 +99,22 @@ class HistoryDatabase {
   bool replaced_ = false;
   // Matches of a damaged file that could not be carried into the new one, reported with the next read.
   int lost_ = 0;
+};
+
+// history.db opened on a thread of its own while the game starts: the first open of a run reads the
+// whole file (and may salvage a damaged one), seconds for a long history, which would otherwise hold
+// the window at the first deal. The next HistoryDatabase::Open of the same file, from any thread,
+// waits for this one and takes what it found, notice and all. Lives while the game runs.
+class HistoryOpenedAhead {
+ public:
+  explicit HistoryOpenedAhead(const std::filesystem::path& path);
+  // Waits for the open to end; a result no one took is closed.
+  ~HistoryOpenedAhead();
+  HistoryOpenedAhead(const HistoryOpenedAhead&) = delete;
+  HistoryOpenedAhead& operator=(const HistoryOpenedAhead&) = delete;
+
+  // True while an open started ahead of `path` has not ended: opening it now would wait.
+  static bool StillOpening(const std::filesystem::path& path);
 };
 
 // The message a failed store opens with.

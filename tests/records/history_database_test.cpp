@@ -323,6 +323,34 @@ TEST_F(HistoryDatabaseTest, DamageAnywhereInTheFileIsKeptAsideAndWhatReadsIsCarr
   }
 }
 
+TEST_F(HistoryDatabaseTest, AFileOpenedAheadIsJudgedAsAtOpenAndToldToWhoeverOpensItFirst) {
+  Stored(path_, 150);
+  const std::int64_t page =
+      QueryNumber(path_, "SELECT max(pageno) FROM dbstat WHERE name = 'moves' AND pagetype = 'leaf'");
+  {
+    std::fstream file(path_, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp((page - 1) * 4096);
+    file << std::string(4096, '\0');
+  }
+  const std::string spoiled = Bytes(path_);
+  const HistoryOpenedAhead ahead(path_);
+  const fs::path other = folder_ / "other" / "history.db";
+  fs::create_directories(other.parent_path());
+  EXPECT_TRUE(HistoryDatabase::Open(other).notice.empty()) << "another file is opened on its own";
+  HistoryOpened first = HistoryDatabase::Open(folder_ / "." / "history.db");
+  EXPECT_FALSE(HistoryOpenedAhead::StillOpening(path_));
+  ASSERT_TRUE(first.database);
+  EXPECT_TRUE(first.replaced);
+  EXPECT_NE(first.notice.find("壊れています"), std::string::npos) << first.notice;
+  EXPECT_EQ(Bytes(Kept("damaged")), spoiled);
+  const std::size_t carried = first.database->Load(HistoryDetail::Matches).size();
+  EXPECT_GT(carried, 0u);
+  HistoryOpened second = HistoryDatabase::Open(path_);
+  EXPECT_TRUE(second.notice.empty()) << "told once";
+  EXPECT_EQ(second.database->Load(HistoryDetail::Matches).size(), carried);
+  EXPECT_EQ(MovedAside("damaged"), 1);
+}
+
 TEST_F(HistoryDatabaseTest, ALaterSchemaOpensReadOnlyAndKeepsItsMatches) {
   {
     auto opened = HistoryDatabase::Open(path_);

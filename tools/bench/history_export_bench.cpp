@@ -1,5 +1,6 @@
 // Writing out a history of 65,536 matches, in matches a second and the peak memory of the process
-// that writes it, and what the thorough first look (PRAGMA quick_check) adds to opening history.db.
+// that writes it, what the thorough first look (PRAGMA quick_check) adds to opening history.db, and
+// how long that first open holds the game's thread.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 #include <sys/resource.h>
@@ -7,10 +8,12 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <map>
 #include <numeric>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "records/history_database.h"
@@ -97,7 +100,57 @@ void QuickCheck(benchmark::State& state) {
   state.counters["MB"] = static_cast<double>(fs::file_size(path)) / 1e6;
 }
 
+// How long the first open of a run holds the thread that asks for it, at 65,536 matches: opened
+// there (0), or opened ahead as the game starts (1), the first deal coming once the look is over.
+// Each open is made in a child process of its own, on a copy no process of this run has looked at.
+void FirstOpenHolds(benchmark::State& state) {
+  const fs::path& path = histories.Of(kLargest);
+  const fs::path copy = path.parent_path() / "unseen" / "history.db";
+  if (!fs::exists(copy)) {
+    fs::create_directories(copy.parent_path());
+    fs::copy_file(path, copy);
+  }
+  const bool ahead = state.range(0) == 1;
+  double heldSeconds = 0;
+  for (auto _ : state) {
+    int pipe[2];
+    if (::pipe(pipe) != 0) state.SkipWithError("no pipe");
+    const pid_t child = fork();
+    if (child == 0) {
+      using Clock = std::chrono::steady_clock;
+      Clock::duration held{};
+      bool opened = false;
+      if (ahead) {
+        auto start = Clock::now();
+        pg::HistoryOpenedAhead opening(copy);
+        held += Clock::now() - start;
+        while (pg::HistoryOpenedAhead::StillOpening(copy)) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        start = Clock::now();
+        opened = pg::HistoryDatabase::Open(copy).database != nullptr;
+        held += Clock::now() - start;
+      } else {
+        const auto start = Clock::now();
+        opened = pg::HistoryDatabase::Open(copy).database != nullptr;
+        held = Clock::now() - start;
+      }
+      const double seconds = std::chrono::duration<double>(held).count();
+      const bool told = write(pipe[1], &seconds, sizeof seconds) == sizeof seconds;
+      _exit(opened && told ? 0 : 1);
+    }
+    close(pipe[1]);
+    double seconds = 0;
+    if (read(pipe[0], &seconds, sizeof seconds) != sizeof seconds) state.SkipWithError("the child told nothing");
+    close(pipe[0]);
+    int status = 0;
+    waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) state.SkipWithError("the history did not open");
+    heldSeconds += seconds;
+  }
+  state.counters["held_ms"] = heldSeconds * 1000 / static_cast<double>(state.iterations());
+}
+
 }  // namespace
 
+BENCHMARK(FirstOpenHolds)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 BENCHMARK(ExportHistory)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(2)->UseRealTime();
 BENCHMARK(QuickCheck)->Arg(10000)->Arg(kLargest)->Unit(benchmark::kMillisecond);
