@@ -392,7 +392,11 @@ std::string HistoryDatabase::Attach() {
     }
     if (judged.state == FileState::Failed) return kCannotOpen + Reason(judged.error);
     if (judged.state == FileState::Newer || judged.state == FileState::Ready || judged.state == FileState::Absent) {
-      const FileState state = judged.state == FileState::Newer ? FileState::Newer : Prepare(connection_, path_);
+      // A folder known to refuse writing is not tried: the file is shown as it is, as below.
+      const bool mayWrite = judged.state != FileState::Ready || MayWrite(path_);
+      const FileState state = judged.state == FileState::Newer ? FileState::Newer
+                              : mayWrite                      ? Prepare(connection_, path_)
+                                                              : FileState::Failed;
       if (state == FileState::Ready) {
         identity_ = IdentityOf(path_);
         return {};
@@ -403,11 +407,12 @@ std::string HistoryDatabase::Attach() {
       }
       // A later version's file, or one in a folder that cannot be written, is shown as it is.
       const bool newer = state == FileState::Newer;
-      if (newer || (judged.state == FileState::Ready && CannotWrite(connection_.Error().code))) {
+      if (newer || !mayWrite || (judged.state == FileState::Ready && CannotWrite(connection_.Error().code))) {
         OpenToLook(connection_, path_, judged.query);
         readOnly_ = true;
+        readOnlyNotice_ = newer ? kNewerNotice : kReadOnlyNotice;
         identity_ = IdentityOf(path_);
-        return newer ? kNewerNotice : kReadOnlyNotice;
+        return readOnlyNotice_;
       }
       if (state == FileState::Failed) {
         const std::string reason = kCannotOpen + Reason(connection_.Error());
@@ -458,7 +463,7 @@ void HistoryDatabase::FollowName() {
 }
 
 std::optional<std::string> HistoryDatabase::Store(HistoryMatch& match) {
-  if (readOnly_) return std::string(kNewerNotice);
+  if (readOnly_) return std::string(readOnlyNotice_);
   FollowName();
   for (int attempt = 0; connection_.IsOpen() && !readOnly_; ++attempt) {
     if (Write(match)) return std::nullopt;
@@ -467,7 +472,7 @@ std::optional<std::string> HistoryDatabase::Store(HistoryMatch& match) {
     if (!Recover()) break;
   }
   if (!connection_.IsOpen()) return notice_.empty() ? std::string(kCannotOpen) : TakeNotice();
-  return readOnly_ ? std::string(kReadOnlyNotice) : Reason(connection_.Error());
+  return readOnly_ ? std::string(readOnlyNotice_) : Reason(connection_.Error());
 }
 
 bool HistoryDatabase::Write(HistoryMatch& match) {

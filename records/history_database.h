@@ -94,6 +94,8 @@ class HistoryDatabase {
   std::filesystem::path path_;
   std::optional<FileIdentity> identity_;
   bool readOnly_ = false;
+  // Why the file is only read: a later version's, or a folder that cannot be written.
+  const char* readOnlyNotice_ = "";
   SqliteConnection connection_;
   std::string notice_;
   bool replaced_ = false;

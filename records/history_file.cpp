@@ -3,7 +3,9 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <ctime>
@@ -78,6 +80,22 @@ std::optional<fs::path> MoveAside(const fs::path& path, const std::string& tag) 
   }
   return target;
 }
+
+namespace {
+
+bool SystemLetsWrite(const fs::path& path) {
+  const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+  if (access(folder.c_str(), W_OK) != 0) return false;
+  return access(path.c_str(), W_OK) == 0 || errno == ENOENT;
+}
+
+std::atomic<bool (*)(const fs::path&)> writableCheck = SystemLetsWrite;
+
+}  // namespace
+
+bool MayWrite(const fs::path& path) { return writableCheck.load()(path); }
+
+void SetWritableCheck(bool (*check)(const fs::path& path)) { writableCheck = check ? check : SystemLetsWrite; }
 
 std::string FileUri(const fs::path& path, const std::string& query) {
   std::string uri = "file:";

@@ -34,6 +34,12 @@ std::uintmax_t LogSize(const std::filesystem::path& path);
 // when the file could not be moved.
 std::optional<std::filesystem::path> MoveAside(const std::filesystem::path& path, const std::string& tag);
 
+// Whether history.db and the files SQLite keeps beside it may be written: its folder, and the file
+// when there is one. Asked of the system, which lets root write anywhere; a test puts its own
+// answer in place with SetWritableCheck (nullptr puts the system's back).
+bool MayWrite(const std::filesystem::path& path);
+void SetWritableCheck(bool (*check)(const std::filesystem::path& path));
+
 // The path as an SQLite URI, with `query` ("mode=ro", "immutable=1") after it.
 std::string FileUri(const std::filesystem::path& path, const std::string& query);
 

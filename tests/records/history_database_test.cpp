@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "records/history_schema.h"
+#include "records/history_statistics.h"
 #include "records/history_writer.h"
 #include "tests/records/history_sample.h"
 
@@ -367,6 +368,29 @@ TEST_F(HistoryDatabaseTest, ALaterSchemaOpensReadOnlyAndKeepsItsMatches) {
   EXPECT_TRUE(opened.database->Store(match));
   EXPECT_EQ(opened.database->Load(HistoryDetail::Matches).size(), 1u);
   EXPECT_EQ(MovedAside("damaged") + MovedAside("foreign"), 0);
+}
+
+// Tests run as root, whom no permission stops: the folder's answer is put in place instead.
+TEST_F(HistoryDatabaseTest, AFolderThatCannotBeWrittenShowsItsHistoryReadOnly) {
+  Stored(path_, 3);
+  // Closed cleanly: the log folded in, so the file alone is the history.
+  ASSERT_EQ(LogSize(path_), 0u);
+  const std::string before = Bytes(path_);
+  SetWritableCheck([](const fs::path&) { return false; });
+  HistoryOpened opened = HistoryDatabase::Open(path_);
+  ASSERT_TRUE(opened.database);
+  EXPECT_TRUE(opened.database->ReadOnly());
+  EXPECT_NE(opened.notice.find("書き込めません"), std::string::npos) << opened.notice;
+  EXPECT_EQ(opened.database->Load(HistoryDetail::Everything).size(), 3u);
+  EXPECT_EQ(ComputeStatistics(*opened.database, {}).played, 3);
+  HistoryMatch match = testing::SampleMatch();
+  const auto refused = opened.database->Store(match);
+  SetWritableCheck(nullptr);
+  ASSERT_TRUE(refused);
+  EXPECT_NE(refused->find("書き込めません"), std::string::npos) << "not a later version's file: " << *refused;
+  opened.database.reset();
+  EXPECT_EQ(Bytes(path_), before) << "nothing written, the statistics' own figures neither";
+  EXPECT_EQ(LogSize(path_), 0u);
 }
 
 TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatchesUnaided) {
