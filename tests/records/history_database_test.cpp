@@ -2,6 +2,7 @@
 // copy, damage and later versions.
 #include "records/history_database.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sqlite3.h>
@@ -370,27 +371,52 @@ TEST_F(HistoryDatabaseTest, ALaterSchemaOpensReadOnlyAndKeepsItsMatches) {
   EXPECT_EQ(MovedAside("damaged") + MovedAside("foreign"), 0);
 }
 
-// Tests run as root, whom no permission stops: the folder's answer is put in place instead.
-TEST_F(HistoryDatabaseTest, AFolderThatCannotBeWrittenShowsItsHistoryReadOnly) {
-  Stored(path_, 3);
-  // Closed cleanly: the log folded in, so the file alone is the history.
-  ASSERT_EQ(LogSize(path_), 0u);
-  const std::string before = Bytes(path_);
-  SetWritableCheck([](const fs::path&) { return false; });
-  HistoryOpened opened = HistoryDatabase::Open(path_);
-  ASSERT_TRUE(opened.database);
-  EXPECT_TRUE(opened.database->ReadOnly());
-  EXPECT_NE(opened.notice.find("書き込めません"), std::string::npos) << opened.notice;
-  EXPECT_EQ(opened.database->Load(HistoryDetail::Everything).size(), 3u);
-  EXPECT_EQ(ComputeStatistics(*opened.database, {}).played, 3);
+// What a history that cannot be written must be: shown whole, its statistics counted, a store
+// refused with the folder named as the cause. 0 when all of it holds, else the first that failed.
+int ReadOnlyFault(const fs::path& path, std::size_t matches) {
+  HistoryOpened opened = HistoryDatabase::Open(path);
+  if (!opened.database || !opened.database->ReadOnly()) return 1;
+  if (opened.notice.find("書き込めません") == std::string::npos) return 2;
+  if (opened.database->Load(HistoryDetail::Everything).size() != matches) return 3;
+  if (ComputeStatistics(*opened.database, {}).played != static_cast<int>(matches)) return 4;
   HistoryMatch match = testing::SampleMatch();
   const auto refused = opened.database->Store(match);
+  // Not a later version's file, which a read-only history was once said to be whatever the cause.
+  if (!refused || refused->find("書き込めません") == std::string::npos) return 5;
+  return 0;
+}
+
+// The folder's answer put in place of the system's, and real permissions in a process that is not
+// root: the tests run as root, whom no permission stops.
+TEST_F(HistoryDatabaseTest, AFolderThatCannotBeWrittenShowsItsHistoryReadOnly) {
+  Stored(path_, 3);
+  const std::string before = Bytes(path_);
+  SetWritableCheck([](const fs::path&) { return false; });
+  const int fault = ReadOnlyFault(path_, 3);
   SetWritableCheck(nullptr);
-  ASSERT_TRUE(refused);
-  EXPECT_NE(refused->find("書き込めません"), std::string::npos) << "not a later version's file: " << *refused;
-  opened.database.reset();
+  EXPECT_EQ(fault, 0);
   EXPECT_EQ(Bytes(path_), before) << "nothing written, the statistics' own figures neither";
   EXPECT_EQ(LogSize(path_), 0u);
+
+  constexpr int kNoOtherUser = 254;
+  fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                               fs::perms::others_exec);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    constexpr uid_t kNobody = 65534;
+    if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
+      _exit(kNoOtherUser);
+    _exit(ReadOnlyFault(path_, 3));
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  fs::permissions(folder_, fs::perms::owner_all);
+  ASSERT_TRUE(WIFEXITED(status));
+  if (WEXITSTATUS(status) == kNoOtherUser) GTEST_SKIP() << "could not become another user";
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "in a folder that truly cannot be written";
+  EXPECT_EQ(Bytes(path_), before);
 }
 
 TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatchesUnaided) {
