@@ -102,9 +102,18 @@ std::optional<std::uint8_t> MostValued(model::CardSet cards) {
 
 std::string YakuName(model::YakuId id) { return kYakuNames[static_cast<std::size_t>(id)]; }
 
+// The month's points from the player's seat: what it was paid, less what the computer was.
+int PlayerGain(const model::MonthResult& result) {
+  return result.winner == kPlayerSide ? result.points : result.winner == kComputerSide ? -result.points : 0;
+}
+
 // The first of these that changed: a こいこい the computer punished and no longer does, a yaku the
 // player now makes, one the computer no longer makes, a card kept from the computer, a card taken.
+// A line that did no better than the month as played says so: the chance is an average over many.
 std::string WhyBetter(const model::State& real, const model::State& line) {
+  if (PlayerGain(line.result) <= PlayerGain(real.result)) {
+    return "この打ち進め方では実際を上回りませんでした。勝率の差は、多くの配りを試した平均です。";
+  }
   const std::string computer = kSideNames[kComputerSide];
   if (real.koikoi[kPlayerSide] && real.result.winner == kComputerSide && line.result.winner != kComputerSide) {
     return kBetterMove + std::string("こいこいの後に") + computer + "に上がられずにすみました。";
@@ -121,7 +130,7 @@ std::string WhyBetter(const model::State& real, const model::State& line) {
   if (const auto taken = MostValued(lineTook[kPlayerSide] & ~realTook[kPlayerSide])) {
     return kBetterMove + CardName(*taken) + "を取れました。";
   }
-  return "この打ち進め方では、取れる札に大きな違いは出ませんでした。";
+  return "よりよい手なら、この月の点で実際を上回りました。";
 }
 
 }  // namespace
