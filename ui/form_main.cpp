@@ -182,7 +182,7 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
     QApplication::setOverrideCursor(Qt::WaitCursor);
     ReplayOpened opened = OpenShowHow(game, match, line);
     QApplication::restoreOverrideCursor();
-    ShowReplay(std::move(opened), [this, match, review] { ShowReviewWindow(game_, match, review); });
+    ShowReplay(std::move(opened), [this, match, review] { ShowReviewWindow(game_, match, review, this); });
   });
   connect(board_, &BoardView::Zoomed, this, &FormMain::ScaleMenu);
   connect(board_, &BoardView::KeyCommand, this, [this](Key key) {

@@ -89,10 +89,13 @@ FormReview::FormReview(Game& game, HistoryMatch match, QWidget* parent, std::opt
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(list_, &QTreeWidget::itemActivated, this,
           [this](QTreeWidgetItem* item) { OpenLine(list_->indexOfTopLevelItem(item)); });
-  connect(list_, &QTreeWidget::currentItemChanged, this,
-          [this](QTreeWidgetItem* item) { showHow_->setEnabled(item != nullptr); });
-  connect(showHow_, &QPushButton::clicked, this,
-          [this] { ShowHowLine(list_->indexOfTopLevelItem(list_->currentItem())); });
+  // A line the player picked, not the current one a list takes by itself when it gets the focus.
+  connect(list_, &QTreeWidget::itemSelectionChanged, this,
+          [this] { showHow_->setEnabled(!list_->selectedItems().isEmpty()); });
+  connect(showHow_, &QPushButton::clicked, this, [this] {
+    const QList<QTreeWidgetItem*> picked = list_->selectedItems();
+    if (!picked.isEmpty()) ShowHowLine(list_->indexOfTopLevelItem(picked.front()));
+  });
   resize(600, 420);
   if (done) {
     Show(*done);
@@ -205,9 +208,9 @@ void ShowReviewWindow(Game& game, std::int64_t matchId) {
   RunWindow(window, game);
 }
 
-void ShowReviewWindow(Game& game, const HistoryMatch& match, const computer::MatchReview& review) {
+void ShowReviewWindow(Game& game, const HistoryMatch& match, const computer::MatchReview& review, QWidget* parent) {
   ArmMenuGuard(game);
-  FormReview window(game, match, QApplication::activeWindow(), review);
+  FormReview window(game, match, parent, review);
   RunWindow(window, game);
 }
 

@@ -71,7 +71,7 @@ class FormReview : public QDialog {
 // Reads the match from history.db beside STATUS.DAT and shows its review; kNewestMatch for the
 // latest finished one. The player is told when there is none or the file cannot be read.
 void ShowReviewWindow(Game& game, std::int64_t matchId);
-// Shows a review already worked out: the way back from a 「こう打てば」 line.
-void ShowReviewWindow(Game& game, const HistoryMatch& match, const computer::MatchReview& review);
+// Shows a review already worked out over `parent`: the way back from a 「こう打てば」 line.
+void ShowReviewWindow(Game& game, const HistoryMatch& match, const computer::MatchReview& review, QWidget* parent);
 
 }  // namespace pg::ui
