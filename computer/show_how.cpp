@@ -23,8 +23,8 @@ namespace pg::computer {
 namespace {
 
 constexpr std::array<const char*, 2> kSideNames{"あなた", "ｃｏｍ"};
-constexpr std::array<const char*, 12> kYakuNames{"三光", "四光", "五光", "猪鹿蝶", "花見で一杯", "月見で一杯",
-                                                 "赤短", "青短", "赤短・青短", "タネ", "タン", "カス"};
+constexpr std::array<const char*, 12> kYakuNames{"三光", "四光", "五光",       "猪鹿蝶", "花見で一杯", "月見で一杯",
+                                                 "赤短", "青短", "赤短・青短", "タネ",   "タン",       "カス"};
 constexpr const char* kBetterMove = "よりよい手なら、";
 constexpr std::uint8_t kPlainChaff = 24;
 
@@ -107,9 +107,10 @@ int PlayerGain(const model::MonthResult& result) {
   return result.winner == kPlayerSide ? result.points : result.winner == kComputerSide ? -result.points : 0;
 }
 
-// The first of these that changed: a こいこい the computer punished and no longer does, a yaku the
-// player now makes, one the computer no longer makes, a card kept from the computer, a card taken.
-// A line that did no better than the month as played says so: the chance is an average over many.
+// The first of these that changed: a こいこい the computer punished and no longer does, or none
+// called where the month was won all the same, a yaku the player now makes, one the computer no
+// longer makes, a card kept from the computer, a card taken. A line that did no better than the
+// month as played says so: the chance is an average over many deals.
 std::string WhyBetter(const model::State& real, const model::State& line) {
   if (PlayerGain(line.result) <= PlayerGain(real.result)) {
     return "この打ち進め方では実際を上回りませんでした。勝率の差は、多くの配りを試した平均です。";
@@ -117,6 +118,9 @@ std::string WhyBetter(const model::State& real, const model::State& line) {
   const std::string computer = kSideNames[kComputerSide];
   if (real.koikoi[kPlayerSide] && real.result.winner == kComputerSide && line.result.winner != kComputerSide) {
     return kBetterMove + std::string("こいこいの後に") + computer + "に上がられずにすみました。";
+  }
+  if (real.koikoi[kPlayerSide] && !line.koikoi[kPlayerSide] && line.result.winner == kPlayerSide) {
+    return kBetterMove + std::string("こいこいの危険を負わずに上がれました。");
   }
   if (const auto made = YakuOnlyIn(line, real, kPlayerSide)) return kBetterMove + YakuName(*made) + "ができました。";
   if (const auto denied = YakuOnlyIn(real, line, kComputerSide)) {

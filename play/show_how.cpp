@@ -16,7 +16,8 @@ StoredCard Stored(std::uint8_t card) { return card == model::kNoCard ? StoredCar
 // What a play took, as the recorder keeps it: every card captured but the one played.
 std::vector<StoredCard> Taken(model::CardSet took, std::uint8_t played) {
   std::vector<StoredCard> taken;
-  model::ForEachCard(took & ~model::Bit(played), [&taken](int card) { taken.push_back(Stored(static_cast<std::uint8_t>(card))); });
+  model::ForEachCard(took & ~model::Bit(played),
+                     [&taken](int card) { taken.push_back(Stored(static_cast<std::uint8_t>(card))); });
   return taken;
 }
 

@@ -64,11 +64,11 @@ TEST(FormReviewTest, AReviewDoneIsShownAtOnceAndShowHowOpensTheChosenLine) {
   review.choicesWeighed = 6;
   review.lines = {{12, planted.move, planted.played, {model::MoveKind::Stop}, 0.3, 0.5}};
   std::optional<computer::ReviewLine> shown;
-  ui::SetReviewShowHow([&](Game&, const HistoryMatch&, const computer::ReviewLine& line,
-                           const computer::MatchReview& back) {
-    shown = line;
-    EXPECT_EQ(back.lines.size(), 1u) << "the review to go back to";
-  });
+  ui::SetReviewShowHow(
+      [&](Game&, const HistoryMatch&, const computer::ReviewLine& line, const computer::MatchReview& back) {
+        shown = line;
+        EXPECT_EQ(back.lines.size(), 1u) << "the review to go back to";
+      });
   ui::FormReview window(game, planted.match, nullptr, review);
   window.show();
   auto* list = window.findChild<QTreeWidget*>();
