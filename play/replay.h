@@ -15,6 +15,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/board.h"
@@ -61,6 +62,9 @@ class Replay {
   void Mark(CardCode code);
   // Puts the game back exactly as the replay found it.
   void Leave();
+  // Lines shown with the controls: what a 「こう打てば」 replay says of the line it shows.
+  void SetNotes(std::vector<std::string> notes) { notes_ = std::move(notes); }
+  const std::vector<std::string>& Notes() const { return notes_; }
 
   bool AtStart() const { return at_ == 0; }
   bool AtEnd() const { return at_ + 1 == frames_.size(); }
@@ -104,6 +108,7 @@ class Replay {
   Match kept_;
   Silenced silenced_;
   ReplayProgress progress_;
+  std::vector<std::string> notes_;
   bool left_ = false;
 };
 

@@ -1,6 +1,7 @@
 // Main window: forwards clicks on cards and on the table to the game, and lays out the menu.
 #include "ui/form_main.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
@@ -9,6 +10,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <algorithm>
+#include <utility>
 
 #include "engine/game.h"
 #include "play/ending.h"
@@ -19,6 +21,7 @@
 #include "play/pointer.h"
 #include "play/replay.h"
 #include "play/setup.h"
+#include "play/show_how.h"
 #include "records/history_database.h"
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
@@ -172,6 +175,15 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
     LeaveReplay();
     ShowReplay(OpenReplayAt(game, match, index, move, marked));
   });
+  // 「こう打てば」 shows its line as a replay; leaving it by its bar goes back to the same review.
+  SetReviewShowHow([this](Game& game, const HistoryMatch& match, const computer::ReviewLine& line,
+                          const computer::MatchReview& review) {
+    LeaveReplay();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ReplayOpened opened = OpenShowHow(game, match, line);
+    QApplication::restoreOverrideCursor();
+    ShowReplay(std::move(opened), [this, match, review] { ShowReviewWindow(game_, match, review, this); });
+  });
   connect(board_, &BoardView::Zoomed, this, &FormMain::ScaleMenu);
   connect(board_, &BoardView::KeyCommand, this, [this](Key key) {
     if (!replayBar_) Run([&] { KeyPressed(game_, key); });
@@ -208,11 +220,13 @@ void FormMain::StartReplay(std::int64_t id) {
   ShowReplay(Replay::Open(game_, *match));
 }
 
-void FormMain::ShowReplay(ReplayOpened replay) {
+void FormMain::ShowReplay(ReplayOpened replay, std::function<void()> afterLeaving) {
   if (!replay.replay) {
     QMessageBox::warning(this, kTitle, QString::fromStdString(replay.refusal));
+    if (afterLeaving) afterLeaving();
     return;
   }
+  afterLeaving_ = std::move(afterLeaving);
   board_->Sync();
   replayBar_ = new ReplayBar(
       game_, std::move(replay.replay), this, [this](const std::function<void()>& command) { Run(command); },
@@ -223,6 +237,8 @@ void FormMain::ShowReplay(ReplayOpened replay) {
         board_->Sync();
         if (replayBar_) replayBar_->deleteLater();
         replayBar_ = nullptr;
+        // Once the bar's own event has ended: the window to go back to runs its own event loop.
+        if (auto after = std::exchange(afterLeaving_, {})) QTimer::singleShot(0, this, after);
       });
   platform_.AnswerWinDialog([bar = replayBar_] { return bar ? bar->WinDialogButton() : -1; });
   platform_.LetInputThrough(replayBar_);
@@ -264,6 +280,8 @@ void FormMain::PlaceBanner() {
 }
 
 void FormMain::LeaveReplay() {
+  // Left by the game for something else: not back to where the replay was opened from.
+  afterLeaving_ = {};
   if (replayBar_) replayBar_->Leave();
 }
 

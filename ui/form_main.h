@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 
 #include "play/replay.h"
 
@@ -28,8 +29,9 @@ class FormMain : public QWidget {
   BoardView* Board() const { return board_; }
   // Shows an opened replay on the table with its controls and banner, or tells why it was refused.
   // The review window opens its replays through OpenReplayAt and this, with no replay open (a
-  // replay opened over another would keep the other's table to go back to).
-  void ShowReplay(ReplayOpened replay);
+  // replay opened over another would keep the other's table to go back to). `afterLeaving` runs
+  // when the player leaves the replay by its bar, or at once when it was refused.
+  void ShowReplay(ReplayOpened replay, std::function<void()> afterLeaving = {});
   // The replay's controls while a stored match is shown on the table; null otherwise.
   ReplayBar* Replaying() const;
 
@@ -57,6 +59,7 @@ class FormMain : public QWidget {
   BoardView* board_;
   QPointer<ReplayBar> replayBar_;
   QLabel* banner_ = nullptr;
+  std::function<void()> afterLeaving_;
 };
 
 }  // namespace pg::ui

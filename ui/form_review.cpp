@@ -33,13 +33,26 @@ ReplayAt& Replay() {
   return replay;
 }
 
+ShowHowAt& ShowHow() {
+  static ShowHowAt showHow;
+  return showHow;
+}
+
+// Opens the window and, once it has closed, the line the player chose there.
+void RunWindow(FormReview& window, Game& game) {
+  window.exec();
+  ArmMenuGuard(game);
+  window.OpenChosenLine();
+}
+
 QString PercentText(double chance) { return QString("%1%").arg(computer::Percent(chance)); }
 
 }  // namespace
 
 void SetReviewReplay(ReplayAt replay) { Replay() = std::move(replay); }
+void SetReviewShowHow(ShowHowAt showHow) { ShowHow() = std::move(showHow); }
 
-FormReview::FormReview(Game& game, HistoryMatch match, QWidget* parent)
+FormReview::FormReview(Game& game, HistoryMatch match, QWidget* parent, std::optional<computer::MatchReview> done)
     : QDialog(parent), game_(game), match_(std::move(match)) {
   setWindowTitle(kTitle);
   auto* layout = new QVBoxLayout(this);
@@ -64,6 +77,11 @@ FormReview::FormReview(Game& game, HistoryMatch match, QWidget* parent)
   note_->setWordWrap(true);
   layout->addWidget(note_);
   auto* buttons = new QHBoxLayout;
+  showHow_ = new QPushButton("こう打てば");
+  showHow_->setToolTip("選んだ行の場面から、よりよい手で月の終わりまで打ち進めた様子を盤で見せます");
+  showHow_->setEnabled(false);
+  showHow_->setVisible(static_cast<bool>(ShowHow()));
+  buttons->addWidget(showHow_);
   buttons->addStretch(1);
   auto* close = new QPushButton("閉じる");
   buttons->addWidget(close);
@@ -71,8 +89,19 @@ FormReview::FormReview(Game& game, HistoryMatch match, QWidget* parent)
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
   connect(list_, &QTreeWidget::itemActivated, this,
           [this](QTreeWidgetItem* item) { OpenLine(list_->indexOfTopLevelItem(item)); });
+  // A line the player picked, not the current one a list takes by itself when it gets the focus.
+  connect(list_, &QTreeWidget::itemSelectionChanged, this,
+          [this] { showHow_->setEnabled(!list_->selectedItems().isEmpty()); });
+  connect(showHow_, &QPushButton::clicked, this, [this] {
+    const QList<QTreeWidgetItem*> picked = list_->selectedItems();
+    if (!picked.isEmpty()) ShowHowLine(list_->indexOfTopLevelItem(picked.front()));
+  });
   resize(600, 420);
-  Start();
+  if (done) {
+    Show(*done);
+  } else {
+    Start();
+  }
 }
 
 FormReview::~FormReview() { *cancelled_ = true; }
@@ -119,6 +148,9 @@ void FormReview::Show(const computer::MatchReview& review) {
                         .arg(review.lines.size());
   if (review.lines.empty()) summary += "\n大きな悪手はありませんでした。";
   if (Replay() && !review.lines.empty()) summary += "\n行をダブルクリックすると、その場面の再生を開きます。";
+  if (ShowHow() && !review.lines.empty()) {
+    summary += "\n「こう打てば」では、よりよい手からその月の終わりまで打ち進めた様子を見られます。";
+  }
   if (!review.stoppedShort.empty()) summary += "\n" + Q(review.stoppedShort);
   summary_->setText(summary);
   for (const computer::ReviewLine& line : review.lines) {
@@ -145,6 +177,15 @@ void FormReview::OpenLine(int line) {
   accept();
 }
 
+void FormReview::ShowHowLine(int line) {
+  const ShowHowAt& showHow = ShowHow();
+  if (!showHow || line < 0 || line >= static_cast<int>(review_.lines.size())) return;
+  opening_ = [this, showHow, chosen = review_.lines[static_cast<std::size_t>(line)]] {
+    showHow(game_, match_, chosen, review_);
+  };
+  accept();
+}
+
 void ShowReviewWindow(Game& game, std::int64_t matchId) {
   ArmMenuGuard(game);
   QWidget* parent = QApplication::activeWindow();
@@ -164,9 +205,13 @@ void ShowReviewWindow(Game& game, std::int64_t matchId) {
     return;
   }
   FormReview window(game, std::move(*match), parent);
-  window.exec();
+  RunWindow(window, game);
+}
+
+void ShowReviewWindow(Game& game, const HistoryMatch& match, const computer::MatchReview& review, QWidget* parent) {
   ArmMenuGuard(game);
-  window.OpenChosenLine();
+  FormReview window(game, match, parent, review);
+  RunWindow(window, game);
 }
 
 }  // namespace pg::ui

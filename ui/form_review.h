@@ -15,6 +15,7 @@
 
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class QTreeWidget;
 
 namespace pg {
@@ -31,9 +32,16 @@ inline constexpr std::int64_t kNewestMatch = 0;
 using ReplayAt = std::function<void(Game&, const HistoryMatch&, int month, int move, std::optional<CardCode> marked)>;
 void SetReviewReplay(ReplayAt replay);
 
+// Plays the line's month on from its moment as the search would have (「こう打てば」) and shows it;
+// `review` is the review to go back to. Set by the program where it has replays.
+using ShowHowAt =
+    std::function<void(Game&, const HistoryMatch&, const computer::ReviewLine&, const computer::MatchReview& review)>;
+void SetReviewShowHow(ShowHowAt showHow);
+
 class FormReview : public QDialog {
  public:
-  FormReview(Game& game, HistoryMatch match, QWidget* parent);
+  // With `done`, the window shows that review at once instead of working one out.
+  FormReview(Game& game, HistoryMatch match, QWidget* parent, std::optional<computer::MatchReview> done = {});
   ~FormReview() override;
   // Opens the replay at the line the player chose, if one was; called once the window has closed.
   void OpenChosenLine() {
@@ -45,6 +53,7 @@ class FormReview : public QDialog {
   void Progress(int done, int total);
   void Show(const computer::MatchReview& review);
   void OpenLine(int line);
+  void ShowHowLine(int line);
 
   Game& game_;
   HistoryMatch match_;
@@ -55,11 +64,14 @@ class FormReview : public QDialog {
   QProgressBar* progress_;
   QTreeWidget* list_;
   QLabel* note_;
+  QPushButton* showHow_;
   std::function<void()> opening_;
 };
 
 // Reads the match from history.db beside STATUS.DAT and shows its review; kNewestMatch for the
 // latest finished one. The player is told when there is none or the file cannot be read.
 void ShowReviewWindow(Game& game, std::int64_t matchId);
+// Shows a review already worked out over `parent`: the way back from a 「こう打てば」 line.
+void ShowReviewWindow(Game& game, const HistoryMatch& match, const computer::MatchReview& review, QWidget* parent);
 
 }  // namespace pg::ui

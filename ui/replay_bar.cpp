@@ -1,6 +1,7 @@
 // The replay's controls. Each command runs as a click on the table runs, so a flight shows step by
 // step and a request to end made meanwhile is answered once the cards have landed.
 #include "ui/replay_bar.h"
+#include "ui/core_text.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -10,6 +11,7 @@
 #include <QScreen>
 #include <QShortcut>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "engine/game.h"
@@ -53,13 +55,25 @@ ReplayBar::ReplayBar(Game& game, std::unique_ptr<Replay> replay, QWidget* mainWi
   month_->setToolTip("その月の配りへ移ります");
   leave->setToolTip("再生をやめて、ゲームに戻ります（Esc）");
   for (int m = 0; m < replay_->Months(); ++m) month_->addItem(QString("%1か月目").arg(replay_->MonthNumber(m)));
-  auto* layout = new QHBoxLayout(this);
+  auto* layout = new QHBoxLayout;
   layout->addWidget(back_);
   layout->addWidget(forward_);
   layout->addWidget(autoplay_);
   layout->addWidget(month_);
   layout->addWidget(position_, 1);
   layout->addWidget(leave);
+  auto* column = new QVBoxLayout(this);
+  column->addLayout(layout);
+  // A 「こう打てば」 line says what came of it under the controls.
+  if (!replay_->Notes().empty()) {
+    setWindowTitle("こう打てば");
+    QStringList lines;
+    for (const std::string& note : replay_->Notes()) lines << Q(note);
+    auto* notes = new QLabel(lines.join('\n'));
+    notes->setObjectName("ReplayNotes");
+    notes->setWordWrap(true);
+    column->addWidget(notes);
+  }
   // The keys work wherever the focus is, the table's window or this one, and only while it is open.
   const std::pair<Qt::Key, void (ReplayBar::*)()> keys[] = {{Qt::Key_Right, &ReplayBar::Forward},
                                                             {Qt::Key_Left, &ReplayBar::Back},

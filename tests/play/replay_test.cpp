@@ -1,6 +1,7 @@
 // Replays of stored matches: seeded matches under several rule sets replayed on the table to their
 // stored scores, bad rows refused with a message, the game put back exactly on leaving, nothing
-// recorded meanwhile, and a stored first deal played again.
+// recorded meanwhile, a stored first deal played again, and a review line's month played on from its
+// moment as 「こう打てば」 shows it.
 #include "play/replay.h"
 
 #include <gtest/gtest.h>
@@ -12,9 +13,12 @@
 #include <sstream>
 
 #include "headless/scripted_platform.h"
+#include "model/month.h"
+#include "model/stored_match.h"
 #include "play/agari.h"
 #include "play/match_recorder.h"
 #include "play/setup.h"
+#include "play/show_how.h"
 #include "play/timers.h"
 #include "play/turn_driver.h"
 #include "tools/selfplay/self_play.h"
@@ -244,6 +248,49 @@ TEST_F(ReplayTest, PlayingADealAgainDealsTheStoredFirstMonthWithItsDealerUnaided
   HistoryMatch spoilt = matches[0];
   spoilt.months[0].hands[0][0] = spoilt.months[0].hands[1][0];
   EXPECT_TRUE(PlayDealAgain(game_, spoilt));
+}
+
+// The player's first choice of a few months, and every こいこい or 勝負 it had, each with another
+// legal move as the better one: the line opens on the table at the choice's moment (a call's from
+// before the turn that made the yaku), plays to the month's end and leaves the game as it was.
+TEST_F(ReplayTest, ShowHowPlaysTheLineOnTheTableFromItsMomentAndSaysWhatCameOfIt) {
+  const HistoryMatch match = Played(kRuleCases[0], 9, 1).at(0);
+  const std::string before = Fingerprint(game_);
+  int plays = 0;
+  int calls = 0;
+  int lastMonth = 0;
+  for (const model::StoredMove& m : model::FollowStoredMatch(match).moves) {
+    model::MoveList moves;
+    model::LegalMoves(m.before, moves);
+    const bool call = m.before.stage == model::Stage::Decision;
+    if (m.before.mover != 0 || moves.size < 2 || (!call && (m.month == lastMonth || plays == 3))) continue;
+    lastMonth = m.month;
+    const model::Move better = moves[0] == m.move ? moves[1] : moves[0];
+    replay_ = OpenShowHow(game_, match, {m.month, m.sequence, m.move, better, 0.2, 0.4}).replay;
+    ASSERT_TRUE(replay_) << m.month << "月の" << m.sequence + 1 << "手目";
+    EXPECT_EQ(replay_->MonthNumber(replay_->Month()), m.month);
+    if (call) {
+      // Shown after the hand card of the turn whose stock card follows: a call stands before the
+      // stored stock card where that card needed no choice, after it where it did.
+      EXPECT_EQ(replay_->MovesMade() % 2, 1);
+      EXPECT_GE(replay_->MovesMade(), m.sequence - 1);
+      EXPECT_LE(replay_->MovesMade(), m.sequence);
+    } else {
+      EXPECT_EQ(replay_->MovesMade(), m.sequence);
+    }
+    EXPECT_EQ(game_.board.Box[0].visible, !call) << "the better card is framed";
+    ASSERT_EQ(replay_->Notes().size(), 3u);
+    EXPECT_EQ(replay_->Notes()[0].rfind("実際：", 0), 0u) << replay_->Notes()[0];
+    while (replay_->Forward()) {
+    }
+    EXPECT_EQ(game_.table.Phase, Phase::MonthOver) << "the line ends the month";
+    replay_->Leave();
+    replay_.reset();
+    EXPECT_EQ(Fingerprint(game_), before);
+    ++(call ? calls : plays);
+  }
+  EXPECT_EQ(plays, 3);
+  EXPECT_GE(calls, 1);
 }
 
 }  // namespace

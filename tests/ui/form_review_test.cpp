@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -51,6 +52,42 @@ TEST(FormReviewTest, ListsThePlantedMoveAndALineOpensTheReplayWithTheBetterCardM
   ASSERT_TRUE(opened.marked);
   EXPECT_NE(*opened.marked, CodeOf(planted.played.card)) << "the better card, not the one played";
   ui::SetReviewReplay({});
+}
+
+// Back from a 「こう打てば」 line the review is shown as it was, at once; the button asks for a line.
+TEST(FormReviewTest, AReviewDoneIsShownAtOnceAndShowHowOpensTheChosenLine) {
+  EnsureApplication();
+  headless::ScriptedPlatform platform;
+  Game game(platform);
+  const Planted planted = PlantedMonth(3, 1);
+  computer::MatchReview review;
+  review.choicesWeighed = 6;
+  review.lines = {{12, planted.move, planted.played, {model::MoveKind::Stop}, 0.3, 0.5}};
+  std::optional<computer::ReviewLine> shown;
+  ui::SetReviewShowHow(
+      [&](Game&, const HistoryMatch&, const computer::ReviewLine& line, const computer::MatchReview& back) {
+        shown = line;
+        EXPECT_EQ(back.lines.size(), 1u) << "the review to go back to";
+      });
+  ui::FormReview window(game, planted.match, nullptr, review);
+  window.show();
+  auto* list = window.findChild<QTreeWidget*>();
+  QPushButton* showHow = nullptr;
+  for (auto* button : window.findChildren<QPushButton*>()) {
+    if (button->text() == "こう打てば") showHow = button;
+  }
+  ASSERT_TRUE(list && showHow);
+  EXPECT_TRUE(window.findChild<QProgressBar*>()->isHidden()) << "nothing is worked out again";
+  ASSERT_EQ(list->topLevelItemCount(), 1);
+  EXPECT_FALSE(showHow->isEnabled()) << "until a line is chosen";
+  list->setCurrentItem(list->topLevelItem(0));
+  ASSERT_TRUE(showHow->isEnabled());
+  showHow->click();
+  EXPECT_FALSE(window.isVisible());
+  window.OpenChosenLine();
+  ASSERT_TRUE(shown);
+  EXPECT_EQ(shown->move, planted.move);
+  ui::SetReviewShowHow({});
 }
 
 }  // namespace
