@@ -27,7 +27,9 @@ void DealFromCode(Game& game, DealCode code, const std::string& heading) {
   ShowCentredMessage(game, 0, heading, size, DrawPromptTop(t, 0));
   ShowCentredMessage(game, 1, "配りコード　" + code.Text(), size, DrawPromptTop(t, 1));
   ShowCentredMessage(game, 4, t.Oya == 0 ? "あなたが親です。" : "ｃｏｍが親です。", size, DrawResultTop(t, 0));
-  ShowCentredMessage(game, 5, "クリックで始めます。", size, DrawResultTop(t, 1));
+  const std::string level = "強さは「" + std::string(LevelLabel(game.level)) + "」です" +
+                            (game.dailyDate.empty() ? "。" : "（ヒントなし）。");
+  ShowCentredMessage(game, 5, level, size, DrawResultTop(t, 1));
   game.SetPhase(Phase::DealerKnown);
   game.Notify(&GameObserver::DealerDecided, -1, -1);
   // Told after the watchers, who store a match this one cut short with its own mark.
