@@ -2,6 +2,7 @@
 // streak of consecutive days the daily deal was played.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
