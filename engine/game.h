@@ -10,6 +10,7 @@
 #include <string>
 
 #include "engine/board.h"
+#include "engine/deal_code.h"
 #include "engine/fixed_places.h"
 #include "engine/game_observer.h"
 #include "engine/key_cursor.h"
@@ -83,6 +84,13 @@ struct Match {
   bool assisted = false;
   // A deck the next deal takes as it lies instead of shuffling, once: a stored month played again.
   std::optional<std::array<CardCode, kCardCount>> arrangedDeck;
+  // The code a match was started from. Its first dealer and every month's shuffle then draw from
+  // dealRandom, seeded by the code, and the game's own source drives the rest; a match started
+  // with プレイ has none and deals from the game's source as always.
+  std::optional<DealCode> dealCode;
+  Random dealRandom;
+  // The local date of a daily deal, "YYYY-MM-DD": played at 最強 with no hints; empty otherwise.
+  std::string dailyDate;
 };
 
 struct Game : Session, Match {
@@ -93,6 +101,10 @@ struct Game : Session, Match {
   // Every change of the phase is mirrored into the options dialog's JudgeMode.
   void SetPhase(Phase phase);
   bool KeepsRecords() const { return !statusPath.empty(); }
+  // The source the deals draw from: the code's, in a match started from one.
+  Random& DealRandom() { return dealCode ? dealRandom : random; }
+  // The hints switch as this match obeys it: a daily deal is played without help.
+  bool HintsOn() const { return hints && dailyDate.empty(); }
   // The 640 x 480 layout is recognised by the window's outer width.
   bool SmallScreen() const { return windowWidthTwips == kSmallWindowWidthTwips; }
   template <typename Event, typename... Args>

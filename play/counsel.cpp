@@ -26,7 +26,7 @@ std::string CounselText(int stopPercent, int koikoiPercent) {
 void OfferCounsel(Game& game) {
   const WinDialogState& dialog = game.agari;
   const TableState& t = game.table;
-  if (!game.hints || t.WinCode != WinCode::Yaku || dialog.winner != 0 || !dialog.Command1[0].enabled) return;
+  if (!game.HintsOn() || t.WinCode != WinCode::Yaku || dialog.winner != 0 || !dialog.Command1[0].enabled) return;
   const model::State state = SeatState(t, game.rules, kPlayerSide, model::Stage::Decision,
                                        (t.Taken[0] & model::kAllCards) & ~game.takenAtTurnStart);
   const auto seed = static_cast<std::uint64_t>(game.adviceRandom.Uniform() * 0x1.0p53);

@@ -49,9 +49,10 @@ void ResetProgressLabels(Game& game) {
 }
 
 void Shuffle(Game& game) {
+  Random& random = game.DealRandom();
   for (int n = 0; n < 96; ++n) {
-    const int a = game.random.Below(kCardCount);
-    const int b = game.random.Below(kCardCount);
+    const int a = random.Below(kCardCount);
+    const int b = random.Below(kCardCount);
     std::swap(game.table.Deck[a], game.table.Deck[b]);
   }
 }

@@ -87,7 +87,7 @@ void DropHints(Game& game) {
 void RefreshHints(Game& game) {
   DropHints(game);
   if (game.table.Phase == Phase::PlayerToPlay) game.takenAtTurnStart = game.table.Taken[0] & model::kAllCards;
-  if (!game.hints) return;
+  if (!game.HintsOn()) return;
   const std::optional<HintRequest> request = RequestFor(game);
   if (!request) return;
   // Drawn here, on the core's thread, so the order of the advisor's seeds is the order of the choices.

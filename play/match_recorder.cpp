@@ -52,6 +52,8 @@ void MatchRecorder::DealerDecided(int, int) {
   match_->startedAt = UtcNow();
   match_->rules = SettingsOf(game_.rules);
   match_->level = StoredName(game_.level);
+  match_->dealCode = game_.dealCode ? game_.dealCode->Text() : std::string();
+  match_->dailyDate = game_.dailyDate;
 }
 
 void MatchRecorder::Dealt() {

@@ -30,7 +30,14 @@ void setup(Game& game) {
 }
 
 void StartGame(Game& game) {
+  ClearForMatch(game);
+  oya1(game);
+}
+
+void ClearForMatch(Game& game) {
   Board& board = game.board;
+  game.dealCode.reset();
+  game.dailyDate.clear();
   // A level chosen during a match waits for the next one.
   game.level = game.nextLevel;
   board.LevelName.caption = LevelNameCaption(game.level);
@@ -50,7 +57,6 @@ void StartGame(Game& game) {
   CZOrder(game);
   game.SetPhase(Phase::DealerDraw);
   ShowTableSigns(game);
-  oya1(game);
 }
 
 void GameSetUp(Game& game) {

@@ -9,6 +9,9 @@ struct Game;
 void setup(Game& game);
 // A new match: clears the table and lays out the twelve cards the dealer is drawn from.
 void StartGame(Game& game);
+// What every new match begins with before its dealer is known: the table cleared, the level of the
+// next match taken, no deal code.
+void ClearForMatch(Game& game);
 // The first month's click, before its deal: rules the capture areas, shows faces and totals at 0.
 void GameSetUp(Game& game);
 

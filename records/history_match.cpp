@@ -55,7 +55,7 @@ bool SameRules(const RuleSettings& a, const RuleSettings& b) {
 bool operator==(const HistoryMatch& a, const HistoryMatch& b) {
   return a.id == b.id && a.startedAt == b.startedAt && a.endedAt == b.endedAt && SameRules(a.rules, b.rules) &&
          a.level == b.level && a.scores == b.scores && a.result == b.result && a.assisted == b.assisted &&
-         a.months == b.months;
+         a.dealCode == b.dealCode && a.dailyDate == b.dailyDate && a.months == b.months;
 }
 
 }  // namespace pg

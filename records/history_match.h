@@ -91,6 +91,10 @@ struct HistoryMatch {
   MatchOutcome result = MatchOutcome::Abandoned;
   // A hint or counsel was shown during the match.
   bool assisted = false;
+  // The deal code the match was dealt from, empty for a match dealt from the game's own source; and
+  // the local date ("YYYY-MM-DD") of a daily deal, empty otherwise.
+  std::string dealCode;
+  std::string dailyDate;
   std::vector<HistoryMonth> months;
 };
 

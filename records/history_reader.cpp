@@ -68,7 +68,8 @@ HistoryReader::HistoryReader(SqliteConnection& c, HistoryDetail detail, std::opt
     : detail_(detail),
       matches_(c,
                "SELECT id, started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule,"
-               " hanami_points, tsukimi_points, player_score, computer_score, result, assisted FROM matches" +
+               " hanami_points, tsukimi_points, player_score, computer_score, result, assisted, deal_code, daily_date"
+               " FROM matches" +
                    Where("id", only) + " ORDER BY id") {
   if (detail == HistoryDetail::Matches) return;
   // Every child table is read in the order of its key, as the matches are: a cursor that only moves
@@ -108,6 +109,8 @@ bool HistoryReader::Next(HistoryMatch& m) {
     for (int i = 0; i < 6; ++i) *rules[i] = static_cast<std::int16_t>(Bounded(matches_.Integer(4 + i)));
     m.scores = {Bounded(matches_.Integer(10)), Bounded(matches_.Integer(11))};
     m.assisted = matches_.Integer(13) != 0;
+    m.dealCode.assign(matches_.View(14));
+    m.dailyDate.assign(matches_.View(15));
     const bool known = ResultFromKey(std::string(matches_.View(12)), m.result);
     // The rows of a match passed over are stepped past with the next match's.
     if (!known) {

@@ -102,6 +102,20 @@ CREATE TABLE match_figures(
   paid_1 INTEGER NOT NULL, paid_2 INTEGER NOT NULL, paid_3 INTEGER NOT NULL,
   paid_4 INTEGER NOT NULL, doublings INTEGER NOT NULL, skipped INTEGER NOT NULL);
 )sql",
+    // The deal code a match was dealt from and the date of a daily deal; every older match was dealt
+    // from the game's own source. The best finished match of each day's deal, one row a date.
+    R"sql(
+ALTER TABLE matches ADD COLUMN deal_code TEXT NOT NULL DEFAULT '';
+ALTER TABLE matches ADD COLUMN daily_date TEXT NOT NULL DEFAULT '';
+CREATE TABLE daily_best(
+  date TEXT PRIMARY KEY,
+  deal_code TEXT NOT NULL,
+  match_id INTEGER REFERENCES matches(id) ON DELETE SET NULL,
+  player_score INTEGER NOT NULL,
+  computer_score INTEGER NOT NULL,
+  result TEXT NOT NULL,
+  plays INTEGER NOT NULL) WITHOUT ROWID;
+)sql",
 };
 
 }  // namespace

@@ -413,7 +413,8 @@ std::vector<HistoryRow> FilteredRows(HistoryDatabase& database, const Statistics
   std::vector<HistoryRow> rows;
   EachRow(c, sql,
           "SELECT id, ended_at, level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule, hanami_points,"
-          " tsukimi_points, player_score, computer_score, result, assisted FROM matches WHERE " +
+          " tsukimi_points, player_score, computer_score, result, assisted, deal_code, daily_date FROM matches"
+          " WHERE " +
               sql.Where() + " ORDER BY id",
           [&](SqliteStatement& query) {
             HistoryRow& row = rows.emplace_back();
@@ -426,6 +427,8 @@ std::vector<HistoryRow> FilteredRows(HistoryDatabase& database, const Statistics
             row.scores = {static_cast<int>(query.Integer(9)), static_cast<int>(query.Integer(10))};
             ResultFromKey(query.Text(11), row.result);
             row.assisted = query.Integer(12) != 0;
+            row.dealCode = query.Text(13);
+            row.dailyDate = query.Text(14);
           });
   return rows;
 }

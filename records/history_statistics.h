@@ -96,6 +96,9 @@ struct HistoryRow {
   std::array<int, 2> scores{};
   MatchOutcome result = MatchOutcome::Abandoned;
   bool assisted = false;
+  // Empty for a match dealt from the game's own source.
+  std::string dealCode;
+  std::string dailyDate;
 };
 
 // The matches the filter lets through, oldest first.

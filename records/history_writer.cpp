@@ -2,6 +2,8 @@
 // moves, yaku and calls.
 #include "records/history_writer.h"
 
+#include "records/daily_best.h"
+
 #include <sqlite3.h>
 
 #include <string>
@@ -25,8 +27,8 @@ bool InsertMatch(SqliteConnection& c, HistoryMatch& match) {
   SqliteStatement insertMatch(
       c,
       "INSERT INTO matches(started_at, ended_at, level, hanami_rule, tsukimi_rule, oya_rule,"
-      " kiku_rule, hanami_points, tsukimi_points, player_score, computer_score, result, assisted)"
-      " VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?)");
+      " kiku_rule, hanami_points, tsukimi_points, player_score, computer_score, result, assisted,"
+      " deal_code, daily_date) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
   SqliteStatement insertMonth(c, "INSERT INTO months(match_id, month, dealer, winner, payment) VALUES(?,?,?,?,?)");
   SqliteStatement insertDeal(c,
                              "INSERT INTO deals(match_id, month, table_cards, player_hand, computer_hand, stock)"
@@ -54,8 +56,11 @@ bool InsertMatch(SqliteConnection& c, HistoryMatch& match) {
   insertMatch.Bind(11, match.scores[1]);
   insertMatch.Bind(12, std::string(ResultKey(match.result)));
   insertMatch.Bind(13, std::int64_t{match.assisted ? 1 : 0});
+  insertMatch.Bind(14, match.dealCode);
+  insertMatch.Bind(15, match.dailyDate);
   if (!insertMatch.Run()) return false;
   const std::int64_t id = sqlite3_last_insert_rowid(c.Handle());
+  if (!EnterDailyResult(c, match, id)) return false;
 
   for (const HistoryMonth& m : match.months) {
     insertMonth.Bind(1, id);

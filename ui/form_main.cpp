@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QShortcut>
@@ -14,6 +15,7 @@
 
 #include "engine/game.h"
 #include "play/ending.h"
+#include "play/coded_match.h"
 #include "play/hi_score.h"
 #include "play/keyboard.h"
 #include "play/menu.h"
@@ -26,6 +28,7 @@
 #include "ui/art/artwork.h"
 #include "ui/board_view.h"
 #include "ui/form_agari.h"
+#include "ui/form_deal_code.h"
 #include "ui/form_input_name.h"
 #include "ui/form_option.h"
 #include "ui/form_review.h"
@@ -43,7 +46,7 @@ namespace pg::ui {
 namespace {
 
 // The menu frame's separator pairs group the buttons as [play, end], [options, rules, scores], [help, info],
-// [statistics].
+// [statistics, deals].
 class MenuFrame : public QFrame {
  public:
   using QFrame::QFrame;
@@ -52,8 +55,18 @@ class MenuFrame : public QFrame {
     zoom_ = zoom;
     update();
   }
+  // A button that would stick out of the frame is hidden: 配り has no room in the 640 x 480 mode,
+  // where its commands are reached by their keys and from 成績.
+  void FitButtons() {
+    for (QWidget* button : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      button->setVisible(button->geometry().right() < width());
+  }
 
  protected:
+  void resizeEvent(QResizeEvent* event) override {
+    QFrame::resizeEvent(event);
+    FitButtons();
+  }
   void paintEvent(QPaintEvent* event) override {
     QFrame::paintEvent(event);
     QPainter painter(this);
@@ -87,7 +100,11 @@ constexpr MenuEntry kMenu[] = {
     {"MenuHelp", MenuPicture::Help, "ヘルプ", 400, "F1"},
     {"MenuInfo", MenuPicture::Info, "バージョン情報", 472, "Ctrl+I"},
     {"MenuRecord", MenuPicture::Record, "成績", 554, "Ctrl+T"},
+    {"MenuDeal", MenuPicture::Deal, "コードで対戦・今日の配り", 602, nullptr},
 };
+
+constexpr const char* kCodeShortcut = "Ctrl+K";
+constexpr const char* kDailyShortcut = "Ctrl+D";
 
 using MenuCommand = void (*)(Game&);
 
@@ -108,6 +125,7 @@ MenuCommand Command(MenuPicture picture) {
     case MenuPicture::Info:
       return MenuInfo;
     case MenuPicture::Record:
+    case MenuPicture::Deal:
       return nullptr;
   }
   return nullptr;
@@ -209,6 +227,38 @@ void FormMain::OpenStatistics() {
   if (request.kind == MatchRequest::Kind::Replay) StartReplay(request.id);
   if (request.kind == MatchRequest::Kind::DealAgain) DealAgain(request.id);
   if (request.kind == MatchRequest::Kind::Review) ShowReviewWindow(game_, request.id);
+  if (request.kind == MatchRequest::Kind::Code) PlayCode();
+  if (request.kind == MatchRequest::Kind::Daily) PlayDaily();
+}
+
+void FormMain::ShowDealMenu() {
+  LeaveReplay();
+  const pg::LocalDate today = Today();
+  QMenu menu(this);
+  menu.setObjectName("DealMenu");
+  QAction* code = menu.addAction("コードで対戦…");
+  code->setShortcut(QKeySequence(kCodeShortcut));
+  QAction* daily = menu.addAction(QString("今日の配り（%1月%2日）").arg(today.month).arg(today.day));
+  daily->setShortcut(QKeySequence(kDailyShortcut));
+  const QWidget* button = findChild<QWidget*>("MenuDeal");
+  ArmMenuGuard(game_);
+  const QAction* chosen = menu.exec(button ? button->mapToGlobal(QPoint(0, button->height())) : QCursor::pos());
+  ArmMenuGuard(game_);
+  if (chosen == code) PlayCode();
+  if (chosen == daily) PlayDaily();
+}
+
+void FormMain::PlayCode() {
+  LeaveReplay();
+  ArmMenuGuard(game_);
+  const std::optional<DealCode> code = AskDealCode(this);
+  ArmMenuGuard(game_);
+  if (code) Run([&] { StartCodedGame(game_, *code); });
+}
+
+void FormMain::PlayDaily() {
+  LeaveReplay();
+  Run([&] { StartDailyGame(game_, Today()); });
 }
 
 void FormMain::StartReplay(std::int64_t id) {
@@ -268,7 +318,8 @@ void FormMain::PlaceBanner() {
   const QWidget* menu = findChild<QWidget*>("MenuFrame");
   const QRect bar = menu ? menu->geometry() : QRect(0, 0, width(), 44);
   const int right = std::min(bar.right(), width() - 1);
-  const QWidget* last = findChild<QWidget*>("MenuRecord");
+  const QWidget* deal = findChild<QWidget*>("MenuDeal");
+  const QWidget* last = deal && deal->isVisible() ? deal : findChild<QWidget*>("MenuRecord");
   const int free = last ? last->geometry().right() : right;
   // In the menu bar's free end, where it hides no card; in the 640 x 480 mode the bar has no room,
   // and the banner sits in the table's bottom corner instead, where a capture pile ends last.
@@ -320,21 +371,31 @@ void FormMain::CreateMenu() {
     const MenuCommand command = Command(entry.picture);
     // A menu command during a replay first puts the game back; the help leaves the replay open.
     const bool keepsReplay = entry.picture == MenuPicture::Help;
-    const std::function<void()> run = [this, command, keepsReplay] {
+    const bool deals = entry.picture == MenuPicture::Deal;
+    const std::function<void()> run = [this, command, keepsReplay, deals] {
       if (!keepsReplay) LeaveReplay();
       if (command) {
         Run([&] { command(game_); });
+      } else if (deals) {
+        ShowDealMenu();
       } else {
         OpenStatistics();
       }
     };
     // Any mouse button released after a press on the button runs its command.
     connect(button, &AXButtonCtl::MouseUp, this, run);
+    if (!entry.shortcut) continue;
     // A held key runs the command once, as one press of the button would.
     auto* shortcut = new QShortcut(QKeySequence(entry.shortcut), this);
     shortcut->setAutoRepeat(false);
     connect(shortcut, &QShortcut::activated, this, run);
   }
+  // The deal menu's two commands have keys of their own, which work in both screen modes.
+  auto* codeKey = new QShortcut(QKeySequence(kCodeShortcut), this);
+  auto* dailyKey = new QShortcut(QKeySequence(kDailyShortcut), this);
+  for (QShortcut* key : {codeKey, dailyKey}) key->setAutoRepeat(false);
+  connect(codeKey, &QShortcut::activated, this, &FormMain::PlayCode);
+  connect(dailyKey, &QShortcut::activated, this, &FormMain::PlayDaily);
 }
 
 // Each button's picture is drawn anew at its larger size, so the menu stays as sharp as the table.
@@ -350,6 +411,7 @@ void FormMain::ScaleMenu(qreal zoom) {
     button->SetPicture(picture);
     button->move(qRound(entry.left * zoom), qRound(2 * zoom));
   }
+  frame->FitButtons();
 }
 
 // The request itself is refused: the game ends only through its question.

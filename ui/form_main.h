@@ -46,6 +46,10 @@ class FormMain : public QWidget {
   void OpenStatistics();
   void StartReplay(std::int64_t id);
   void DealAgain(std::int64_t id);
+  // The 配り button's menu, and its two commands: a match from a typed code, and the day's deal.
+  void ShowDealMenu();
+  void PlayCode();
+  void PlayDaily();
   // Puts the game back as the replay found it, if one is open.
   void LeaveReplay();
   void PlaceBanner();

@@ -2,6 +2,7 @@
 #include "ui/form_statistics.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateTime>
 #include <QFileDialog>
@@ -25,7 +26,9 @@
 
 #include "computer/level.h"
 #include "engine/game.h"
+#include "play/coded_match.h"
 #include "play/menu.h"
+#include "records/daily_best.h"
 #include "records/history_database.h"
 #include "records/history_export.h"
 #include "ui/replay_match_list.h"
@@ -135,6 +138,42 @@ std::vector<std::string> ByStrength(std::vector<std::string> levels) {
   return levels;
 }
 
+QString Scores(const std::array<int, 2>& scores) { return QString("%1文 対 %2文").arg(scores[0]).arg(scores[1]); }
+
+// What the list says of the selected match's deal code. A match begun with プレイ was dealt from the
+// game's own shuffle, which no code can name.
+QString CodeText(const HistoryRow& match) {
+  if (match.dealCode.empty()) return "「プレイ」で始めた対戦には、配りコードがありません。";
+  const QString daily = match.dailyDate.empty()
+                            ? QString()
+                            : "（" + QString::fromStdString(match.dailyDate).replace('-', '/') + " の今日の配り）";
+  return "<b>" + QString::fromStdString(match.dealCode) + "</b>" + daily;
+}
+
+QString DailyText(const pg::LocalDate& today, const DailyRecord& record) {
+  const std::string date = DateText(today);
+  QString text = QString("今日（%1月%2日）の配りコード　<b>%3</b>　（最強と、ヒントなしで対戦）<br>")
+                     .arg(today.month)
+                     .arg(today.day)
+                     .arg(QString::fromStdString(DailyDealCode(today).Text()));
+  const bool playedToday = !record.days.empty() && record.days.front().date == date;
+  if (playedToday) {
+    const DailyBest& day = record.days.front();
+    text += QString("今日の成績　%1（%2）　%3回対戦<br>").arg(Scores(day.scores), ResultName(day.result)).arg(day.plays);
+  } else {
+    text += "今日の成績　まだ対戦していません<br>";
+  }
+  text += QString("続けて対戦した日数　%1日（最長 %2日）<br>").arg(record.streak).arg(record.longestStreak);
+  if (record.best) {
+    const DailyBest& best = *record.best;
+    text += QString("いちばんの日　%1　%2（%3文）")
+                .arg(QString::fromStdString(best.date).replace('-', '/'), Scores(best.scores), Signed(best.Margin()).chopped(2));
+  } else {
+    text += "いちばんの日　―";
+  }
+  return text;
+}
+
 QGroupBox* Boxed(const QString& title, QWidget* content) {
   auto* box = new QGroupBox(title);
   auto* layout = new QVBoxLayout(box);
@@ -172,6 +211,34 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   layout->addWidget(Boxed("対戦", counters_));
   layout->addWidget(Boxed("こいこい", koiKoi_));
 
+  // The day's deal: its code, today's best, the streak and the best day, and the two ways to a
+  // coded match, which the 640 x 480 mode's menu has no room for.
+  daily_ = new QLabel;
+  daily_->setObjectName("DailyDeal");
+  daily_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  auto* playDaily = new QPushButton("今日の配りで対戦");
+  auto* playCode = new QPushButton("コードで対戦…");
+  playDaily->setToolTip("今日の配りで、最強と対戦します（ヒントなし）");
+  playCode->setToolTip("配りコードを入力して、その配りで対戦します");
+  auto* dailyBox = new QWidget;
+  auto* dailyLayout = new QVBoxLayout(dailyBox);
+  dailyLayout->setContentsMargins(0, 0, 0, 0);
+  dailyLayout->addWidget(daily_);
+  auto* dailyButtons = new QHBoxLayout;
+  dailyButtons->addWidget(playDaily);
+  dailyButtons->addWidget(playCode);
+  dailyButtons->addStretch(1);
+  dailyLayout->addLayout(dailyButtons);
+  layout->addWidget(Boxed("今日の配り", dailyBox));
+  connect(playDaily, &QPushButton::clicked, this, [this] {
+    request_ = {MatchRequest::Kind::Daily, 0};
+    accept();
+  });
+  connect(playCode, &QPushButton::clicked, this, [this] {
+    request_ = {MatchRequest::Kind::Code, 0};
+    accept();
+  });
+
   share_ = new ShareLineChart(nullptr);
   yaku_ = new BarChart(nullptr, Qt::Horizontal, BarChart::Kind::Counts);
   margins_ = new BarChart(nullptr, Qt::Vertical, BarChart::Kind::Counts);
@@ -206,11 +273,17 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   replay_->setToolTip("選んだ対戦を、場の上でもう一度見ます");
   review_->setToolTip("選んだ対戦で、勝率を落とした手を調べます");
   dealAgain_->setToolTip("選んだ対戦の1か月目と同じ配りで、新しい対戦を始めます");
+  copyCode_ = new QPushButton("配りコード");
+  copyCode_->setObjectName("CopyDealCode");
+  copyCode_->setToolTip("選んだ対戦の配りコードをコピーします。「コードで対戦」に貼れば、同じ配りで対戦できます");
+  copied_ = new QLabel;
+  copied_->setObjectName("CopiedDealCode");
   auto* listButtons = new QHBoxLayout;
   listButtons->addWidget(replay_);
   listButtons->addWidget(review_);
   listButtons->addWidget(dealAgain_);
-  listButtons->addStretch(1);
+  listButtons->addWidget(copyCode_);
+  listButtons->addWidget(copied_, 1);
   auto* listBox = new QWidget;
   auto* listLayout = new QVBoxLayout(listBox);
   listLayout->setContentsMargins(0, 0, 0, 0);
@@ -250,16 +323,36 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   connect(review_, &QPushButton::clicked, this, [this] { Ask(MatchRequest::Kind::Review); });
   connect(dealAgain_, &QPushButton::clicked, this, [this] { Ask(MatchRequest::Kind::DealAgain); });
   connect(listView_, &QTableView::doubleClicked, this, [this] { Ask(MatchRequest::Kind::Replay); });
+  connect(copyCode_, &QPushButton::clicked, this, &FormStatistics::CopyCode);
   connect(listView_->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-    const bool chosen = listView_->selectionModel()->hasSelection();
-    for (QPushButton* button : {replay_, review_, dealAgain_}) button->setEnabled(chosen);
+    const HistoryRow* match = Selected();
+    for (QPushButton* button : {replay_, review_, dealAgain_}) button->setEnabled(match);
+    copyCode_->setEnabled(match && !match->dealCode.empty());
+    copied_->setText(match ? CodeText(*match) : QString());
   });
-  for (QPushButton* button : {replay_, review_, dealAgain_}) button->setEnabled(false);
+  for (QPushButton* button : {replay_, review_, dealAgain_, copyCode_}) button->setEnabled(false);
+}
+
+const HistoryRow* FormStatistics::Selected() const {
+  const QModelIndexList rows = listView_->selectionModel()->selectedRows();
+  return rows.isEmpty() ? nullptr : list_->MatchAt(rows.front().row());
+}
+
+void FormStatistics::CopyCode() {
+  const HistoryRow* match = Selected();
+  if (!match || match->dealCode.empty()) return;
+  const QString code = QString::fromStdString(match->dealCode);
+  QGuiApplication::clipboard()->setText(code);
+  copied_->setText(QString("配りコード %1 をコピーしました。").arg(code));
+}
+
+void FormStatistics::ShowDaily() {
+  const DailyRecord record = ReadDailyRecord(*database_, DateText(Today()));
+  daily_->setText(DailyText(Today(), record));
 }
 
 void FormStatistics::Ask(MatchRequest::Kind kind) {
-  const QModelIndexList rows = listView_->selectionModel()->selectedRows();
-  const HistoryRow* match = rows.isEmpty() ? nullptr : list_->MatchAt(rows.front().row());
+  const HistoryRow* match = Selected();
   if (!match) return;
   request_ = {kind, match->id};
   accept();
@@ -331,7 +424,9 @@ void FormStatistics::Refresh() {
   FillMargins(*margins_, s.margins);
   months_->SetBars(months, shares);
   list_->SetRows(FilteredRows(*database_, filter));
-  for (QPushButton* button : {replay_, review_, dealAgain_}) button->setEnabled(false);
+  for (QPushButton* button : {replay_, review_, dealAgain_, copyCode_}) button->setEnabled(false);
+  copied_->clear();
+  ShowDaily();
 }
 
 void FormStatistics::Export(bool jsonLines) {

@@ -28,7 +28,7 @@ class ShareLineChart;
 
 // What the player asked of a match in the list when the window closed.
 struct MatchRequest {
-  enum class Kind { None, Replay, DealAgain, Review };
+  enum class Kind { None, Replay, DealAgain, Review, Code, Daily };
   Kind kind = Kind::None;
   std::int64_t id = 0;
 };
@@ -44,6 +44,10 @@ class FormStatistics : public QDialog {
  private:
   void Refresh();
   void Ask(MatchRequest::Kind kind);
+  // The selected match, or null.
+  const HistoryRow* Selected() const;
+  void CopyCode();
+  void ShowDaily();
   void Export(bool jsonLines);
   StatisticsFilter Filter() const;
 
@@ -60,6 +64,7 @@ class FormStatistics : public QDialog {
   QComboBox* aid_;
   QLabel* counters_;
   QLabel* koiKoi_;
+  QLabel* daily_;
   ShareLineChart* share_;
   BarChart* yaku_;
   BarChart* margins_;
@@ -69,6 +74,9 @@ class FormStatistics : public QDialog {
   QPushButton* replay_;
   QPushButton* review_;
   QPushButton* dealAgain_;
+  QPushButton* copyCode_;
+  // Says what was copied, or why the selected match has no code.
+  QLabel* copied_;
   MatchRequest request_;
 };
 

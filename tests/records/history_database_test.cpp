@@ -425,8 +425,12 @@ TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatc
     HistoryMatch match = testing::SampleMatch();
     ASSERT_FALSE(opened.database->Store(match));
   }
-  // The first schema's file: no column for the mark, nor the table of counts that came after it.
-  RunSql(path_, "DROP TABLE match_figures; ALTER TABLE matches DROP COLUMN assisted; PRAGMA user_version = 1;");
+  // The first schema's file: no column for the mark, nor the table of counts, the deal codes and the
+  // daily deal's table that came after it.
+  RunSql(path_,
+         "DROP TABLE match_figures; DROP TABLE daily_best; ALTER TABLE matches DROP COLUMN assisted;"
+         " ALTER TABLE matches DROP COLUMN deal_code; ALTER TABLE matches DROP COLUMN daily_date;"
+         " PRAGMA user_version = 1;");
   auto opened = HistoryDatabase::Open(path_);
   ASSERT_TRUE(opened.database);
   EXPECT_FALSE(opened.database->ReadOnly());
@@ -436,6 +440,7 @@ TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatc
   const std::vector<HistoryMatch> loaded = opened.database->Load(HistoryDetail::Everything);
   ASSERT_EQ(loaded.size(), 2u);
   EXPECT_FALSE(loaded[0].assisted) << "older matches were played before there were hints";
+  EXPECT_TRUE(loaded[0].dealCode.empty() && loaded[0].dailyDate.empty());
   EXPECT_TRUE(loaded[1].assisted);
   EXPECT_EQ(loaded[1].months, assisted.months);
 }

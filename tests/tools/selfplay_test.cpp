@@ -88,6 +88,8 @@ TEST(ArgumentsTest, AcceptsTheDocumentedFormsAndRejectsTheRest) {
       {{"--seed", "1", "--rules", "0,0,1,0,5,6"}, false},
       {{"--seed", "1", "--rules", "0,0,1,0,5,"}, false},
       {{"--seed", "1", "--verbose"}, false},
+      {{"--seed", "1", "--deal-code", "hanaf32d"}, true},
+      {{"--seed", "1", "--deal-code", "HANAF32E"}, false},
   };
   for (const auto& row : rows) {
     std::string joined;

@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <filesystem>
 
+#include "play/coded_match.h"
 #include "records/history_database.h"
 #include "tests/records/history_sample.h"
 #include "tests/ui/test_application.h"
@@ -96,6 +99,41 @@ TEST(FormStatisticsTest, ShowsTheStoredMatchesFiguresAndChartsAndFiltersByRulesA
   EXPECT_TRUE(DrawsInRed(*lines[0]));
   for (ui::BarChart* chart : bars) EXPECT_TRUE(DrawsInRed(*chart));
   window.close();
+  fs::remove_all(folder);
+}
+
+TEST(FormStatisticsTest, CopiesTheChosenMatchsDealCodeAndShowsTodaysDeal) {
+  EnsureApplication();
+  const fs::path folder = fs::temp_directory_path() / ("pg_statistics_codes_" + std::to_string(getpid()));
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const std::string today = DateText(Today());
+  const std::string code = DailyDealCode(Today()).Text();
+  {
+    auto opened = HistoryDatabase::Open(folder / "history.db");
+    HistoryMatch daily = testing::SampleMatch();
+    daily.dealCode = code;
+    daily.dailyDate = today;
+    HistoryMatch ordinary = testing::SampleMatch();
+    ASSERT_FALSE(opened.database->Store(daily));
+    ASSERT_FALSE(opened.database->Store(ordinary));
+  }
+  ui::FormStatistics window(folder / "history.db", nullptr);
+  ASSERT_TRUE(window.Reload());
+  const QString daily = window.findChild<QLabel*>("DailyDeal")->text();
+  EXPECT_TRUE(daily.contains(QString::fromStdString(code))) << daily.toStdString();
+  EXPECT_TRUE(daily.contains("今日の成績　12文 対 6文（勝ち）　1回対戦")) << daily.toStdString();
+  EXPECT_TRUE(daily.contains("続けて対戦した日数　1日")) << daily.toStdString();
+
+  auto* list = window.findChild<QTableView*>("MatchList");
+  auto* copy = window.findChild<QPushButton*>("CopyDealCode");
+  ASSERT_TRUE(list && copy);
+  list->selectRow(0);
+  EXPECT_FALSE(copy->isEnabled()) << "a match begun with プレイ has no code";
+  list->selectRow(1);
+  ASSERT_TRUE(copy->isEnabled());
+  copy->click();
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), code);
   fs::remove_all(folder);
 }
 

@@ -51,7 +51,7 @@ std::variant<SelfPlayOptions, std::string> ParseArguments(std::span<const std::s
   bool seeded = false;
   for (std::size_t i = 0; i < args.size(); i += 2) {
     const std::string_view name = args[i];
-    if (name != "--seed" && name != "--matches" && name != "--rules" && name != "--level") {
+    if (name != "--seed" && name != "--matches" && name != "--rules" && name != "--level" && name != "--deal-code") {
       return "unknown argument '" + std::string(name) + "'";
     }
     if (i + 1 == args.size()) return std::string(name) + " needs a value";
@@ -65,6 +65,10 @@ std::variant<SelfPlayOptions, std::string> ParseArguments(std::span<const std::s
       const auto matches = WholeNumber<int>(value);
       if (!matches || *matches < 0) return "--matches wants a whole number from 0 up, not '" + std::string(value) + "'";
       options.matches = *matches;
+    } else if (name == "--deal-code") {
+      const DealCodeRead read = ReadDealCode(value);
+      if (!read.code) return "--deal-code wants a deal code (8 characters, the last a check), not '" + std::string(value) + "'";
+      options.dealCode = read.code;
     } else if (name == "--level") {
       const std::optional<Level> level = LevelNamed(value);
       if (!level) return "--level wants the name of a level, not '" + std::string(value) + "'";

@@ -8,13 +8,15 @@
 #include <string_view>
 #include <variant>
 
+#include "engine/deal_code.h"
 #include "engine/level.h"
 #include "engine/rule_settings.h"
 
 namespace pg::selfplay {
 
 inline constexpr std::string_view kUsage =
-    "usage: petalgame32-selfplay --seed N [--matches N] [--rules H,T,O,K,HP,TP] [--level LEVEL]\n";
+    "usage: petalgame32-selfplay --seed N [--matches N] [--rules H,T,O,K,HP,TP] [--level LEVEL]"
+    " [--deal-code CODE]\n";
 
 struct SelfPlayOptions {
   std::uint64_t seed = 0;
@@ -22,6 +24,8 @@ struct SelfPlayOptions {
   // The defaults are the rule dialog's own: 0,0,1,0,5,5.
   RuleControls rules;
   Level level = Level::Normal;
+  // Every match is dealt from this code, whatever the seed; the seed then drives only the players.
+  std::optional<DealCode> dealCode;
 };
 
 // "H,T,O,K,HP,TP" as the rule dialog's six settings, or none when any is out of range.

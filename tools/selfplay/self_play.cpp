@@ -6,6 +6,7 @@
 #include <string>
 
 #include "play/agari.h"
+#include "play/coded_match.h"
 #include "play/setup.h"
 #include "play/timers.h"
 #include "play/turn_driver.h"
@@ -23,7 +24,7 @@ constexpr int kMaxClicksPerMatch = 12 * 25;
 }  // namespace
 
 SelfPlay::SelfPlay(const SelfPlayOptions& options, std::ostream& out)
-    : matches_(options.matches), choices_(options.seed ^ kPlayerStream), log_(game_, out) {
+    : matches_(options.matches), dealCode_(options.dealCode), choices_(options.seed ^ kPlayerStream), log_(game_, out) {
   platform_.onModal = [this](Dialog dialog) { AnswerDialog(dialog); };
   platform_.onTimer = [this](Timer timer) { TimerTick(game_, timer); };
   setup(game_);
@@ -39,14 +40,19 @@ void SelfPlay::Run() {
 }
 
 void SelfPlay::PlayMatch(int match) {
-  log_.MatchStarted(match);
-  // After the first match the click that ends the result screen starts the next draw.
-  if (game_.table.Phase == Phase::MatchOver) {
-    Form_Click(game_);
+  log_.MatchStarted(match, dealCode_);
+  if (dealCode_) {
+    // A coded match names its dealer: there is no draw to pick from.
+    StartCodedGame(game_, *dealCode_);
   } else {
-    StartGame(game_);
+    // After the first match the click that ends the result screen starts the next draw.
+    if (game_.table.Phase == Phase::MatchOver) {
+      Form_Click(game_);
+    } else {
+      StartGame(game_);
+    }
+    Card_Click(game_, choices_.Below(kDealerCandidates));
   }
-  Card_Click(game_, choices_.Below(kDealerCandidates));
   Form_Click(game_);
   for (int clicks = 0; game_.table.Phase != Phase::MatchOver; ++clicks) {
     if (clicks == kMaxClicksPerMatch) {

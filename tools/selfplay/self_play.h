@@ -33,6 +33,7 @@ class SelfPlay {
   void AnswerDialog(Dialog dialog);
 
   int matches_;
+  std::optional<DealCode> dealCode_;
   // The player's choices draw from a source of their own: a change in how the player chooses
   // leaves the deals and the computer's draws as they were.
   Random choices_;

@@ -22,7 +22,12 @@ std::string TableCodes(const TableState& t) {
 
 }  // namespace
 
-void SelfPlayLog::MatchStarted(int match) { out_ << JsonLine("match").Number("match", match).Line(); }
+void SelfPlayLog::MatchStarted(int match, const std::optional<DealCode>& dealCode) {
+  JsonLine line("match");
+  line.Number("match", match);
+  if (dealCode) line.Text("deal_code", dealCode->Text());
+  out_ << line.Line();
+}
 
 void SelfPlayLog::DialogAnswered(const std::string& decision) {
   const WinDialogState& d = game_.agari;
@@ -35,6 +40,11 @@ void SelfPlayLog::DialogAnswered(const std::string& decision) {
 
 void SelfPlayLog::DealerDecided(int playerPick, int computerPick) {
   const TableState& t = game_.table;
+  // A coded match's dealer is announced, not drawn.
+  if (playerPick < 0) {
+    out_ << JsonLine("dealer").Number("oya", t.Oya).Line();
+    return;
+  }
   out_ << JsonLine("dealer")
               .Json("pick", Array({std::to_string(playerPick), std::to_string(computerPick)}))
               .Json("months", Array({std::to_string(MonthOf(t.FieldCard[playerPick].code)),

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/deal_code.h"
 #include "engine/game_observer.h"
 
 namespace pg {
@@ -19,7 +20,8 @@ class SelfPlayLog : public GameObserver {
  public:
   SelfPlayLog(const Game& game, std::ostream& out) : game_(game), out_(out) {}
 
-  void MatchStarted(int match);
+  // A match dealt from a code carries it in its line.
+  void MatchStarted(int match, const std::optional<DealCode>& dealCode);
   // The player's table card of a two-way choice, written with the play it completes.
   void ChoiceMade(CardCode code) { chose_ = code; }
   // Called as a win dialog's button is pressed, before the payment runs its total down.

@@ -62,9 +62,11 @@ QPixmap TitlePicture(qreal dpr) {
 
 QPixmap MenuButtonPicture(MenuPicture which, qreal dpr) {
   static constexpr std::array kNames = {"menu_play",    "menu_end",  "menu_option", "menu_rule",
-                                        "menu_hiscore", "menu_help", "menu_info",   "menu_record"};
-  // 成績 is narrower: the last of the row, it must end inside the 640 x 480 mode's table.
-  return Picture(kNames[static_cast<std::size_t>(which)], {which == MenuPicture::Record ? 44 : 72, 40}, dpr);
+                                        "menu_hiscore", "menu_help", "menu_info",   "menu_record", "menu_deal"};
+  // 成績 is narrower: the last of the row, it must end inside the 640 x 480 mode's table. 配り, after
+  // it, shows in the larger mode only.
+  const bool narrow = which == MenuPicture::Record || which == MenuPicture::Deal;
+  return Picture(kNames[static_cast<std::size_t>(which)], {narrow ? 44 : 72, 40}, dpr);
 }
 
 QPixmap FitInSquare(const QPixmap& picture, int side, qreal dpr) {

@@ -7,7 +7,7 @@
 
 namespace pg::ui {
 
-enum class MenuPicture { Play, End, Option, Rule, HiScore, Help, Info, Record };
+enum class MenuPicture { Play, End, Option, Rule, HiScore, Help, Info, Record, Deal };
 
 // 68 x 68 built-in faces: 0 the computer's, 1 the player's.
 QPixmap FacePicture(int index, qreal dpr);
