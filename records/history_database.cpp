@@ -408,7 +408,11 @@ std::string HistoryDatabase::Attach() {
       // A later version's file, or one in a folder that cannot be written, is shown as it is.
       const bool newer = state == FileState::Newer;
       if (newer || !mayWrite || (judged.state == FileState::Ready && CannotWrite(connection_.Error().code))) {
-        OpenToLook(connection_, path_, judged.query);
+        std::int64_t version = kHistorySchemaVersion;
+        if (OpenToLook(connection_, path_, judged.query) && !newer &&
+            connection_.QueryInteger("PRAGMA user_version", version) && version < kHistorySchemaVersion) {
+          ShowInCurrentLayout(connection_);
+        }
         readOnly_ = true;
         readOnlyNotice_ = newer ? kNewerNotice : kReadOnlyNotice;
         identity_ = IdentityOf(path_);

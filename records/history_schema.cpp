@@ -2,7 +2,10 @@
 #include "records/history_schema.h"
 
 #include <array>
+#include <map>
 #include <string>
+
+#include <sqlite3.h>
 
 #include "records/sqlite_statement.h"
 
@@ -126,6 +129,41 @@ bool MigrateHistory(SqliteConnection& connection, std::int64_t version) {
   }
   return connection.Execute("PRAGMA application_id = " + std::to_string(kHistoryApplicationId) + ";") &&
          connection.Execute("PRAGMA user_version = " + std::to_string(kHistorySchemaVersion) + ";");
+}
+
+namespace {
+
+// Each table's columns and their defaults, as `PRAGMA table_info` lists them.
+std::map<std::string, std::string> Columns(SqliteConnection& connection, const std::string& schema,
+                                           const std::string& table) {
+  std::map<std::string, std::string> columns;
+  SqliteStatement info(connection, "PRAGMA " + schema + ".table_info(" + table + ")");
+  while (info.Step()) columns[info.Text(1)] = info.Text(4);
+  return columns;
+}
+
+}  // namespace
+
+bool ShowInCurrentLayout(SqliteConnection& connection) {
+  SqliteConnection layout;
+  if (!layout.Open(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_MEMORY) || !MigrateHistory(layout, 0)) return false;
+  SqliteStatement tables(layout, "SELECT name, sql FROM sqlite_master WHERE type = 'table' ORDER BY name");
+  bool shown = tables.Prepared();
+  while (shown && tables.Step()) {
+    const std::string name = tables.Text(0);
+    const std::map<std::string, std::string> held = Columns(connection, "main", name);
+    if (held.empty()) {
+      const std::string create = tables.Text(1);
+      shown = connection.Execute("CREATE TEMP" + create.substr(create.find(' ')));
+      continue;
+    }
+    std::string added;
+    for (const auto& [column, defaultValue] : Columns(layout, "main", name)) {
+      if (!held.contains(column)) added += ", " + (defaultValue.empty() ? "NULL" : defaultValue) + " AS " + column;
+    }
+    if (!added.empty()) shown = connection.Execute("CREATE TEMP VIEW " + name + " AS SELECT *" + added + " FROM main." + name);
+  }
+  return shown;
 }
 
 }  // namespace pg

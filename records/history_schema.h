@@ -14,5 +14,9 @@ inline constexpr int kHistorySchemaVersion = 4;
 
 // Brings the tables from `version` up to kHistorySchemaVersion inside the caller's transaction.
 bool MigrateHistory(SqliteConnection& connection, std::int64_t version);
+// For a file of an older version that may not be written: what later versions added is laid in the
+// connection's temporary schema, which shadows the file's own, so the readers find the tables and
+// columns they know. Added columns read as their defaults, added tables are empty.
+bool ShowInCurrentLayout(SqliteConnection& connection);
 
 }  // namespace pg

@@ -445,6 +445,20 @@ TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatc
   EXPECT_EQ(loaded[1].months, assisted.months);
 }
 
+TEST_F(HistoryDatabaseTest, AnOlderFileInAFolderThatCannotBeWrittenIsShownInTheCurrentLayout) {
+  Stored(path_, 2);
+  RunSql(path_,
+         "DROP TABLE match_figures; DROP TABLE daily_best; ALTER TABLE matches DROP COLUMN assisted;"
+         " ALTER TABLE matches DROP COLUMN deal_code; ALTER TABLE matches DROP COLUMN daily_date;"
+         " PRAGMA user_version = 1;");
+  const std::string before = Bytes(path_);
+  SetWritableCheck([](const fs::path&) { return false; });
+  const int fault = ReadOnlyFault(path_, 2);
+  SetWritableCheck(nullptr);
+  EXPECT_EQ(fault, 0);
+  EXPECT_EQ(Bytes(path_), before);
+}
+
 TEST_F(HistoryDatabaseTest, AFailedStoreTellsTheFirstErrorAndKeepsNothingOfTheMatch) {
   {
     auto opened = HistoryDatabase::Open(path_);
