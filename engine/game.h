@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/board.h"
 #include "engine/fixed_places.h"
@@ -46,6 +47,8 @@ struct Session {
   // The month and kind marked on every face, and the table's size in percent: SETTINGS.TXT keeps both.
   bool cardMarks = false;
   int tableSize = 100;
+  // The lesson's step to pick up at (0 its start), kept in SETTINGS.TXT.
+  int lessonStep = 0;
   // Raised whenever the badges stop matching the player's choice: a search still running for the
   // old choice is dropped when it delivers.
   std::uint32_t hintGeneration = 0;
@@ -83,6 +86,9 @@ struct Match {
   bool assisted = false;
   // A deck the next deal takes as it lies instead of shuffling, once: a stored month played again.
   std::optional<std::array<CardCode, kCardCount>> arrangedDeck;
+  // The hand cards the computer plays, in order, while a lesson scripts its turns; its level
+  // chooses again once they run out.
+  std::vector<CardCode> scriptedComputerCards;
 };
 
 struct Game : Session, Match {
