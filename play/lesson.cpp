@@ -275,4 +275,10 @@ void Lesson::Leave() {
   game_.platform.Redraw();
 }
 
+bool AskForLesson(const Game& game) {
+  return game.platform.ShowMessage("Petalgame 32 へようこそ。\n遊び方を札を打ちながら覚える、"
+                                   "「はじめてのこいこい」（約5分）を始めますか。\n\nあとからでも、ヘルプからいつでも始められます。",
+                                   kLessonName, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+}
+
 }  // namespace pg

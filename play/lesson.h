@@ -69,4 +69,7 @@ class Lesson {
   bool left_ = false;
 };
 
+// At a first start: asks whether to begin with the lesson; true for はい.
+bool AskForLesson(const Game& game);
+
 }  // namespace pg

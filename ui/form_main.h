@@ -4,7 +4,9 @@
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 
+#include "play/lesson.h"
 #include "play/replay.h"
 
 class QLabel;
@@ -16,6 +18,7 @@ struct Game;
 namespace pg::ui {
 
 class BoardView;
+class LessonPanel;
 class QtPlatform;
 class ReplayBar;
 
@@ -32,9 +35,15 @@ class FormMain : public QWidget {
   void ShowReplay(ReplayOpened replay);
   // The replay's controls while a stored match is shown on the table; null otherwise.
   ReplayBar* Replaying() const;
+  // Takes the table over for 「はじめてのこいこい」 at the step it was left at; a replay is left first.
+  void OpenLesson();
+  // At a first start (no STATUS.DAT) the player is asked, once the window is shown, whether to
+  // begin with the lesson.
+  void OfferLessonWhenShown() { offerLesson_ = true; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void CreateMenu();
@@ -46,6 +55,9 @@ class FormMain : public QWidget {
   void DealAgain(std::int64_t id);
   // Puts the game back as the replay found it, if one is open.
   void LeaveReplay();
+  // Puts the game back as the lesson found it, if one is open.
+  void LeaveLesson();
+  void ShowLessonCaption(const LessonCaption* caption);
   void PlaceBanner();
   // Runs one event of the game, then shows the board as the core left it. A request to end made
   // while its cards flew is answered once they have landed.
@@ -57,6 +69,9 @@ class FormMain : public QWidget {
   BoardView* board_;
   QPointer<ReplayBar> replayBar_;
   QLabel* banner_ = nullptr;
+  std::unique_ptr<Lesson> lesson_;
+  QPointer<LessonPanel> lessonPanel_;
+  bool offerLesson_ = false;
 };
 
 }  // namespace pg::ui
