@@ -208,6 +208,7 @@ void Lesson::Released(ControlId under) {
   const LessonMove& move = step.moves[move_];
   if (move.click == LessonClick::Table) ArrangeNextMonth(game_, move);
   ++move_;
+  previous_.clear();
   if (!move.said.empty()) {
     // Over the table while the move plays out and its win dialog is open.
     LessonCaption caption{Heading(), move.said, move.saidWhy, false, {}, false};
@@ -232,14 +233,14 @@ void Lesson::Show(const std::string& note, bool refused) {
   caption.monthStrip = step.monthStrip;
   if (move_ < step.moves.size()) {
     const LessonMove& move = step.moves[move_];
-    caption.instruction = move.instruction;
+    caption.instruction = previous_ + move.instruction;
     if (move.click != LessonClick::Table) {
       if (const auto pic = PictureOf(game_, move.card)) caption.marked.push_back(*pic);
     }
   } else {
-    caption.instruction = kLessonOver;
+    caption.instruction = previous_ + kLessonOver;
   }
-  caption.note = refused ? note : (previous_.empty() ? step.explanation : previous_ + "　" + step.explanation);
+  caption.note = refused ? note : step.explanation;
   game_.platform.ShowLesson(&caption);
   game_.platform.Announce(refused ? note : caption.instruction);
 }

@@ -64,7 +64,7 @@ class Lesson {
   Silenced silenced_;
   int step_ = 0;
   std::size_t move_ = 0;
-  // What the step before came to, said over the step's own words until its move is made.
+  // What the step before came to, said before the step's instruction until its move is made.
   std::string previous_;
   bool left_ = false;
 };

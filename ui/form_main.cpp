@@ -219,7 +219,10 @@ void FormMain::ShowLessonCaption(const LessonCaption* caption) {
   if (caption) {
     lessonPanel_->Show(*caption);
   } else {
+    // Made anew for the next lesson, which the window manager then places like a new window.
     lessonPanel_->hide();
+    lessonPanel_->deleteLater();
+    lessonPanel_ = nullptr;
   }
 }
 

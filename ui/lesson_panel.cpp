@@ -119,8 +119,12 @@ void LessonPanel::Show(const LessonCaption& caption) {
   note_->setForegroundRole(caption.refused ? QPalette::Link : QPalette::WindowText);
   strip_->setVisible(caption.monthStrip);
   setAccessibleDescription(Q(caption.instruction));
+  // Placed once shown as well: a window manager places a new window as it likes.
   PlaceUnder();
-  if (!isVisible()) show();
+  if (!isVisible()) {
+    show();
+    PlaceUnder();
+  }
 }
 
 void LessonPanel::PlaceUnder() {
