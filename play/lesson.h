@@ -35,7 +35,6 @@ class Lesson {
   void Leave();
 
   int Step() const { return step_; }
-  bool Left() const { return left_; }
   // The last step, which only says the lesson is over.
   bool AtEnd() const;
 
