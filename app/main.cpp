@@ -115,6 +115,8 @@ int main(int argc, char** argv) {
   pg::Announcer announcer(game, game.KeepsRecords() ? &recorder : nullptr);
   game.observer = &announcer;
   pg::ui::FormMain formMain(game, platform);
+  // No STATUS.DAT yet: a first start, which offers the lesson once the table is shown.
+  if (!std::filesystem::exists(game.statusPath)) formMain.OfferLessonWhenShown();
   title.Start(game, formMain);
   QuitOnceShown quitOnceShown(formMain);
   if (qEnvironmentVariableIsSet("PETALGAME_QUIT_WHEN_SHOWN")) app.installEventFilter(&quitOnceShown);

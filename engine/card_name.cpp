@@ -23,7 +23,14 @@ constexpr std::array<std::array<std::string_view, 4>, 12> kPictures{{
     {"桐に鳳凰", "桐に色札", "桐", "桐"},
 }};
 
+constexpr std::array<std::string_view, 12> kPlants{"松", "梅", "桜", "藤", "菖蒲", "牡丹",
+                                                  "萩", "芒", "菊", "紅葉", "柳", "桐"};
+
 }  // namespace
+
+std::string_view MonthPlant(int month) {
+  return month >= 1 && month <= 12 ? kPlants[static_cast<std::size_t>(month - 1)] : std::string_view();
+}
 
 std::string_view KindMark(CardCode code, bool kikuAsChaff) {
   switch (ClassOf(code, kikuAsChaff)) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/board.h"
 #include "engine/deal_code.h"
@@ -47,6 +48,8 @@ struct Session {
   // The month and kind marked on every face, and the table's size in percent: SETTINGS.TXT keeps both.
   bool cardMarks = false;
   int tableSize = 100;
+  // The lesson's step to pick up at (0 its start), kept in SETTINGS.TXT.
+  int lessonStep = 0;
   // Raised whenever the badges stop matching the player's choice: a search still running for the
   // old choice is dropped when it delivers.
   std::uint32_t hintGeneration = 0;
@@ -91,6 +94,9 @@ struct Match {
   Random dealRandom;
   // The local date of a daily deal, "YYYY-MM-DD": played at 最強 with no hints; empty otherwise.
   std::string dailyDate;
+  // The hand cards the computer plays, in order, while a lesson scripts its turns; its level
+  // chooses again once they run out.
+  std::vector<CardCode> scriptedComputerCards;
 };
 
 struct Game : Session, Match {

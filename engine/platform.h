@@ -51,6 +51,18 @@ enum class MessageAnswer { Ok, Yes, No };
 
 enum class PictureLoad { Loaded, NotFound, Failed };
 
+// The lesson's words on the table: where the player is, the one thing to do now, and a second line
+// that explains it or says why a click was refused; the cards to click, as the pictures showing
+// them (Card(i)), and whether the twelve months are shown as a row of one card each.
+struct LessonCaption {
+  std::string heading;
+  std::string instruction;
+  std::string note;
+  bool refused = false;
+  std::vector<int> marked;
+  bool monthStrip = false;
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -103,6 +115,8 @@ class Platform {
   // A sentence for a screen reader to speak as the game goes on: a play, a yaku, the month's result.
   virtual void Announce(std::string_view /*utf8*/) {}
   virtual void ShowHelp(std::string_view helpFile) = 0;
+  // Shows the lesson's caption over the table, or takes it away (null) when the lesson is left.
+  virtual void ShowLesson(const LessonCaption* /*caption*/) {}
 
   // Runs a computation that touches nothing the screen shows, and returns when it is done. The
   // window keeps painting meanwhile and answers its close box; clicks on the table are dropped.

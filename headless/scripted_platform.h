@@ -55,6 +55,10 @@ class ScriptedPlatform : public Platform {
   void PlaySystemSound(std::string_view name) override { sounds.emplace_back(name); }
   void Announce(std::string_view text) override { announcements.emplace_back(text); }
   void ShowHelp(std::string_view helpFile) override { helpShown.emplace_back(helpFile); }
+  void ShowLesson(const LessonCaption* caption) override {
+    lesson = caption ? std::optional<LessonCaption>(*caption) : std::nullopt;
+    if (caption) lessonCaptions.push_back(*caption);
+  }
   // Inline: nothing paints meanwhile. Counted, so a script can tell the level was asked.
   void Think(std::function<void()> work) override {
     ++thoughts;
@@ -99,6 +103,9 @@ class ScriptedPlatform : public Platform {
   std::vector<std::string> sounds;
   std::vector<std::string> announcements;
   std::vector<std::string> helpShown;
+  // The lesson's caption now on the table, and every one shown.
+  std::optional<LessonCaption> lesson;
+  std::vector<LessonCaption> lessonCaptions;
   std::map<Timer, int> timers;
   // Where each window lies, in twips; scripts move them as a player would.
   std::map<Window, WindowOrigin> windowOrigins;

@@ -44,9 +44,15 @@ void ShowPlayWithChoice(Game& game, const PlayedCard& card, const PlaySteps& mat
   ShowPlay(game, JudgeOK(game, card));
 }
 
+// The designed player's turn; a scripted hand card, while one is left, comes before its choice.
 void DesignedTurn(Game& game) {
   TableState& t = game.table;
-  const int chosen = ChooseHandSlot(game);
+  std::optional<int> scripted;
+  if (!game.scriptedComputerCards.empty()) {
+    scripted = HandSlotOf(t, CardIndex(game.scriptedComputerCards.front()));
+    game.scriptedComputerCards.erase(game.scriptedComputerCards.begin());
+  }
+  const int chosen = scripted ? *scripted : ChooseHandSlot(game);
   --t.HandLeft;
   const PlayedCard hand = FromHand(t, 1, chosen);
   game.board.Card.at(hand.pic).cell = static_cast<std::int16_t>(CellOf(hand.code));
@@ -87,7 +93,7 @@ void ComRootin1(Game& game) {
   TableState& t = game.table;
   t.FieldCountBefore = t.FieldCount;
   t.TurnStep = TurnStep::ComputerHand;
-  if (PlaysByDesign(game)) {
+  if (PlaysByDesign(game) || !game.scriptedComputerCards.empty()) {
     DesignedTurn(game);
   } else {
     LevelTurn(game);

@@ -69,6 +69,7 @@ void LoadLevelSetting(Game& game) {
   game.hints = loaded.settings.hints;
   game.cardMarks = loaded.settings.cardMarks;
   game.tableSize = loaded.settings.tableSize;
+  game.lessonStep = loaded.settings.lessonStep;
   if (!bad.empty() || !loaded.repeated.empty()) ReportUnusedLines(game, path, bad, loaded.repeated);
 }
 

@@ -120,6 +120,17 @@ std::optional<int> TableSizeOf(std::string_view text) {
   return std::nullopt;
 }
 
+// One or two digits, no sign: a step number is never written otherwise.
+std::optional<int> LessonStepOf(std::string_view text) {
+  if (text.empty() || text.size() > 2) return std::nullopt;
+  int step = 0;
+  for (const char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    step = step * 10 + (c - '0');
+  }
+  return step <= kLessonStepLimit ? std::optional<int>(step) : std::nullopt;
+}
+
 }  // namespace
 
 std::string_view SwitchValue(bool on) { return on ? kOn : kOff; }
@@ -145,7 +156,8 @@ LoadedSettings LoadSettingsFile(const std::filesystem::path& path) {
     if (!line.HasValue()) continue;
     const std::string_view name = line.Name();
     const std::string_view value = line.Value();
-    if (name != kLevelSetting && name != kHintsSetting && name != kCardMarksSetting && name != kTableSizeSetting)
+    if (name != kLevelSetting && name != kHintsSetting && name != kCardMarksSetting && name != kTableSizeSetting &&
+        name != kLessonStepSetting)
       continue;
     if (std::find(seen.begin(), seen.end(), name) != seen.end()) {
       if (std::find(loaded.repeated.begin(), loaded.repeated.end(), name) == loaded.repeated.end())
@@ -161,6 +173,8 @@ LoadedSettings LoadSettingsFile(const std::filesystem::path& path) {
       loaded.settings.cardMarks = value == kOn;
     } else if (name == kTableSizeSetting && TableSizeOf(value)) {
       loaded.settings.tableSize = *TableSizeOf(value);
+    } else if (name == kLessonStepSetting && LessonStepOf(value)) {
+      loaded.settings.lessonStep = *LessonStepOf(value);
     } else {
       loaded.badLines.push_back(std::string(Trimmed(line.text)));
     }

@@ -19,6 +19,7 @@ inline constexpr std::string_view kLevelSetting = "level";
 inline constexpr std::string_view kHintsSetting = "hints";
 inline constexpr std::string_view kCardMarksSetting = "card_marks";
 inline constexpr std::string_view kTableSizeSetting = "table_size";
+inline constexpr std::string_view kLessonStepSetting = "lesson_step";
 // "on" or "off", as the switches are written.
 std::string_view SwitchValue(bool on);
 
@@ -34,7 +35,12 @@ struct Settings {
   bool cardMarks = false;
   // The table's size in percent, one of kTableSizes.
   int tableSize = 100;
+  // The step of the lesson to pick up at, 0 for its start; a number from 0 to kLessonStepLimit.
+  int lessonStep = 0;
 };
+
+// Above any lesson's length: a larger number is a bad line, and the lesson starts again.
+inline constexpr int kLessonStepLimit = 99;
 
 inline constexpr int kTableSizes[] = {100, 125, 150};
 

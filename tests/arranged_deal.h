@@ -9,49 +9,18 @@
 #include <vector>
 
 #include "engine/game.h"
-#include "play/deal.h"
+#include "play/arranged_deal.h"
 #include "rules/capture.h"
 
 namespace pg::test {
 
-using Cards = std::vector<std::string>;
+using Cards = CardList;
 
 // As GameTest::DealArranged, for lists built at run time: the stock starts with `stock` and goes
 // on with the unused cards in card order.
 inline void DealCards(Game& game, int oya, const Cards& player, const Cards& computer, const Cards& table,
                       const Cards& stock) {
-  TableState& t = game.table;
-  t.Oya = static_cast<std::int16_t>(oya);
-  t.GameNum = 1;
-  game.SetPhase(Phase::PlayerToPlay);
-  t.matchScore = {};
-  for (Label& score : game.board.Score) score.caption = "0";
-  PrepareMonth(game);
-  std::set<int> used;
-  for (const Cards* list : {&player, &computer, &table, &stock}) {
-    for (const std::string& code : *list) used.insert(CardIndex(CardCode::FromText(code)));
-  }
-  ASSERT_EQ(used.size(), player.size() + computer.size() + table.size() + stock.size()) << "a card dealt twice";
-  ASSERT_TRUE(player.size() == 8 && computer.size() == 8 && table.size() == 8);
-  std::vector<CardCode> rest;
-  for (const std::string& code : stock) rest.push_back(CardCode::FromText(code));
-  for (int n = 0; n < kCardCount; ++n) {
-    if (!used.count(n)) rest.push_back(CodeOf(n));
-  }
-  std::size_t next[3] = {0, 0, 0};
-  for (int i = 0; i < 24; ++i) {
-    const int p = i % 6;
-    const Cards* list = &table;
-    int k = 2;
-    if (p != 2 && p != 3) {
-      k = (i + 4 * oya) % 6 >= 4 ? 0 : 1;
-      list = k == 0 ? &player : &computer;
-    }
-    t.Deck[i] = CardCode::FromText((*list)[next[k]++]);
-  }
-  for (int i = 24; i < kCardCount; ++i) t.Deck[i] = rest[static_cast<std::size_t>(i - 24)];
-  DealDeck(game);
-  JudgeAifuda(game);
+  ASSERT_TRUE(DealArrangedMonth(game, oya, player, computer, table, stock)) << "a card dealt twice, or a list not 8 long";
 }
 
 // One side's turn that takes chosen cards and nothing else: `taker` (0 the player, 1 the

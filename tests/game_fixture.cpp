@@ -5,7 +5,7 @@
 #include <set>
 
 #include "play/agari.h"
-#include "play/deal.h"
+#include "play/arranged_deal.h"
 #include "play/setup.h"
 #include "play/timers.h"
 #include "rules/capture.h"
@@ -30,38 +30,9 @@ GameTest::GameTest() {
 void GameTest::DealArranged(int oya, std::initializer_list<const char*> playerHand,
                             std::initializer_list<const char*> computerHand, std::initializer_list<const char*> table,
                             std::initializer_list<const char*> stock) {
-  TableState& t = game.table;
-  t.Oya = static_cast<std::int16_t>(oya);
-  t.GameNum = 1;
-  game.SetPhase(Phase::PlayerToPlay);
-  game.table.matchScore = {};
-  for (Label& score : game.board.Score) score.caption = "0";
-  PrepareMonth(game);
-  std::vector<CardCode> player, computer, field, rest;
-  for (const char* c : playerHand) player.push_back(CardCode::FromText(c));
-  for (const char* c : computerHand) computer.push_back(CardCode::FromText(c));
-  for (const char* c : table) field.push_back(CardCode::FromText(c));
-  for (const char* c : stock) rest.push_back(CardCode::FromText(c));
-  std::set<int> used;
-  for (const auto* list : {&player, &computer, &field, &rest}) {
-    for (CardCode c : *list) used.insert(CardIndex(c));
-  }
-  for (int n = 0; n < kCardCount; ++n) {
-    if (!used.count(n)) rest.push_back(CodeOf(n));
-  }
-  std::size_t next[3] = {0, 0, 0};
-  for (int i = 0; i < 24; ++i) {
-    const int p = i % 6;
-    if (p == 2 || p == 3) {
-      t.Deck[i] = field[next[2]++];
-    } else {
-      const int side = (i + 4 * oya) % 6 >= 4 ? 0 : 1;
-      t.Deck[i] = side == 0 ? player[next[0]++] : computer[next[1]++];
-    }
-  }
-  for (int i = 24; i < kCardCount; ++i) t.Deck[i] = rest[static_cast<std::size_t>(i - 24)];
-  DealDeck(game);
-  JudgeAifuda(game);
+  auto list = [](std::initializer_list<const char*> codes) { return CardList(codes.begin(), codes.end()); };
+  ASSERT_TRUE(DealArrangedMonth(game, oya, list(playerHand), list(computerHand), list(table), list(stock)))
+      << "a card dealt twice, or a list not 8 long";
 }
 
 std::vector<std::string> GameTest::Table() const {

@@ -34,6 +34,9 @@ constexpr qreal kMenuLineHeight = 46;
 constexpr qreal kKeyCursorZ = 1000;
 // The advisor's badges lie over the cards they stand for, under the keyboard cursor.
 constexpr qreal kBadgeZ = 900;
+// The lesson's rings lie under the keyboard's cursor and over the rest.
+constexpr qreal kLessonMarkZ = 950;
+constexpr qreal kLessonMarkMargin = 3;
 
 QColor ColorOf(Rgb rgb) { return QColor(rgb.r, rgb.g, rgb.b); }
 
@@ -257,6 +260,7 @@ void BoardView::Sync() {
   const Board& board = game_.board;
   SyncStacking();
   SyncCards();
+  SyncLessonMarks();
   SyncRuling();
   SyncKeyCursor();
   for (int i = 0; i < 6; ++i) {
@@ -449,6 +453,33 @@ void BoardView::SyncCards() {
         item->unsetCursor();
       }
     }
+  }
+}
+
+void BoardView::SetLessonMarks(const std::vector<int>& pictures) {
+  lessonPictures_.clear();
+  for (int pic : pictures) {
+    if (pic >= 0 && pic < kCardCount) lessonPictures_.push_back(pic);
+  }
+  SyncLessonMarks();
+}
+
+// A gold ring over a light halo, so it shows on any wallpaper.
+void BoardView::SyncLessonMarks() {
+  while (lessonMarks_.size() < lessonPictures_.size()) {
+    auto* ring = scene_->addRect(0, 0, kCellWidth + 2 * kLessonMarkMargin, kCellHeight + 2 * kLessonMarkMargin,
+                                 QPen(QColor(255, 200, 0), 4), Qt::NoBrush);
+    auto* halo = new QGraphicsRectItem(ring->rect().adjusted(-2, -2, 2, 2), ring);
+    halo->setPen(QPen(QColor(255, 255, 255, 200), 1.5));
+    ring->setZValue(kLessonMarkZ);
+    lessonMarks_.push_back(ring);
+  }
+  for (std::size_t i = 0; i < lessonMarks_.size(); ++i) {
+    QGraphicsRectItem* ring = lessonMarks_[i];
+    const bool used = i < lessonPictures_.size();
+    const CardPicture* card = used ? &game_.board.Card[static_cast<std::size_t>(lessonPictures_[i])] : nullptr;
+    ring->setVisible(card && card->visible);
+    if (card) ring->setPos(card->left - kLessonMarkMargin, card->top - kLessonMarkMargin);
   }
 }
 

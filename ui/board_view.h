@@ -58,6 +58,8 @@ class BoardView : public QGraphicsView {
   // From the first step a card flies until the event that moved it is over, the keyboard cursor
   // is put away, as keys are; the next Sync shows the change.
   void SetFlying(bool flying) { flying_ = flying; }
+  // The lesson's cards to click, as the pictures showing them, ringed over everything on the table.
+  void SetLessonMarks(const std::vector<int>& pictures);
 
  signals:
   // The left button went down or up over a control (or the table).
@@ -95,6 +97,7 @@ class BoardView : public QGraphicsView {
   void SyncSign(LabelItem* item, const Label& label, bool bold);
   void SyncBadges();
   void SyncReviewButton();
+  void SyncLessonMarks();
   QPixmap Cell(int cell) const;
 
   const Game& game_;
@@ -126,6 +129,8 @@ class BoardView : public QGraphicsView {
   std::array<LabelItem*, 8> badges_{};
   QPushButton* review_ = nullptr;
   KeyCursorItem* keyCursor_ = nullptr;
+  std::vector<int> lessonPictures_;
+  std::vector<QGraphicsRectItem*> lessonMarks_;
   bool flying_ = false;
   bool highContrast_ = false;
   QString announcement_;

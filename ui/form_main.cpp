@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTimer>
 #include <algorithm>
 #include <utility>
@@ -37,6 +38,8 @@
 #include "ui/form_statistics.h"
 #include "ui/form_version.h"
 #include "ui/form_wait.h"
+#include "ui/help_window.h"
+#include "ui/lesson_panel.h"
 #include "ui/picture_button.h"
 #include "ui/qt_platform.h"
 #include "ui/replay_bar.h"
@@ -179,8 +182,13 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
   connect(board_, &BoardView::Pressed, this, [this](ControlId control) {
     if (!replayBar_) PointerPressed(game_, control);
   });
+  // In the lesson a click goes to the lesson, which lets only the taught one through.
   connect(board_, &BoardView::Released, this, [this](ControlId control) {
-    if (!replayBar_) Run([&] { PointerReleased(game_, control); });
+    if (lesson_) {
+      Run([&] { lesson_->Released(control); });
+    } else if (!replayBar_) {
+      Run([&] { PointerReleased(game_, control); });
+    }
   });
   connect(board_, &BoardView::ReviewRequested, this, [this] {
     if (!replayBar_) ShowReviewWindow(game_, kNewestMatch);
@@ -203,8 +211,57 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
     ShowReplay(std::move(opened), [this, match, review] { ShowReviewWindow(game_, match, review, this); });
   });
   connect(board_, &BoardView::Zoomed, this, &FormMain::ScaleMenu);
+  // The lesson is played with the mouse, on the cards it rings.
   connect(board_, &BoardView::KeyCommand, this, [this](Key key) {
-    if (!replayBar_) Run([&] { KeyPressed(game_, key); });
+    if (!replayBar_ && !lesson_) Run([&] { KeyPressed(game_, key); });
+  });
+  platform.ShowLessonWith([this](const LessonCaption* caption) { ShowLessonCaption(caption); });
+  HelpWindow::SetLessonOpener([this] { OpenLesson(); });
+}
+
+void FormMain::OpenLesson() {
+  LeaveReplay();
+  if (lesson_) {
+    activateWindow();
+    return;
+  }
+  if (!lessonPanel_) {
+    lessonPanel_ = new LessonPanel(
+        this, [this] { Run([this] { if (lesson_) lesson_->Restart(); }); }, [this] { LeaveLesson(); });
+  }
+  show();
+  raise();
+  activateWindow();
+  Run([this] { lesson_ = Lesson::Open(game_, game_.lessonStep); });
+}
+
+void FormMain::LeaveLesson() {
+  if (!lesson_) return;
+  // Taken off first: a click arriving while the table is put back finds no lesson.
+  std::unique_ptr<Lesson> left = std::move(lesson_);
+  left->Leave();
+  board_->Sync();
+}
+
+void FormMain::ShowLessonCaption(const LessonCaption* caption) {
+  board_->SetLessonMarks(caption ? caption->marked : std::vector<int>{});
+  if (!lessonPanel_) return;
+  if (caption) {
+    lessonPanel_->Show(*caption);
+  } else {
+    // Made anew for the next lesson, which the window manager then places like a new window.
+    lessonPanel_->hide();
+    lessonPanel_->deleteLater();
+    lessonPanel_ = nullptr;
+  }
+}
+
+void FormMain::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!offerLesson_) return;
+  offerLesson_ = false;
+  QTimer::singleShot(0, this, [this] {
+    if (AskForLesson(game_)) OpenLesson();
   });
 }
 
@@ -250,6 +307,7 @@ void FormMain::ShowDealMenu() {
 
 void FormMain::PlayCode() {
   LeaveReplay();
+  LeaveLesson();
   ArmMenuGuard(game_);
   const std::optional<DealCode> code = AskDealCode(this);
   ArmMenuGuard(game_);
@@ -258,6 +316,7 @@ void FormMain::PlayCode() {
 
 void FormMain::PlayDaily() {
   LeaveReplay();
+  LeaveLesson();
   Run([&] { StartDailyGame(game_, Today()); });
 }
 
@@ -342,10 +401,12 @@ void FormMain::Run(Handler handler) {
   board_->SetFlying(false);
   board_->Sync();
   if (!platform_.FinishFlights()) return;
-  if (replayBar_) {
-    // The replay's own command is still running: the question waits until the game is put back.
+  if (replayBar_ || lesson_) {
+    // The replay's or the lesson's own command is still running: the question waits until the
+    // game is put back.
     QTimer::singleShot(0, this, [this] {
       LeaveReplay();
+      LeaveLesson();
       Run(std::function<void()>([this] { Form_QueryUnload(game_); }));
     });
     return;
@@ -369,11 +430,14 @@ void FormMain::CreateMenu() {
     button->setToolTip(entry.tip);
     button->SetHoverGuard([this] { return game_.HelpJudge; });
     const MenuCommand command = Command(entry.picture);
-    // A menu command during a replay first puts the game back; the help leaves the replay open.
+    // A menu command during a replay or the lesson first puts the game back; the help leaves either open.
     const bool keepsReplay = entry.picture == MenuPicture::Help;
     const bool deals = entry.picture == MenuPicture::Deal;
     const std::function<void()> run = [this, command, keepsReplay, deals] {
-      if (!keepsReplay) LeaveReplay();
+      if (!keepsReplay) {
+        LeaveReplay();
+        LeaveLesson();
+      }
       if (command) {
         Run([&] { command(game_); });
       } else if (deals) {
@@ -418,6 +482,7 @@ void FormMain::ScaleMenu(qreal zoom) {
 void FormMain::closeEvent(QCloseEvent* event) {
   event->ignore();
   LeaveReplay();
+  LeaveLesson();
   Run([&] { Form_QueryUnload(game_); });
 }
 

@@ -5,7 +5,9 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
+#include "play/lesson.h"
 #include "play/replay.h"
 
 class QLabel;
@@ -17,6 +19,7 @@ struct Game;
 namespace pg::ui {
 
 class BoardView;
+class LessonPanel;
 class QtPlatform;
 class ReplayBar;
 
@@ -34,9 +37,15 @@ class FormMain : public QWidget {
   void ShowReplay(ReplayOpened replay, std::function<void()> afterLeaving = {});
   // The replay's controls while a stored match is shown on the table; null otherwise.
   ReplayBar* Replaying() const;
+  // Takes the table over for 「はじめてのこいこい」 at the step it was left at; a replay is left first.
+  void OpenLesson();
+  // At a first start (no STATUS.DAT) the player is asked, once the window is shown, whether to
+  // begin with the lesson.
+  void OfferLessonWhenShown() { offerLesson_ = true; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void CreateMenu();
@@ -52,6 +61,9 @@ class FormMain : public QWidget {
   void PlayDaily();
   // Puts the game back as the replay found it, if one is open.
   void LeaveReplay();
+  // Puts the game back as the lesson found it, if one is open.
+  void LeaveLesson();
+  void ShowLessonCaption(const LessonCaption* caption);
   void PlaceBanner();
   // Runs one event of the game, then shows the board as the core left it. A request to end made
   // while its cards flew is answered once they have landed.
@@ -64,6 +76,9 @@ class FormMain : public QWidget {
   QPointer<ReplayBar> replayBar_;
   QLabel* banner_ = nullptr;
   std::function<void()> afterLeaving_;
+  std::unique_ptr<Lesson> lesson_;
+  QPointer<LessonPanel> lessonPanel_;
+  bool offerLesson_ = false;
 };
 
 }  // namespace pg::ui

@@ -24,6 +24,14 @@ constexpr QSize kPreferredSize(600, 420);
 constexpr int kFrameAllowance = 40;
 constexpr int kPageMargin = 10;
 
+// The contents link to the lesson with this scheme; the browser itself has no page for it.
+constexpr const char* kLessonScheme = "lesson";
+
+std::function<void()>& LessonOpener() {
+  static std::function<void()> open;
+  return open;
+}
+
 QString StyleSheet() {
   QFile file(":/help/help.css");
   return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
@@ -48,6 +56,11 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
       tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "進む", browser_, &QTextBrowser::forward);
   // Home is the first page the browser showed: the contents.
   tools->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), "目次", browser_, &QTextBrowser::home);
+  tools->addSeparator();
+  QAction* lesson = tools->addAction(style()->standardIcon(QStyle::SP_MediaPlay), "はじめてのこいこい", this, [] {
+    if (LessonOpener()) LessonOpener()();
+  });
+  lesson->setToolTip("札を打ちながら遊び方を覚えるレッスン（約5分）を始めます");
   back->setShortcut(QKeySequence::Back);
   forward->setShortcut(QKeySequence::Forward);
   back->setEnabled(false);
@@ -61,6 +74,9 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   layout->addWidget(tools);
   layout->addWidget(browser_);
 
+  // Links are followed here, so the lesson's link opens the lesson instead of a page.
+  browser_->setOpenLinks(false);
+  connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
   browser_->setSource(QUrl(kHelpContents));
   PlaceOver(owner);
 }
@@ -76,6 +92,16 @@ HelpWindow* HelpWindow::Open(QWidget* owner) {
   window->raise();
   window->activateWindow();
   return window;
+}
+
+void HelpWindow::SetLessonOpener(std::function<void()> open) { LessonOpener() = std::move(open); }
+
+void HelpWindow::FollowLink(const QUrl& url) {
+  if (url.scheme() == kLessonScheme) {
+    if (LessonOpener()) LessonOpener()();
+    return;
+  }
+  browser_->setSource(url);
 }
 
 // Centred over the game's window where there is one, and never larger than the screen.

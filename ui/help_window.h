@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
 
 class QTextBrowser;
 
@@ -16,10 +17,13 @@ class HelpWindow : public QWidget {
  public:
   // Shows the one help window at the contents: made over `owner` the first time, raised after that.
   static HelpWindow* Open(QWidget* owner);
+  // What the lesson's button and the contents' link do: the main window opens the lesson.
+  static void SetLessonOpener(std::function<void()> open);
 
  private:
   explicit HelpWindow(QWidget* owner);
   void PlaceOver(const QWidget* owner);
+  void FollowLink(const QUrl& url);
 
   QTextBrowser* browser_;
 };

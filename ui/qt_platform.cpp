@@ -460,6 +460,10 @@ std::optional<std::string> QtPlatform::PickFile(std::string_view filter) {
 void QtPlatform::PlaySystemSound(std::string_view name) { ui::PlaySystemSound(name); }
 
 // Every help file the core asks for is our one document, opened at its contents.
+void QtPlatform::ShowLesson(const LessonCaption* caption) {
+  if (lessonShown_) lessonShown_(caption);
+}
+
 void QtPlatform::ShowHelp(std::string_view) { HelpWindow::Open(view_ ? view_->window() : nullptr); }
 
 std::uint64_t QtPlatform::Now() { return static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch()); }

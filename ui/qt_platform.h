@@ -49,6 +49,8 @@ class QtPlatform : public QObject, public Platform {
   // A window whose controls answer even while cards fly (the replay's, which can stop its own
   // autoplay); null for none.
   void LetInputThrough(QWidget* window) { inputThrough_ = window; }
+  // Where the lesson's caption goes: the main window's panel and the table's rings.
+  void ShowLessonWith(std::function<void(const LessonCaption*)> show) { lessonShown_ = std::move(show); }
 
   bool ShowStep() override;
   void ShowPaced(int ms) override;
@@ -75,6 +77,7 @@ class QtPlatform : public QObject, public Platform {
   void PlaySystemSound(std::string_view name) override;
   void Announce(std::string_view utf8) override;
   void ShowHelp(std::string_view helpFile) override;
+  void ShowLesson(const LessonCaption* caption) override;
   // The work runs on a thread of its own while a local loop paints and answers the close box.
   void Think(std::function<void()> work) override;
   void RunInBackground(std::function<std::function<void()>()> work) override;
@@ -114,6 +117,7 @@ class QtPlatform : public QObject, public Platform {
   bool thinking_ = false;
   std::function<int()> winDialogAnswer_;
   QPointer<QWidget> inputThrough_;
+  std::function<void(const LessonCaption*)> lessonShown_;
   // One worker: a search started for an older choice finishes before the next begins, and its
   // result is dropped. Last, so it is the first member to go: it waits for the work first.
   QThreadPool background_;

@@ -64,6 +64,7 @@ TEST_F(SettingsFileTest, WhatCannotBeUsedIsToldOnceAndTheRestOfTheFileIsRead) {
     int messages;
     bool marks = false;
     int tableSize = 100;
+    int lessonStep = 0;
   } rows[] = {
       {"level=beginner\r\n", "beginner", false, 0},
       {"", "normal", false, 0},
@@ -76,6 +77,8 @@ TEST_F(SettingsFileTest, WhatCannotBeUsedIsToldOnceAndTheRestOfTheFileIsRead) {
       {"level=beginner\ncard_marks=on\ntable_size=150\n", "beginner", false, 0, true, 150},
       {"card_marks=1\ntable_size=120\n", "normal", false, 1},
       {"table_size=1500000000000\n", "normal", false, 1},
+      {"lesson_step=5\n", "normal", false, 0, false, 100, 5},
+      {"lesson_step=-1\nlesson_step=100\n", "normal", false, 1},
   };
   for (const auto& row : rows) {
     Write(row.text);
@@ -83,12 +86,14 @@ TEST_F(SettingsFileTest, WhatCannotBeUsedIsToldOnceAndTheRestOfTheFileIsRead) {
     game.hints = false;
     game.cardMarks = false;
     game.tableSize = 100;
+    game.lessonStep = 0;
     LoadLevelSetting(game);
     SCOPED_TRACE(row.text);
     EXPECT_EQ(StoredName(game.nextLevel), row.level);
     EXPECT_EQ(game.hints, row.hints);
     EXPECT_EQ(game.cardMarks, row.marks);
     EXPECT_EQ(game.tableSize, row.tableSize);
+    EXPECT_EQ(game.lessonStep, row.lessonStep);
     EXPECT_EQ(platform.messages.size(), static_cast<std::size_t>(row.messages));
     EXPECT_EQ(Read(), row.text) << "left as it was";
   }

@@ -2,6 +2,7 @@
 // own, and the help command opens one window at the contents.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include <QTextDocument>
 #include <QTextTable>
 #include <QUrl>
+#include <algorithm>
 #include <array>
 #include <map>
 #include <memory>
@@ -90,6 +92,8 @@ TEST_F(HelpDocumentTest, EveryLinkReachesAPageAndAnAnchorOnIt) {
     for (const QString& href : page.links) {
       SCOPED_TRACE((url.fileName() + " -> " + href).toStdString());
       const QUrl target = url.resolved(QUrl(href));
+      // The lesson's link opens the lesson, not a page.
+      if (target.scheme() == "lesson") continue;
       ASSERT_EQ(target.scheme(), "qrc") << "the help must work without a network";
       const QUrl targetPage = target.adjusted(QUrl::RemoveFragment);
       ASSERT_TRUE(pages.contains(targetPage));
@@ -290,6 +294,26 @@ TEST_F(HelpDocumentTest, TheHelpCommandOpensOneWindowAtTheContentsThatFitsTheSma
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(browser->source(), QUrl(ui::kHelpContents));
   EXPECT_TRUE(browser->isBackwardAvailable()) << "the page read before is one step back";
+  window->close();
+}
+
+TEST_F(HelpDocumentTest, TheContentsLinkAndTheToolbarButtonOpenTheLesson) {
+  int opened = 0;
+  ui::HelpWindow::SetLessonOpener([&opened] { ++opened; });
+  ui::HelpWindow* window = ui::HelpWindow::Open(nullptr);
+  auto* browser = window->findChild<QTextBrowser*>();
+  const std::vector<QString>& links = At("index.html").links;
+  ASSERT_NE(std::find(links.begin(), links.end(), "lesson:start"), links.end());
+  emit browser->anchorClicked(QUrl("lesson:start"));
+  EXPECT_EQ(opened, 1);
+  EXPECT_EQ(browser->source(), QUrl(ui::kHelpContents)) << "the link opens no page";
+  const QList<QAction*> actions = window->findChildren<QAction*>();
+  const auto lesson = std::find_if(actions.begin(), actions.end(),
+                                   [](const QAction* a) { return a->text() == "はじめてのこいこい"; });
+  ASSERT_NE(lesson, actions.end());
+  (*lesson)->trigger();
+  EXPECT_EQ(opened, 2);
+  ui::HelpWindow::SetLessonOpener({});
   window->close();
 }
 
