@@ -81,14 +81,9 @@ std::unique_ptr<Lesson> Lesson::Open(Game& game, int step) {
   return lesson;
 }
 
-Lesson::Lesson(Game& game) : game_(game) {
+// Nothing of the lesson reaches the history, the high scores or STATUS.DAT, and no hint is shown.
+Lesson::Lesson(Game& game) : game_(game), silenced_(game) {
   kept_ = static_cast<Match&>(game);
-  silenced_ = {game.observer, game.statusPath, game.hints, game.rules, game.options};
-  // Nothing of the lesson reaches the history, the high scores or STATUS.DAT, and no hint is shown.
-  game.observer = nullptr;
-  game.statusPath.clear();
-  game.hints = false;
-  ++game.hintGeneration;
   // The lesson teaches the rules as they first are.
   game.rules = RuleControls{};
 }
@@ -254,25 +249,17 @@ std::string Lesson::Heading() const {
 void Lesson::Remember(int step) {
   game_.lessonStep = step;
   // Saved with the records the lesson otherwise keeps away from.
-  std::swap(game_.statusPath, silenced_.statusPath);
+  game_.statusPath = silenced_.StatusPath();
   SaveSettingLine(game_, kLessonStepSetting, std::to_string(step), "レッスンの続き");
-  std::swap(game_.statusPath, silenced_.statusPath);
+  game_.statusPath.clear();
 }
 
 void Lesson::Leave() {
   if (left_) return;
   left_ = true;
   static_cast<Match&>(game_) = std::move(kept_);
-  game_.observer = silenced_.observer;
-  game_.statusPath = silenced_.statusPath;
-  game_.hints = silenced_.hints;
-  game_.rules = silenced_.rules;
-  game_.options = silenced_.options;
+  silenced_.GiveBack(game_);
   game_.platform.ShowLesson(nullptr);
-  const auto& badges = game_.board.badges;
-  if (game_.hints && std::none_of(badges.begin(), badges.end(), [](const Badge& b) { return b.visible; })) {
-    RefreshHints(game_);
-  }
   game_.platform.Redraw();
 }
 

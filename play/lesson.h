@@ -5,7 +5,6 @@
 // its reason. The step reached is kept in SETTINGS.TXT, so the lesson opens there next time.
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,6 +13,7 @@
 #include "engine/game.h"
 #include "engine/options.h"
 #include "engine/rule_settings.h"
+#include "play/silenced_session.h"
 
 namespace pg {
 
@@ -39,14 +39,6 @@ class Lesson {
   bool AtEnd() const;
 
  private:
-  struct Silenced {
-    GameObserver* observer = nullptr;
-    std::filesystem::path statusPath;
-    bool hints = false;
-    RuleControls rules;
-    OptionControls options;
-  };
-
   explicit Lesson(Game& game);
   void Begin(int step, const std::string& previous);
   // Lays the table out as step `step` begins: its month dealt, and the steps before it in that
@@ -60,7 +52,7 @@ class Lesson {
 
   Game& game_;
   Match kept_;
-  Silenced silenced_;
+  SilencedSession silenced_;
   int step_ = 0;
   std::size_t move_ = 0;
   // What the step before came to, said before the step's instruction until its move is made.

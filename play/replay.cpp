@@ -8,7 +8,6 @@
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "engine/messages.h"
-#include "play/hints.h"
 #include "play/menu.h"
 #include "play/setup.h"
 #include "play/silent_platform.h"
@@ -56,16 +55,9 @@ ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
 }
 
 Replay::Replay(Game& game, HistoryMatch match, std::vector<Frame> frames)
-    : game_(game), match_(std::move(match)), frames_(std::move(frames)) {
+    : game_(game), match_(std::move(match)), frames_(std::move(frames)), silenced_(game) {
+  // A replay shows the match as it was played, with no hints over it and no records kept.
   std::swap(static_cast<Match&>(game), kept_);
-  silenced_ = {game.observer, game.statusPath, game.hints, game.rules, game.options};
-  game.observer = nullptr;
-  // A replay shows the match as it was played: no hints over it, and a search still running for
-  // the table left behind is dropped.
-  game.hints = false;
-  ++game.hintGeneration;
-  // Without the status file the match's end keeps no records; the file is given back on leaving.
-  game.statusPath.clear();
   game.rules = ControlsOf(match_.rules);
   Show(0);
 }
@@ -131,16 +123,7 @@ void Replay::Leave() {
   if (left_) return;
   left_ = true;
   std::swap(static_cast<Match&>(game_), kept_);
-  game_.observer = silenced_.observer;
-  game_.statusPath = silenced_.statusPath;
-  game_.hints = silenced_.hints;
-  game_.rules = silenced_.rules;
-  game_.options = silenced_.options;
-  // Badges dropped while they were still being worked out are asked for again.
-  const auto& badges = game_.board.badges;
-  if (game_.hints && std::none_of(badges.begin(), badges.end(), [](const Badge& b) { return b.visible; })) {
-    RefreshHints(game_);
-  }
+  silenced_.GiveBack(game_);
   game_.platform.Redraw();
 }
 

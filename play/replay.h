@@ -11,7 +11,6 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,6 +23,7 @@
 #include "engine/game_observer.h"
 #include "engine/options.h"
 #include "engine/rule_settings.h"
+#include "play/silenced_session.h"
 #include "engine/table_state.h"
 #include "engine/win_dialog_state.h"
 #include "play/replay_steps.h"
@@ -88,15 +88,6 @@ class Replay {
     Phase judgeMode = Phase::Idle;
     ReplayProgress progress;
   };
-  // The session's settings a replay overrides while it is open.
-  struct Silenced {
-    GameObserver* observer = nullptr;
-    std::filesystem::path statusPath;
-    bool hints = false;
-    RuleControls rules;
-    OptionControls options;
-  };
-
   Replay(Game& game, HistoryMatch match, std::vector<Frame> frames);
   void Show(std::size_t frame);
 
@@ -106,7 +97,7 @@ class Replay {
   std::size_t at_ = 0;
   // The game's own match while the replay's is on the table.
   Match kept_;
-  Silenced silenced_;
+  SilencedSession silenced_;
   ReplayProgress progress_;
   std::vector<std::string> notes_;
   bool left_ = false;
