@@ -62,7 +62,8 @@ std::vector<int> KeyTargets(const Game& game) {
       for (int q = 0; q < kDealerCandidates; ++q) targets.push_back(q);
       break;
     case Phase::PlayerToPlay:
-      for (const Slot& slot : t.HandCard[0]) targets.push_back(slot.pic);
+      // Slots past the hand's count keep a copy of the card that closed up from there.
+      for (int i = 0; i < CardsInHand(t, 0); ++i) targets.push_back(t.HandCard[0][static_cast<std::size_t>(i)].pic);
       break;
     case Phase::HandChoice:
     case Phase::StockChoice:

@@ -62,6 +62,9 @@ TEST_F(KeyboardTest, OnTheHandTheCursorMovesAlongThePlayableCardsAndFollowsAPlay
   Press({Key::Enter});
   EXPECT_EQ(Hand(0), (std::vector<std::string>{"11", "21", "33", "53", "63", "73", "83"}));
   EXPECT_EQ(PlaceOf(Framed()), slot) << "the card that closed up into the played slot";
+  const int closedUp = Framed();
+  Press({Key::Right, Key::Right, Key::Right, Key::Right, Key::Right, Key::Right, Key::Right});
+  EXPECT_EQ(Framed(), closedUp) << "round the seven cards left, each once";
 
   PointerPressed(game, kTable);
   EXPECT_FALSE(KeyCursorCard(game)) << "the mouse puts the cursor away";
