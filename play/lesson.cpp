@@ -220,6 +220,19 @@ void Lesson::Released(ControlId under) {
   Begin(step_ + 1, said);
 }
 
+void Lesson::KeyPressed(Key key) {
+  if (left_) return;
+  const bool cardsWait = !KeyTargets(game_).empty();
+  if (key != Key::Enter || (cardsWait && !game_.keyCursor.shown)) {
+    pg::KeyPressed(game_, key);
+    return;
+  }
+  const std::optional<int> card = KeyCursorCard(game_);
+  const ControlId under = card ? CardControl(*card) : kTable;
+  game_.pressed = under;
+  Released(under);
+}
+
 void Lesson::Show(const std::string& note, bool refused) {
   const LessonStep& step = LessonSteps()[static_cast<std::size_t>(step_)];
   LessonCaption caption;

@@ -13,6 +13,7 @@
 #include "engine/game.h"
 #include "engine/options.h"
 #include "engine/rule_settings.h"
+#include "play/keyboard.h"
 #include "play/silenced_session.h"
 
 namespace pg {
@@ -29,6 +30,9 @@ class Lesson {
   // The mouse released over `under`, its press told to PointerPressed as always: the taught click
   // plays on, another is refused with its reason.
   void Released(ControlId under);
+  // The keyboard plays the lesson as the mouse does: the arrows move the cursor over the cards a
+  // click could play, and Enter stands for a click under it (or on the table when no card waits).
+  void KeyPressed(Key key);
   // Begins again at the first step.
   void Restart();
   // Puts the game back exactly as the lesson found it.

@@ -211,9 +211,12 @@ FormMain::FormMain(Game& game, QtPlatform& platform) : game_(game), platform_(pl
     ShowReplay(std::move(opened), [this, match, review] { ShowReviewWindow(game_, match, review, this); });
   });
   connect(board_, &BoardView::Zoomed, this, &FormMain::ScaleMenu);
-  // The lesson is played with the mouse, on the cards it rings.
   connect(board_, &BoardView::KeyCommand, this, [this](Key key) {
-    if (!replayBar_ && !lesson_) Run([&] { KeyPressed(game_, key); });
+    if (lesson_) {
+      Run([&] { lesson_->KeyPressed(key); });
+    } else if (!replayBar_) {
+      Run([&] { KeyPressed(game_, key); });
+    }
   });
   platform.ShowLessonWith([this](const LessonCaption* caption) { ShowLessonCaption(caption); });
   HelpWindow::SetLessonOpener([this] { OpenLesson(); });

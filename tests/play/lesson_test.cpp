@@ -2,12 +2,14 @@
 // reaches its end, and nothing of it is kept but the step reached.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <stdlib.h>
 
 #include "play/lesson.h"
+#include "play/keyboard.h"
 #include "play/lesson_script.h"
 #include "play/pointer.h"
 #include "records/history_database.h"
@@ -92,6 +94,27 @@ TEST_F(LessonTest, TheOtherOfTwoCardsAndACardOfAnotherMonthAreRefusedWithTheirRe
   EXPECT_TRUE(Caption().refused);
   EXPECT_EQ(game.table.Phase, Phase::HandChoice);
   Click(*lesson, CardControl(TablePicture("41")));
+  EXPECT_EQ(lesson->Step(), 2);
+}
+
+// The same step from the keyboard: the cursor walks the cards a click could play, Enter clicks.
+TEST_F(LessonTest, TheKeyboardPlaysAStepAsTheMouseDoes) {
+  std::unique_ptr<Lesson> lesson = Lesson::Open(game, 1);
+  const auto enterOn = [&](int pic) {
+    lesson->KeyPressed(Key::Enter);
+    for (int moves = 0; KeyCursorCard(game) != pic && moves < kCardCount; ++moves) lesson->KeyPressed(Key::Right);
+    ASSERT_EQ(KeyCursorCard(game), pic);
+    lesson->KeyPressed(Key::Enter);
+  };
+  const int taught = Taught().index;
+  const std::vector<int> targets = KeyTargets(game);
+  const auto other = std::find_if(targets.begin(), targets.end(), [taught](int pic) { return pic != taught; });
+  ASSERT_NE(other, targets.end());
+  enterOn(*other);
+  EXPECT_TRUE(Caption().refused);
+  enterOn(taught);
+  ASSERT_EQ(game.table.Phase, Phase::HandChoice);
+  enterOn(TablePicture("41"));
   EXPECT_EQ(lesson->Step(), 2);
 }
 
