@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "records/history_database.h"
+#include "records/write_all.h"
 
 namespace pg {
 
@@ -153,16 +154,6 @@ void MonthJson(const HistoryMonth& m, std::string& out) {
   out += ",\"payment\":";
   Number(m.payment, out);
   out += '}';
-}
-
-bool WriteAll(int fd, const std::string& text) {
-  for (std::size_t at = 0; at < text.size();) {
-    const ssize_t n = write(fd, text.data() + at, text.size() - at);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    at += static_cast<std::size_t>(n);
-  }
-  return true;
 }
 
 // The file the export is written into, beside the target, and renamed over it at the end. Blocks

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "records/write_all.h"
+
 namespace pg {
 
 namespace {
@@ -84,19 +86,6 @@ std::filesystem::path RealFile(const std::filesystem::path& path) {
   return at;
 }
 
-std::optional<StatusFileError> WriteAll(int fd, const std::string& text) {
-  std::size_t written = 0;
-  while (written < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return FileErrorFrom(errno);
-    }
-    written += static_cast<std::size_t>(n);
-  }
-  return std::nullopt;
-}
-
 std::optional<StatusFileError> Replace(const std::filesystem::path& target, const std::string& text) {
   std::filesystem::path temp = target;
   temp += "." + std::to_string(::getpid()) + ".tmp";
@@ -105,7 +94,8 @@ std::optional<StatusFileError> Replace(const std::filesystem::path& target, cons
   // The new file keeps the old one's mode, as a file edited in place would.
   struct stat old {};
   if (::stat(target.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-  std::optional<StatusFileError> failed = WriteAll(fd, text);
+  std::optional<StatusFileError> failed;
+  if (!WriteAll(fd, text)) failed = FileErrorFrom(errno);
   if (!failed && ::fsync(fd) != 0) failed = FileErrorFrom(errno);
   if (::close(fd) != 0 && !failed) failed = FileErrorFrom(errno);
   if (!failed && ::rename(temp.c_str(), target.c_str()) != 0) failed = FileErrorFrom(errno);

@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "records/status_codec.h"
+#include "records/write_all.h"
 
 namespace pg {
 
@@ -129,16 +130,6 @@ std::string ReadImage(const std::filesystem::path& path) {
   // What could not be read reads as defaults; the game starts either way.
   if (file.error == 0) ReadRecords(file.fd.Get(), image);
   return image;
-}
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-    if (put < 0 && errno == EINTR) continue;
-    if (put < 0) return false;
-    bytes.remove_prefix(static_cast<std::size_t>(put));
-  }
-  return true;
 }
 
 // Copies at most `limit` bytes from `offset` on, stopping early where the file ends.
