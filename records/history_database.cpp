@@ -152,6 +152,8 @@ struct Judgement {
   // How the file is opened to be read: "immutable=1" where the folder has no room for SQLite's
   // index of the log, and there is no log to index.
   std::string query = "mode=ro";
+  // Its PRAGMA user_version, as read when judged.
+  std::int64_t version = 0;
 };
 
 // Judges the file without writing a byte of it or of its log.
@@ -163,12 +165,11 @@ Judgement Judge(const fs::path& path) {
     return judged;
   }
   SqliteConnection view;
-  std::int64_t version = 0;
-  judged.state = OpenToLook(view, path, judged.query) ? ReadMarks(view, version) : FileState::Failed;
+  judged.state = OpenToLook(view, path, judged.query) ? ReadMarks(view, judged.version) : FileState::Failed;
   if (judged.state == FileState::Failed && CannotWrite(view.Error().code) &&
       !fs::exists(path.string() + "-wal", error)) {
     judged.query = "immutable=1";
-    judged.state = OpenToLook(view, path, judged.query) ? ReadMarks(view, version) : FileState::Failed;
+    judged.state = OpenToLook(view, path, judged.query) ? ReadMarks(view, judged.version) : FileState::Failed;
   }
   judged.error = view.Error();
   if (judged.state == FileState::Failed || judged.state == FileState::Absent) return judged;
@@ -408,9 +409,7 @@ std::string HistoryDatabase::Attach() {
       // A later version's file, or one in a folder that cannot be written, is shown as it is.
       const bool newer = state == FileState::Newer;
       if (newer || !mayWrite || (judged.state == FileState::Ready && CannotWrite(connection_.Error().code))) {
-        std::int64_t version = kHistorySchemaVersion;
-        if (OpenToLook(connection_, path_, judged.query) && !newer &&
-            connection_.QueryInteger("PRAGMA user_version", version) && version < kHistorySchemaVersion) {
+        if (OpenToLook(connection_, path_, judged.query) && !newer && judged.version < kHistorySchemaVersion) {
           ShowInCurrentLayout(connection_);
         }
         readOnly_ = true;
