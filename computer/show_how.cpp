@@ -23,8 +23,6 @@ namespace pg::computer {
 namespace {
 
 constexpr std::array<const char*, 2> kSideNames{"あなた", "ｃｏｍ"};
-constexpr std::array<const char*, 12> kYakuNames{"三光", "四光", "五光",       "猪鹿蝶", "花見で一杯", "月見で一杯",
-                                                 "赤短", "青短", "赤短・青短", "タネ",   "タン",       "カス"};
 constexpr const char* kBetterMove = "よりよい手なら、";
 constexpr std::uint8_t kPlainChaff = 24;
 
@@ -100,8 +98,6 @@ std::optional<std::uint8_t> MostValued(model::CardSet cards) {
   return best;
 }
 
-std::string YakuName(model::YakuId id) { return kYakuNames[static_cast<std::size_t>(id)]; }
-
 // The month's points from the player's seat: what it was paid, less what the computer was.
 int PlayerGain(const model::MonthResult& result) {
   return result.winner == kPlayerSide ? result.points : result.winner == kComputerSide ? -result.points : 0;
@@ -122,9 +118,10 @@ std::string WhyBetter(const model::State& real, const model::State& line) {
   if (real.koikoi[kPlayerSide] && !line.koikoi[kPlayerSide] && line.result.winner == kPlayerSide) {
     return kBetterMove + std::string("こいこいの危険を負わずに上がれました。");
   }
-  if (const auto made = YakuOnlyIn(line, real, kPlayerSide)) return kBetterMove + YakuName(*made) + "ができました。";
+  if (const auto made = YakuOnlyIn(line, real, kPlayerSide))
+    return kBetterMove + std::string(model::YakuName(*made)) + "ができました。";
   if (const auto denied = YakuOnlyIn(real, line, kComputerSide)) {
-    return kBetterMove + computer + "の" + YakuName(*denied) + "を防げました。";
+    return kBetterMove + computer + "の" + std::string(model::YakuName(*denied)) + "を防げました。";
   }
   const auto& realTook = real.captured;
   const auto& lineTook = line.captured;

@@ -95,4 +95,10 @@ YakuList ScoreYaku(const Rules& rules, CardSet captured) {
   return list;
 }
 
+std::string_view YakuName(YakuId id) {
+  constexpr std::array<std::string_view, 12> kNames{"三光", "四光", "五光",       "猪鹿蝶", "花見で一杯", "月見で一杯",
+                                                    "赤短", "青短", "赤短・青短", "タネ",   "タン",       "カス"};
+  return kNames[static_cast<std::size_t>(id)];
+}
+
 }  // namespace pg::model

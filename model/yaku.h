@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "engine/yaku_group.h"
 #include "model/state.h"
@@ -42,6 +43,8 @@ ByYakuGroup<int> CountGroups(const Rules& rules, CardSet captured);
 // True when a card of `took` fed a group that is now at or past its threshold.
 bool MakesWin(const Rules& rules, CardSet captured, CardSet took);
 YakuList ScoreYaku(const Rules& rules, CardSet captured);
+// The name the win dialog gives the yaku.
+std::string_view YakuName(YakuId id);
 
 // 手四 and くっつき pay 6文, the dealer's right 1文.
 inline constexpr int kDealtHandPoints = 6;

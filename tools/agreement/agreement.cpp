@@ -18,13 +18,6 @@ namespace {
 
 constexpr std::size_t kFaultsKept = 20;
 
-// The names the win dialog gives the model's yaku.
-constexpr std::string_view NameOf(model::YakuId id) {
-  constexpr std::string_view kNames[] = {"三光", "四光", "五光",       "猪鹿蝶", "花見で一杯", "月見で一杯",
-                                         "赤短", "青短", "赤短・青短", "タネ",   "タン",       "カス"};
-  return kNames[static_cast<int>(id)];
-}
-
 // The number in a points text such as " 5文" or "10文".
 int PointsOf(const std::string& text) {
   int value = 0;
@@ -183,7 +176,8 @@ class ModelFollower : public GameObserver {
     int row = 0;
     for (std::size_t r = 0; r < dialog.rowVisible.size(); ++r) {
       if (!dialog.rowVisible[r]) continue;
-      const bool same = row < yaku.size && NameOf(yaku.rows[static_cast<std::size_t>(row)].id) == dialog.yakunam[r] &&
+      const bool same = row < yaku.size &&
+                        model::YakuName(yaku.rows[static_cast<std::size_t>(row)].id) == dialog.yakunam[r] &&
                         yaku.rows[static_cast<std::size_t>(row)].points == PointsOf(dialog.yakuten[r]);
       Expect(same, "yaku row " + dialog.yakunam[r] + dialog.yakuten[r] + " differs from the model's");
       ++row;
