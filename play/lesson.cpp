@@ -47,9 +47,14 @@ bool InPlayerHand(const Game& game, const std::string& text) {
   return std::any_of(hand.begin(), hand.end(), [&](const Slot& slot) { return slot.code == code; });
 }
 
-void Deal(Game& game, const LessonDeal& deal) {
+// The computer's hand cards of the deal, played in order.
+void ScriptComputer(Game& game, const LessonDeal& deal) {
   game.scriptedComputerCards.clear();
   for (const std::string& card : deal.computerPlays) game.scriptedComputerCards.push_back(CardCode::FromText(card));
+}
+
+void Deal(Game& game, const LessonDeal& deal) {
+  ScriptComputer(game, deal);
   DealArrangedMonth(game, deal.oya, deal.player, deal.computer, deal.table, deal.stock);
 }
 
@@ -59,8 +64,7 @@ void ArrangeNextMonth(Game& game, const LessonMove& move) {
   if (move.nextDeal < 0 || move.nextDeal >= static_cast<int>(deals.size())) return;
   const LessonDeal& deal = deals[static_cast<std::size_t>(move.nextDeal)];
   game.arrangedDeck = ArrangedDeck(deal.oya, deal.player, deal.computer, deal.table, deal.stock);
-  game.scriptedComputerCards.clear();
-  for (const std::string& card : deal.computerPlays) game.scriptedComputerCards.push_back(CardCode::FromText(card));
+  ScriptComputer(game, deal);
 }
 
 // A taught move played without the pointer, as its click would play it.
@@ -92,14 +96,9 @@ Lesson::~Lesson() { Leave(); }
 
 bool Lesson::AtEnd() const { return step_ + 1 == StepCount(); }
 
+// The first step deals, so the table is laid again from the start.
 void Lesson::Restart() {
-  if (left_) return;
-  Build(0);
-  step_ = 0;
-  move_ = 0;
-  previous_.clear();
-  Remember(0);
-  Show({}, false);
+  if (!left_) Begin(0, {});
 }
 
 void Lesson::Begin(int step, const std::string& previous) {
