@@ -2,7 +2,6 @@
 #include "records/daily_best.h"
 
 #include <algorithm>
-#include <limits>
 #include <set>
 
 #include "records/history_database.h"
@@ -11,11 +10,6 @@
 namespace pg {
 
 namespace {
-
-int Bounded(std::int64_t value) {
-  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int16_t>::min(),
-                                                   std::numeric_limits<std::int16_t>::max()));
-}
 
 bool Better(const std::array<int, 2>& now, const std::array<int, 2>& kept) {
   const int margin = now[0] - now[1];
@@ -39,7 +33,8 @@ bool EnterDailyResult(SqliteConnection& c, const HistoryMatch& match, std::int64
   kept.Bind(1, match.dailyDate);
   const bool found = kept.Step();
   if (kept.Failed()) return false;
-  const std::array<int, 2> keptScores{found ? Bounded(kept.Integer(0)) : 0, found ? Bounded(kept.Integer(1)) : 0};
+  const std::array<int, 2> keptScores{found ? BoundedStored(kept.Integer(0)) : 0,
+                                      found ? BoundedStored(kept.Integer(1)) : 0};
   const std::int64_t plays = found ? std::clamp<std::int64_t>(kept.Integer(2), 0, 1'000'000) : 0;
   if (found && !Better(match.scores, keptScores)) {
     SqliteStatement count(c, "UPDATE daily_best SET plays = ? WHERE date = ?");
@@ -71,10 +66,10 @@ DailyRecord ReadDailyRecord(HistoryDatabase& database, const std::string& today)
     day.date = rows.Text(0);
     day.dealCode = rows.Text(1);
     day.matchId = rows.Integer(2);
-    day.scores = {Bounded(rows.Integer(3)), Bounded(rows.Integer(4))};
+    day.scores = {BoundedStored(rows.Integer(3)), BoundedStored(rows.Integer(4))};
     // A result no version writes is shown as a draw rather than dropped: the day was played.
     ResultFromKey(rows.Text(5), day.result);
-    day.plays = std::max(1, Bounded(rows.Integer(6)));
+    day.plays = std::max(1, BoundedStored(rows.Integer(6)));
     if (!record.best || Better(day.scores, record.best->scores)) record.best = day;
     dates.push_back(day.date);
     record.days.push_back(std::move(day));

@@ -1,8 +1,10 @@
 // One match of the history as it is stored: its deals, every move, the yaku, the calls and the payments.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,13 @@ namespace pg {
 
 // A stored score is a 16-bit number in the game; a row beyond that was not written by it.
 inline constexpr int kMostStoredScore = 32767;
+
+// Numbers on disk may have been edited to anything: each is held to the game's 16-bit range when
+// read, so nothing computed from them can overflow.
+inline int BoundedStored(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int16_t>::min(),
+                                                   std::numeric_limits<std::int16_t>::max()));
+}
 
 // Cards are kept as their two-character codes ("31", "B4"): the records layer stores what it is
 // given, and a code it cannot read back is found by whoever reads it, not refused here.

@@ -3,20 +3,12 @@
 
 #include <algorithm>
 #include <array>
-#include <limits>
 #include <string>
 #include <string_view>
 
 namespace pg {
 
 namespace {
-
-// Numbers on disk may have been edited to anything: each is held to the game's 16-bit range, so
-// nothing computed from them can overflow.
-int Bounded(std::int64_t value) {
-  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int16_t>::min(),
-                                                   std::numeric_limits<std::int16_t>::max()));
-}
 
 // The element after the `used` first of `items`: one left from an earlier match is written over, so
 // that a long read allocates next to nothing once its first matches are in.
@@ -106,8 +98,8 @@ bool HistoryReader::Next(HistoryMatch& m) {
     m.level.assign(matches_.View(3));
     RuleSettings& r = m.rules;
     std::int16_t* rules[] = {&r.HanamiRule, &r.TsukimiRule, &r.OyaRule, &r.KikuRule, &r.HanamiPoints, &r.TsukimiPoints};
-    for (int i = 0; i < 6; ++i) *rules[i] = static_cast<std::int16_t>(Bounded(matches_.Integer(4 + i)));
-    m.scores = {Bounded(matches_.Integer(10)), Bounded(matches_.Integer(11))};
+    for (int i = 0; i < 6; ++i) *rules[i] = static_cast<std::int16_t>(BoundedStored(matches_.Integer(4 + i)));
+    m.scores = {BoundedStored(matches_.Integer(10)), BoundedStored(matches_.Integer(11))};
     m.assisted = matches_.Integer(13) != 0;
     m.dealCode.assign(matches_.View(14));
     m.dailyDate.assign(matches_.View(15));
@@ -141,10 +133,10 @@ void HistoryReader::ReadMonths(HistoryMatch& match) {
   std::size_t months = 0;
   follow(months_, [&match, &months](SqliteStatement& s) {
     HistoryMonth& m = Reuse(match.months, months);
-    m.month = Bounded(s.Integer(1));
-    m.dealer = Bounded(s.Integer(2));
-    m.winner = Bounded(s.Integer(3));
-    m.payment = Bounded(s.Integer(4));
+    m.month = BoundedStored(s.Integer(1));
+    m.dealer = BoundedStored(s.Integer(2));
+    m.winner = BoundedStored(s.Integer(3));
+    m.payment = BoundedStored(s.Integer(4));
     m.table.clear();
     m.hands[0].clear();
     m.hands[1].clear();
@@ -166,7 +158,7 @@ void HistoryReader::ReadMonths(HistoryMatch& match) {
     const auto month = MonthOf(match, s.Integer(1));
     if (!month) return;
     HistoryMove& move = Reuse(match.months[*month].moves, used[*month][0]);
-    move.side = Bounded(s.Integer(2));
+    move.side = BoundedStored(s.Integer(2));
     move.fromStock = s.Integer(3) != 0;
     move.card.assign(s.View(4));
     move.chosen.assign(s.View(5));
@@ -176,15 +168,15 @@ void HistoryReader::ReadMonths(HistoryMatch& match) {
     const auto month = MonthOf(match, s.Integer(1));
     if (!month) return;
     HistoryYaku& yaku = Reuse(match.months[*month].yaku, used[*month][1]);
-    yaku.side = Bounded(s.Integer(2));
+    yaku.side = BoundedStored(s.Integer(2));
     yaku.name.assign(s.View(3));
-    yaku.points = Bounded(s.Integer(4));
+    yaku.points = BoundedStored(s.Integer(4));
   });
   follow(calls_, [&match, &used](SqliteStatement& s) {
     const auto month = MonthOf(match, s.Integer(1));
     HistoryCall call;
-    call.side = Bounded(s.Integer(2));
-    call.pointsHeld = Bounded(s.Integer(4));
+    call.side = BoundedStored(s.Integer(2));
+    call.pointsHeld = BoundedStored(s.Integer(4));
     call.doubled = s.Integer(5) != 0;
     if (month && CallFromKeys(s.View(3), s.View(6), call)) Reuse(match.months[*month].calls, used[*month][2]) = call;
   });
