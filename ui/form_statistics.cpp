@@ -347,8 +347,8 @@ void FormStatistics::CopyCode() {
 }
 
 void FormStatistics::ShowDaily() {
-  const DailyRecord record = ReadDailyRecord(*database_, DateText(Today()));
-  daily_->setText(DailyText(Today(), record));
+  const pg::LocalDate today = Today();
+  daily_->setText(DailyText(today, ReadDailyRecord(*database_, DateText(today))));
 }
 
 void FormStatistics::Ask(MatchRequest::Kind kind) {
