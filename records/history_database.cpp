@@ -12,6 +12,7 @@
 
 #include "records/history_schema.h"
 #include "records/history_writer.h"
+#include "records/packed_moves.h"
 
 namespace pg {
 
@@ -79,7 +80,7 @@ bool OpenToLook(SqliteConnection& connection, const fs::path& path, const std::s
   sqlite3_db_config(connection.Handle(), SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
   sqlite3_extended_result_codes(connection.Handle(), 1);
   sqlite3_busy_timeout(connection.Handle(), kBusyTimeoutMs);
-  return true;
+  return AddPackedMoveFunctions(connection);
 }
 
 // Whose file it is and of which version, as its header says.
@@ -190,6 +191,7 @@ FileState Prepare(SqliteConnection& connection, const fs::path& path) {
   }
   sqlite3_extended_result_codes(connection.Handle(), 1);
   sqlite3_busy_timeout(connection.Handle(), kBusyTimeoutMs);
+  if (!AddPackedMoveFunctions(connection)) return FileState::Failed;
   std::int64_t version = 0;
   const FileState state = ReadMarks(connection, version);
   if (state != FileState::Ready && state != FileState::Absent) return state;
@@ -232,15 +234,58 @@ struct Salvaged {
   bool more = false;
 };
 
+// A file cut short ends in a page partly read as zeros, whose rows can vanish without a word from
+// SQLite. A copy with that page wholly zeros is read instead: SQLite reports such a page as damage,
+// and the matches on it are counted as lost. Empty when the file is not cut short.
+class WholePages {
+ public:
+  WholePages(const fs::path& kept, SqliteConnection& look) {
+    std::int64_t pageSize = 0;
+    std::error_code error;
+    if (!CutShort(kept, look) || !look.QueryInteger("PRAGMA page_size", pageSize)) return;
+    path_ = kept.string() + ".whole";
+    const bool copied = fs::copy_file(kept, path_, fs::copy_options::overwrite_existing, error);
+    const auto page = static_cast<std::uintmax_t>(pageSize);
+    const std::uintmax_t whole = fs::file_size(path_, error) / page * page;
+    fs::resize_file(path_, whole, error);
+    fs::resize_file(path_, whole + page, error);
+    if (fs::exists(kept.string() + "-wal", error)) {
+      fs::copy_file(kept.string() + "-wal", path_.string() + "-wal", fs::copy_options::overwrite_existing, error);
+    }
+    if (!copied) Remove();
+  }
+  ~WholePages() { Remove(); }
+  WholePages(const WholePages&) = delete;
+  WholePages& operator=(const WholePages&) = delete;
+  const fs::path& Path() const { return path_; }
+
+ private:
+  void Remove() {
+    std::error_code error;
+    for (const char* end : {"", "-wal", "-shm"}) fs::remove(path_.string() + end, error);
+    path_.clear();
+  }
+  fs::path path_;
+};
+
 // Copies every match of the file kept aside that still reads whole into the new one, in one
 // transaction: first in one pass, then, past the damage, match by match.
 Salvaged Salvage(const fs::path& kept, const std::string& query, SqliteConnection& into) {
   Salvaged salvaged;
   SqliteConnection from;
-  if (!OpenToLook(from, kept, query)) {
+  std::optional<WholePages> whole;
+  if (OpenToLook(from, kept, query)) {
+    whole.emplace(kept, from);
+    if (!whole->Path().empty()) from.Close();
+  }
+  if (!from.IsOpen() && (!whole || whole->Path().empty() || !OpenToLook(from, whole->Path(), query))) {
     salvaged.more = true;
     return salvaged;
   }
+  // A file of an older version is read as the current layout shows it.
+  std::int64_t version = kHistorySchemaVersion;
+  from.QueryInteger("PRAGMA user_version", version);
+  if (version < kHistorySchemaVersion) ShowInCurrentLayout(from);
   // The ids from the table, and from the index by end time: damage in one often spares the other.
   std::set<std::int64_t> ids;
   {

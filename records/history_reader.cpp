@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "records/packed_moves.h"
+
 namespace pg {
 
 namespace {
@@ -74,15 +76,13 @@ HistoryReader::HistoryReader(SqliteConnection& c, HistoryDetail detail, std::opt
   calls_.emplace(c, "SELECT match_id, month, side, kind, points_held, doubled, outcome FROM calls" + where +
                         " ORDER BY match_id, month, seq");
   if (detail != HistoryDetail::Everything) return;
-  deals_.emplace(c, "SELECT match_id, month, table_cards, player_hand, computer_hand, stock FROM deals" + where +
-                        " ORDER BY match_id, month");
-  moves_.emplace(c, "SELECT match_id, month, side, from_stock, card, chosen, taken FROM moves" + where +
-                        " ORDER BY match_id, month, seq");
+  deals_.emplace(c, "SELECT match_id, month, table_cards, player_hand, computer_hand, stock, moves FROM deals" +
+                        where + " ORDER BY match_id, month");
 }
 
 bool HistoryReader::Failed() const {
   if (matches_.Failed()) return true;
-  for (const auto* cursor : {&months_, &deals_, &moves_, &yaku_, &calls_}) {
+  for (const auto* cursor : {&months_, &deals_, &yaku_, &calls_}) {
     if (*cursor && (*cursor)->statement.Failed()) return true;
   }
   return false;
@@ -103,22 +103,21 @@ bool HistoryReader::Next(HistoryMatch& m) {
     m.assisted = matches_.Integer(13) != 0;
     m.dealCode.assign(matches_.View(14));
     m.dailyDate.assign(matches_.View(15));
-    const bool known = ResultFromKey(std::string(matches_.View(12)), m.result);
     // The rows of a match passed over are stepped past with the next match's.
-    if (!known) {
+    if (!ResultFromKey(std::string(matches_.View(12)), m.result) || !ReadMonths(m)) {
+      if (Failed()) return false;
       ++skipped_;
       continue;
     }
-    ReadMonths(m);
     return !Failed();
   }
   return false;
 }
 
-void HistoryReader::ReadMonths(HistoryMatch& match) {
+bool HistoryReader::ReadMonths(HistoryMatch& match) {
   if (detail_ == HistoryDetail::Matches) {
     match.months.clear();
-    return;
+    return true;
   }
   // Steps `cursor` past the rows of earlier matches, then hands each row of this one to `take`.
   auto follow = [&match](std::optional<Cursor>& cursor, auto take) {
@@ -143,31 +142,27 @@ void HistoryReader::ReadMonths(HistoryMatch& match) {
     m.stock.clear();
   });
   match.months.resize(months);
-  // How many moves, yaku and calls each month holds so far this match.
-  std::vector<std::array<std::size_t, 3>> used(months);
-  follow(deals_, [&match](SqliteStatement& s) {
+  // How many yaku and calls each month holds so far this match.
+  std::vector<std::array<std::size_t, 2>> used(months);
+  // The moves are unpacked over those of an earlier match; a month without its cards has none.
+  std::vector<bool> dealt(months);
+  bool whole = true;
+  follow(deals_, [&match, &dealt, &whole](SqliteStatement& s) {
     const auto month = MonthOf(match, s.Integer(1));
     if (!month) return;
+    dealt[*month] = true;
     HistoryMonth& m = match.months[*month];
     Split(s.View(2), m.table);
     Split(s.View(3), m.hands[0]);
     Split(s.View(4), m.hands[1]);
     Split(s.View(5), m.stock);
-  });
-  follow(moves_, [&match, &used](SqliteStatement& s) {
-    const auto month = MonthOf(match, s.Integer(1));
-    if (!month) return;
-    HistoryMove& move = Reuse(match.months[*month].moves, used[*month][0]);
-    move.side = BoundedStored(s.Integer(2));
-    move.fromStock = s.Integer(3) != 0;
-    move.card.assign(s.View(4));
-    move.chosen.assign(s.View(5));
-    Split(s.View(6), move.taken);
+    const std::optional<std::string_view> moves = s.Blob(6);
+    whole = whole && moves && UnpackMoves(*moves, m.moves);
   });
   follow(yaku_, [&match, &used](SqliteStatement& s) {
     const auto month = MonthOf(match, s.Integer(1));
     if (!month) return;
-    HistoryYaku& yaku = Reuse(match.months[*month].yaku, used[*month][1]);
+    HistoryYaku& yaku = Reuse(match.months[*month].yaku, used[*month][0]);
     yaku.side = BoundedStored(s.Integer(2));
     yaku.name.assign(s.View(3));
     yaku.points = BoundedStored(s.Integer(4));
@@ -178,13 +173,14 @@ void HistoryReader::ReadMonths(HistoryMatch& match) {
     call.side = BoundedStored(s.Integer(2));
     call.pointsHeld = BoundedStored(s.Integer(4));
     call.doubled = s.Integer(5) != 0;
-    if (month && CallFromKeys(s.View(3), s.View(6), call)) Reuse(match.months[*month].calls, used[*month][2]) = call;
+    if (month && CallFromKeys(s.View(3), s.View(6), call)) Reuse(match.months[*month].calls, used[*month][1]) = call;
   });
   for (std::size_t i = 0; i < months; ++i) {
-    match.months[i].moves.resize(used[i][0]);
-    match.months[i].yaku.resize(used[i][1]);
-    match.months[i].calls.resize(used[i][2]);
+    if (!dealt[i]) match.months[i].moves.clear();
+    match.months[i].yaku.resize(used[i][0]);
+    match.months[i].calls.resize(used[i][1]);
   }
+  return whole;
 }
 
 }  // namespace pg

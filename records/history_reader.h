@@ -23,7 +23,8 @@ class HistoryReader {
   // holds the error): a reader never stops quietly partway.
   bool Next(HistoryMatch& match);
   bool Failed() const;
-  // Rows passed over because they hold what no version of the game writes (an unknown result).
+  // Matches passed over because they hold what no version of the game writes (an unknown result,
+  // a month's moves that do not unpack).
   int Skipped() const { return skipped_; }
 
  private:
@@ -35,11 +36,12 @@ class HistoryReader {
     SqliteStatement statement;
     bool row;
   };
-  void ReadMonths(HistoryMatch& match);
+  // False when a month's moves are damaged.
+  bool ReadMonths(HistoryMatch& match);
 
   HistoryDetail detail_;
   SqliteStatement matches_;
-  std::optional<Cursor> months_, deals_, moves_, yaku_, calls_;
+  std::optional<Cursor> months_, deals_, yaku_, calls_;
   int skipped_ = 0;
 };
 

@@ -10,7 +10,7 @@ class SqliteConnection;
 // The file's PRAGMA application_id: "PG32". A database without it, holding tables, is another program's.
 inline constexpr std::int64_t kHistoryApplicationId = 0x50473332;
 // The PRAGMA user_version this build writes. A file with a higher one comes from a later version.
-inline constexpr int kHistorySchemaVersion = 4;
+inline constexpr int kHistorySchemaVersion = 5;
 
 // Brings the tables from `version` up to kHistorySchemaVersion inside the caller's transaction.
 bool MigrateHistory(SqliteConnection& connection, std::int64_t version);

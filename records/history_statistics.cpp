@@ -91,7 +91,8 @@ class FilterSql {
     return "WITH chosen(id, open_month) AS (SELECT m.id, CASE WHEN m.result = 'abandoned' THEN"
            " (SELECT mo.month FROM months mo WHERE mo.match_id = m.id AND mo.winner = -1"
            " AND mo.month = (SELECT max(month) FROM months WHERE match_id = m.id)"
-           " AND (SELECT count(*) FROM moves mv WHERE mv.match_id = m.id AND mv.month = mo.month) < " +
+           " AND coalesce((SELECT packed_move_count(d.moves) FROM deals d WHERE d.match_id = m.id"
+           " AND d.month = mo.month), 0) < " +
            std::to_string(kPlaysInAMonth) + ") END FROM matches m WHERE " + where_ +
            "), finished(match_id, month, dealer, winner) AS (SELECT mo.match_id, mo.month, mo.dealer, mo.winner"
            " FROM chosen c CROSS JOIN months mo ON mo.match_id = c.id WHERE " +

@@ -1,10 +1,12 @@
-// One match written into history.db's tables: a row for the match, then its months and their cards,
-// moves, yaku and calls.
+// One match written into history.db's tables: a row for the match, then its months, their cards
+// with the moves packed beside them, yaku and calls.
 #include "records/history_writer.h"
 
 #include "records/daily_best.h"
 
 #include <sqlite3.h>
+
+#include "records/packed_moves.h"
 
 #include <string>
 
@@ -31,16 +33,13 @@ bool InsertMatch(SqliteConnection& c, HistoryMatch& match) {
       " deal_code, daily_date) VALUES(?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)");
   SqliteStatement insertMonth(c, "INSERT INTO months(match_id, month, dealer, winner, payment) VALUES(?,?,?,?,?)");
   SqliteStatement insertDeal(c,
-                             "INSERT INTO deals(match_id, month, table_cards, player_hand, computer_hand, stock)"
-                             " VALUES(?,?,?,?,?,?)");
-  SqliteStatement insertMove(c,
-                             "INSERT INTO moves(match_id, month, seq, side, from_stock, card, chosen, taken)"
-                             " VALUES(?,?,?,?,?,?,?,?)");
+                             "INSERT INTO deals(match_id, month, table_cards, player_hand, computer_hand, stock, moves)"
+                             " VALUES(?,?,?,?,?,?,?)");
   SqliteStatement insertYaku(c, "INSERT INTO yaku(match_id, month, seq, side, name, points) VALUES(?,?,?,?,?,?)");
   SqliteStatement insertCall(c,
                              "INSERT INTO calls(match_id, month, seq, side, kind, points_held, doubled, outcome)"
                              " VALUES(?,?,?,?,?,?,?,?)");
-  if (insertMatch.Failed() || insertMonth.Failed() || insertDeal.Failed() || insertMove.Failed() ||
+  if (insertMatch.Failed() || insertMonth.Failed() || insertDeal.Failed() ||
       insertYaku.Failed() || insertCall.Failed()) {
     return false;
   }
@@ -62,7 +61,14 @@ bool InsertMatch(SqliteConnection& c, HistoryMatch& match) {
   const std::int64_t id = sqlite3_last_insert_rowid(c.Handle());
   if (!EnterDailyResult(c, match, id)) return false;
 
+  std::string moves;
   for (const HistoryMonth& m : match.months) {
+    moves.clear();
+    if (!PackMoves(m.moves, moves)) {
+      // Only a fault in the game could record such a move.
+      c.KeepError({SQLITE_MISMATCH, "a move names no card"});
+      return false;
+    }
     insertMonth.Bind(1, id);
     insertMonth.Bind(2, m.month);
     insertMonth.Bind(3, m.dealer);
@@ -75,19 +81,8 @@ bool InsertMatch(SqliteConnection& c, HistoryMatch& match) {
     insertDeal.Bind(4, Joined(m.hands[0]));
     insertDeal.Bind(5, Joined(m.hands[1]));
     insertDeal.Bind(6, Joined(m.stock));
+    insertDeal.BindBlob(7, moves);
     if (!insertDeal.Run()) return false;
-    for (std::size_t i = 0; i < m.moves.size(); ++i) {
-      const HistoryMove& move = m.moves[i];
-      insertMove.Bind(1, id);
-      insertMove.Bind(2, m.month);
-      insertMove.Bind(3, static_cast<std::int64_t>(i));
-      insertMove.Bind(4, move.side);
-      insertMove.Bind(5, move.fromStock ? 1 : 0);
-      insertMove.Bind(6, move.card);
-      insertMove.Bind(7, move.chosen);
-      insertMove.Bind(8, Joined(move.taken));
-      if (!insertMove.Run()) return false;
-    }
     for (std::size_t i = 0; i < m.yaku.size(); ++i) {
       insertYaku.Bind(1, id);
       insertYaku.Bind(2, m.month);

@@ -56,6 +56,15 @@ void SqliteStatement::Bind(int index, const std::string& text) {
   sqlite3_bind_text(stmt_, index, text.data(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
 }
 
+void SqliteStatement::BindBlob(int index, std::string_view bytes) {
+  // No bytes bind as an empty value, never as NULL.
+  if (bytes.empty()) {
+    sqlite3_bind_zeroblob(stmt_, index, 0);
+  } else {
+    sqlite3_bind_blob(stmt_, index, bytes.data(), static_cast<int>(bytes.size()), SQLITE_TRANSIENT);
+  }
+}
+
 bool SqliteStatement::Step() {
   if (!stmt_) return false;
   const int rc = sqlite3_step(stmt_);
@@ -82,6 +91,13 @@ std::string_view SqliteStatement::View(int column) const {
   const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column));
   return text ? std::string_view(text, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
               : std::string_view();
+}
+
+std::optional<std::string_view> SqliteStatement::Blob(int column) const {
+  if (sqlite3_column_type(stmt_, column) == SQLITE_NULL) return std::nullopt;
+  const auto* bytes = static_cast<const char*>(sqlite3_column_blob(stmt_, column));
+  return bytes ? std::string_view(bytes, static_cast<std::size_t>(sqlite3_column_bytes(stmt_, column)))
+               : std::string_view();
 }
 
 void SqliteStatement::Reset() {

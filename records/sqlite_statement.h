@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -55,6 +56,7 @@ class SqliteStatement {
   // Parameters count from 1, as in SQL.
   void Bind(int index, std::int64_t value);
   void Bind(int index, const std::string& text);
+  void BindBlob(int index, std::string_view bytes);
   // True while a row is there to read; false at the end or on failure (the connection holds which).
   bool Step();
   // Steps a statement that yields no rows; false on failure.
@@ -64,6 +66,8 @@ class SqliteStatement {
   std::string Text(int column) const;
   // The text of `column` where SQLite holds it, good until the next Step or Reset.
   std::string_view View(int column) const;
+  // The bytes of a BLOB `column`, good until the next Step or Reset; nothing for NULL.
+  std::optional<std::string_view> Blob(int column) const;
   void Reset();
 
  private:

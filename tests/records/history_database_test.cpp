@@ -10,10 +10,12 @@
 #include <unistd.h>
 
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
+#include <thread>
 
 #include "records/history_schema.h"
 #include "records/history_statistics.h"
@@ -43,6 +45,34 @@ std::int64_t QueryNumber(const fs::path& path, const std::string& sql) {
   std::int64_t value = -1;
   if (c.Open(path.string(), SQLITE_OPEN_READONLY)) c.QueryInteger(sql, value);
   return value;
+}
+
+// The file as the fourth version laid it out, each move a row of its own.
+void ToMovesAsRows(const fs::path& path) {
+  std::vector<HistoryMatch> matches = HistoryDatabase::Open(path).database->Load(HistoryDetail::Everything);
+  SqliteConnection c;
+  ASSERT_TRUE(c.Open(path.string(), SQLITE_OPEN_READWRITE));
+  ASSERT_TRUE(c.Execute(
+      "BEGIN; CREATE TABLE moves(match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,"
+      " month INTEGER NOT NULL, seq INTEGER NOT NULL, side INTEGER NOT NULL, from_stock INTEGER NOT NULL,"
+      " card TEXT NOT NULL, chosen TEXT NOT NULL, taken TEXT NOT NULL, PRIMARY KEY(match_id, month, seq)) WITHOUT ROWID;"));
+  SqliteStatement insert(c, "INSERT INTO moves VALUES(?,?,?,?,?,?,?,?)");
+  for (const HistoryMatch& match : matches) {
+    for (const HistoryMonth& month : match.months) {
+      for (std::size_t i = 0; i < month.moves.size(); ++i) {
+        const HistoryMove& move = month.moves[i];
+        std::string taken;
+        for (const StoredCard& card : move.taken) taken += (taken.empty() ? "" : " ") + card;
+        const std::int64_t numbers[] = {match.id, month.month, static_cast<std::int64_t>(i), move.side, move.fromStock};
+        for (int n = 0; n < 5; ++n) insert.Bind(n + 1, numbers[n]);
+        insert.Bind(6, move.card);
+        insert.Bind(7, move.chosen);
+        insert.Bind(8, taken);
+        ASSERT_TRUE(insert.Run());
+      }
+    }
+  }
+  ASSERT_TRUE(c.Execute("ALTER TABLE deals DROP COLUMN moves; DROP TABLE unpacked_moves; PRAGMA user_version = 4; COMMIT;"));
 }
 
 class HistoryDatabaseTest : public ::testing::Test {
@@ -249,7 +279,7 @@ TEST_F(HistoryDatabaseTest, DamageAnywhereInTheFileIsKeptAsideAndWhatReadsIsCarr
   struct Case {
     const char* name;
     When when;
-    // Spoils the file: a page of the moves the newest matches lie in, or its end.
+    // Spoils the file: a page of the deals and moves the newest matches lie in, or its end.
     std::function<void(const fs::path&, std::int64_t page)> spoil;
   };
   auto zeros = [](const fs::path& path, std::int64_t page) {
@@ -280,7 +310,7 @@ TEST_F(HistoryDatabaseTest, DamageAnywhereInTheFileIsKeptAsideAndWhatReadsIsCarr
     fs::create_directories(folder_);
     const std::vector<HistoryMatch> stored = Stored(path_, kMatches);
     const std::int64_t page =
-        QueryNumber(path_, "SELECT max(pageno) FROM dbstat WHERE name = 'moves' AND pagetype = 'leaf'");
+        QueryNumber(path_, "SELECT max(pageno) FROM dbstat WHERE name = 'deals' AND pagetype = 'leaf'");
     ASSERT_GT(page, 2);
     std::unique_ptr<HistoryDatabase> database;
     std::string notice;
@@ -328,7 +358,7 @@ TEST_F(HistoryDatabaseTest, DamageAnywhereInTheFileIsKeptAsideAndWhatReadsIsCarr
 TEST_F(HistoryDatabaseTest, AFileOpenedAheadIsJudgedAsAtOpenAndToldToWhoeverOpensItFirst) {
   Stored(path_, 150);
   const std::int64_t page =
-      QueryNumber(path_, "SELECT max(pageno) FROM dbstat WHERE name = 'moves' AND pagetype = 'leaf'");
+      QueryNumber(path_, "SELECT max(pageno) FROM dbstat WHERE name = 'deals' AND pagetype = 'leaf'");
   {
     std::fstream file(path_, std::ios::in | std::ios::out | std::ios::binary);
     file.seekp((page - 1) * 4096);
@@ -373,12 +403,12 @@ TEST_F(HistoryDatabaseTest, ALaterSchemaOpensReadOnlyAndKeepsItsMatches) {
 
 // What a history that cannot be written must be: shown whole, its statistics counted, a store
 // refused with the folder named as the cause. 0 when all of it holds, else the first that failed.
-int ReadOnlyFault(const fs::path& path, std::size_t matches) {
+int ReadOnlyFault(const fs::path& path, const std::vector<HistoryMatch>& matches) {
   HistoryOpened opened = HistoryDatabase::Open(path);
   if (!opened.database || !opened.database->ReadOnly()) return 1;
   if (opened.notice.find("書き込めません") == std::string::npos) return 2;
-  if (opened.database->Load(HistoryDetail::Everything).size() != matches) return 3;
-  if (ComputeStatistics(*opened.database, {}).played != static_cast<int>(matches)) return 4;
+  if (opened.database->Load(HistoryDetail::Everything) != matches) return 3;
+  if (ComputeStatistics(*opened.database, {}).played != static_cast<int>(matches.size())) return 4;
   HistoryMatch match = testing::SampleMatch();
   const auto refused = opened.database->Store(match);
   // Not a later version's file, which a read-only history was once said to be whatever the cause.
@@ -389,10 +419,10 @@ int ReadOnlyFault(const fs::path& path, std::size_t matches) {
 // The folder's answer put in place of the system's, and real permissions in a process that is not
 // root: the tests run as root, whom no permission stops.
 TEST_F(HistoryDatabaseTest, AFolderThatCannotBeWrittenShowsItsHistoryReadOnly) {
-  Stored(path_, 3);
+  const std::vector<HistoryMatch> stored = Stored(path_, 3);
   const std::string before = Bytes(path_);
   SetWritableCheck([](const fs::path&) { return false; });
-  const int fault = ReadOnlyFault(path_, 3);
+  const int fault = ReadOnlyFault(path_, stored);
   SetWritableCheck(nullptr);
   EXPECT_EQ(fault, 0);
   EXPECT_EQ(Bytes(path_), before) << "nothing written, the statistics' own figures neither";
@@ -408,7 +438,7 @@ TEST_F(HistoryDatabaseTest, AFolderThatCannotBeWrittenShowsItsHistoryReadOnly) {
     constexpr uid_t kNobody = 65534;
     if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(kNobody) != 0 || setuid(kNobody) != 0))
       _exit(kNoOtherUser);
-    _exit(ReadOnlyFault(path_, 3));
+    _exit(ReadOnlyFault(path_, stored));
   }
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
@@ -420,11 +450,8 @@ TEST_F(HistoryDatabaseTest, AFolderThatCannotBeWrittenShowsItsHistoryReadOnly) {
 }
 
 TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatchesUnaided) {
-  {
-    auto opened = HistoryDatabase::Open(path_);
-    HistoryMatch match = testing::SampleMatch();
-    ASSERT_FALSE(opened.database->Store(match));
-  }
+  const std::vector<HistoryMatch> stored = Stored(path_, 1);
+  ToMovesAsRows(path_);
   // The first schema's file: no column for the mark, nor the table of counts, the deal codes and the
   // daily deal's table that came after it.
   RunSql(path_,
@@ -440,20 +467,22 @@ TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatc
   const std::vector<HistoryMatch> loaded = opened.database->Load(HistoryDetail::Everything);
   ASSERT_EQ(loaded.size(), 2u);
   EXPECT_FALSE(loaded[0].assisted) << "older matches were played before there were hints";
+  EXPECT_EQ(loaded[0].months, stored[0].months);
   EXPECT_TRUE(loaded[0].dealCode.empty() && loaded[0].dailyDate.empty());
   EXPECT_TRUE(loaded[1].assisted);
   EXPECT_EQ(loaded[1].months, assisted.months);
 }
 
 TEST_F(HistoryDatabaseTest, AnOlderFileInAFolderThatCannotBeWrittenIsShownInTheCurrentLayout) {
-  Stored(path_, 2);
+  const std::vector<HistoryMatch> stored = Stored(path_, 2);
+  ToMovesAsRows(path_);
   RunSql(path_,
          "DROP TABLE match_figures; DROP TABLE daily_best; ALTER TABLE matches DROP COLUMN assisted;"
          " ALTER TABLE matches DROP COLUMN deal_code; ALTER TABLE matches DROP COLUMN daily_date;"
          " PRAGMA user_version = 1;");
   const std::string before = Bytes(path_);
   SetWritableCheck([](const fs::path&) { return false; });
-  const int fault = ReadOnlyFault(path_, 2);
+  const int fault = ReadOnlyFault(path_, stored);
   SetWritableCheck(nullptr);
   EXPECT_EQ(fault, 0);
   EXPECT_EQ(Bytes(path_), before);
@@ -465,12 +494,12 @@ TEST_F(HistoryDatabaseTest, AFailedStoreTellsTheFirstErrorAndKeepsNothingOfTheMa
     HistoryMatch match = testing::SampleMatch();
     ASSERT_FALSE(opened.database->Store(match));
   }
-  RunSql(path_, "CREATE TRIGGER refuse BEFORE INSERT ON moves BEGIN SELECT RAISE(ABORT, 'moves refused'); END;");
+  RunSql(path_, "CREATE TRIGGER refuse BEFORE INSERT ON deals BEGIN SELECT RAISE(ABORT, 'deals refused'); END;");
   auto opened = HistoryDatabase::Open(path_);
   HistoryMatch match = testing::SampleMatch(MatchOutcome::Lost);
   const auto failed = opened.database->Store(match);
   ASSERT_TRUE(failed);
-  EXPECT_NE(failed->find("moves refused"), std::string::npos) << *failed;
+  EXPECT_NE(failed->find("deals refused"), std::string::npos) << *failed;
   EXPECT_EQ(opened.database->Load(HistoryDetail::Matches).size(), 1u);
 }
 
@@ -537,6 +566,65 @@ TEST_F(HistoryDatabaseTest, AKillWhileStoringLeavesEveryStoredMatchWhole) {
     expected.id = match.id;
     EXPECT_EQ(match, expected);
   }
+}
+
+// Moves kept a row each are packed in the one transaction that brings the file forward: a kill at any
+// point leaves it in one layout or the other, and every move reads back.
+TEST_F(HistoryDatabaseTest, MovesKeptARowEachArePackedWholeAndAKillMidwayLosesNothing) {
+  const std::vector<HistoryMatch> stored = Stored(path_, 3000);
+  ToMovesAsRows(path_);
+  const std::string older = Bytes(path_);
+  for (const int killAfterMs : {1, 5, 20, 60, -1}) {
+    SCOPED_TRACE(killAfterMs);
+    fs::remove(path_.string() + "-wal");
+    fs::remove(path_.string() + "-shm");
+    std::ofstream(path_, std::ios::binary | std::ios::trunc) << older;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) _exit(HistoryDatabase::Open(path_).database ? 0 : 1);
+    if (killAfterMs >= 0) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(killAfterMs));
+      kill(child, SIGKILL);
+    }
+    waitpid(child, nullptr, 0);
+    const std::int64_t version = QueryNumber(path_, "PRAGMA user_version");
+    EXPECT_EQ(QueryNumber(path_, "SELECT count(*) FROM sqlite_master WHERE name = 'moves'"), version < 5 ? 1 : 0)
+        << "version " << version << ": never half brought forward";
+    auto opened = HistoryDatabase::Open(path_);
+    ASSERT_TRUE(opened.database);
+    EXPECT_TRUE(opened.notice.empty()) << opened.notice;
+    EXPECT_EQ(opened.database->Load(HistoryDetail::Everything), stored);
+    EXPECT_EQ(QueryNumber(path_, "PRAGMA user_version"), kHistorySchemaVersion);
+  }
+}
+
+// Packed moves are data from disk: a value the game never writes makes its match unreadable and
+// counted, never a crash; moves that cannot be packed are kept as they were.
+TEST_F(HistoryDatabaseTest, PackedMovesTheGameNeverWritesLeaveTheirMatchOutAndCounted) {
+  const char* values[] = {"NULL", "x'0030'", "x'00ff'", "x'08'", "x'4000'", "zeroblob(130)"};
+  for (const char* value : values) {
+    SCOPED_TRACE(value);
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    Stored(path_, 3);
+    RunSql(path_, std::string("UPDATE deals SET moves = ") + value + " WHERE match_id = 2 AND month = 1");
+    auto opened = HistoryDatabase::Open(path_);
+    int skipped = 0;
+    const auto loaded = opened.database->Load(HistoryDetail::Everything, &skipped);
+    EXPECT_EQ(loaded.size(), 2u);
+    EXPECT_EQ(skipped, 1);
+    EXPECT_EQ(ComputeStatistics(*opened.database, {}).played, 3) << "the results still count";
+  }
+  fs::remove_all(folder_);
+  fs::create_directories(folder_);
+  Stored(path_, 3);
+  ToMovesAsRows(path_);
+  RunSql(path_, "UPDATE moves SET card = 'FF' WHERE match_id = 2 AND month = 1 AND seq = 0");
+  int skipped = 0;
+  EXPECT_EQ(HistoryDatabase::Open(path_).database->Load(HistoryDetail::Everything, &skipped).size(), 2u);
+  EXPECT_EQ(skipped, 1);
+  EXPECT_EQ(QueryNumber(path_, "SELECT count(*) FROM unpacked_moves WHERE match_id = 2 AND month = 1"), 3);
+  EXPECT_EQ(QueryNumber(path_, "SELECT count(*) FROM unpacked_moves WHERE card = 'FF'"), 1);
 }
 
 }  // namespace

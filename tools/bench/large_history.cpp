@@ -5,11 +5,13 @@
 #include <unistd.h>
 
 #include <ostream>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "play/match_recorder.h"
+#include "records/history_database.h"
 #include "tools/selfplay/self_play.h"
 
 namespace pg::bench {
@@ -20,12 +22,46 @@ namespace {
 
 constexpr std::pair<const char*, const char*> kChildTables[] = {
     {"months", "month, dealer, winner, payment"},
+    {"deals", "month, table_cards, player_hand, computer_hand, stock, moves"},
+    {"yaku", "month, seq, side, name, points"},
+    {"calls", "month, seq, side, kind, points_held, doubled, outcome"},
+};
+// The same as laid out before moves were packed: the cards and each move a row.
+constexpr std::pair<const char*, const char*> kChildTablesMovesAsRows[] = {
+    {"months", "month, dealer, winner, payment"},
     {"deals", "month, table_cards, player_hand, computer_hand, stock"},
     {"moves", "month, seq, side, from_stock, card, chosen, taken"},
     {"yaku", "month, seq, side, name, points"},
     {"calls", "month, seq, side, kind, points_held, doubled, outcome"},
 };
 constexpr int kPlayedMatches = 16;
+
+void Run(sqlite3* db, const std::string& sql) {
+  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+    throw std::runtime_error(sqlite3_errmsg(db));
+}
+
+// Takes the file back to the layout of version 4, each move a row of its own.
+void UnpackToRows(const fs::path& path, sqlite3* db) {
+  const std::vector<HistoryMatch> matches = HistoryDatabase::Open(path).database->Load(HistoryDetail::Everything);
+  Run(db,
+      "BEGIN; CREATE TABLE moves(match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,"
+      " month INTEGER NOT NULL, seq INTEGER NOT NULL, side INTEGER NOT NULL, from_stock INTEGER NOT NULL,"
+      " card TEXT NOT NULL, chosen TEXT NOT NULL, taken TEXT NOT NULL, PRIMARY KEY(match_id, month, seq)) WITHOUT ROWID;");
+  for (const HistoryMatch& match : matches) {
+    for (const HistoryMonth& month : match.months) {
+      for (std::size_t i = 0; i < month.moves.size(); ++i) {
+        const HistoryMove& move = month.moves[i];
+        std::string taken;
+        for (const StoredCard& card : move.taken) taken += (taken.empty() ? "" : " ") + card;
+        Run(db, "INSERT INTO moves VALUES(" + std::to_string(match.id) + "," + std::to_string(month.month) + "," +
+                    std::to_string(i) + "," + std::to_string(move.side) + "," + (move.fromStock ? "1" : "0") + ",'" +
+                    move.card + "','" + move.chosen + "','" + taken + "')");
+      }
+    }
+  }
+  Run(db, "ALTER TABLE deals DROP COLUMN moves; DROP TABLE unpacked_moves; PRAGMA user_version = 4; COMMIT;");
+}
 
 }  // namespace
 
@@ -49,7 +85,7 @@ HistoryMatch PlayedMatch(const fs::path& folder, std::uint64_t seed) {
   return opened.database->Load(HistoryDetail::Everything).at(0);
 }
 
-fs::path LargeHistory(const fs::path& folder, int matches) {
+fs::path LargeHistory(const fs::path& folder, int matches, bool movesAsRows) {
   const fs::path path = folder / "history.db";
   {
     auto opened = HistoryDatabase::Open(path);
@@ -60,22 +96,23 @@ fs::path LargeHistory(const fs::path& folder, int matches) {
   }
   sqlite3* db = nullptr;
   sqlite3_open(path.c_str(), &db);
+  if (movesAsRows) UnpackToRows(path, db);
   std::string sql = "BEGIN;";
   for (int copy = 1; copy < matches / kPlayedMatches; ++copy) {
     const std::string shift = std::to_string(copy * kPlayedMatches);
     sql += "INSERT INTO matches SELECT id + " + shift + ", started_at, strftime('%Y-%m-%dT%H:%M:%SZ', ended_at, '+" +
            std::to_string(copy) +
            " hours'), level, hanami_rule, tsukimi_rule, oya_rule, kiku_rule, hanami_points,"
-           " tsukimi_points, player_score, computer_score, result, assisted FROM matches WHERE id <= " +
+           " tsukimi_points, player_score, computer_score, result, assisted, deal_code, daily_date FROM matches WHERE id <= " +
            std::to_string(kPlayedMatches) + ";";
-    for (const auto& [table, rest] : kChildTables) {
+    for (const auto& [table, rest] : movesAsRows ? std::span<const std::pair<const char*, const char*>>(kChildTablesMovesAsRows)
+                                                                 : std::span<const std::pair<const char*, const char*>>(kChildTables)) {
       sql += std::string("INSERT INTO ") + table + " SELECT match_id + " + shift + ", " + rest + " FROM " + table +
              " WHERE match_id <= " + std::to_string(kPlayedMatches) + ";";
     }
   }
   sql += "COMMIT;";
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
-    throw std::runtime_error(sqlite3_errmsg(db));
+  Run(db, sql);
   sqlite3_close(db);
   return path;
 }

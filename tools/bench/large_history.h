@@ -15,7 +15,8 @@ std::filesystem::path BenchFolder(const char* name);
 HistoryMatch PlayedMatch(const std::filesystem::path& folder, std::uint64_t seed = 3);
 
 // history.db in `folder` holding `matches` matches (a multiple of 16): 16 different self-played
-// matches copied in SQL, each copy ending a little later than the one before.
-std::filesystem::path LargeHistory(const std::filesystem::path& folder, int matches);
+// matches copied in SQL, each copy ending a little later than the one before. `movesAsRows` lays it
+// out as version 4 did, a row a move, for bringing forward.
+std::filesystem::path LargeHistory(const std::filesystem::path& folder, int matches, bool movesAsRows = false);
 
 }  // namespace pg::bench
