@@ -59,13 +59,33 @@ void Quoted(const std::string& text, std::string& out) {
   out += '"';
 }
 
+// A two-character code of letters and digits, as every card read from the history is.
+bool PlainCode(const StoredCard& card) {
+  auto plain = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z'); };
+  return card.size() == 2 && plain(card[0]) && plain(card[1]);
+}
+
+// A list of cards as one string, their codes with a space between, as history.db keeps them. Cards
+// are most of a line: a dealt month's plain codes are put together on the stack and appended once.
 void Cards(const std::vector<StoredCard>& cards, std::string& out) {
-  out += '[';
-  for (std::size_t i = 0; i < cards.size(); ++i) {
-    if (i) out += ',';
-    Quoted(cards[i], out);
+  constexpr std::size_t kMost = 48;
+  if (cards.size() <= kMost && std::all_of(cards.begin(), cards.end(), PlainCode)) {
+    char text[3 * kMost + 2];
+    char* at = text;
+    *at++ = '"';
+    for (const StoredCard& card : cards) {
+      *at++ = card[0];
+      *at++ = card[1];
+      *at++ = ' ';
+    }
+    if (!cards.empty()) --at;
+    *at++ = '"';
+    out.append(text, at);
+    return;
   }
-  out += ']';
+  std::string joined;
+  for (std::size_t i = 0; i < cards.size(); ++i) joined += (i ? " " : "") + cards[i];
+  Quoted(joined, out);
 }
 
 // CSV fields are quoted only when they must be, doubling any quote inside.
@@ -96,6 +116,44 @@ NamedRules Named(const RuleSettings& r) {
           r.HanamiPoints,    r.TsukimiPoints};
 }
 
+// A move as one short string, "1h22/21:21": the side (0 the player, 1 the computer), h from the hand
+// or s from the stock, the card, "/" and the table card chosen when there was a choice, then ":" and
+// the cards taken, one code after another.
+void MoveJson(const HistoryMove& move, std::string& out) {
+  const bool plain = (move.side == 0 || move.side == 1) && PlainCode(move.card) &&
+                     (move.chosen.empty() || PlainCode(move.chosen)) && move.taken.size() <= 8 &&
+                     std::all_of(move.taken.begin(), move.taken.end(), PlainCode);
+  if (plain) {
+    // Built on the stack and appended once: a long history has millions of moves.
+    char text[32];
+    char* at = text;
+    *at++ = '"';
+    *at++ = static_cast<char>('0' + move.side);
+    *at++ = move.fromStock ? 's' : 'h';
+    at = std::copy(move.card.begin(), move.card.end(), at);
+    if (!move.chosen.empty()) {
+      *at++ = '/';
+      at = std::copy(move.chosen.begin(), move.chosen.end(), at);
+    }
+    if (!move.taken.empty()) *at++ = ':';
+    for (const StoredCard& card : move.taken) at = std::copy(card.begin(), card.end(), at);
+    *at++ = '"';
+    out.append(text, at);
+    return;
+  }
+  std::string text;
+  Number(move.side, text);
+  text += move.fromStock ? 's' : 'h';
+  text += move.card;
+  if (!move.chosen.empty()) {
+    text += '/';
+    text += move.chosen;
+  }
+  if (!move.taken.empty()) text += ':';
+  for (const StoredCard& card : move.taken) text += card;
+  Quoted(text, out);
+}
+
 void MonthJson(const HistoryMonth& m, std::string& out) {
   out += "{\"month\":";
   Number(m.month, out);
@@ -111,18 +169,8 @@ void MonthJson(const HistoryMonth& m, std::string& out) {
   Cards(m.stock, out);
   out += ",\"moves\":[";
   for (std::size_t i = 0; i < m.moves.size(); ++i) {
-    const HistoryMove& move = m.moves[i];
-    out += i ? ",{\"side\":" : "{\"side\":";
-    Number(move.side, out);
-    out += ",\"from_stock\":";
-    out += Flag(move.fromStock);
-    out += ",\"card\":";
-    Quoted(move.card, out);
-    out += ",\"chosen\":";
-    Quoted(move.chosen, out);
-    out += ",\"taken\":";
-    Cards(move.taken, out);
-    out += '}';
+    if (i) out += ',';
+    MoveJson(m.moves[i], out);
   }
   out += "],\"yaku\":[";
   for (std::size_t i = 0; i < m.yaku.size(); ++i) {

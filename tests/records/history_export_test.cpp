@@ -29,6 +29,7 @@ TEST(HistoryExportTest, CsvHasARowAMatchAndJsonLinesAMatchALineWithItsRulesByNam
   match.rules.KikuRule = 1;
   // The limits of the stored type: the margin is still right.
   match.scores = {32767, -32768};
+  match.months[1].moves[0].taken = {"11", "13"};
   std::string csv;
   AppendCsvHeader(csv);
   AppendCsvRow(match, csv);
@@ -43,7 +44,9 @@ TEST(HistoryExportTest, CsvHasARowAMatchAndJsonLinesAMatchALineWithItsRulesByNam
            "\"rules\":{\"hanami\":true,\"tsukimi\":true,\"oya_right\":true,\"kiku_cup\":\"kasu\",\"hanami_points\":5,"
            "\"tsukimi_points\":3}",
            "\"assisted\":false,",
-           "{\"side\":1,\"from_stock\":false,\"card\":\"22\",\"chosen\":\"21\",\"taken\":[\"21\"]}",
+           "\"moves\":[\"0h12:11\",\"0s91\",\"1h22/21:21\"]",
+           "\"moves\":[\"0h12:1113\"]",
+           "\"table\":\"11 21 33 44 52 64 73 84\",\"hands\":[\"12 13 31 41 51 61 71 81\",",
            "{\"side\":0,\"kind\":\"koikoi\",\"points_held\":5,\"doubled\":false,\"outcome\":\"won\"}",
        }) {
     EXPECT_NE(line.find(part), std::string::npos) << part << "\n" << line;
