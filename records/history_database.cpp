@@ -183,6 +183,18 @@ Judgement Judge(const fs::path& path) {
   return judged;
 }
 
+// Packing the moves of an older file frees most of its pages: such a file is compacted once, in a
+// transaction of its own, so a crash meanwhile leaves it as it was brought forward. Where there is
+// no room for the copy this takes, the free pages simply wait for later matches.
+void CompactIfMostlyFree(SqliteConnection& connection) {
+  std::int64_t free = 0;
+  std::int64_t pages = 0;
+  if (connection.QueryInteger("PRAGMA freelist_count", free) && connection.QueryInteger("PRAGMA page_count", pages) &&
+      free * 2 > pages && connection.Execute("VACUUM")) {
+    connection.Execute("PRAGMA wal_checkpoint(TRUNCATE)");
+  }
+}
+
 // Opens the file to store into: WAL mode, and the tables laid out or brought forward.
 FileState Prepare(SqliteConnection& connection, const fs::path& path) {
   // One connection is used by one thread, so SQLite's own locking of each call is only a cost.
@@ -214,6 +226,7 @@ FileState Prepare(SqliteConnection& connection, const fs::path& path) {
     connection.KeepError(error);
     return FileState::Failed;
   }
+  CompactIfMostlyFree(connection);
   return FileState::Ready;
 }
 

@@ -127,8 +127,9 @@ CREATE TABLE daily_best(
 ALTER TABLE deals ADD COLUMN moves BLOB;
 UPDATE deals SET moves = (SELECT packed_moves(seq, side, from_stock, card, chosen, taken) FROM moves mv
   WHERE mv.match_id = deals.match_id AND mv.month = deals.month);
-CREATE TABLE unpacked_moves AS SELECT * FROM moves mv WHERE NOT EXISTS (SELECT 1 FROM deals d
-  WHERE d.match_id = mv.match_id AND d.month = mv.month AND d.moves IS NOT NULL);
+CREATE TABLE unpacked_moves AS SELECT * FROM moves WHERE (match_id, month) IN (
+  SELECT match_id, month FROM moves GROUP BY match_id, month
+  EXCEPT SELECT match_id, month FROM deals WHERE moves IS NOT NULL);
 DROP TABLE moves;
 )sql",
 };

@@ -6,9 +6,9 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <memory>
-#include <utility>
 
 #include "records/sqlite_statement.h"
 
@@ -38,19 +38,31 @@ void CardCodeOf(std::uint8_t byte, StoredCard& code) {
   code.assign({static_cast<char>(month <= 9 ? '0' + month : 'A' + month - 10), static_cast<char>('1' + byte % 4)});
 }
 
-bool PackMove(const HistoryMove& move, std::string& out) {
+// A move as the packed form takes it, from memory or from a row of the older table.
+struct MoveFields {
+  std::int64_t side = 0;
+  bool fromStock = false;
+  std::string_view card, chosen;
+  std::array<std::string_view, kMostPackedTaken> taken{};
+  std::size_t takenCount = 0;
+  // False once more cards are taken than the form holds.
+  bool Take(std::string_view code) {
+    if (takenCount == taken.size()) return false;
+    taken[takenCount++] = code;
+    return true;
+  }
+};
+
+bool PackMove(const MoveFields& move, std::string& out) {
   const auto card = CardByte(move.card);
   const auto chosen = CardByte(move.chosen);
-  if ((move.side != 0 && move.side != 1) || !card || (!move.chosen.empty() && !chosen) ||
-      move.taken.size() > kMostPackedTaken) {
-    return false;
-  }
+  if ((move.side != 0 && move.side != 1) || !card || (!move.chosen.empty() && !chosen)) return false;
   out += static_cast<char>((move.side ? kSideBit : 0) | (move.fromStock ? kStockBit : 0) | (chosen ? kChosenBit : 0) |
-                           (move.taken.size() << kTakenShift));
+                           (move.takenCount << kTakenShift));
   out += static_cast<char>(*card);
   if (chosen) out += static_cast<char>(*chosen);
-  for (const StoredCard& taken : move.taken) {
-    const auto byte = CardByte(taken);
+  for (std::size_t i = 0; i < move.takenCount; ++i) {
+    const auto byte = CardByte(move.taken[i]);
     if (!byte) return false;
     out += static_cast<char>(*byte);
   }
@@ -76,9 +88,12 @@ bool Walk(std::string_view packed, Take take) {
   return true;
 }
 
-// The rows of one month's moves as packed_moves gathers them, put in order of seq at the end.
+// One month's moves as packed_moves gathers them, packed row by row. The rows come in the order of
+// their seq, as the table's key keeps them; rows out of that order are not packed at all.
 struct Gathered {
-  std::vector<std::pair<std::int64_t, HistoryMove>> rows;
+  std::string packed;
+  std::size_t count = 0;
+  std::int64_t lastSeq = 0;
   bool fits = true;
 };
 
@@ -98,39 +113,40 @@ void GatherRow(sqlite3_context* context, int, sqlite3_value** values) {
     sqlite3_result_error_nomem(context);
     return;
   }
-  if (!*place) *place = new Gathered;
-  Gathered* gathered = *place;
-  HistoryMove move;
-  const std::int64_t side = sqlite3_value_int64(values[1]);
-  move.side = side == 1 ? 1 : 0;
-  gathered->fits = gathered->fits && (side == 0 || side == 1);
+  const std::int64_t seq = sqlite3_value_int64(values[0]);
+  if (!*place) {
+    *place = new Gathered;
+  } else if (seq <= (*place)->lastSeq) {
+    (*place)->fits = false;
+  }
+  Gathered& gathered = **place;
+  gathered.lastSeq = seq;
+  if (!gathered.fits) return;
+  MoveFields move;
+  move.side = sqlite3_value_int64(values[1]);
   move.fromStock = sqlite3_value_int64(values[2]) != 0;
-  move.card.assign(TextOf(values[3]));
-  move.chosen.assign(TextOf(values[4]));
+  move.card = TextOf(values[3]);
+  move.chosen = TextOf(values[4]);
   const std::string_view taken = TextOf(values[5]);
-  for (std::size_t at = 0; at < taken.size();) {
+  bool held = true;
+  for (std::size_t at = 0; at < taken.size() && held;) {
     const std::size_t end = std::min(taken.find(' ', at), taken.size());
-    if (end > at) move.taken.emplace_back(taken.substr(at, end - at));
+    if (end > at) held = move.Take(taken.substr(at, end - at));
     at = end + 1;
   }
-  gathered->rows.emplace_back(sqlite3_value_int64(values[0]), std::move(move));
+  gathered.fits = held && ++gathered.count <= kMostPackedMoves && PackMove(move, gathered.packed);
 }
 
 void PackGathered(sqlite3_context* context) {
   Gathered** place = GatheredOf(context);
   const std::unique_ptr<Gathered> gathered(place ? *place : nullptr);
-  std::vector<HistoryMove> moves;
-  if (gathered) {
-    std::stable_sort(gathered->rows.begin(), gathered->rows.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    for (auto& row : gathered->rows) moves.push_back(std::move(row.second));
-  }
-  std::string packed;
-  if ((gathered && !gathered->fits) || !PackMoves(moves, packed)) {
+  if (gathered && !gathered->fits) {
     sqlite3_result_null(context);
-    return;
+  } else if (!gathered || gathered->packed.empty()) {
+    sqlite3_result_zeroblob(context, 0);
+  } else {
+    sqlite3_result_blob(context, gathered->packed.data(), static_cast<int>(gathered->packed.size()), SQLITE_TRANSIENT);
   }
-  sqlite3_result_blob(context, packed.data(), static_cast<int>(packed.size()), SQLITE_TRANSIENT);
 }
 
 void CountPacked(sqlite3_context* context, int, sqlite3_value** values) {
@@ -152,7 +168,11 @@ bool PackMoves(const std::vector<HistoryMove>& moves, std::string& out) {
   std::string packed;
   packed.reserve(moves.size() * 3);
   for (const HistoryMove& move : moves) {
-    if (!PackMove(move, packed)) return false;
+    MoveFields fields{move.side, move.fromStock, move.card, move.chosen};
+    for (const StoredCard& card : move.taken) {
+      if (!fields.Take(card)) return false;
+    }
+    if (!PackMove(fields, packed)) return false;
   }
   out += packed;
   return true;
