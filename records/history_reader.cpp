@@ -25,7 +25,15 @@ void Split(std::string_view text, std::vector<StoredCard>& cards) {
   std::size_t at = 0;
   while (at < text.size()) {
     const std::size_t end = std::min(text.find(' ', at), text.size());
-    if (end > at) Reuse(cards, used).assign(text.substr(at, end - at));
+    if (end == at + 2) {
+      // A card's code, written over the two characters already there.
+      StoredCard& card = Reuse(cards, used);
+      card.resize(2);
+      card[0] = text[at];
+      card[1] = text[at + 1];
+    } else if (end > at) {
+      Reuse(cards, used).assign(text.substr(at, end - at));
+    }
     at = end + 1;
   }
   cards.resize(used);

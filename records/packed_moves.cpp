@@ -33,9 +33,12 @@ std::optional<std::uint8_t> CardByte(std::string_view code) {
   return static_cast<std::uint8_t>((month - 1) * 4 + (r - '1'));
 }
 
+// Written over the code's own two characters: millions of cards are read in a long history.
 void CardCodeOf(std::uint8_t byte, StoredCard& code) {
   const int month = byte / 4 + 1;
-  code.assign({static_cast<char>(month <= 9 ? '0' + month : 'A' + month - 10), static_cast<char>('1' + byte % 4)});
+  code.resize(2);
+  code[0] = static_cast<char>(month <= 9 ? '0' + month : 'A' + month - 10);
+  code[1] = static_cast<char>('1' + byte % 4);
 }
 
 // A move as the packed form takes it, from memory or from a row of the older table.
