@@ -21,8 +21,7 @@ namespace pg {
 namespace {
 
 constexpr const char* kTitle = "Petalgame 32";
-constexpr const char* kOffer =
-    "前回の対戦を続けますか。\n「いいえ」を選ぶと、前回の対戦は中断として記録され、負けに数えられます。";
+constexpr const char* kOffer = "前回の対戦を続けますか。\n「いいえ」なら中断として記録され、\n負けに数えられます。";
 constexpr const char* kTakenElsewhere =
     "前回の対戦は、ほかに起動している Petalgame 32 が先に続けています。\nこちらでは新しい対戦を始めてください。";
 
@@ -266,6 +265,7 @@ void OfferKeptMatch(Game& game, MatchRecorder* recorder) {
   const Match before = game;
   const RuleControls rules = game.rules;
   const RandomStates sources = game.Sources();
+  const Phase judgeMode = game.options.JudgeMode;
   std::string why;
   const bool played = PlayKeptMatchAgain(game, loaded.record, recorder, why);
   if (played && answer == MessageAnswer::Yes) {
@@ -281,6 +281,7 @@ void OfferKeptMatch(Game& game, MatchRecorder* recorder) {
   if (recorder) recorder->Abandon();
   static_cast<Match&>(game) = before;
   game.rules = rules;
+  game.options.JudgeMode = judgeMode;
   game.RestoreSources(sources);
   if (played) {
     std::error_code error;

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "engine/game.h"
+#include "engine/options.h"
 #include "headless/scripted_platform.h"
 #include "play/agari.h"
 #include "play/match_inputs.h"
@@ -209,6 +210,35 @@ TEST_F(KeptMatchTest, ARecordThatCannotBeUsedIsSetAsideWholeAndTheGameStartsAsUs
     EXPECT_NE(startPlatform.messages.back().find("RESUME.TXT.damaged"), std::string::npos);
     EXPECT_EQ(start.table.Phase, Phase::Idle);
   }
+}
+
+TEST_F(KeptMatchTest, NoStoresTheMatchAsAbandonedAndLeavesTheTableAsItWas) {
+  headless::ScriptedPlatform platform;
+  Game game(platform);
+  Prepare(game, kSeed);
+  Player player(game, platform);
+  StartGame(game);
+  player.PlayUntil([&] { return game.table.GameNum == 2; });
+  ASSERT_TRUE(KeepMatchForLater(game));
+
+  headless::ScriptedPlatform startPlatform;
+  Game start(startPlatform);
+  Prepare(start, 3);
+  MatchRecorder recorder(start, folder_ / "history.db");
+  start.observer = &recorder;
+  const RandomStates sources = start.Sources();
+  startPlatform.messageAnswers = {MessageAnswer::No};
+  OfferKeptMatch(start, &recorder);
+  EXPECT_EQ(start.table.Phase, Phase::Idle);
+  EXPECT_FALSE(MonthInPlay(start));
+  EXPECT_EQ(start.Sources(), sources);
+  EXPECT_FALSE(fs::exists(Kept()));
+  auto opened = HistoryDatabase::Open(folder_ / "history.db");
+  ASSERT_TRUE(opened.database);
+  const std::vector<HistoryMatch> stored = opened.database->Load(HistoryDetail::Everything);
+  ASSERT_EQ(stored.size(), 1u);
+  EXPECT_EQ(stored[0].result, MatchOutcome::Abandoned);
+  EXPECT_EQ(stored[0].months.size(), 2u);
 }
 
 // A platform whose question lets another copy answer first.
