@@ -267,7 +267,10 @@ void OfferKeptMatch(Game& game, MatchRecorder* recorder) {
   const RandomStates sources = game.Sources();
   const Phase judgeMode = game.options.JudgeMode;
   std::string why;
+  // At 最強 the computer thinks each of its moves again: a long match takes a few seconds.
+  game.platform.SetWaitCursor(true);
   const bool played = PlayKeptMatchAgain(game, loaded.record, recorder, why);
+  game.platform.SetWaitCursor(false);
   if (played && answer == MessageAnswer::Yes) {
     std::error_code error;
     std::filesystem::remove(*taken, error);
