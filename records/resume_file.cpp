@@ -200,6 +200,11 @@ std::optional<ResumeRecord> ReadResumeText(std::string_view text, std::string& w
     why = "Petalgame 32 の対戦の記録ではありません。";
     return std::nullopt;
   }
+  // Every record ends with a line break: a file without one was cut short, whatever it reads as.
+  if (!text.ends_with('\n')) {
+    why = "記録が途中で切れています。";
+    return std::nullopt;
+  }
   int assisted = 0;
   const bool read =
       (in.Value("level", v) && (PlainWord(v, 16) && !v.empty() ? (r.level = v, true) : in.OutOfRange("level"))) &&

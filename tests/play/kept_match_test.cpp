@@ -189,11 +189,12 @@ TEST_F(KeptMatchTest, ARecordThatCannotBeUsedIsSetAsideWholeAndTheGameStartsAsUs
     std::string text;
     // The question is asked only of a record that reads.
     bool asked;
+    const char* why;
   };
-  for (const Row& row : {Row{"another file", "[Settings]\nlevel=normal\n", false},
-                         Row{"cut short", text.substr(0, text.size() / 2), false},
-                         Row{"a number out of bounds", outOfBounds, false},
-                         Row{"clicks that do not play", ResumeText(unplayable), true}}) {
+  for (const Row& row : {Row{"another file", "[Settings]\nlevel=normal\n", false, "記録ではありません"},
+                         Row{"cut short", text.substr(0, text.size() / 2), false, "途中で切れて"},
+                         Row{"a number out of bounds", outOfBounds, false, "「rules」の値が範囲外"},
+                         Row{"clicks that do not play", ResumeText(unplayable), true, "打ち直せません"}}) {
     SCOPED_TRACE(row.name);
     std::ofstream(Kept(), std::ios::binary) << row.text;
     headless::ScriptedPlatform startPlatform;
@@ -208,6 +209,7 @@ TEST_F(KeptMatchTest, ARecordThatCannotBeUsedIsSetAsideWholeAndTheGameStartsAsUs
     EXPECT_EQ(kept.str(), row.text);
     ASSERT_EQ(startPlatform.messages.size(), row.asked ? 2u : 1u);
     EXPECT_NE(startPlatform.messages.back().find("RESUME.TXT.damaged"), std::string::npos);
+    EXPECT_NE(startPlatform.messages.back().find(row.why), std::string::npos);
     EXPECT_EQ(start.table.Phase, Phase::Idle);
   }
 }
