@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QMessageBox>
+#include <QSessionManager>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include <string_view>
 
 #include "engine/game.h"
+#include "play/kept_match.h"
 #include "play/match_recorder.h"
 #include "play/spoken_table.h"
 #include "ui/art/artwork.h"
@@ -115,13 +117,26 @@ int main(int argc, char** argv) {
   pg::Announcer announcer(game, game.KeepsRecords() ? &recorder : nullptr);
   game.observer = &announcer;
   pg::ui::FormMain formMain(game, platform);
-  // No STATUS.DAT yet: a first start, which offers the lesson once the table is shown.
-  if (!std::filesystem::exists(game.statusPath)) formMain.OfferLessonWhenShown();
+  // A match kept from the last time is offered once the table is shown; with no STATUS.DAT yet,
+  // a first start, the lesson is.
+  if (std::filesystem::exists(pg::ResumePathBeside(game.statusPath))) {
+    formMain.OfferKeptMatchWhenShown(game.KeepsRecords() ? &recorder : nullptr);
+  } else if (!std::filesystem::exists(game.statusPath)) {
+    formMain.OfferLessonWhenShown();
+  }
+  // A logout keeps the match at once: the session may end the program without another word. The
+  // logout may yet be called off, and the game then goes on.
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &formMain, [&](QSessionManager&) {
+    formMain.PutGameBack();
+    pg::KeepMatchAsTheSessionEnds(game);
+  });
   title.Start(game, formMain);
   QuitOnceShown quitOnceShown(formMain);
   if (qEnvironmentVariableIsSet("PETALGAME_QUIT_WHEN_SHOWN")) app.installEventFilter(&quitOnceShown);
   const int exitCode = QApplication::exec();
-  // 終了 or the close box in the middle of a match: it counts as abandoned.
-  recorder.Abandon();
+  // 終了, the close box or the end of the session in the middle of a match: it is kept for the next
+  // start, or, where it cannot be, counts as abandoned.
+  formMain.PutGameBack();
+  if (!pg::KeepMatchForLater(game)) recorder.Abandon();
   return exitCode;
 }

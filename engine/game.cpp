@@ -17,6 +17,16 @@ void Game::SeedRandoms(std::uint64_t seed) {
   adviceRandom.Seed(seed ^ kAdviceStream);
 }
 
+bool Game::RestoreSources(const RandomStates& states) {
+  for (const RandomState& state : states) {
+    if (state == RandomState{}) return false;
+  }
+  random.Restore(states[0]);
+  searchRandom.Restore(states[1]);
+  adviceRandom.Restore(states[2]);
+  return true;
+}
+
 void Game::SetPhase(Phase phase) {
   table.Phase = phase;
   options.JudgeMode = phase;

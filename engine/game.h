@@ -16,6 +16,7 @@
 #include "engine/game_observer.h"
 #include "engine/key_cursor.h"
 #include "engine/level.h"
+#include "engine/match_log.h"
 #include "engine/options.h"
 #include "engine/platform.h"
 #include "engine/random.h"
@@ -66,6 +67,10 @@ struct Session {
   std::int32_t windowWidthTwips = kLargeWindowWidthTwips;
   // The control a mouse button went down on, until it comes up again.
   std::optional<ControlId> pressed;
+  // The player agreed to end the game: a click still running is kept as not yet played.
+  bool ending = false;
+  // This copy wrote the kept match beside the status file (RESUME.TXT), and may write it again.
+  bool keptMatch = false;
   // Told of every deal, play and result: the game's match recorder, and the tools' and tests' watchers.
   GameObserver* observer = nullptr;
 };
@@ -97,6 +102,8 @@ struct Match {
   // The hand cards the computer plays, in order, while a lesson scripts its turns; its level
   // chooses again once they run out.
   std::vector<CardCode> scriptedComputerCards;
+  // The match's start and the player's clicks, kept when the game ends in the middle of it.
+  MatchLog log;
 };
 
 struct Game : Session, Match {
@@ -104,6 +111,9 @@ struct Game : Session, Match {
 
   // Seeds the game's random source and, from the same number, the search's and the advisor's.
   void SeedRandoms(std::uint64_t seed);
+  RandomStates Sources() const { return {random.State(), searchRandom.State(), adviceRandom.State()}; }
+  // False, and nothing changed, where a state is one no seed gives.
+  bool RestoreSources(const RandomStates& states);
   // Every change of the phase is mirrored into the options dialog's JudgeMode.
   void SetPhase(Phase phase);
   bool KeepsRecords() const { return !statusPath.empty(); }

@@ -20,6 +20,12 @@ void Random::Seed(std::uint64_t seed) {
   for (auto& s : state_) s = SplitMix(seed);
 }
 
+bool Random::Restore(const RandomState& state) {
+  if (state == RandomState{}) return false;
+  for (std::size_t i = 0; i < state.size(); ++i) state_[i] = state[i];
+  return true;
+}
+
 std::uint64_t Random::Next() {
   const std::uint64_t result = Rotl(state_[1] * 5, 7) * 9;
   const std::uint64_t t = state_[1] << 17;

@@ -1,9 +1,13 @@
 // The game's one random source: a small seeded generator, so every game can be replayed.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 namespace pg {
+
+// The whole state of a source, as a kept match stores it.
+using RandomState = std::array<std::uint64_t, 4>;
 
 class Random {
  public:
@@ -13,6 +17,10 @@ class Random {
   double Uniform();
   // Int(Uniform() * k): a whole number 0 .. k - 1.
   int Below(int k);
+  RandomState State() const { return {state_[0], state_[1], state_[2], state_[3]}; }
+  // False, and the source left as it was, for the all-zero state, from which the generator never
+  // leaves: no seed gives it, so it can only come from a damaged record.
+  bool Restore(const RandomState& state);
 
  private:
   std::uint64_t Next();

@@ -7,6 +7,7 @@
 #include "engine/game.h"
 #include "play/computer_turn.h"
 #include "play/counsel.h"
+#include "play/match_inputs.h"
 #include "play/table_signs.h"
 #include "rules/win_dialog.h"
 
@@ -54,6 +55,7 @@ void AgariCommandClick(Game& game, int index) {
   // take back a 勝負 that has already been paid. It is made before the payment runs, because a
   // click can still arrive while each 文 is shown (a button's delayed click from the keyboard).
   if (dialog.timerEnabled || dialog.check != WinChoice::None) return;
+  NoteWinButton(game, index);
   if (PlaysOn(dialog, index)) {
     dialog.check = WinChoice::PlayOn;
   } else {

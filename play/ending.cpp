@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/game.h"
+#include "play/kept_match.h"
 #include "play/menu.h"
 #include "play/status_lock.h"
 
@@ -50,13 +51,18 @@ OptionSettings CurrentOptions(const OptionControls& o) {
 }  // namespace
 
 void Ending(Game& game) {
-  // A match under way is stored as given up: the player is told so, and a stray Enter keeps it.
+  // A match under way is kept for the next start. One that cannot be kept is stored as given up:
+  // the player is told so, and a stray Enter keeps it.
   const bool inMatch = MonthInPlay(game);
-  const std::string text =
-      std::string("Petalgame 32 を終了しますか。") + (inMatch ? std::string("\n") + kGivenUpMatch : "");
+  const bool kept = inMatch && CanKeepMatch(game);
+  const bool givenUp = inMatch && !kept;
+  const std::string text = std::string("Petalgame 32 を終了しますか。") +
+                           (kept ? std::string("\n") + kKeptMatch : givenUp ? std::string("\n") + kGivenUpMatch : "");
   const MessageAnswer answer = game.platform.ShowMessage(
-      text, "Petalgame 32", MessageIcon::Question, inMatch ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo);
+      text, "Petalgame 32", MessageIcon::Question, givenUp ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo);
   if (answer != MessageAnswer::Yes) return;
+  // A click still running (the computer thinking) is played again from its start when the match is taken up.
+  game.ending = true;
   switch (TakeStatusLock(game, kWhat)) {
     case LockOutcome::Acquired:
       EndingSub(game);

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "engine/game.h"
-#include "play/turn_driver.h"
+#include "play/match_inputs.h"
 
 namespace pg {
 
@@ -96,7 +96,7 @@ std::optional<int> KeyCursorCard(const Game& game) {
 void KeyPressed(Game& game, Key key) {
   const std::vector<int> targets = KeyTargets(game);
   if (targets.empty()) {
-    if (key == Key::Enter) Form_Click(game);
+    if (key == Key::Enter) PlayerClicksTable(game);
     return;
   }
   const bool wasShown = game.keyCursor.shown;
@@ -121,7 +121,7 @@ void KeyPressed(Game& game, Key key) {
       break;
     case Key::Enter:
       Frame(game, current);
-      Card_Click(game, current);
+      PlayerClicksCard(game, current);
       break;
   }
 }

@@ -5,7 +5,7 @@
 #include "play/pointer.h"
 
 #include "engine/game.h"
-#include "play/turn_driver.h"
+#include "play/match_inputs.h"
 
 namespace pg {
 
@@ -21,9 +21,9 @@ void PointerReleased(Game& game, ControlId under) {
   if (pressed != under) return;
   const bool saysWhatComesNext = under.kind == ControlKind::Message || under.kind == ControlKind::Prompt;
   if (!game.board.TakesInput(under) || saysWhatComesNext) {
-    Form_Click(game);
+    PlayerClicksTable(game);
   } else if (under.kind == ControlKind::Card) {
-    Card_Click(game, under.index);
+    PlayerClicksCard(game, under.index);
   }
 }
 

@@ -10,6 +10,7 @@
 #include "play/dealer_decision.h"
 #include "play/hints.h"
 #include "play/level_setting.h"
+#include "play/match_inputs.h"
 #include "play/screen_mode.h"
 #include "play/table_look.h"
 #include "play/table_signs.h"
@@ -53,6 +54,7 @@ void ClearForMatch(Game& game) {
   // A match abandoned while the player was choosing would otherwise keep its frames on the table.
   for (Shape& frame : board.Box) frame.visible = false;
   DropHints(game);
+  NoteMatchStart(game);
   board.review.visible = false;
   CZOrder(game);
   game.SetPhase(Phase::DealerDraw);

@@ -19,6 +19,7 @@
 #include "play/coded_match.h"
 #include "play/hi_score.h"
 #include "play/keyboard.h"
+#include "play/kept_match.h"
 #include "play/menu.h"
 #include "play/option_dialog.h"
 #include "play/pointer.h"
@@ -261,6 +262,11 @@ void FormMain::ShowLessonCaption(const LessonCaption* caption) {
 
 void FormMain::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
+  if (offerKeptMatch_) {
+    offerKeptMatch_ = false;
+    QTimer::singleShot(0, this, [this] { Run([this] { OfferKeptMatch(game_, recorder_); }); });
+    return;
+  }
   if (!offerLesson_) return;
   offerLesson_ = false;
   QTimer::singleShot(0, this, [this] {

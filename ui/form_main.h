@@ -14,6 +14,7 @@ class QLabel;
 
 namespace pg {
 struct Game;
+class MatchRecorder;
 }
 
 namespace pg::ui {
@@ -42,6 +43,17 @@ class FormMain : public QWidget {
   // At a first start (no STATUS.DAT) the player is asked, once the window is shown, whether to
   // begin with the lesson.
   void OfferLessonWhenShown() { offerLesson_ = true; }
+  // With a match kept from the last time, the player is asked instead whether to play it on;
+  // `recorder` (none where no records are kept) follows it as it is played again.
+  void OfferKeptMatchWhenShown(MatchRecorder* recorder) {
+    offerKeptMatch_ = true;
+    recorder_ = recorder;
+  }
+  // Leaves a replay or the lesson, so that the match on the table is the player's own.
+  void PutGameBack() {
+    LeaveReplay();
+    LeaveLesson();
+  }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -79,6 +91,8 @@ class FormMain : public QWidget {
   std::unique_ptr<Lesson> lesson_;
   QPointer<LessonPanel> lessonPanel_;
   bool offerLesson_ = false;
+  bool offerKeptMatch_ = false;
+  MatchRecorder* recorder_ = nullptr;
 };
 
 }  // namespace pg::ui

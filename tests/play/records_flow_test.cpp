@@ -115,7 +115,12 @@ TEST_F(RecordsFlowTest, NoLeavesTheGameAsItWasAndYesSavesUnderTheLockThenEnds) {
                {"92", "32", "42", "52", "62", "72", "C1", "B2"});
   const TableState before = game.table;
   Form_QueryUnload(game);
-  // During a match the question says what becomes of it, and a stray Enter keeps playing.
+  // During a match the question says what becomes of it: kept for the next start, or, where it
+  // cannot be kept, given up, and then a stray Enter keeps playing.
+  EXPECT_EQ(platform.messages.back(), "Petalgame 32 を終了しますか。\nいまの対戦は、次に起動したときに続きから遊べます。");
+  EXPECT_EQ(platform.messageButtons.back(), MessageButtons::YesNo);
+  game.log.fromSources = false;
+  Form_QueryUnload(game);
   EXPECT_EQ(platform.messages.back(),
             "Petalgame 32 を終了しますか。\nいまの対戦は中断として記録され、負けに数えられます。");
   EXPECT_EQ(platform.messageButtons.back(), MessageButtons::YesNoDefaultNo);

@@ -11,6 +11,7 @@
 #include <thread>
 
 #include "computer/level.h"
+#include "engine/card.h"
 #include "model/month.h"
 #include "model/view.h"
 
@@ -32,7 +33,7 @@ MatchRecord PlayMatch(const ArenaOptions& options, int index, ComputerPlayer& a,
   // itself so plays each pair twice over, and comes out exactly even.
   const auto pair = static_cast<std::uint64_t>(index / 2);
   const int aSeat = index % 2;
-  Random deals(Mix(options.seed, kDealStream, pair));
+  Random deals = options.dealCode ? Random(options.dealCode->Seed()) : Random(Mix(options.seed, kDealStream, pair));
   Random views(Mix(options.seed, kViewStream, pair));
   std::array<Random, 2> draws{Random(Mix(options.seed, kLevelStream, 2 * pair)),
                               Random(Mix(options.seed, kLevelStream, 2 * pair + 1))};
@@ -40,7 +41,7 @@ MatchRecord PlayMatch(const ArenaOptions& options, int index, ComputerPlayer& a,
   MatchRecord record;
   while (s.stage != model::Stage::MatchOver) {
     if (s.stage == model::Stage::Deal) {
-      model::Deal(s, model::ShuffledDeck(deals));
+      model::Deal(s, options.dealCode ? GameShuffledDeck(deals) : model::ShuffledDeck(deals));
     } else if (s.stage == model::Stage::MonthOver) {
       model::NextMonth(s);
     } else {
@@ -79,6 +80,19 @@ std::string Format(const char* format, double value) {
 }
 
 }  // namespace
+
+model::Deck GameShuffledDeck(Random& random) {
+  std::array<CardCode, kCardCount> codes;
+  for (int i = 0; i < kCardCount; ++i) codes[static_cast<std::size_t>(i)] = CodeOf(i);
+  for (int n = 0; n < 96; ++n) {
+    const auto a = static_cast<std::size_t>(random.Below(kCardCount));
+    const auto b = static_cast<std::size_t>(random.Below(kCardCount));
+    std::swap(codes[a], codes[b]);
+  }
+  model::Deck deck;
+  for (std::size_t i = 0; i < deck.size(); ++i) deck[i] = static_cast<std::uint8_t>(CardIndex(codes[i]));
+  return deck;
+}
 
 std::vector<MatchRecord> Play(const ArenaOptions& options) {
   std::vector<MatchRecord> records(static_cast<std::size_t>(options.matches));
@@ -143,7 +157,8 @@ Summary Summarize(const std::vector<MatchRecord>& records) {
 std::string Report(const ArenaOptions& o, const Summary& s) {
   std::string text;
   text += "A " + o.a + " against B " + o.b + ": " + std::to_string(s.matches) +
-          " matches, the same deals with the seats swapped, seed " + std::to_string(o.seed) + "\n";
+          " matches, the same deals with the seats swapped, seed " + std::to_string(o.seed) +
+          (o.dealCode ? ", deal code " + o.dealCode->Text() : std::string()) + "\n";
   text += "A wins " + Format("%.1f", 100 * s.aWinShare) + " % (95 % interval " + Format("%.1f", 100 * s.aWinLow) +
           " to " + Format("%.1f", 100 * s.aWinHigh) + " %), " + std::to_string(s.draws) + " drawn, counted half\n";
   text += "mean difference A - B: " + Format("%+.2f", s.meanDiff) + " 文 a match\n";

@@ -2,10 +2,14 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "engine/deal_code.h"
+#include "engine/random.h"
 #include "engine/rule_settings.h"
+#include "model/month.h"
 
 namespace pg::arena {
 
@@ -16,6 +20,9 @@ struct ArenaOptions {
   std::uint64_t seed = 0;
   RuleControls rules;
   int jobs = 1;
+  // Deals every match as the game deals a match from this code, first dealer and all; the seed
+  // then drives the players only.
+  std::optional<DealCode> dealCode;
 };
 
 // One match: the 文 each level finished with, and how long each took over its moves.
@@ -44,6 +51,9 @@ struct Summary {
 // seat deals first, so each level is dealt the cards the other had. The result does not depend on
 // the number of jobs. Throws on an unknown level or an illegal move.
 std::vector<MatchRecord> Play(const ArenaOptions& options);
+// A month's deck as the game shuffles it, from the cards in card order: a coded match gets the
+// game's own decks.
+model::Deck GameShuffledDeck(Random& random);
 Summary Summarize(const std::vector<MatchRecord>& records);
 // The human lines, then one line of JSON.
 std::string Report(const ArenaOptions& options, const Summary& summary);

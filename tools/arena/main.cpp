@@ -7,13 +7,15 @@
 #include <string_view>
 
 #include "computer/level.h"
+#include "engine/deal_code.h"
 #include "tools/arena/arena.h"
 #include "tools/selfplay/arguments.h"
 
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: petalgame32-arena --a LEVEL --b LEVEL --matches N --seed S [--rules H,T,O,K,HP,TP] [--jobs J]\n";
+    "usage: petalgame32-arena --a LEVEL --b LEVEL --matches N --seed S [--rules H,T,O,K,HP,TP] [--jobs J]\n"
+    "       [--deal-code CODE]\n";
 
 template <typename Number>
 bool ParseNumber(std::string_view text, Number& value) {
@@ -50,6 +52,10 @@ std::string Parse(int argc, char** argv, pg::arena::ArenaOptions& o) {
       const auto rules = pg::selfplay::ParseRules(value);
       if (!rules) return "--rules wants six numbers H,T,O,K,HP,TP (H, T, O, K 0 or 1; HP, TP 1 to 5)";
       o.rules = *rules;
+    } else if (name == "--deal-code") {
+      const pg::DealCodeRead read = pg::ReadDealCode(value);
+      if (!read.code) return "--deal-code wants a deal code (8 characters, the last a check), not '" + std::string(value) + "'";
+      o.dealCode = read.code;
     } else {
       return "unknown argument '" + std::string(name) + "'";
     }

@@ -1,0 +1,297 @@
+// Keeping a match as its start and clicks, and playing it again. The record names no card and no
+// table: the match is played again through the same turn code, so however the insides of a turn
+// change, a kept match comes back as the game would now play it.
+#include "play/kept_match.h"
+
+#include <filesystem>
+#include <utility>
+
+#include "engine/game.h"
+#include "engine/options.h"
+#include "play/coded_match.h"
+#include "play/hints.h"
+#include "play/match_inputs.h"
+#include "play/match_recorder.h"
+#include "play/setup.h"
+#include "play/silent_platform.h"
+#include "play/table_signs.h"
+
+namespace pg {
+
+namespace {
+
+constexpr const char* kTitle = "Petalgame 32";
+constexpr const char* kOffer = "前回の対戦を続けますか。\n「いいえ」なら中断として記録され、\n負けに数えられます。";
+constexpr const char* kTakenElsewhere =
+    "前回の対戦は、ほかに起動している Petalgame 32 が先に続けています。\nこちらでは新しい対戦を始めてください。";
+
+StoredSources Stored(const RandomStates& states) { return {states[0], states[1], states[2]}; }
+RandomStates Sources(const StoredSources& stored) { return {stored[0], stored[1], stored[2]}; }
+
+StoredClick StoredOf(const MatchInput& input) {
+  StoredClick click{input.card, input.winButtons, std::nullopt};
+  if (input.sources) click.sources = Stored(*input.sources);
+  return click;
+}
+
+// Tells the recorder of the copy's events as if they happened on the table: before each, the
+// table takes the copy's match, which is what the recorder reads.
+class Follower : public GameObserver {
+ public:
+  Follower(Game& table, const Game& copy, GameObserver* to) : table_(table), copy_(copy), to_(to) {}
+
+  void DealerDecided(int playerPick, int computerPick) override {
+    if (Sync()) to_->DealerDecided(playerPick, computerPick);
+  }
+  void Dealt() override {
+    if (Sync()) to_->Dealt();
+  }
+  void Captured(int side, CardCode code) override {
+    if (Sync()) to_->Captured(side, code);
+  }
+  void PlayFinished(CardCode card) override {
+    if (Sync()) to_->PlayFinished(card);
+  }
+  void LabelsRefreshed(int side) override {
+    if (Sync()) to_->LabelsRefreshed(side);
+  }
+  void AgariClosed(WinCode code, int side) override {
+    if (Sync()) to_->AgariClosed(code, side);
+  }
+  void MonthEnded() override {
+    if (Sync()) to_->MonthEnded();
+  }
+  void MatchEnded() override {
+    if (Sync()) to_->MatchEnded();
+  }
+
+ private:
+  bool Sync() {
+    if (!to_) return false;
+    static_cast<Match&>(table_) = static_cast<const Match&>(copy_);
+    table_.rules = copy_.rules;
+    return true;
+  }
+
+  Game& table_;
+  const Game& copy_;
+  GameObserver* to_;
+};
+
+// The copy's start as the record names it: the day's deal, a coded deal or a dealer draw.
+bool StartCopy(Game& copy, const ResumeRecord& record, std::string& why) {
+  const std::optional<Level> level = LevelNamed(record.level);
+  if (!level) {
+    why = "強さ「" + record.level + "」を知りません。";
+    return false;
+  }
+  copy.nextLevel = *level;
+  if (!copy.RestoreSources(Sources(record.start))) {
+    why = "乱数の状態が正しくありません。";
+    return false;
+  }
+  std::optional<DealCode> code;
+  if (!record.dealCode.empty()) {
+    code = ReadDealCode(record.dealCode).code;
+    if (!code) {
+      why = "配りコード「" + record.dealCode + "」が正しくありません。";
+      return false;
+    }
+  }
+  if (!record.dailyDate.empty()) {
+    const std::optional<LocalDate> date = DateFromText(record.dailyDate);
+    if (!date || !code || *code != DailyDealCode(*date)) {
+      why = "今日の配りの日付と配りコードが合いません。";
+      return false;
+    }
+    return StartDailyGame(copy, *date);
+  }
+  if (code) return StartCodedGame(copy, *code);
+  StartGame(copy);
+  return true;
+}
+
+void SetAside(const Game& game, const std::filesystem::path& file, const std::filesystem::path& original,
+              const std::string& why) {
+  std::string text = "前回の対戦の記録「" + original.filename().string() + "」を使えませんでした。\n" + why + "\n";
+  if (const auto aside = SetAsideResumeFile(file, original)) {
+    text += "記録は「" + aside->filename().string() + "」として残してあります。";
+  } else {
+    text += "記録を別の名前にできませんでした。";
+  }
+  game.platform.ShowMessage(text, "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+}
+
+}  // namespace
+
+bool CanKeepMatch(const Game& game) {
+  if (!game.KeepsRecords() || !MonthInPlay(game) || !game.log.fromSources) return false;
+  std::error_code error;
+  return game.keptMatch || !std::filesystem::exists(ResumePathBeside(game.statusPath), error);
+}
+
+ResumeRecord RecordToKeep(const Game& game) {
+  const MatchLog& log = game.log;
+  ResumeRecord record;
+  record.level = StoredName(game.level);
+  record.rules = SettingsOf(game.rules);
+  record.dealCode = game.dealCode ? game.dealCode->Text() : std::string();
+  record.dailyDate = game.dailyDate;
+  record.assisted = game.assisted;
+  record.start = Stored(log.start);
+  record.now = Stored(game.Sources());
+  const std::size_t settled = log.inputs.size() - (log.lastSettled || log.inputs.empty() ? 0 : 1);
+  for (std::size_t i = 0; i < settled; ++i) record.clicks.push_back(StoredOf(log.inputs[i]));
+  if (settled < log.inputs.size()) {
+    // Played again from its start, with the sources it started with: nothing it drew counts.
+    const MatchInput& running = log.inputs.back();
+    record.now = Stored(running.sources.value_or(log.afterLast));
+    record.running = StoredClick{running.card, {}, std::nullopt};
+  }
+  return record;
+}
+
+bool KeepMatchForLater(Game& game) {
+  const std::filesystem::path path = ResumePathBeside(game.statusPath);
+  if (!CanKeepMatch(game)) {
+    std::error_code error;
+    if (game.keptMatch) std::filesystem::remove(path, error);
+    game.keptMatch = false;
+    return false;
+  }
+  if (const auto error = SaveResumeFile(path, RecordToKeep(game))) {
+    game.platform.ShowMessage("いまの対戦を続きのために保存できませんでした。中断として記録します。\n" + error->reason,
+                              "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+    return false;
+  }
+  game.keptMatch = true;
+  return true;
+}
+
+void KeepMatchAsTheSessionEnds(Game& game) {
+  game.ending = true;
+  KeepMatchForLater(game);
+}
+
+bool PlayKeptMatchAgain(Game& game, const ResumeRecord& record, GameObserver* follower, std::string& why) {
+  const StoredClick* click = nullptr;
+  std::size_t pressed = 0;
+  SilentPlatform silent(game.platform, [&] {
+    return click && pressed < click->winButtons.size() ? click->winButtons[pressed++] : -1;
+  });
+  Game copy(silent);
+  silent.Attach(copy);
+  copy.windowWidthTwips = game.windowWidthTwips;
+  copy.options = game.options;
+  copy.rules = ControlsOf(record.rules);
+  // The faces, the wallpaper and the stored records come from the table as it is.
+  static_cast<Match&>(copy) = static_cast<const Match&>(game);
+  const Match before = game;
+  const RuleControls rulesBefore = game.rules;
+  Follower follow(game, copy, follower);
+  copy.observer = &follow;
+  bool played = StartCopy(copy, record, why);
+  for (std::size_t i = 0; played && i < record.clicks.size(); ++i) {
+    click = &record.clicks[i];
+    pressed = 0;
+    if (click->sources && !copy.RestoreSources(Sources(*click->sources))) {
+      why = std::to_string(i + 1) + "番目の操作の乱数の状態が正しくありません。";
+      played = false;
+      break;
+    }
+    if (click->card == kStoredTableClick) {
+      PlayerClicksTable(copy);
+    } else {
+      PlayerClicksCard(copy, click->card);
+    }
+    if (silent.Refused() || pressed != click->winButtons.size()) {
+      why = std::to_string(i + 1) + "番目の操作を、記録どおりに打ち直せませんでした。";
+      played = false;
+    }
+  }
+  const Phase phase = copy.table.Phase;
+  if (played && (phase < Phase::DealerKnown || phase > Phase::MonthOver)) {
+    why = "記録の操作を打ち直しても、対戦の途中になりません。";
+    played = false;
+  }
+  if (played && !copy.RestoreSources(Sources(record.now))) {
+    why = "乱数の状態が正しくありません。";
+    played = false;
+  }
+  if (!played) {
+    static_cast<Match&>(game) = before;
+    game.rules = rulesBefore;
+    return false;
+  }
+  static_cast<Match&>(game) = static_cast<const Match&>(copy);
+  game.rules = copy.rules;
+  game.options.JudgeMode = copy.options.JudgeMode;
+  game.assisted = record.assisted;
+  game.RestoreSources(Sources(record.now));
+  return true;
+}
+
+void PlayRunningClick(Game& game, const ResumeRecord& record) {
+  if (!record.running) return;
+  if (record.running->card == kStoredTableClick) {
+    PlayerClicksTable(game);
+  } else {
+    PlayerClicksCard(game, record.running->card);
+  }
+}
+
+void OfferKeptMatch(Game& game, MatchRecorder* recorder) {
+  const std::filesystem::path path = ResumePathBeside(game.statusPath);
+  const LoadedResume offered = LoadResumeFile(path);
+  if (offered.read == ResumeRead::Missing) return;
+  if (offered.read == ResumeRead::Damaged) {
+    SetAside(game, path, path, offered.why);
+    return;
+  }
+  const MessageAnswer answer =
+      game.platform.ShowMessage(kOffer, kTitle, MessageIcon::Question, MessageButtons::YesNo);
+  // The file is taken only now: another copy started meanwhile may have been asked too.
+  const std::optional<std::filesystem::path> taken = ClaimResumeFile(path);
+  if (!taken) {
+    game.platform.ShowMessage(kTakenElsewhere, kTitle, MessageIcon::Information, MessageButtons::Ok);
+    return;
+  }
+  // What was taken is played, which is what was offered unless a copy ending meanwhile kept its own.
+  const LoadedResume loaded = LoadResumeFile(*taken);
+  if (loaded.read != ResumeRead::Read) {
+    SetAside(game, *taken, path, loaded.why);
+    return;
+  }
+  const Match before = game;
+  const RuleControls rules = game.rules;
+  const RandomStates sources = game.Sources();
+  const Phase judgeMode = game.options.JudgeMode;
+  std::string why;
+  // At 最強 the computer thinks each of its moves again: a long match takes a few seconds.
+  game.platform.SetWaitCursor(true);
+  const bool played = PlayKeptMatchAgain(game, loaded.record, recorder, why);
+  game.platform.SetWaitCursor(false);
+  if (played && answer == MessageAnswer::Yes) {
+    std::error_code error;
+    std::filesystem::remove(*taken, error);
+    ShowTableSigns(game);
+    game.platform.Redraw();
+    if (game.HintsOn()) RefreshHints(game);
+    PlayRunningClick(game, loaded.record);
+    return;
+  }
+  // What did play is stored as the abandoned match it is; a record that did not play stays for a look.
+  if (recorder) recorder->Abandon();
+  static_cast<Match&>(game) = before;
+  game.rules = rules;
+  game.options.JudgeMode = judgeMode;
+  game.RestoreSources(sources);
+  if (played) {
+    std::error_code error;
+    std::filesystem::remove(*taken, error);
+  } else {
+    SetAside(game, *taken, path, why);
+  }
+}
+
+}  // namespace pg
