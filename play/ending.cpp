@@ -10,12 +10,13 @@
 #include "engine/game.h"
 #include "play/menu.h"
 #include "play/status_lock.h"
+#include "records/player_text.h"
 
 namespace pg {
 
 namespace {
 
-constexpr const char* kWhat = "設定";
+constexpr const char* kWhat = PG_TEXT("設定");
 
 // Halves go to the even neighbour, and places beyond what 16 bits hold stop at their edge.
 std::int16_t StoredTwips(double twips) {
@@ -53,7 +54,7 @@ void Ending(Game& game) {
   // A match under way is stored as given up: the player is told so, and a stray Enter keeps it.
   const bool inMatch = MonthInPlay(game);
   const std::string text =
-      std::string("Petalgame 32 を終了しますか。") + (inMatch ? std::string("\n") + kGivenUpMatch : "");
+      Tr("Petalgame 32 を終了しますか。") + (inMatch ? "\n" + Tr(kGivenUpMatch) : "");
   const MessageAnswer answer = game.platform.ShowMessage(
       text, "Petalgame 32", MessageIcon::Question, inMatch ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo);
   if (answer != MessageAnswer::Yes) return;

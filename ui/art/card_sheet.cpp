@@ -51,7 +51,7 @@ void PaintMark(QPainter& painter, CardCode code, bool kikuAsChaff, const QRectF&
   const QRectF upper(plate.left() + 0.5, plate.top() + 0.5, plate.width() - 1, plate.height() / 2 - 0.5);
   const QRectF lower(upper.left(), plate.center().y(), upper.width(), upper.height());
   DrawFitted(painter, upper, QString::number(MonthOf(code)), MarkFont(true));
-  DrawFitted(painter, lower, QString::fromStdString(std::string(KindMark(code, kikuAsChaff))), MarkFont(false));
+  DrawFitted(painter, lower, QString::fromStdString(KindMark(code, kikuAsChaff)), MarkFont(false));
   painter.restore();
 }
 
