@@ -849,11 +849,11 @@ You can start it from Help at any time later.</translation>
     </message>
     <message id="こいこいしました。相手が先に役を作れば、あなたの点は0文になるところでした。">
         <source></source>
-        <translation>You called koi-koi. Had the opponent made a yaku first, you would have scored 0 mon.</translation>
+        <translation>You called koi-koi. Had the opponent made a yaku first, you would have scored 0 mon. </translation>
     </message>
     <message id="勝負して、タネの1文を取りました。">
         <source></source>
-        <translation>You stopped and took 1 mon for Tane.</translation>
+        <translation>You stopped and took 1 mon for Tane. </translation>
     </message>
     <message id="光札を集める">
         <source></source>
@@ -897,11 +897,11 @@ You can start it from Help at any time later.</translation>
     </message>
     <message id="こいこいしました。今回は、勝負したところから先へ進みます。">
         <source></source>
-        <translation>You called koi-koi. This time the lesson goes on as if you had stopped.</translation>
+        <translation>You called koi-koi. This time the lesson goes on as if you had stopped. </translation>
     </message>
     <message id="勝負して、20文を取りました。">
         <source></source>
-        <translation>You stopped and took 20 mon.</translation>
+        <translation>You stopped and took 20 mon. </translation>
     </message>
     <message id="月の終わりと親">
         <source></source>

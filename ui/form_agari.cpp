@@ -142,9 +142,12 @@ void FormAgari::SyncFromCore() {
 
   line1_->setGeometry(nameLeft - 8, InFrame(dialog.line1Y) + 2, pointsRight - nameLeft + 16, 3);
   label1_->setGeometry(nameLeft, InFrame(dialog.label1Top), kPointsWidth, kRowHeight);
-  const int sumLeft = static_cast<int>(dialog.sumLeft) / kTwipsPerPixel + extra;
-  sum_->setText(Q(ShownPoints(dialog.sum)));
-  // Right-aligned under the points column, from the left edge the core gives.
+  const QString sum = Q(ShownPoints(dialog.sum));
+  const int sumLeft = std::min(static_cast<int>(dialog.sumLeft) / kTwipsPerPixel + extra,
+                               pointsRight - QFontMetrics(DialogFont(true)).horizontalAdvance(sum) - 4);
+  sum_->setText(sum);
+  // Right-aligned under the points column, from the left edge the core gives, or further left
+  // where a longer unit needs the room.
   sum_->setGeometry(sumLeft, InFrame(dialog.sumTop), pointsRight - sumLeft, kRowHeight);
 
   int shown = 0;
