@@ -13,8 +13,10 @@
 #include "play/kept_match.h"
 #include "play/match_recorder.h"
 #include "play/spoken_table.h"
+#include "records/settings_file.h"
 #include "ui/art/artwork.h"
 #include "ui/form_main.h"
+#include "ui/language.h"
 #include "ui/qt_platform.h"
 #include "ui/title_window.h"
 #include "ui/user_data.h"
@@ -106,6 +108,8 @@ int main(int argc, char** argv) {
   // The first open of the history reads the whole file: it starts now, beside the title and the
   // artwork, and the first deal or 成績 finds it done.
   const pg::HistoryOpenedAhead historyAhead(pg::HistoryPathBeside(statusPath));
+  // Before any window is built: every caption is made in the chosen language.
+  pg::ui::InstallLanguage(pg::LoadSettingsFile(pg::SettingsPathBeside(statusPath)).settings.language);
   pg::ui::TitleWindow title;
   // Paint the title before the card sheet and the pictures are rendered.
   QApplication::processEvents();

@@ -93,6 +93,10 @@ def menu_button(text, size, width=72):
 MENU_BUTTONS = [('play', 'プレイ', 14), ('end', '終了', 15), ('option', 'オプション', 11.5), ('rule', 'ルール', 14),
                 ('hiscore', 'ハイスコア', 11.5), ('help', 'ヘルプ', 14), ('info', 'バージョン', 11.5),
                 ('record', '成績', 14, 44)]
+# The same buttons for the English window, loaded in their place (name_en).
+MENU_BUTTONS_EN = [('play', 'Play', 13), ('end', 'Quit', 13), ('option', 'Options', 11.5), ('rule', 'Rules', 13),
+                   ('hiscore', 'Scores', 12), ('help', 'Help', 13), ('info', 'About', 12.5),
+                   ('record', 'Stats', 10.5, 44), ('deal', 'Deal', 11, 44)]
 
 
 def title():
@@ -108,12 +112,12 @@ def title():
     return svg(480, 256, items)
 
 
-def version():
+def version(caption='バージョン 1.0'):
     return svg(212, 80, [
         rect(1, 1, 210, 78, LACQUER, K, 2, rx=6), rect(5, 5, 202, 70, 'none', GOLD, 1.2, rx=4),
         blossom(32, 40, 24, '#e46a86', GOLD),
         label(126, 36, 'Petalgame 32', 20, GOLD, SERIF, shadow=K),
-        label(126, 60, 'バージョン 1.0', 13, CREAM, SANS, shadow=K),
+        label(126, 60, caption, 13, CREAM, SANS, shadow=K),
     ])
 
 
@@ -142,7 +146,8 @@ def icon():
 
 PICTURES = {
     'face0': face_computer, 'face1': face_player, 'score_plate': score_plate, 'month_plate': month_plate,
-    'dealer_mark': dealer_mark, 'title': title, 'version': version, 'cursor': cursor, 'icon': icon,
+    'dealer_mark': dealer_mark, 'title': title, 'version': version, 'version_en': lambda: version('Version 1.0'),
+    'cursor': cursor, 'icon': icon,
 }
 
 
@@ -155,6 +160,9 @@ def main():
     # The last button is narrower, so that it still shows whole on the 640 x 480 table.
     for name, text, size, *width in MENU_BUTTONS:
         with open(os.path.join(out, f'menu_{name}.svg'), 'w', encoding='utf-8') as f:
+            f.write(menu_button(text, size, *width))
+    for name, text, size, *width in MENU_BUTTONS_EN:
+        with open(os.path.join(out, f'menu_{name}_en.svg'), 'w', encoding='utf-8') as f:
             f.write(menu_button(text, size, *width))
     files = sorted(f'cards/{f}' for f in os.listdir(os.path.join(HERE, 'cards')) if f.endswith('.svg'))
     files += sorted(f'pictures/{f}' for f in os.listdir(out) if f.endswith('.svg'))

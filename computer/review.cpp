@@ -15,6 +15,7 @@
 #include "model/month.h"
 #include "model/stored_match.h"
 #include "model/view.h"
+#include "records/player_text.h"
 
 namespace pg::computer {
 
@@ -23,8 +24,9 @@ namespace {
 // A choice that looks bad is searched this many times in all, with different seeds, to see how far
 // the search's own figures wander at that position.
 constexpr int kSpreadRuns = 3;
-constexpr std::array<const char*, 12> kFlowers{"松", "梅", "桜", "藤",   "菖蒲", "牡丹",
-                                               "萩", "芒", "菊", "紅葉", "柳",   "桐"};
+constexpr std::array<const char*, 12> kFlowers{PG_TEXT("松"), PG_TEXT("梅"), PG_TEXT("桜"),   PG_TEXT("藤"),
+                                               PG_TEXT("菖蒲"), PG_TEXT("牡丹"), PG_TEXT("萩"), PG_TEXT("芒"),
+                                               PG_TEXT("菊"), PG_TEXT("紅葉"), PG_TEXT("柳"), PG_TEXT("桐")};
 
 struct Choice {
   int month = 1;
@@ -34,8 +36,8 @@ struct Choice {
 };
 
 std::string MonthMessage(int month, int move) {
-  return std::to_string(month) + "月の" + std::to_string(move + 1) +
-         "手目から先は、記録された手をこの版で再現できないため振り返っていません。";
+  return Fill(Tr("%1月の%2手目から先は、記録された手をこの版で再現できないため振り返っていません。"),
+              {std::to_string(month), std::to_string(move + 1)});
 }
 
 // Two moves the game cannot tell apart: cards of the same month and class played or taken, with no
@@ -135,24 +137,24 @@ MatchReview ReviewMatch(const HistoryMatch& match, std::uint64_t seed, const Sea
 }
 
 std::string CardName(std::uint8_t card) {
-  if (card >= kCardCount) return "？";
+  if (card >= kCardCount) return Tr("？");
   const CardCode code = CodeOf(card);
-  static constexpr std::array<const char*, 4> kClasses{"光", "タネ", "短冊", "カス"};
-  return std::string(kFlowers[static_cast<std::size_t>(card / 4)]) + "に" +
-         kClasses[static_cast<std::size_t>(ClassOf(code, false))];
+  static constexpr std::array<const char*, 4> kClasses{PG_TEXT("光"), PG_TEXT("タネ"), PG_TEXT("短冊"), PG_TEXT("カス")};
+  return Fill(Tr("%1に%2"), {Tr(kFlowers[static_cast<std::size_t>(card / 4)]),
+                              Tr(kClasses[static_cast<std::size_t>(ClassOf(code, false))])});
 }
 
 std::string MoveText(const model::Move& move) {
   switch (move.kind) {
     case model::MoveKind::Play:
       return move.take == model::kNoCard ? CardName(move.card)
-                                         : CardName(move.card) + "で" + CardName(move.take) + "を取る";
+                                         : Fill(Tr("%1で%2を取る"), {CardName(move.card), CardName(move.take)});
     case model::MoveKind::Take:
-      return "山札の" + CardName(move.card) + "で" + CardName(move.take) + "を取る";
+      return Fill(Tr("山札の%1で%2を取る"), {CardName(move.card), CardName(move.take)});
     case model::MoveKind::Stop:
-      return "勝負";
+      return Tr("勝負");
     case model::MoveKind::KoiKoi:
-      return "こいこい";
+      return Tr("こいこい");
   }
   return {};
 }

@@ -17,13 +17,13 @@
 #include "model/stored_match.h"
 #include "model/view.h"
 #include "model/yaku.h"
+#include "records/player_text.h"
 
 namespace pg::computer {
 
 namespace {
 
-constexpr std::array<const char*, 2> kSideNames{"あなた", "ｃｏｍ"};
-constexpr const char* kBetterMove = "よりよい手なら、";
+constexpr std::array<const char*, 2> kSideNames{PG_TEXT("あなた"), PG_TEXT("ｃｏｍ")};
 constexpr std::uint8_t kPlainChaff = 24;
 
 // A computer move of the record, and where the computer stood when it made it: its stage and the
@@ -73,7 +73,7 @@ model::Move SearchMove(const model::State& s, Random& random, const SearchBudget
 std::string ResultText(const model::MonthResult& result) {
   const int side = result.winner == kComputerSide ? kComputerSide : kPlayerSide;
   const int points = result.winner == side ? result.points : 0;
-  return std::string(kSideNames[static_cast<std::size_t>(side)]) + " " + std::to_string(points) + "文";
+  return Fill(Tr("%1 %2文"), {Tr(kSideNames[static_cast<std::size_t>(side)]), std::to_string(points)});
 }
 
 // The yaku `side` holds at `s`'s end that it does not hold at `other`'s, the first in the dialog's order.
@@ -109,29 +109,30 @@ int PlayerGain(const model::MonthResult& result) {
 // month as played says so: the chance is an average over many deals.
 std::string WhyBetter(const model::State& real, const model::State& line) {
   if (PlayerGain(line.result) <= PlayerGain(real.result)) {
-    return "この打ち進め方では実際を上回りませんでした。勝率の差は、多くの配りを試した平均です。";
+    return Tr("この打ち進め方では実際を上回りませんでした。勝率の差は、多くの配りを試した平均です。");
   }
-  const std::string computer = kSideNames[kComputerSide];
+  const std::string computer = Tr(kSideNames[kComputerSide]);
   if (real.koikoi[kPlayerSide] && real.result.winner == kComputerSide && line.result.winner != kComputerSide) {
-    return kBetterMove + std::string("こいこいの後に") + computer + "に上がられずにすみました。";
+    return Fill(Tr("よりよい手なら、こいこいの後に%1に上がられずにすみました。"), {computer});
   }
   if (real.koikoi[kPlayerSide] && !line.koikoi[kPlayerSide] && line.result.winner == kPlayerSide) {
-    return kBetterMove + std::string("こいこいの危険を負わずに上がれました。");
+    return Tr("よりよい手なら、こいこいの危険を負わずに上がれました。");
   }
   if (const auto made = YakuOnlyIn(line, real, kPlayerSide))
-    return kBetterMove + std::string(model::YakuName(*made)) + "ができました。";
+    return Fill(Tr("よりよい手なら、%1ができました。"), {Tr(std::string(model::YakuName(*made)).c_str())});
   if (const auto denied = YakuOnlyIn(real, line, kComputerSide)) {
-    return kBetterMove + computer + "の" + std::string(model::YakuName(*denied)) + "を防げました。";
+    return Fill(Tr("よりよい手なら、%1の%2を防げました。"),
+                {computer, Tr(std::string(model::YakuName(*denied)).c_str())});
   }
   const auto& realTook = real.captured;
   const auto& lineTook = line.captured;
   if (const auto kept = MostValued(realTook[kComputerSide] & ~lineTook[kComputerSide])) {
-    return kBetterMove + CardName(*kept) + "を" + computer + "に渡さずにすみました。";
+    return Fill(Tr("よりよい手なら、%1を%2に渡さずにすみました。"), {CardName(*kept), computer});
   }
   if (const auto taken = MostValued(lineTook[kPlayerSide] & ~realTook[kPlayerSide])) {
-    return kBetterMove + CardName(*taken) + "を取れました。";
+    return Fill(Tr("よりよい手なら、%1を取れました。"), {CardName(*taken)});
   }
-  return "よりよい手なら、この月の点で実際を上回りました。";
+  return Tr("よりよい手なら、この月の点で実際を上回りました。");
 }
 
 }  // namespace
@@ -179,7 +180,7 @@ std::optional<ShowHow> PlayShowHow(const HistoryMatch& match, const ReviewLine& 
   }
   how.end = s;
   how.computerFromRecord = answers.FromRecord();
-  how.comparison = "実際：" + ResultText(how.realEnd.result) + "／こう打てば：" + ResultText(how.end.result);
+  how.comparison = Fill(Tr("実際：%1／こう打てば：%2"), {ResultText(how.realEnd.result), ResultText(how.end.result)});
   how.why = WhyBetter(how.realEnd, how.end);
   return how;
 }

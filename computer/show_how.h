@@ -12,11 +12,12 @@
 #include "computer/search_budget.h"
 #include "model/state.h"
 #include "records/history_match.h"
+#include "records/player_text.h"
 
 namespace pg::computer {
 
 // What the player is told of every such line: it is one of many ways the month could have gone.
-inline constexpr const char* kShowHowEstimate = "※ 見えていない札の動きを一通りに決めて打ち進めた見積もりです。";
+inline constexpr const char* kShowHowEstimate = PG_TEXT("※ 見えていない札の動きを一通りに決めて打ち進めた見積もりです。");
 
 struct ShowHow {
   // The month's index in the match's months.

@@ -11,11 +11,11 @@
 namespace pg {
 
 // The class as one mark: 光, 種, 短 or カス. 「菊に杯」 follows its rule.
-std::string_view KindMark(CardCode code, bool kikuAsChaff);
+std::string KindMark(CardCode code, bool kikuAsChaff);
 // 「3月 桜に幕（光）」: the month, the picture and the kind.
 std::string CardName(CardCode code, bool kikuAsChaff);
 // The plant of month 1 to 12, as the months are called: 「松」 … 「桐」; empty for another number.
-std::string_view MonthPlant(int month);
+std::string MonthPlant(int month);
 // The card a face cell of the picture sheet shows; nothing for the back and the spare cells.
 std::optional<CardCode> CardOfCell(int cell);
 

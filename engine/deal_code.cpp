@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "records/player_text.h"
+
 namespace pg {
 
 namespace {
@@ -91,20 +93,20 @@ DealCodeRead ReadDealCode(std::string_view typed) {
     if (c >= 0x80 || ValueOf(static_cast<char>(c)) < 0) {
       const std::string shown = Utf8(c, original);
       const bool lookalike = c == '0' || c == 'O' || c == '1' || c == 'I' || c == 'L';
-      return {std::nullopt, "配りコードに使わない文字「" + shown + "」が入っています。" +
-                                (lookalike ? "\n配りコードには 0・O・1・I・L を使いません。" : "")};
+      return {std::nullopt, Fill(Tr("配りコードに使わない文字「%1」が入っています。"), {shown}) +
+                                (lookalike ? "\n" + Tr("配りコードには 0・O・1・I・L を使いません。") : "")};
     }
     chars += static_cast<char>(c);
   }
-  if (chars.empty()) return {std::nullopt, "配りコードを入力してください。"};
+  if (chars.empty()) return {std::nullopt, Tr("配りコードを入力してください。")};
   if (chars.size() != kDealCodeLength) {
     return {std::nullopt,
-            "配りコードは8文字です（入力は" + std::to_string(chars.size()) + "文字）。"};
+            Fill(Tr("配りコードは8文字です（入力は%1文字）。"), {std::to_string(chars.size())})};
   }
   std::array<int, kDealCodeLength> values{};
   for (std::size_t i = 0; i < chars.size(); ++i) values[i] = ValueOf(chars[i]);
   if (WeightedSum(values, kDealCodeLength) != 0) {
-    return {std::nullopt, "配りコード「" + chars + "」には打ち間違いがあります。\nもう一度お確かめください。"};
+    return {std::nullopt, Fill(Tr("配りコード「%1」には打ち間違いがあります。\nもう一度お確かめください。"), {chars})};
   }
   std::uint64_t number = 0;
   for (int i = 0; i < kDataLength; ++i) number = number * kBase + static_cast<std::uint64_t>(values[static_cast<std::size_t>(i)]);

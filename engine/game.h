@@ -24,6 +24,7 @@
 #include "engine/rule_settings.h"
 #include "engine/table_state.h"
 #include "engine/win_dialog_state.h"
+#include "records/settings_file.h"
 #include "records/status_file.h"
 
 namespace pg {
@@ -49,6 +50,8 @@ struct Session {
   // The month and kind marked on every face, and the table's size in percent: SETTINGS.TXT keeps both.
   bool cardMarks = false;
   int tableSize = 100;
+  // The language chosen in the options (SETTINGS.TXT's values); the window shows it from the next start.
+  std::string language{kLanguageAuto};
   // The lesson's step to pick up at (0 its start), kept in SETTINGS.TXT.
   int lessonStep = 0;
   // Raised whenever the badges stop matching the player's choice: a search still running for the

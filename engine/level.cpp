@@ -1,6 +1,8 @@
 // Every level's stored name and label, in one table.
 #include "engine/level.h"
 
+#include "records/player_text.h"
+
 namespace pg {
 
 namespace {
@@ -8,13 +10,13 @@ namespace {
 struct LevelNames {
   Level level;
   std::string_view stored;
-  std::string_view label;
+  const char* label;
 };
 
-constexpr std::array<LevelNames, kLevels.size()> kNames{{{Level::Beginner, "beginner", "入門"},
-                                                         {Level::Normal, "normal", "普通"},
-                                                         {Level::Strong, "strong", "強い"},
-                                                         {Level::Expert, "expert", "最強"}}};
+constexpr std::array<LevelNames, kLevels.size()> kNames{{{Level::Beginner, "beginner", PG_TEXT("入門")},
+                                                         {Level::Normal, "normal", PG_TEXT("普通")},
+                                                         {Level::Strong, "strong", PG_TEXT("強い")},
+                                                         {Level::Expert, "expert", PG_TEXT("最強")}}};
 
 const LevelNames& NamesOf(Level level) {
   for (const LevelNames& names : kNames) {
@@ -34,11 +36,11 @@ std::optional<Level> LevelNamed(std::string_view name) {
   return std::nullopt;
 }
 
-std::string_view LevelLabel(Level level) { return NamesOf(level).label; }
+std::string LevelLabel(Level level) { return Tr(NamesOf(level).label); }
 
-std::string_view LevelLabel(std::string_view storedName) {
+std::string LevelLabel(std::string_view storedName) {
   const std::optional<Level> level = LevelNamed(storedName);
-  return level ? LevelLabel(*level) : storedName;
+  return level ? LevelLabel(*level) : std::string(storedName);
 }
 
 }  // namespace pg

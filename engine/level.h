@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace pg {
@@ -17,8 +18,8 @@ inline constexpr std::array<Level, 4> kLevels{Level::Beginner, Level::Normal, Le
 std::string_view StoredName(Level level);
 std::optional<Level> LevelNamed(std::string_view name);
 // The name the player knows a level by: 入門, 普通, 強い, 最強.
-std::string_view LevelLabel(Level level);
+std::string LevelLabel(Level level);
 // The label of a stored name; the name itself for a level this version does not know.
-std::string_view LevelLabel(std::string_view storedName);
+std::string LevelLabel(std::string_view storedName);
 
 }  // namespace pg

@@ -4,6 +4,7 @@
 #include "engine/card.h"
 #include "engine/game.h"
 #include "engine/table_ruling.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -14,7 +15,7 @@ constexpr const char* kOriginalFace = "Original";
 // A picture that is there but cannot be read (a metafile, a damaged file) is refused with a word,
 // and what was shown before stays.
 void RefusePicture(const Game& game, const std::string& path) {
-  game.platform.ShowMessage("この画像は表示できません。\n" + path, "エラー", MessageIcon::Exclamation,
+  game.platform.ShowMessage(Tr("この画像は表示できません。") + "\n" + path, Tr("エラー"), MessageIcon::Exclamation,
                             MessageButtons::Ok);
 }
 
@@ -35,7 +36,7 @@ void NewBackground(Game& game, const std::string& path) {
     game.options.Wall = 3;
     game.platform.ClearBackground();
     if (MonthInPlay(game)) DrawLine(game);
-    game.platform.ShowMessage("ﾌｧｲﾙが見つかりません。", "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+    game.platform.ShowMessage(Tr("ﾌｧｲﾙが見つかりません。"), Tr("エラー"), MessageIcon::Exclamation, MessageButtons::Ok);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/board.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -53,9 +54,9 @@ struct WinDialogState {
   // The advisor's counsel on the player's 勝負 or こいこい, on its own row above the buttons; empty
   // while hints are off.
   std::string counsel;
-  std::array<DialogButton, 3> Command1{DialogButton{"こいこい", WinChoice::PlayOn},
-                                       DialogButton{"勝負", WinChoice::Stop},
-                                       DialogButton{"こいこい", WinChoice::PlayOn}};
+  std::array<DialogButton, 3> Command1{DialogButton{Tr("こいこい"), WinChoice::PlayOn},
+                                       DialogButton{Tr("勝負"), WinChoice::Stop},
+                                       DialogButton{Tr("こいこい"), WinChoice::PlayOn}};
   bool timerEnabled = false;
 };
 

@@ -5,6 +5,7 @@
 
 #include "engine/yaku_cards.h"
 #include "rules/yaku.h"
+#include "records/player_text.h"
 
 namespace pg::model {
 
@@ -96,8 +97,10 @@ YakuList ScoreYaku(const Rules& rules, CardSet captured) {
 }
 
 std::string_view YakuName(YakuId id) {
-  constexpr std::array<std::string_view, 12> kNames{"三光", "四光", "五光",       "猪鹿蝶", "花見で一杯", "月見で一杯",
-                                                    "赤短", "青短", "赤短・青短", "タネ",   "タン",       "カス"};
+  // The game's own names, as the win dialog lists them and the history keeps them.
+  constexpr std::array<std::string_view, 12> kNames{
+      PG_TEXT("三光"), PG_TEXT("四光"), PG_TEXT("五光"), PG_TEXT("猪鹿蝶"), PG_TEXT("花見で一杯"), PG_TEXT("月見で一杯"),
+      PG_TEXT("赤短"), PG_TEXT("青短"), PG_TEXT("赤短・青短"), PG_TEXT("タネ"), PG_TEXT("タン"), PG_TEXT("カス")};
   return kNames[static_cast<std::size_t>(id)];
 }
 

@@ -12,6 +12,7 @@
 #include "play/menu.h"
 #include "play/setup.h"
 #include "play/table_signs.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -25,10 +26,10 @@ void DealFromCode(Game& game, DealCode code, const std::string& heading) {
   t.Oya = static_cast<std::int16_t>(game.dealRandom.Below(2));
   const int size = LargeMessageSize(game);
   ShowCentredMessage(game, 0, heading, size, DrawPromptTop(t, 0));
-  ShowCentredMessage(game, 1, "配りコード　" + code.Text(), size, DrawPromptTop(t, 1));
-  ShowCentredMessage(game, 4, t.Oya == 0 ? "あなたが親です。" : "ｃｏｍが親です。", size, DrawResultTop(t, 0));
-  const std::string level = "強さは「" + std::string(LevelLabel(game.level)) + "」です" +
-                            (game.dailyDate.empty() ? "。" : "（ヒントなし）。");
+  ShowCentredMessage(game, 1, Fill(Tr("配りコード　%1"), {code.Text()}), size, DrawPromptTop(t, 1));
+  ShowCentredMessage(game, 4, t.Oya == 0 ? Tr("あなたが親です。") : Tr("ｃｏｍが親です。"), size, DrawResultTop(t, 0));
+  const std::string level = Fill(game.dailyDate.empty() ? Tr("強さは「%1」です。") : Tr("強さは「%1」です（ヒントなし）。"),
+                                 {LevelLabel(game.level)});
   ShowCentredMessage(game, 5, level, size, DrawResultTop(t, 1));
   game.SetPhase(Phase::DealerKnown);
   game.Notify(&GameObserver::DealerDecided, -1, -1);
@@ -42,7 +43,7 @@ void DealFromCode(Game& game, DealCode code, const std::string& heading) {
 bool StartCodedGame(Game& game, DealCode code) {
   if (!AgreeToStartAgain(game)) return false;
   ClearForMatch(game);
-  DealFromCode(game, code, "配りコードの対戦です。");
+  DealFromCode(game, code, Tr("配りコードの対戦です。"));
   return true;
 }
 
@@ -53,8 +54,8 @@ bool StartDailyGame(Game& game, const LocalDate& today) {
   game.dailyDate = DateText(today);
   game.level = Level::Expert;
   game.board.LevelName.caption = LevelNameCaption(game.level);
-  DealFromCode(game, DailyDealCode(today), "今日の配り（" + std::to_string(today.month) + "月" +
-                                                std::to_string(today.day) + "日）");
+  DealFromCode(game, DailyDealCode(today),
+               Fill(Tr("今日の配り（%1月%2日）"), {std::to_string(today.month), std::to_string(today.day)}));
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include "engine/game.h"
 #include "model/cards.h"
 #include "rules/win_dialog.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -19,8 +20,8 @@ constexpr const char* kBetter = "◀";
 
 std::string CounselText(int stopPercent, int koikoiPercent) {
   const bool stopBetter = stopPercent >= koikoiPercent;
-  return "勝負：勝率 " + std::to_string(stopPercent) + "%" + (stopBetter ? kBetter : "") + "　こいこい：勝率 " +
-         std::to_string(koikoiPercent) + "%" + (stopBetter ? "" : kBetter);
+  return Fill(Tr("勝負：勝率 %1%2　こいこい：勝率 %3%4"), {std::to_string(stopPercent) + "%", stopBetter ? kBetter : "",
+                                                           std::to_string(koikoiPercent) + "%", stopBetter ? "" : kBetter});
 }
 
 void OfferCounsel(Game& game) {

@@ -8,13 +8,18 @@
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "engine/text.h"
+#include "records/player_text.h"
 
 namespace pg {
 
 namespace {
 
-constexpr ByYakuGroup<const char*> kStartLabels{
-    {"三光　残3", "猪鹿蝶　残3", "花見　残2", "月見　残2", "赤短　残3", "青短　残3", "ﾀﾈ　残5", "ﾀﾝ　残5", "ｶｽ　残10"}};
+// Kept in Japanese as the labels' state; rules/yaku.h shows them in the player's words.
+constexpr ByYakuGroup<const char*> kStartLabels{{PG_JAPANESE_DATA("三光　残3"), PG_JAPANESE_DATA("猪鹿蝶　残3"),
+                                                 PG_JAPANESE_DATA("花見　残2"), PG_JAPANESE_DATA("月見　残2"),
+                                                 PG_JAPANESE_DATA("赤短　残3"), PG_JAPANESE_DATA("青短　残3"),
+                                                 PG_JAPANESE_DATA("ﾀﾈ　残5"), PG_JAPANESE_DATA("ﾀﾝ　残5"),
+                                                 PG_JAPANESE_DATA("ｶｽ　残10")}};
 
 void GatherDeck(Game& game) {
   TableState& t = game.table;

@@ -7,6 +7,7 @@
 #include "engine/geometry.h"
 #include "engine/messages.h"
 #include "engine/text.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -17,7 +18,7 @@ constexpr int kCandidates = 12;
 int NameSize(const Game& game) { return game.SmallScreen() ? 9 : 12; }
 
 // The side's name goes into message(2 + side), by the candidate it picked.
-void ShowNameBy(Game& game, int side, const char* name, int q) {
+void ShowNameBy(Game& game, int side, const std::string& name, int q) {
   Label& label = game.board.message[2 + side];
   const Point at = DealerDrawNamePosition(game.table, side, q);
   label.caption = name;
@@ -35,8 +36,8 @@ void TurnCandidate(Game& game, int q) {
 
 void oya1(Game& game) {
   TableState& t = game.table;
-  ShowCentredMessage(game, 0, "親を決めます。", LargeMessageSize(game), DrawPromptTop(t, 0));
-  ShowCentredMessage(game, 1, "下の12枚の中から１枚を選択して下さい。", LargeMessageSize(game), DrawPromptTop(t, 1));
+  ShowCentredMessage(game, 0, Tr("親を決めます。"), LargeMessageSize(game), DrawPromptTop(t, 0));
+  ShowCentredMessage(game, 1, Tr("下の12枚の中から１枚を選択して下さい。"), LargeMessageSize(game), DrawPromptTop(t, 1));
   for (int q = 0; q < kCandidates; ++q) {
     CardPicture& card = game.board.Card[q];
     const Point at = DealerDrawPosition(t, q);
@@ -55,20 +56,20 @@ void oya1(Game& game) {
 
 void oya2(Game& game, int p) {
   TableState& t = game.table;
-  ShowNameBy(game, 0, "あなた", p);
+  ShowNameBy(game, 0, Tr("あなた"), p);
   TurnCandidate(game, p);
   int c = game.random.Below(kCandidates);
   while (c == p) c = game.random.Below(kCandidates);
-  ShowNameBy(game, 1, "ｃｏｍ", c);
+  ShowNameBy(game, 1, Tr("ｃｏｍ"), c);
   TurnCandidate(game, c);
 
   const int mp = MonthOf(t.FieldCard[p].code);
   const int mc = MonthOf(t.FieldCard[c].code);
-  const std::string result = "あなた：" + NumText(mp) + "月　、　ｃｏｍ：" + NumText(mc) + "月";
+  const std::string result = Fill(Tr("あなた：%1月　、　ｃｏｍ：%2月"), {NumText(mp), NumText(mc)});
   const bool playerDeals = mc > mp;
   t.Oya = playerDeals ? 0 : 1;
   ShowCentredMessage(game, 4, result, LargeMessageSize(game), DrawResultTop(t, 0));
-  ShowCentredMessage(game, 5, playerDeals ? "あなたが親です。" : "ｃｏｍが親です。", LargeMessageSize(game),
+  ShowCentredMessage(game, 5, playerDeals ? Tr("あなたが親です。") : Tr("ｃｏｍが親です。"), LargeMessageSize(game),
                      DrawResultTop(t, 1));
   game.SetPhase(Phase::DealerKnown);
   for (int q = 0; q < kCandidates; ++q) game.board.Card[q].enabled = false;

@@ -11,12 +11,13 @@
 #include "play/kept_match.h"
 #include "play/menu.h"
 #include "play/status_lock.h"
+#include "records/player_text.h"
 
 namespace pg {
 
 namespace {
 
-constexpr const char* kWhat = "設定";
+constexpr const char* kWhat = PG_TEXT("設定");
 
 // Halves go to the even neighbour, and places beyond what 16 bits hold stop at their edge.
 std::int16_t StoredTwips(double twips) {
@@ -56,8 +57,8 @@ void Ending(Game& game) {
   const bool inMatch = MonthInPlay(game);
   const bool kept = inMatch && CanKeepMatch(game);
   const bool givenUp = inMatch && !kept;
-  const std::string text = std::string("Petalgame 32 を終了しますか。") +
-                           (kept ? std::string("\n") + kKeptMatch : givenUp ? std::string("\n") + kGivenUpMatch : "");
+  const std::string text = Tr("Petalgame 32 を終了しますか。") +
+                           (kept ? "\n" + Tr(kKeptMatch) : givenUp ? "\n" + Tr(kGivenUpMatch) : "");
   const MessageAnswer answer = game.platform.ShowMessage(
       text, "Petalgame 32", MessageIcon::Question, givenUp ? MessageButtons::YesNoDefaultNo : MessageButtons::YesNo);
   if (answer != MessageAnswer::Yes) return;

@@ -9,12 +9,13 @@
 #include "play/menu.h"
 #include "play/status_lock.h"
 #include "records/high_scores.h"
+#include "records/player_text.h"
 
 namespace pg {
 
 namespace {
 
-constexpr const char* kWhat = "ハイスコア";
+constexpr const char* kWhat = PG_TEXT("ハイスコア");
 // Matches against the gentle teacher are practice: they never enter the tables.
 constexpr Level kPracticeLevel = Level::Beginner;
 
@@ -31,7 +32,7 @@ void ShowTables(Game& game, const HighScoreUpdate& update) {
 }
 
 bool IsBlank(std::string_view name) {
-  constexpr std::string_view kIdeographicSpace = "　";
+  constexpr std::string_view kIdeographicSpace = PG_JAPANESE_DATA("　");
   while (!name.empty()) {
     if (name.front() == ' ') {
       name.remove_prefix(1);
@@ -107,7 +108,8 @@ void MenuHiScore(Game& game) {
 void InputNameOk(const Game& game) {
   // Blanks alone would be stored as a name that reads back as none.
   if (IsBlank(game.inputName.InputName)) {
-    game.platform.ShowMessage("名前が入力されていません。", "入力エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+    game.platform.ShowMessage(Tr("名前が入力されていません。"), Tr("入力エラー"), MessageIcon::Exclamation,
+                              MessageButtons::Ok);
     return;
   }
   game.platform.EndModal(Dialog::InputName);

@@ -13,6 +13,7 @@
 #include "model/cards.h"
 #include "play/level_setting.h"
 #include "records/settings_file.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -106,7 +107,7 @@ void SetHints(Game& game, bool on) {
   if (game.hints == on) return;
   game.hints = on;
   RefreshHints(game);
-  SaveSettingLine(game, kHintsSetting, SwitchValue(on), "ヒントの設定");
+  SaveSettingLine(game, kHintsSetting, SwitchValue(on), PG_TEXT("ヒントの設定"));
 }
 
 }  // namespace pg

@@ -14,19 +14,20 @@
 #include "play/table_signs.h"
 #include "play/turn_driver.h"
 #include "records/settings_file.h"
+#include "records/player_text.h"
 
 namespace pg {
 
 namespace {
 
-constexpr const char* kLessonName = "はじめてのこいこい";
-constexpr const char* kLessonOver = "これでレッスンはおわりです。";
-constexpr const char* kOverRefusal = "レッスンはここまでです。「レッスンをやめる」で、ふだんの対戦に戻ります。";
-constexpr const char* kNotACard = "札ではなく、場の札のないところをクリックします。";
-constexpr const char* kHandFirst = "場の札は、手札を出して取ります。まず下の段の光っている札をクリックします。";
-constexpr const char* kFramedOnly = "枠で囲まれた2枚のうち、光っている札をクリックします。";
-constexpr const char* kClickMarked = "光っている札をクリックします。";
-constexpr const char* kNoMatch = "この札は場の札と月が合いません。";
+constexpr const char* kLessonName = PG_TEXT("はじめてのこいこい");
+constexpr const char* kLessonOver = PG_TEXT("これでレッスンはおわりです。");
+constexpr const char* kOverRefusal = PG_TEXT("レッスンはここまでです。「レッスンをやめる」で、ふだんの対戦に戻ります。");
+constexpr const char* kNotACard = PG_TEXT("札ではなく、場の札のないところをクリックします。");
+constexpr const char* kHandFirst = PG_TEXT("場の札は、手札を出して取ります。まず下の段の光っている札をクリックします。");
+constexpr const char* kFramedOnly = PG_TEXT("枠で囲まれた2枚のうち、光っている札をクリックします。");
+constexpr const char* kClickMarked = PG_TEXT("光っている札をクリックします。");
+constexpr const char* kNoMatch = PG_TEXT("この札は場の札と月が合いません。");
 // The win dialog's second button is the player's 勝負.
 constexpr int kShoubuButton = 1;
 
@@ -169,21 +170,21 @@ void Lesson::Build(int step) {
 
 std::optional<std::string> Lesson::Refusal(ControlId under) const {
   const LessonStep& step = LessonSteps()[static_cast<std::size_t>(step_)];
-  if (move_ >= step.moves.size()) return kOverRefusal;
+  if (move_ >= step.moves.size()) return Tr(kOverRefusal);
   const LessonMove& move = step.moves[move_];
   const bool onCard = under.kind == ControlKind::Card && under.index >= 0 && under.index < kCardCount;
   const bool cardClick = onCard && game_.board.TakesInput(under);
-  if (move.click == LessonClick::Table) return cardClick ? std::optional<std::string>(kNotACard) : std::nullopt;
+  if (move.click == LessonClick::Table) return cardClick ? std::optional<std::string>(Tr(kNotACard)) : std::nullopt;
   if (!cardClick) {
-    if (move.click == LessonClick::Choice) return kFramedOnly;
-    return onCard ? kHandFirst : kClickMarked;
+    if (move.click == LessonClick::Choice) return Tr(kFramedOnly);
+    return Tr(onCard ? kHandFirst : kClickMarked);
   }
   const CardCode code = game_.table.Deck[static_cast<std::size_t>(under.index)];
   if (code == CardCode::FromText(move.card)) return std::nullopt;
   const int month = MonthOf(code);
   if (move.click == LessonClick::Hand && month >= 1 && month <= 12 &&
       game_.table.FieldMonth[static_cast<std::size_t>(month - 1)] == 0)
-    return kNoMatch;
+    return Tr(kNoMatch);
   return step.refusal;
 }
 
@@ -245,7 +246,7 @@ void Lesson::Show(const std::string& note, bool refused) {
       if (const auto pic = PictureOf(game_, move.card)) caption.marked.push_back(*pic);
     }
   } else {
-    caption.instruction = previous_ + kLessonOver;
+    caption.instruction = previous_ + Tr(kLessonOver);
   }
   caption.note = refused ? note : step.explanation;
   game_.platform.ShowLesson(&caption);
@@ -254,15 +255,14 @@ void Lesson::Show(const std::string& note, bool refused) {
 
 std::string Lesson::Heading() const {
   const LessonStep& step = LessonSteps()[static_cast<std::size_t>(step_)];
-  return std::string(kLessonName) + "　" + std::to_string(step_ + 1) + "/" + std::to_string(StepCount()) + "　" +
-         step.title;
+  return Fill(Tr("%1　%2/%3　%4"), {Tr(kLessonName), std::to_string(step_ + 1), std::to_string(StepCount()), step.title});
 }
 
 void Lesson::Remember(int step) {
   game_.lessonStep = step;
   // Saved with the records the lesson otherwise keeps away from.
   game_.statusPath = silenced_.StatusPath();
-  SaveSettingLine(game_, kLessonStepSetting, std::to_string(step), "レッスンの続き");
+  SaveSettingLine(game_, kLessonStepSetting, std::to_string(step), PG_TEXT("レッスンの続き"));
   game_.statusPath.clear();
 }
 
@@ -276,9 +276,9 @@ void Lesson::Leave() {
 }
 
 bool AskForLesson(const Game& game) {
-  return game.platform.ShowMessage("Petalgame 32 へようこそ。\n遊び方を札を打ちながら覚える、"
-                                   "「はじめてのこいこい」（約5分）を始めますか。\n\nあとからでも、ヘルプからいつでも始められます。",
-                                   kLessonName, MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
+  return game.platform.ShowMessage(Tr("Petalgame 32 へようこそ。\n遊び方を札を打ちながら覚える、"
+                                      "「はじめてのこいこい」（約5分）を始めますか。\n\nあとからでも、ヘルプからいつでも始められます。"),
+                                   Tr(kLessonName), MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes;
 }
 
 }  // namespace pg

@@ -10,6 +10,7 @@
 #include "engine/game.h"
 #include "play/status_lock.h"
 #include "records/settings_file.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -24,26 +25,28 @@ constexpr std::size_t kQuotedLine = 40;
 
 void ReportDamagedSettings(const Game& game, const std::filesystem::path& path) {
   std::filesystem::path setAside;
-  std::string text = "設定ファイル「" + path.filename().string() +
-                     "」を読み取れませんでした。\nコンピュータの強さは「普通」にします。\n";
+  std::string text = Fill(Tr("設定ファイル「%1」を読み取れませんでした。\nコンピュータの強さは「普通」にします。\n"),
+                          {path.filename().string()});
   if (const auto error = SetAsideSettingsFile(path, setAside)) {
-    text += "ファイルを別の名前にできなかったため、強さを変えると上書きされます。\n" + error->reason;
+    text += Tr("ファイルを別の名前にできなかったため、強さを変えると上書きされます。\n") + error->reason;
   } else {
-    text += "読み取れなかったファイルは「" + setAside.filename().string() + "」として残してあります。";
+    text += Fill(Tr("読み取れなかったファイルは「%1」として残してあります。"), {setAside.filename().string()});
   }
-  game.platform.ShowMessage(text, "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+  game.platform.ShowMessage(text, Tr("エラー"), MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 void ReportUnusedLines(const Game& game, const std::filesystem::path& path, const std::vector<std::string>& bad,
                        const std::vector<std::string>& repeated) {
-  std::string text = "設定ファイル「" + path.filename().string() + "」について：\n";
+  std::string text = Fill(Tr("設定ファイル「%1」について：\n"), {path.filename().string()});
   if (!bad.empty()) {
-    text += "次の行は使えないため、その設定は初めのままにします（コンピュータの強さなら「普通」）。\n";
-    for (const std::string& line : bad) text += "　" + line.substr(0, kQuotedLine) + "\n";
+    text += Tr("次の行は使えないため、その設定は初めのままにします（コンピュータの強さなら「普通」）。\n");
+    for (const std::string& line : bad) text += PG_JAPANESE_DATA("　") + line.substr(0, kQuotedLine) + "\n";
   }
-  for (const std::string& name : repeated) text += "「" + name + "」が2回以上書かれています。最後の行を使います。\n";
-  text += "ほかの設定は読み込みました。";
-  game.platform.ShowMessage(text, "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+  for (const std::string& name : repeated) {
+    text += Fill(Tr("「%1」が2回以上書かれています。最後の行を使います。\n"), {name});
+  }
+  text += Tr("ほかの設定は読み込みました。");
+  game.platform.ShowMessage(text, Tr("エラー"), MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 }  // namespace
@@ -69,6 +72,7 @@ void LoadLevelSetting(Game& game) {
   game.hints = loaded.settings.hints;
   game.cardMarks = loaded.settings.cardMarks;
   game.tableSize = loaded.settings.tableSize;
+  game.language = loaded.settings.language;
   game.lessonStep = loaded.settings.lessonStep;
   if (!bad.empty() || !loaded.repeated.empty()) ReportUnusedLines(game, path, bad, loaded.repeated);
 }
@@ -84,7 +88,7 @@ void SaveSettingLine(Game& game, std::string_view name, std::string_view value, 
   }
   if (outcome == LockOutcome::Failed) return;
   if (outcome == LockOutcome::Busy) {
-    ReportSaveFailure(game, what, {EBUSY, "ほかの Petalgame 32 が STATUS.DAT を使っています。"});
+    ReportSaveFailure(game, what, {EBUSY, Tr("ほかの Petalgame 32 が STATUS.DAT を使っています。")});
     return;
   }
   if (const auto error = SaveSetting(SettingsPathBeside(game.statusPath), name, value)) {
@@ -103,10 +107,10 @@ void LevelFocus(Game& game, int index) {
     game.level = chosen;
     game.board.LevelName.caption = LevelNameCaption(chosen);
   }
-  SaveSettingLine(game, kLevelSetting, StoredName(chosen), "コンピュータの強さ");
+  SaveSettingLine(game, kLevelSetting, StoredName(chosen), PG_TEXT("コンピュータの強さ"));
 }
 
-std::string LevelNameCaption(Level level) { return "ｃｏｍ（" + std::string(LevelLabel(level)) + "）"; }
+std::string LevelNameCaption(Level level) { return Fill(Tr("ｃｏｍ（%1）"), {LevelLabel(level)}); }
 
 bool MatchUnderWay(const Game& game) {
   const Phase phase = game.table.Phase;

@@ -7,6 +7,7 @@
 #include "engine/game.h"
 #include "rules/yaku.h"
 #include "rules/yaku_score.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -98,7 +99,10 @@ void MatchRecorder::AgariClosed(WinCode code, int) {
                            stopped ? CallOutcome::Won : CallOutcome::NoWin});
     if (stopped) month.yaku = YakuRows(game_, winner);
   } else {
-    month.yaku = {{winner, code == WinCode::DealerRight ? "親権" : IsTeshi(code) ? "手四" : "くっつき", dialog.total}};
+    const char* name = code == WinCode::DealerRight ? PG_JAPANESE_DATA("親権")
+                       : IsTeshi(code)                ? PG_JAPANESE_DATA("手四")
+                                                      : PG_JAPANESE_DATA("くっつき");
+    month.yaku = {{winner, name, dialog.total}};
   }
   if (stopped || code != WinCode::Yaku) {
     month.winner = winner;
@@ -154,7 +158,7 @@ void MatchRecorder::Store(MatchOutcome result) {
     if (const std::string found = database_->TakeNotice(); !found.empty()) Tell(found);
   }
   // The game goes on whatever happened; the player is told this match is not kept.
-  if (!problem.empty()) Tell(std::string(kNotStored) + "\n" + problem);
+  if (!problem.empty()) Tell(Tr(kNotStored) + "\n" + problem);
 }
 
 }  // namespace pg

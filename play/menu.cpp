@@ -5,6 +5,7 @@
 
 #include "engine/game.h"
 #include "play/setup.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -32,7 +33,7 @@ void ShowMenuDialog(Game& game, Dialog dialog) {
 
 bool AgreeToStartAgain(const Game& game) {
   if (!MonthInPlay(game)) return true;
-  const std::string text = std::string("対戦中の勝負を終了して、新しい勝負を始めますか。\n") + kGivenUpMatch;
+  const std::string text = Tr("対戦中の勝負を終了して、新しい勝負を始めますか。") + "\n" + Tr(kGivenUpMatch);
   return game.platform.ShowMessage(text, "Petalgame 32", MessageIcon::Question, MessageButtons::YesNoDefaultNo) ==
          MessageAnswer::Yes;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "engine/platform.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -14,7 +15,7 @@ void MenuGuardTimer_Timer(Game& game);
 // lasts is the second after the dialog, whose close leaves the pointer over the menu.
 void ShowMenuDialog(Game& game, Dialog dialog);
 // What becomes of a match given up, said wherever the player is asked to give one up.
-inline constexpr const char* kGivenUpMatch = "いまの対戦は中断として記録され、負けに数えられます。";
+inline constexpr const char* kGivenUpMatch = PG_TEXT("いまの対戦は中断として記録され、負けに数えられます。");
 // Asks whether to give up the match being played for a new one; true when the player agrees.
 bool AgreeToStartAgain(const Game& game);
 // The play button: a new match, once the player agrees to give up the one being played.

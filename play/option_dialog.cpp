@@ -12,6 +12,7 @@
 #include "play/screen_mode.h"
 #include "records/status_codec.h"
 #include "rules/yaku.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -49,8 +50,8 @@ void ReportNamesThatCannotBeSaved(Game& game) {
       reported.clear();
     } else if (*current[i] != reported) {
       reported = *current[i];
-      game.platform.ShowMessage("このファイル名は保存できないため、次に起動したときには使われません。\n" + reported,
-                                "オプション", MessageIcon::Exclamation, MessageButtons::Ok);
+      game.platform.ShowMessage(Tr("このファイル名は保存できないため、次に起動したときには使われません。") + "\n" + reported,
+                                Tr("オプション"), MessageIcon::Exclamation, MessageButtons::Ok);
     }
   }
 }
@@ -79,7 +80,7 @@ void OCommandClick(const Game& game) {
 
 void FaceMouseUp(Game& game, int index, bool leftButton) {
   if (leftButton) {
-    const std::optional<std::string> file = game.platform.PickFile(kPictureFilter);
+    const std::optional<std::string> file = game.platform.PickFile(Tr(kPictureFilter));
     if (!file) return;
     game.options.FFileName[index] = *file;
     FacePaint(game, index);
@@ -109,7 +110,7 @@ void WallFocus(Game& game, int index) {
 }
 
 void WCommandClick(Game& game) {
-  const std::optional<std::string> file = game.platform.PickFile(kPictureFilter);
+  const std::optional<std::string> file = game.platform.PickFile(Tr(kPictureFilter));
   if (!file) return;
   game.options.WFileName = *file;
   WallFocus(game, 3);

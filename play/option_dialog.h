@@ -2,15 +2,17 @@
 // card speed, each taking effect at once.
 #pragma once
 
+#include "records/player_text.h"
+
 namespace pg {
 
 struct Game;
 
 // The file picker's filter: every picture format the dialog offers, PNG among them.
 inline constexpr const char* kPictureFilter =
-    "すべてのﾋﾟｸﾁｬﾌｧｲﾙ|*.bmp;*.dib;*.gif;*.jpg;*.png;*.wmf;*.emf;*.ico;*.cur|ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp;*.dib)|*.bmp;*.dib|"
-    "GIFｲﾒｰｼﾞ(*.gif)|*.gif|JPEGｲﾒｰｼﾞ(*.jpg)|*.jpg|PNGｲﾒｰｼﾞ(*.png)|*.png|ﾒﾀﾌｧｲﾙ(*.wmf;*.emf)|*.wmf;*.emf|"
-    "ｱｲｺﾝ(*.ico;*.cur)|*.ico;*.cur";
+    PG_TEXT("すべてのﾋﾟｸﾁｬﾌｧｲﾙ|*.bmp;*.dib;*.gif;*.jpg;*.png;*.wmf;*.emf;*.ico;*.cur|ﾋﾞｯﾄﾏｯﾌﾟ(*.bmp;*.dib)|*.bmp;*.dib|"
+            "GIFｲﾒｰｼﾞ(*.gif)|*.gif|JPEGｲﾒｰｼﾞ(*.jpg)|*.jpg|PNGｲﾒｰｼﾞ(*.png)|*.png|ﾒﾀﾌｧｲﾙ(*.wmf;*.emf)|*.wmf;*.emf|"
+            "ｱｲｺﾝ(*.ico;*.cur)|*.ico;*.cur");
 
 // The menu command.
 void MenuOption(Game& game);

@@ -12,6 +12,7 @@
 #include "play/setup.h"
 #include "play/silent_platform.h"
 #include "play/table_signs.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -22,8 +23,8 @@ constexpr int kDealerDrawCards = 12;
 }  // namespace
 
 ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
-  auto refuse = [](const std::string& why) { return ReplayOpened{nullptr, std::string(kCannotReplay) + "\n" + why}; };
-  if (match.months.empty()) return refuse("月の記録がありません。");
+  auto refuse = [](const std::string& why) { return ReplayOpened{nullptr, Tr(kCannotReplay) + "\n" + why}; };
+  if (match.months.empty()) return refuse(Tr("月の記録がありません。"));
   ReplayProgress progress;
   const Game* shown = nullptr;
   SilentPlatform silent(game.platform, [&] { return StoredAnswer(shown->agari, progress.playsOn); });
@@ -42,14 +43,14 @@ ReplayOpened Replay::Open(Game& game, const HistoryMatch& match) {
   for (const ReplayStep& step : StepsOf(match)) {
     if (auto refusal = RunStep(copy, match, step, progress)) return refuse(*refusal);
     if (silent.Refused())
-      return refuse(std::to_string(match.months.at(static_cast<std::size_t>(step.month)).month) +
-                    "か月目のこいこいと勝負の記録が、ルールに合いません。");
+      return refuse(Fill(Tr("%1か月目のこいこいと勝負の記録が、ルールに合いません。"),
+                         {std::to_string(match.months.at(static_cast<std::size_t>(step.month)).month)}));
     frames.push_back({step, copy.table, copy.board, copy.agari, copy.options.JudgeMode, progress});
   }
   const auto& scores = copy.table.matchScore;
   if (scores[0] != match.scores[0] || scores[1] != match.scores[1]) {
-    return refuse("記録の点数（" + std::to_string(match.scores[0]) + "文 対 " + std::to_string(match.scores[1]) +
-                  "文）に、再生の結果が合いません。");
+    return refuse(Fill(Tr("記録の点数（%1文 対 %2文）に、再生の結果が合いません。"),
+                       {std::to_string(match.scores[0]), std::to_string(match.scores[1])}));
   }
   return {std::unique_ptr<Replay>(new Replay(game, match, std::move(frames))), {}};
 }
@@ -156,12 +157,12 @@ ReplayOpened OpenReplayAt(Game& game, const HistoryMatch& match, int month, int 
 }
 
 std::optional<std::string> PlayDealAgain(Game& game, const HistoryMatch& match) {
-  if (match.months.empty()) return std::string("この配りでは始められません。\n記録に配りがありません。");
+  if (match.months.empty()) return Tr("この配りでは始められません。\n記録に配りがありません。");
   const HistoryMonth& first = match.months.front();
   const auto deck = DeckOf(first);
   if (!deck)
-    return "この配りでは始められません。\n" + std::to_string(first.month) +
-           "か月目の配りが、48枚の違う札になっていません。";
+    return Fill(Tr("この配りでは始められません。\n%1か月目の配りが、48枚の違う札になっていません。"),
+                {std::to_string(first.month)});
   if (!AgreeToStartAgain(game)) return std::nullopt;
   StartGame(game);
   TableState& t = game.table;
@@ -169,15 +170,15 @@ std::optional<std::string> PlayDealAgain(Game& game, const HistoryMatch& match) 
   for (int q = 0; q < kDealerDrawCards; ++q) game.board.Card[q].enabled = game.board.Card[q].visible = false;
   t.Oya = static_cast<std::int16_t>(first.dealer);
   const int size = LargeMessageSize(game);
-  ShowCentredMessage(game, 0, "選んだ対戦と同じ配りで始めます。", size, DrawPromptTop(t, 0));
-  ShowCentredMessage(game, 1, t.Oya == 0 ? "あなたが親です。" : "ｃｏｍが親です。", size, DrawPromptTop(t, 1));
+  ShowCentredMessage(game, 0, Tr("選んだ対戦と同じ配りで始めます。"), size, DrawPromptTop(t, 0));
+  ShowCentredMessage(game, 1, t.Oya == 0 ? Tr("あなたが親です。") : Tr("ｃｏｍが親です。"), size, DrawPromptTop(t, 1));
   // The match is played at the level chosen now, which may not be the one the deal was played at.
   const std::string now(LevelLabel(game.level));
   const std::optional<Level> stored = LevelNamed(match.level);
   const std::string then = stored ? std::string(LevelLabel(*stored)) : match.level;
   ShowCentredMessage(game, 2,
-                     stored == game.level ? "強さは記録と同じ「" + now + "」です。"
-                                          : "強さは「" + now + "」です（記録は「" + then + "」）。",
+                     stored == game.level ? Fill(Tr("強さは記録と同じ「%1」です。"), {now})
+                                          : Fill(Tr("強さは「%1」です（記録は「%2」）。"), {now, then}),
                      size, DrawPromptTop(t, 2));
   game.arrangedDeck = *deck;
   game.SetPhase(Phase::DealerKnown);

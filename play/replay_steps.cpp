@@ -20,6 +20,7 @@
 #include "rules/match_score.h"
 #include "rules/win_dialog.h"
 #include "rules/yaku.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -35,16 +36,21 @@ std::optional<CardCode> CardOf(const StoredCard& text) {
   return CodeOf(*card);
 }
 
-std::string MonthName(const HistoryMonth& month) { return std::to_string(month.month) + "か月目"; }
+std::string MonthNumber(const HistoryMonth& month) { return std::to_string(month.month); }
 
-Refusal BadDeal(const HistoryMonth& month) { return MonthName(month) + "の配りが、48枚の違う札になっていません。"; }
+Refusal BadDeal(const HistoryMonth& month) {
+  return Fill(Tr("%1か月目の配りが、48枚の違う札になっていません。"), {MonthNumber(month)});
+}
 
 Refusal BadMove(const HistoryMonth& month, int move) {
   const HistoryMove& m = month.moves.at(static_cast<std::size_t>(move));
-  return MonthName(month) + "の" + std::to_string(move + 1) + "手目（「" + m.card + "」）は、ルールに合いません。";
+  return Fill(Tr("%1か月目の%2手目（「%3」）は、ルールに合いません。"),
+              {MonthNumber(month), std::to_string(move + 1), m.card});
 }
 
-Refusal BadEnd(const HistoryMonth& month) { return MonthName(month) + "の終わり方が、ルールに合いません。"; }
+Refusal BadEnd(const HistoryMonth& month) {
+  return Fill(Tr("%1か月目の終わり方が、ルールに合いません。"), {MonthNumber(month)});
+}
 
 void RefreshLabels(Game& game) {
   GotoYaku(game);
@@ -183,7 +189,7 @@ bool PlayStock(Game& game, const HistoryMove& move, CardCode code, std::vector<S
 Refusal RunMove(Game& game, const HistoryMonth& month, int index, ReplayProgress& progress) {
   const HistoryMove& move = month.moves.at(static_cast<std::size_t>(index));
   const std::optional<CardCode> code = CardOf(move.card);
-  if (!code) return MonthName(month) + "の記録に、知らない札「" + move.card + "」があります。";
+  if (!code) return Fill(Tr("%1か月目の記録に、知らない札「%2」があります。"), {MonthNumber(month), move.card});
   // The dealer plays first, and each side's hand card is followed by a stock card.
   const int handMove = index / 2;
   const bool fromStock = index % 2 == 1;

@@ -10,6 +10,7 @@
 
 #include "engine/card.h"
 #include "records/history_match.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -47,6 +48,6 @@ std::optional<std::string> RunStep(Game& game, const HistoryMatch& match, const 
 int StoredAnswer(const WinDialogState& dialog, bool playsOn);
 
 // What a refused match is told with, ahead of the reason.
-inline constexpr const char* kCannotReplay = "この対戦は再生できません。";
+inline constexpr const char* kCannotReplay = PG_TEXT("この対戦は再生できません。");
 
 }  // namespace pg

@@ -6,6 +6,7 @@
 #include "computer/show_how.h"
 #include "engine/card.h"
 #include "model/month.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -67,7 +68,7 @@ std::uint64_t LineSeed(const HistoryMatch& match, const computer::ReviewLine& li
 
 ReplayOpened OpenShowHow(Game& game, const HistoryMatch& match, const computer::ReviewLine& line) {
   const auto how = computer::PlayShowHow(match, line, LineSeed(match, line), {computer::kReviewIterations});
-  if (!how) return {nullptr, "この場面から先を打ち進められませんでした。\n記録のこの月を、最後までたどれません。"};
+  if (!how) return {nullptr, Tr("この場面から先を打ち進められませんでした。\n記録のこの月を、最後までたどれません。")};
   HistoryMatch played = match;
   played.months.resize(static_cast<std::size_t>(how->monthIndex) + 1);
   HistoryMonth& month = played.months.back();
@@ -87,7 +88,7 @@ ReplayOpened OpenShowHow(Game& game, const HistoryMatch& match, const computer::
   const int at = static_cast<int>(written.movesBeforeLine) - (call ? 1 : 0);
   const std::uint8_t marked = computer::MarkedCard(line.better);
   if (opened.replay->GoTo(how->monthIndex, at) && marked != model::kNoCard) opened.replay->Mark(CodeOf(marked));
-  opened.replay->SetNotes({how->comparison, how->why, computer::kShowHowEstimate});
+  opened.replay->SetNotes({how->comparison, how->why, Tr(computer::kShowHowEstimate)});
   return opened;
 }
 

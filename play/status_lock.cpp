@@ -6,6 +6,7 @@
 #include <string>
 
 #include "engine/game.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -36,8 +37,8 @@ void ReleaseStatusLock(Game& game, std::string_view what) {
 }
 
 void ReportSaveFailure(const Game& game, std::string_view what, const StatusFileError& error) {
-  const std::string text = std::string(what) + "を保存できませんでした。\n" + error.reason;
-  game.platform.ShowMessage(text, "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+  const std::string text = Fill(Tr("%1を保存できませんでした。"), {Tr(std::string(what).c_str())}) + "\n" + error.reason;
+  game.platform.ShowMessage(text, Tr("エラー"), MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 }  // namespace pg

@@ -8,6 +8,7 @@
 #include "engine/game.h"
 #include "play/level_setting.h"
 #include "records/settings_file.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -23,7 +24,7 @@ void SetCardMarks(Game& game, bool on) {
   if (game.cardMarks == on) return;
   game.cardMarks = on;
   game.platform.Redraw();
-  SaveSettingLine(game, kCardMarksSetting, SwitchValue(on), "札の表示の設定");
+  SaveSettingLine(game, kCardMarksSetting, SwitchValue(on), PG_TEXT("札の表示の設定"));
 }
 
 bool TableSizeFits(const Game& game, int percent) {
@@ -41,7 +42,7 @@ void SetTableSize(Game& game, int percent) {
   if (percent == game.tableSize || !IsTableSize(percent) || !TableSizeFits(game, percent)) return;
   game.tableSize = percent;
   game.platform.SetTableSize(percent);
-  SaveSettingLine(game, kTableSizeSetting, std::to_string(percent), "札の大きさの設定");
+  SaveSettingLine(game, kTableSizeSetting, std::to_string(percent), PG_TEXT("札の大きさの設定"));
 }
 
 void ApplyTableSizeAtStart(Game& game) {

@@ -4,13 +4,14 @@
 
 #include "engine/game.h"
 #include "engine/geometry.h"
+#include "records/player_text.h"
 
 namespace pg {
 
 namespace {
 
-constexpr const char* kNextPrompt = "クリックで次へ";
-constexpr const char* kKoiKoi = "こいこい";
+constexpr const char* kNextPrompt = PG_TEXT("クリックで次へ");
+constexpr const char* kKoiKoi = PG_TEXT("こいこい");
 constexpr Rgb kPromptBack{255, 255, 225};
 constexpr Rgb kKoiKoiBack{255, 96, 64};
 
@@ -28,9 +29,9 @@ void PlacePrompt(Game& game) {
   prompt.visible = phase == Phase::DealerKnown || phase == Phase::MonthOver;
   if (!prompt.visible) return;
   const Point centre = NextPromptCentre(game.table, phase == Phase::DealerKnown);
-  prompt.caption = kNextPrompt;
+  prompt.caption = Tr(kNextPrompt);
   prompt.fontSize = static_cast<std::int16_t>(SignSize(game));
-  prompt.left = static_cast<std::int16_t>(centre.x - game.platform.TextWidth(kNextPrompt, prompt.fontSize) / 2);
+  prompt.left = static_cast<std::int16_t>(centre.x - game.platform.TextWidth(prompt.caption, prompt.fontSize) / 2);
   prompt.top = centre.y;
   prompt.opaque = true;
   prompt.back = kPromptBack;
@@ -39,7 +40,7 @@ void PlacePrompt(Game& game) {
 void PlaceKoiKoiMark(Game& game, int side) {
   Label& mark = game.board.koikoi[side];
   const Point at = KoiKoiMarkPosition(game.table, side);
-  mark.caption = kKoiKoi;
+  mark.caption = Tr(kKoiKoi);
   mark.fontSize = static_cast<std::int16_t>(MarkSize(game));
   mark.left = at.x;
   mark.top = at.y;

@@ -2,6 +2,7 @@
 #include "records/high_scores.h"
 
 #include "records/cp932.h"
+#include "records/player_text.h"
 #include "records/status_codec.h"
 
 namespace pg {
@@ -84,19 +85,16 @@ void NameNewRows(HighScoreUpdate& update, const std::string& name) {
 }
 
 std::string TotalLine(const HighScoreUpdate& update) {
-  return update.EnteredTotal() ? "総合で" + Rank(update.totalRank) + "位に" : std::string();
+  return update.EnteredTotal() ? Fill(Tr("総合で%1位に"), {Rank(update.totalRank)}) : std::string();
 }
 
 std::string GameLine(const HighScoreUpdate& update) {
   if (!update.EnteredGame()) return {};
-  std::string line = "一勝負で";
+  std::string ranks;
   for (int r = 0; r < kGameRows; ++r) {
-    if (update.newMonth[r]) line += Rank(r) + "位と";
+    if (update.newMonth[r]) ranks += (ranks.empty() ? "" : Tr("位と")) + Rank(r);
   }
-  // The last "と" becomes "に".
-  constexpr std::string_view kAnd = "と";
-  line.resize(line.size() - kAnd.size());
-  return line + "に";
+  return Fill(Tr("一勝負で%1位に"), {ranks});
 }
 
 }  // namespace pg

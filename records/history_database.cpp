@@ -10,6 +10,7 @@
 #include <set>
 #include <thread>
 
+#include "records/player_text.h"
 #include "records/history_schema.h"
 #include "records/history_writer.h"
 #include "records/packed_moves.h"
@@ -32,35 +33,35 @@ constexpr int kBusyTimeoutMs = 3000;
 constexpr int kOpenAttempts = 30;
 constexpr auto kOpenRetry = std::chrono::milliseconds(100);
 
-constexpr const char* kCannotOpen = "成績の記録 history.db を開けません。";
+constexpr const char* kCannotOpen = PG_TEXT("成績の記録 history.db を開けません。");
 constexpr const char* kNewerNotice =
-    "成績の記録 history.db は、この版より新しい Petalgame 32 で作られています。"
-    "成績は見られますが、この版では対戦を記録しません。";
+    PG_TEXT("成績の記録 history.db は、この版より新しい Petalgame 32 で作られています。"
+            "成績は見られますが、この版では対戦を記録しません。");
 constexpr const char* kReadOnlyNotice =
-    "成績の記録 history.db かそのフォルダーに書き込めません。成績は見られますが、対戦は記録されません。";
+    PG_TEXT("成績の記録 history.db かそのフォルダーに書き込めません。成績は見られますが、対戦は記録されません。");
 
 std::string Reason(const SqliteError& error) {
   switch (error.code & 0xff) {
     case SQLITE_FULL:
-      return "ディスクに空きがありません。";
+      return Tr("ディスクに空きがありません。");
     case SQLITE_READONLY:
     case SQLITE_CANTOPEN:
     case SQLITE_PERM:
     case SQLITE_AUTH:
-      return "history.db かそのフォルダーに書き込めません。";
+      return Tr("history.db かそのフォルダーに書き込めません。");
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-      return "ほかの Petalgame 32 が記録を書き込んでいます。";
+      return Tr("ほかの Petalgame 32 が記録を書き込んでいます。");
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-      return "history.db が壊れています。";
+      return Tr("history.db が壊れています。");
     case SQLITE_IOERR:
       if (error.code == SQLITE_IOERR_WRITE || error.code == SQLITE_IOERR_FSYNC) {
-        return "history.db に書き込めません（ディスクがいっぱいかもしれません）。";
+        return Tr("history.db に書き込めません（ディスクがいっぱいかもしれません）。");
       }
       [[fallthrough]];
     default:
-      return "history.db を使えません（" + error.text + "）。";
+      return Fill(Tr("history.db を使えません（%1）。"), {error.text});
   }
 }
 
@@ -346,17 +347,17 @@ Salvaged Salvage(const fs::path& kept, const std::string& query, SqliteConnectio
 std::string MovedNotice(FileState state, const fs::path& moved, const Salvaged& salvaged) {
   const std::string name = moved.filename().string();
   if (state == FileState::Foreign) {
-    return "history.db はこのゲームの成績の記録ではありません。" + name +
-           " という名前に変えて残し、新しい記録を始めます。";
+    return Fill(Tr("history.db はこのゲームの成績の記録ではありません。%1 という名前に変えて残し、新しい記録を始めます。"),
+                {name});
   }
   std::string notice = state == FileState::StrayLog
-                           ? "成績の記録 history.db のそばに、ほかのデータベースの記録（history.db-wal）がありました。"
-                           : "成績の記録 history.db が壊れています。";
-  notice += "ファイルをそのまま " + name + " という名前に変えて残し、新しい記録を始めます。";
-  if (salvaged.saved > 0) notice += "読めた " + std::to_string(salvaged.saved) + "局は新しい記録に移しました。";
+                           ? Tr("成績の記録 history.db のそばに、ほかのデータベースの記録（history.db-wal）がありました。")
+                           : Tr("成績の記録 history.db が壊れています。");
+  notice += Fill(Tr("ファイルをそのまま %1 という名前に変えて残し、新しい記録を始めます。"), {name});
+  if (salvaged.saved > 0) notice += Fill(Tr("読めた %1局は新しい記録に移しました。"), {std::to_string(salvaged.saved)});
   if (salvaged.lost > 0) {
-    notice +=
-        "読めなかった対戦が " + std::to_string(salvaged.lost) + "局" + (salvaged.more ? "以上" : "") + "あります。";
+    notice += Fill(salvaged.more ? Tr("読めなかった対戦が %1局以上あります。") : Tr("読めなかった対戦が %1局あります。"),
+                   {std::to_string(salvaged.lost)});
   }
   return notice;
 }
@@ -441,7 +442,7 @@ HistoryOpened HistoryDatabase::OpenHere(const fs::path& path) {
 std::string HistoryDatabase::Attach() {
   connection_.Close();
   readOnly_ = false;
-  if (const auto problem = PathProblem(path_)) return kCannotOpen + *problem;
+  if (const auto problem = PathProblem(path_)) return Tr(kCannotOpen) + *problem;
   for (int attempt = 1;; ++attempt) {
     const bool again = attempt < kOpenAttempts;
     const Judgement judged = Judge(path_);
@@ -449,7 +450,7 @@ std::string HistoryDatabase::Attach() {
       std::this_thread::sleep_for(kOpenRetry);
       continue;
     }
-    if (judged.state == FileState::Failed) return kCannotOpen + Reason(judged.error);
+    if (judged.state == FileState::Failed) return Tr(kCannotOpen) + Reason(judged.error);
     if (judged.state == FileState::Newer || judged.state == FileState::Ready || judged.state == FileState::Absent) {
       // A folder known to refuse writing is not tried: the file is shown as it is, as below.
       const bool mayWrite = judged.state != FileState::Ready || MayWrite(path_);
@@ -473,10 +474,10 @@ std::string HistoryDatabase::Attach() {
         readOnly_ = true;
         readOnlyNotice_ = newer ? kNewerNotice : kReadOnlyNotice;
         identity_ = IdentityOf(path_);
-        return readOnlyNotice_;
+        return Tr(readOnlyNotice_);
       }
       if (state == FileState::Failed) {
-        const std::string reason = kCannotOpen + Reason(connection_.Error());
+        const std::string reason = Tr(kCannotOpen) + Reason(connection_.Error());
         connection_.Close();
         return reason;
       }
@@ -492,7 +493,7 @@ std::string HistoryDatabase::Replace(HistoryFileState state) {
   connection_.Close();
   const auto moved = MoveAside(path_, MovedTag(state));
   replaced_ = moved.has_value();
-  if (!moved) return "成績の記録 history.db が読めず、名前を変えて残すこともできません。対戦は記録されません。";
+  if (!moved) return Tr("成績の記録 history.db が読めず、名前を変えて残すこともできません。対戦は記録されません。");
   const FileState started = PrepareWaiting(connection_, path_);
   identity_ = IdentityOf(path_);
   Salvaged salvaged;
@@ -503,7 +504,7 @@ std::string HistoryDatabase::Replace(HistoryFileState state) {
   lost_ += salvaged.lost;
   std::string notice = MovedNotice(state, *moved, salvaged);
   if (started != FileState::Ready) {
-    notice += "\n" + std::string(kCannotOpen) + Reason(connection_.Error());
+    notice += "\n" + Tr(kCannotOpen) + Reason(connection_.Error());
     connection_.Close();
   }
   return notice;
@@ -524,7 +525,7 @@ void HistoryDatabase::FollowName() {
 }
 
 std::optional<std::string> HistoryDatabase::Store(HistoryMatch& match) {
-  if (readOnly_) return std::string(readOnlyNotice_);
+  if (readOnly_) return Tr(readOnlyNotice_);
   FollowName();
   for (int attempt = 0; connection_.IsOpen() && !readOnly_; ++attempt) {
     if (Write(match)) return std::nullopt;
@@ -532,8 +533,8 @@ std::optional<std::string> HistoryDatabase::Store(HistoryMatch& match) {
     // The match goes into the file started in place of the damaged one.
     if (!Recover()) break;
   }
-  if (!connection_.IsOpen()) return notice_.empty() ? std::string(kCannotOpen) : TakeNotice();
-  return readOnly_ ? std::string(readOnlyNotice_) : Reason(connection_.Error());
+  if (!connection_.IsOpen()) return notice_.empty() ? Tr(kCannotOpen) : TakeNotice();
+  return readOnly_ ? Tr(readOnlyNotice_) : Reason(connection_.Error());
 }
 
 bool HistoryDatabase::Write(HistoryMatch& match) {

@@ -12,6 +12,7 @@
 
 #include "records/history_file.h"
 #include "records/history_match.h"
+#include "records/player_text.h"
 #include "records/history_reader.h"
 #include "records/sqlite_statement.h"
 
@@ -120,6 +121,6 @@ class HistoryOpenedAhead {
 };
 
 // The message a failed store opens with.
-inline constexpr const char* kNotStored = "この対戦を記録できませんでした。";
+inline constexpr const char* kNotStored = PG_TEXT("この対戦を記録できませんでした。");
 
 }  // namespace pg

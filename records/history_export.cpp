@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "records/history_database.h"
+#include "records/player_text.h"
 #include "records/write_all.h"
 
 namespace pg {
@@ -303,14 +304,14 @@ std::string Refusal(const fs::path& target, fs::path& file) {
   struct stat info {};
   file = target;
   if (lstat(target.c_str(), &info) != 0) {
-    return errno == ENOENT ? std::string() : name + " を調べられないので書き出せません。";
+    return errno == ENOENT ? std::string() : Fill(Tr("%1 を調べられないので書き出せません。"), {name});
   }
   if (S_ISLNK(info.st_mode)) {
     std::error_code error;
     file = fs::canonical(target, error);
-    if (error || stat(file.c_str(), &info) != 0) return name + " は行き先のないリンクなので書き出せません。";
+    if (error || stat(file.c_str(), &info) != 0) return Fill(Tr("%1 は行き先のないリンクなので書き出せません。"), {name});
   }
-  if (!S_ISREG(info.st_mode)) return name + " は普通のファイルではないので書き出せません。";
+  if (!S_ISREG(info.st_mode)) return Fill(Tr("%1 は普通のファイルではないので書き出せません。"), {name});
   return {};
 }
 
@@ -399,13 +400,13 @@ ExportResult ExportHistory(const fs::path& historyPath, const std::vector<std::i
   HistoryOpened opened = HistoryDatabase::Open(historyPath);
   if (!opened.database || opened.replaced) {
     // The matches chosen were those of the file now kept aside.
-    result.failure = opened.notice + (opened.notice.empty() ? "" : "\n") + "書き出しはやめました。";
+    result.failure = opened.notice + (opened.notice.empty() ? "" : "\n") + Tr("書き出しはやめました。");
     result.historyMoved = opened.replaced;
     return result;
   }
   TemporaryFile out(file);
   if (!out.Opened()) {
-    result.failure = name + " のフォルダーに書き込めないので書き出せません。";
+    result.failure = Fill(Tr("%1 のフォルダーに書き込めないので書き出せません。"), {name});
     return result;
   }
   std::string text;
@@ -433,11 +434,11 @@ ExportResult ExportHistory(const fs::path& historyPath, const std::vector<std::i
   if (!read) {
     const std::string notice = opened.database->TakeNotice();
     result.historyMoved = !notice.empty();
-    result.failure = (notice.empty() ? "history.db を読みとおせませんでした。" : notice) + "\n書き出しはやめました。";
+    result.failure = (notice.empty() ? Tr("history.db を読みとおせませんでした。") : notice) + "\n" + Tr("書き出しはやめました。");
     return result;
   }
   if (!written || !out.Write(text) || !out.Finish()) {
-    result.failure = name + " に書き出せませんでした（ディスクがいっぱいかもしれません）。";
+    result.failure = Fill(Tr("%1 に書き出せませんでした（ディスクがいっぱいかもしれません）。"), {name});
     return result;
   }
   progress(result.written);

@@ -13,6 +13,8 @@
 #include <set>
 #include <tuple>
 
+#include "records/player_text.h"
+
 namespace pg {
 
 namespace fs = std::filesystem;
@@ -34,12 +36,12 @@ std::optional<std::string> PathProblem(const fs::path& path) {
   struct stat info {};
   if (lstat(path.c_str(), &info) != 0) return std::nullopt;
   if (S_ISLNK(info.st_mode) && stat(path.c_str(), &info) != 0) {
-    if (errno == ELOOP) return "history.db はたどると輪になってしまうリンクです。";
-    if (errno == ENOENT) return "history.db は行き先のないリンクです。";
+    if (errno == ELOOP) return Tr("history.db はたどると輪になってしまうリンクです。");
+    if (errno == ENOENT) return Tr("history.db は行き先のないリンクです。");
     return std::nullopt;
   }
-  if (S_ISDIR(info.st_mode)) return "history.db という名前のフォルダーがあります。";
-  if (!S_ISREG(info.st_mode)) return "history.db は普通のファイルではありません（装置ファイルなど）。";
+  if (S_ISDIR(info.st_mode)) return Tr("history.db という名前のフォルダーがあります。");
+  if (!S_ISREG(info.st_mode)) return Tr("history.db は普通のファイルではありません（装置ファイルなど）。");
   return std::nullopt;
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "records/history_match.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -28,9 +29,10 @@ struct StatisticsFilter {
 };
 
 // The yaku the figures count, in the order the bar chart shows them.
-inline constexpr std::array<const char*, 15> kStatisticsYaku{"五光",       "四光", "三光", "猪鹿蝶",     "花見で一杯",
-                                                             "月見で一杯", "赤短", "青短", "赤短・青短", "タネ",
-                                                             "タン",       "カス", "手四", "くっつき",   "親権"};
+inline constexpr std::array<const char*, 15> kStatisticsYaku{
+    PG_TEXT("五光"), PG_TEXT("四光"), PG_TEXT("三光"), PG_TEXT("猪鹿蝶"), PG_TEXT("花見で一杯"),
+    PG_TEXT("月見で一杯"), PG_TEXT("赤短"), PG_TEXT("青短"), PG_TEXT("赤短・青短"), PG_TEXT("タネ"),
+    PG_TEXT("タン"), PG_TEXT("カス"), PG_TEXT("手四"), PG_TEXT("くっつき"), PG_TEXT("親権")};
 
 // The points held when calling こいこい, grouped: 1–2文, 3–4文, 5–6文, 7文 and over.
 inline constexpr int kCallBands = 4;

@@ -147,7 +147,7 @@ LoadedSettings LoadSettingsFile(const std::filesystem::path& path) {
     const std::string_view name = line.Name();
     const std::string_view value = line.Value();
     if (name != kLevelSetting && name != kHintsSetting && name != kCardMarksSetting && name != kTableSizeSetting &&
-        name != kLessonStepSetting)
+        name != kLessonStepSetting && name != kLanguageSetting)
       continue;
     if (std::find(seen.begin(), seen.end(), name) != seen.end()) {
       if (std::find(loaded.repeated.begin(), loaded.repeated.end(), name) == loaded.repeated.end())
@@ -165,6 +165,9 @@ LoadedSettings LoadSettingsFile(const std::filesystem::path& path) {
       loaded.settings.tableSize = *TableSizeOf(value);
     } else if (name == kLessonStepSetting && LessonStepOf(value)) {
       loaded.settings.lessonStep = *LessonStepOf(value);
+    } else if (name == kLanguageSetting &&
+               (value == kLanguageAuto || value == kLanguageJapanese || value == kLanguageEnglish)) {
+      loaded.settings.language = value;
     } else {
       loaded.badLines.push_back(std::string(Trimmed(line.text)));
     }

@@ -20,6 +20,11 @@ inline constexpr std::string_view kHintsSetting = "hints";
 inline constexpr std::string_view kCardMarksSetting = "card_marks";
 inline constexpr std::string_view kTableSizeSetting = "table_size";
 inline constexpr std::string_view kLessonStepSetting = "lesson_step";
+inline constexpr std::string_view kLanguageSetting = "language";
+// The language values: the desktop's own, Japanese, English.
+inline constexpr std::string_view kLanguageAuto = "auto";
+inline constexpr std::string_view kLanguageJapanese = "ja";
+inline constexpr std::string_view kLanguageEnglish = "en";
 // "on" or "off", as the switches are written.
 std::string_view SwitchValue(bool on);
 
@@ -37,6 +42,8 @@ struct Settings {
   int tableSize = 100;
   // The step of the lesson to pick up at, 0 for its start; a number from 0 to kLessonStepLimit.
   int lessonStep = 0;
+  // kLanguageAuto unless the file names one of the other language values.
+  std::string language{kLanguageAuto};
 };
 
 // Above any lesson's length: a larger number is a bad line, and the lesson starts again.

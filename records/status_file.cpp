@@ -14,6 +14,7 @@
 #include <system_error>
 #include <utility>
 
+#include "records/player_text.h"
 #include "records/status_codec.h"
 #include "records/write_all.h"
 
@@ -25,33 +26,33 @@ std::string ReasonFor(int errorNumber) {
   switch (errorNumber) {
     case EACCES:
     case EPERM:
-      return "書き込みが許可されていません。";
+      return Tr("書き込みが許可されていません。");
     case EROFS:
-      return "読み取り専用の場所には書き込めません。";
+      return Tr("読み取り専用の場所には書き込めません。");
     case ENOSPC:
     case EDQUOT:
-      return "ディスクの空き容量が足りません。";
+      return Tr("ディスクの空き容量が足りません。");
     case EFBIG:
-      return "ファイルが大きすぎて書き込めません。";
+      return Tr("ファイルが大きすぎて書き込めません。");
     case ENOENT:
     case ENOTDIR:
-      return "保存先のフォルダが見つかりません。";
+      return Tr("保存先のフォルダが見つかりません。");
     case EISDIR:
-      return "ファイルの場所にフォルダがあります。";
+      return Tr("ファイルの場所にフォルダがあります。");
     case EINVAL:
     case ELOOP:
-      return "ファイルの場所に普通のファイルではないものがあります。";
+      return Tr("ファイルの場所に普通のファイルではないものがあります。");
     case EIO:
-      return "ディスクの読み書きに失敗しました。";
+      return Tr("ディスクの読み書きに失敗しました。");
     case EMFILE:
     case ENFILE:
-      return "開いているファイルが多すぎます。";
+      return Tr("開いているファイルが多すぎます。");
     case ENAMETOOLONG:
-      return "ファイルの場所の名前が長すぎます。";
+      return Tr("ファイルの場所の名前が長すぎます。");
     case ENOLCK:
-      return "ファイルをロックできません。";
+      return Tr("ファイルをロックできません。");
     default:
-      return "ファイルを保存できませんでした。";
+      return Tr("ファイルを保存できませんでした。");
   }
 }
 

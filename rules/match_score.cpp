@@ -8,6 +8,7 @@
 #include "engine/caption_chars.h"
 #include "engine/game.h"
 #include "engine/text.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -18,8 +19,8 @@ constexpr int kDialogRows = 8;
 // Name and points each fill five characters, so every row cell is 10 characters, 16 bytes in
 // the status file's code page.
 constexpr int kCellChars = 5;
-constexpr std::string_view kIdeographicSpace = "　";
-constexpr std::string_view kEmptyCell = "　　　　　    　";
+constexpr std::string_view kIdeographicSpace = PG_JAPANESE_DATA("　");
+constexpr std::string_view kEmptyCell = PG_JAPANESE_DATA("　　　　　    　");
 
 std::string RowCell(const std::string& name, const std::string& points) {
   if (name.empty()) return std::string(kEmptyCell);
@@ -51,15 +52,15 @@ void PutMatchResult(Game& game) {
   const int computer = game.table.matchScore[1];
   const auto difference = static_cast<std::int16_t>(player - computer);
   auto& message = game.board.message;
-  message[0].caption = "勝負の結果、";
+  message[0].caption = Tr("勝負の結果、");
   message[1].caption =
-      NumText(player) + "文 対" + NumText(computer) + "文、その差" + NumText(std::abs(difference)) + "文で";
+      Fill(Tr("%1文 対%2文、その差%3文で"), {NumText(player), NumText(computer), NumText(std::abs(difference))});
   if (difference > 0) {
-    message[2].caption = "あなたの勝ちです。";
+    message[2].caption = Tr("あなたの勝ちです。");
   } else if (difference < 0) {
-    message[2].caption = "ｃｏｍの勝ちです。";
+    message[2].caption = Tr("ｃｏｍの勝ちです。");
   } else {
-    message[2].caption = "引き分けです。";
+    message[2].caption = Tr("引き分けです。");
   }
 }
 

@@ -10,6 +10,7 @@
 #include "engine/text.h"
 #include "rules/yaku.h"
 #include "rules/yaku_score.h"
+#include "records/player_text.h"
 
 namespace pg {
 
@@ -21,13 +22,14 @@ constexpr int kBonusFrom = 7;
 constexpr int kDealtHandPoints = 6;
 constexpr int kDialogRows = 8;
 
-constexpr std::string_view kPlayOn = "こいこい";
-constexpr std::string_view kStop = "勝負";
-constexpr std::string_view kOk = "ＯＫ";
-constexpr std::string_view kPlayerName = "あなた";
-constexpr std::string_view kComputerName = "ｃｏｍ";
-constexpr std::string_view kComputerPlaysOn = "ｃｏｍはこいこいしました。";
-constexpr std::string_view kComputerStopped = "ｃｏｍは勝負しました。";
+constexpr const char* kPlayOn = PG_TEXT("こいこい");
+constexpr const char* kStop = PG_TEXT("勝負");
+constexpr const char* kOk = PG_TEXT("ＯＫ");
+constexpr const char* kPlayerName = PG_TEXT("あなた");
+constexpr const char* kComputerName = PG_TEXT("ｃｏｍ");
+constexpr const char* kComputerPlaysOn = PG_TEXT("ｃｏｍはこいこいしました。");
+constexpr const char* kComputerStopped = PG_TEXT("ｃｏｍは勝負しました。");
+constexpr std::string_view kMon = PG_JAPANESE_DATA("文");
 constexpr Rgb kPlayerColour{0, 0, 255};
 constexpr Rgb kComputerColour{255, 0, 0};
 
@@ -46,8 +48,8 @@ void SetRow(WinDialogState& dialog, int row, const YakuRow& yaku) {
   dialog.rowVisible[row] = true;
 }
 
-void ShowButton(DialogButton& button, std::string_view caption, WinChoice role) {
-  button.caption = caption;
+void ShowButton(DialogButton& button, const char* caption, WinChoice role) {
+  button.caption = Tr(caption);
   button.role = role;
   button.enabled = true;
   button.visible = true;
@@ -55,7 +57,7 @@ void ShowButton(DialogButton& button, std::string_view caption, WinChoice role) 
 
 void NameWinner(WinDialogState& dialog, int side) {
   dialog.winner = static_cast<std::int16_t>(side);
-  dialog.nam = side == 0 ? kPlayerName : kComputerName;
+  dialog.nam = Tr(side == 0 ? kPlayerName : kComputerName);
   dialog.namColor = side == 0 ? kPlayerColour : kComputerColour;
 }
 
@@ -97,7 +99,7 @@ void YakuWin(Game& game) {
     total *= 2;
   }
   dialog.total = static_cast<std::int16_t>(total);
-  dialog.sum = NumText(total) + "文";
+  dialog.sum = NumText(total) + std::string(kMon);
   dialog.note = Digits(total);
 
   NameWinner(dialog, winner);
@@ -114,10 +116,10 @@ void SingleRowWin(Game& game, const std::string& name, int points) {
   WinDialogState& dialog = game.agari;
   TableState& table = game.table;
   AddRow(dialog);
-  SetRow(dialog, 0, {name, points, Digits(points) + "文"});
+  SetRow(dialog, 0, {name, points, Digits(points) + std::string(kMon)});
   ShowButton(dialog.Command1[0], kOk, WinChoice::Stop);
   dialog.total = static_cast<std::int16_t>(points);
-  dialog.sum = Digits(points) + "文";
+  dialog.sum = Digits(points) + std::string(kMon);
   dialog.note = Digits(points);
   const int winner = WinnerOf(table);
   NameWinner(dialog, winner);
@@ -125,6 +127,13 @@ void SingleRowWin(Game& game, const std::string& name, int points) {
 }
 
 }  // namespace
+
+std::string ShownYakuName(const std::string& name) { return Tr(name.c_str()); }
+
+std::string ShownPoints(std::string_view text) {
+  if (!text.ends_with(kMon)) return std::string(text);
+  return Fill(Tr("%1文"), {text.substr(0, text.size() - kMon.size())});
+}
 
 void EraseFormAgari(Game& game) {
   WinDialogState& dialog = game.agari;
@@ -159,9 +168,9 @@ void FillAgari(Game& game) {
   if (code == WinCode::Yaku) {
     YakuWin(game);
   } else if (code == WinCode::DealerRight) {
-    SingleRowWin(game, "親権", 1);
+    SingleRowWin(game, PG_TEXT("親権"), 1);
   } else if (IsDealtHandYaku(code)) {
-    SingleRowWin(game, IsTeshi(code) ? "手四" : "くっつき", kDealtHandPoints);
+    SingleRowWin(game, IsTeshi(code) ? PG_TEXT("手四") : PG_TEXT("くっつき"), kDealtHandPoints);
   }
 }
 
@@ -174,7 +183,7 @@ void SetComputerDecision(WinDialogState& dialog, bool stops) {
     ShowButton(dialog.Command1[2], kPlayOn, WinChoice::PlayOn);
   }
   // The decision is said in words as well, on a row of its own above the button.
-  dialog.decision = stops ? kComputerStopped : kComputerPlaysOn;
+  dialog.decision = Tr(stops ? kComputerStopped : kComputerPlaysOn);
   dialog.height += kWinRowTwips;
   dialog.Command1[2].top += kRowUnits;
 }
@@ -216,7 +225,7 @@ void PayOne(Game& game, int paid) {
   ++score;
   // Score(1) shows the player's total, Score(0) the computer's.
   game.board.Score[1 - dialog.winner].caption = NumText(score);
-  dialog.sum = NumText(dialog.total - paid) + "文";
+  dialog.sum = NumText(dialog.total - paid) + std::string(kMon);
 }
 
 }  // namespace pg

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace pg {
 
@@ -28,5 +29,9 @@ void EraseFormAgari(Game& game);
 bool PlaysOn(const WinDialogState& dialog, int index);
 // Pays the `paid`-th 文 of the total to the winner: its score and the dialog's remainder.
 void PayOne(Game& game, int paid);
+// A row's yaku name and a points text (「 5文」) in the player's words: the dialog keeps them in
+// Japanese, as STATUS.DAT stores the best months.
+std::string ShownYakuName(const std::string& name);
+std::string ShownPoints(std::string_view text);
 
 }  // namespace pg

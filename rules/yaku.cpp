@@ -8,15 +8,23 @@
 #include "engine/card.h"
 #include "engine/game.h"
 #include "engine/text.h"
+#include "records/player_text.h"
 
 namespace pg {
 
 namespace {
 
 // 光 has no fixed name part: its text says which bright yaku is in reach.
-constexpr ByYakuGroup<std::string_view> kNamePart{
-    {"", "猪鹿蝶　", "花見　", "月見　", "赤短　", "青短　", "ﾀﾈ　", "ﾀﾝ　", "ｶｽ　"}};
+// The captions are the labels' state, read back below, so they stay in the game's own Japanese;
+// ShownProgress puts them into the player's words.
+constexpr ByYakuGroup<std::string_view> kNamePart{{"", PG_TEXT("猪鹿蝶　"), PG_TEXT("花見　"), PG_TEXT("月見　"),
+                                                   PG_TEXT("赤短　"), PG_TEXT("青短　"), PG_TEXT("ﾀﾈ　"),
+                                                   PG_TEXT("ﾀﾝ　"), PG_TEXT("ｶｽ　")}};
 constexpr std::string_view kBlocked = "×";
+constexpr std::string_view kToGo = PG_JAPANESE_DATA("残");
+constexpr std::string_view kComplete = PG_JAPANESE_DATA("完成");
+constexpr std::string_view kOver = PG_JAPANESE_DATA("完+");
+constexpr std::string_view kNameEnd = PG_JAPANESE_DATA("　");
 
 constexpr Rgb kOneToGoColour{255, 255, 128};
 constexpr Rgb kCompleteColour{255, 0, 0};
@@ -24,25 +32,30 @@ constexpr Rgb kBlockedColour{128, 128, 128};
 
 // The count weighs B1 as 1 and the other brights as 2, so odd counts hold the rain bright.
 std::string BrightText(int count) {
-  if (count <= 4 && count % 2 == 0) return "三光　残" + std::string(1, HexDigit((4 - count) / 2 + 1));
-  if (count <= 5) return "四光　残" + Digits((5 - count) / 2 + 1);
-  if (count == 6) return "三光　完成";
-  if (count <= 8) return "四光　完成";
-  return "五光　完成";
+  constexpr std::string_view kSanko = PG_TEXT("三光　");
+  constexpr std::string_view kShiko = PG_TEXT("四光　");
+  constexpr std::string_view kGoko = PG_TEXT("五光　");
+  if (count <= 4 && count % 2 == 0) return std::string(kSanko) + std::string(kToGo) + HexDigit((4 - count) / 2 + 1);
+  if (count <= 5) return std::string(kShiko) + std::string(kToGo) + Digits((5 - count) / 2 + 1);
+  if (count == 6) return std::string(kSanko) + std::string(kComplete);
+  if (count <= 8) return std::string(kShiko) + std::string(kComplete);
+  return std::string(kGoko) + std::string(kComplete);
 }
 
 std::string GroupText(const TableState& table, int side, YakuGroup group) {
   const int count = table.YakuCount[side][group];
   const int need = YakuThreshold(group);
   const std::string name(kNamePart[group]);
-  if (count < need) return name + "残" + Digits(need - count);
-  if (count > need) return name + "完+" + Digits(count - need);
+  if (count < need) return name + std::string(kToGo) + Digits(need - count);
+  if (count > need) return name + std::string(kOver) + Digits(count - need);
   // 猪鹿蝶 and the ribbon pairs pay extra cards of their wider group from the moment they complete.
   const int tane = table.YakuCount[side][YakuGroup::Tane];
   const int tan = table.YakuCount[side][YakuGroup::Tan];
-  if (group == YakuGroup::InoShikaCho && tane >= 4) return name + "完+" + Digits(tane - 3);
-  if ((group == YakuGroup::Akatan || group == YakuGroup::Aotan) && tan >= 4) return name + "完+" + Digits(tan - 3);
-  return name + "完成";
+  if (group == YakuGroup::InoShikaCho && tane >= 4) return name + std::string(kOver) + Digits(tane - 3);
+  if ((group == YakuGroup::Akatan || group == YakuGroup::Aotan) && tan >= 4) {
+    return name + std::string(kOver) + Digits(tan - 3);
+  }
+  return name + std::string(kComplete);
 }
 
 bool EndsBlocked(const Label& label) { return label.caption.ends_with(kBlocked); }
@@ -68,9 +81,9 @@ void Paint(Label& label, Rgb colour, YakuDisplay display) {
 // Paints a label one card short or complete; false when it is neither.
 bool HighlightMover(Label& label, YakuDisplay display) {
   const std::string_view caption = label.caption;
-  if (caption.ends_with("残1")) {
+  if (caption.ends_with(std::string(kToGo) + "1")) {
     Paint(label, kOneToGoColour, display);
-  } else if (caption.ends_with("完成") || FirstChars(LastChars(caption, 3), 2) == "完+") {
+  } else if (caption.ends_with(kComplete) || FirstChars(LastChars(caption, 3), 2) == kOver) {
     Paint(label, kCompleteColour, display);
   } else {
     return false;
@@ -111,6 +124,18 @@ void GotoYaku(Game& game) {
     }
     HighlightOpponent(other, display);
   }
+}
+
+std::string ShownProgress(std::string_view caption) {
+  const std::size_t nameEnd = caption.find(kNameEnd);
+  if (nameEnd == std::string_view::npos) return std::string(caption);
+  const std::string name(caption.substr(0, nameEnd + kNameEnd.size()));
+  const std::string_view state = caption.substr(name.size());
+  std::string shown = Tr(name.c_str());
+  if (state.starts_with(kToGo)) return shown + Fill(Tr("残%1"), {state.substr(kToGo.size())});
+  if (state.starts_with(kOver)) return shown + Fill(Tr("完+%1"), {state.substr(kOver.size())});
+  if (state == kComplete) return shown + Tr("完成");
+  return shown + std::string(state);
 }
 
 void ShowProgressLabel(Label& label, YakuDisplay display) {

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "engine/board.h"
 #include "engine/options.h"
@@ -23,5 +25,7 @@ void GotoYaku(Game& game);
 // Brings a progress label back in line with the display mode, judged by its caption alone: shown as
 // it is, shown only when one card short, complete or blocked (in their colours), or left hidden.
 void ShowProgressLabel(Label& label, YakuDisplay display);
+// A progress label's caption in the player's words: 「ﾀﾈ　残2」 names its yaku and the cards to go.
+std::string ShownProgress(std::string_view caption);
 
 }  // namespace pg

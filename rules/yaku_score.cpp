@@ -4,16 +4,17 @@
 #include "engine/game.h"
 #include "engine/text.h"
 #include "rules/yaku.h"
+#include "records/player_text.h"
 
 namespace pg {
 
 namespace {
 
 // Most rows write their points in the number form, with its leading blank.
-YakuRow Row(const char* name, int points) { return {name, points, NumText(points) + "文"}; }
+YakuRow Row(const char* name, int points) { return {name, points, NumText(points) + PG_JAPANESE_DATA("文")}; }
 
 // Fixed texts and the rule values carry plain digits.
-YakuRow PlainRow(const char* name, int points) { return {name, points, Digits(points) + "文"}; }
+YakuRow PlainRow(const char* name, int points) { return {name, points, Digits(points) + PG_JAPANESE_DATA("文")}; }
 
 }  // namespace
 
@@ -30,26 +31,26 @@ YakuRow ScoreRow(const Game& game, int side, YakuGroup group) {
   const int tan = count[YakuGroup::Tan];
   switch (group) {
     case YakuGroup::Hikari:
-      if (hikari == 6) return PlainRow("三光", 5);
-      if (hikari >= 9) return PlainRow("五光", 10);
-      return Row("四光", hikari);
+      if (hikari == 6) return PlainRow(PG_TEXT("三光"), 5);
+      if (hikari >= 9) return PlainRow(PG_TEXT("五光"), 10);
+      return Row(PG_TEXT("四光"), hikari);
     case YakuGroup::InoShikaCho:
-      return Row("猪鹿蝶", 5 + tane - 3);
+      return Row(PG_TEXT("猪鹿蝶"), 5 + tane - 3);
     case YakuGroup::Hanami:
-      return PlainRow("花見で一杯", game.rules.HanamiPoints());
+      return PlainRow(PG_TEXT("花見で一杯"), game.rules.HanamiPoints());
     case YakuGroup::Tsukimi:
-      return PlainRow("月見で一杯", game.rules.TsukimiPoints());
+      return PlainRow(PG_TEXT("月見で一杯"), game.rules.TsukimiPoints());
     case YakuGroup::Akatan:
-      return Row("赤短", 5 + tan - 3);
+      return Row(PG_TEXT("赤短"), 5 + tan - 3);
     case YakuGroup::Aotan:
-      if (BothRibbonSets(game, side)) return Row("赤短・青短", 10 + tan - 6);
-      return Row("青短", 5 + tan - 3);
+      if (BothRibbonSets(game, side)) return Row(PG_TEXT("赤短・青短"), 10 + tan - 6);
+      return Row(PG_TEXT("青短"), 5 + tan - 3);
     case YakuGroup::Tane:
-      return Row("タネ", tane - 4);
+      return Row(PG_TEXT("タネ"), tane - 4);
     case YakuGroup::Tan:
-      return Row("タン", tan - 4);
+      return Row(PG_TEXT("タン"), tan - 4);
     default:
-      return Row("カス", count[YakuGroup::Kasu] - 9);
+      return Row(PG_TEXT("カス"), count[YakuGroup::Kasu] - 9);
   }
 }
 

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-svg-dev libqt6svg6 libqt6network6 libgl-dev qt6-translations-l10n
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   libcanberra-dev libsqlite3-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk fonts-liberation2

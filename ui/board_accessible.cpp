@@ -99,13 +99,13 @@ class TableItemAccessible : public QAccessibleInterface, public QAccessibleActio
 // for the life of the view, so a screen reader's handle to a card stays good as the card moves.
 class TableAccessible : public QAccessibleWidget {
  public:
-  explicit TableAccessible(BoardView* view) : QAccessibleWidget(view, QAccessible::Pane, "卓"), view_(view) {}
+  explicit TableAccessible(BoardView* view) : QAccessibleWidget(view, QAccessible::Pane, qtTrId("卓")), view_(view) {}
   ~TableAccessible() override {
     for (const auto& [key, id] : ids_) QAccessible::deleteAccessibleInterface(id);
   }
 
   QString text(QAccessible::Text t) const override {
-    return t == QAccessible::Name ? QStringLiteral("卓") : QAccessibleWidget::text(t);
+    return t == QAccessible::Name ? qtTrId("卓") : QAccessibleWidget::text(t);
   }
   int childCount() const override { return static_cast<int>(view_->Spoken().size()) + 1; }
   QAccessibleInterface* child(int index) const override {

@@ -12,6 +12,7 @@
 
 #include "engine/game.h"
 #include "engine/geometry.h"
+#include "rules/yaku.h"
 #include "ui/art/artwork.h"
 #include "ui/art/card_sheet.h"
 #include "ui/contrast.h"
@@ -246,7 +247,7 @@ void BoardView::CreateItems() {
     scene_->addItem(badge);
   }
   // A widget over the view, not an item of the scene: the table's own clicks never reach it.
-  review_ = new QPushButton("振り返り", this);
+  review_ = new QPushButton(qtTrId("振り返り"), this);
   review_->setFocusPolicy(Qt::NoFocus);
   review_->hide();
   connect(review_, &QPushButton::clicked, this, &BoardView::ReviewRequested);
@@ -274,7 +275,7 @@ void BoardView::Sync() {
   }
   for (int i = 0; i < 18; ++i) {
     const Label& label = board.YakuState[i];
-    yakuStates_[i]->SetText(Q(label.caption));
+    yakuStates_[i]->SetText(Q(ShownProgress(label.caption)));
     yakuStates_[i]->SetFill(label.opaque, ColorOf(label.back));
     yakuStates_[i]->SetBacking(board.ownWallpaper);
     SetContrast(yakuStates_[i]);

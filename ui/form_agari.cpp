@@ -12,6 +12,7 @@
 
 #include "engine/game.h"
 #include "play/agari.h"
+#include "rules/win_dialog.h"
 #include "ui/core_text.h"
 
 namespace pg::ui {
@@ -53,7 +54,7 @@ QLabel* MakeLabel(QWidget* parent, Qt::Alignment alignment) {
 
 FormAgari::FormAgari(pg::Game& game, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), game_(game) {
-  setWindowTitle("出来役");
+  setWindowTitle(qtTrId("出来役"));
   setModal(true);
 
   nam_ = new QGroupBox(this);
@@ -66,11 +67,11 @@ FormAgari::FormAgari(pg::Game& game, QWidget* parent)
   line1_->setFrameShape(QFrame::HLine);
   line1_->setFrameShadow(QFrame::Sunken);
   label1_ = MakeLabel(nam_, Qt::AlignLeft);
-  label1_->setText("合計");
+  label1_->setText(qtTrId("合計"));
   sum_ = MakeLabel(nam_, Qt::AlignRight);
   sum_->setFont(DialogFont(true));
   bonus_ = MakeLabel(nam_, Qt::AlignLeft);
-  bonus_->setText("７文以上ボーナス　　×２");
+  bonus_->setText(qtTrId("７文以上ボーナス　　×２"));
   bonus_->setStyleSheet("color: #c00000;");
   decision_ = MakeLabel(this, Qt::AlignHCenter);
   decision_->setFont(DialogFont(true));
@@ -98,7 +99,20 @@ FormAgari::FormAgari(pg::Game& game, QWidget* parent)
 void FormAgari::SyncFromCore() {
   const WinDialogState& dialog = game_.agari;
   const int height = static_cast<int>(dialog.height) / kTwipsPerPixel - kTitleBar;
-  setFixedSize(kWidth, height);
+  const int nameLeft = static_cast<int>(dialog.label1Left) / kTwipsPerPixel;
+  // A language with longer yaku names widens the dialog so that nothing is cut; the
+  // Japanese fits the width the layout was drawn for.
+  const QFontMetrics metrics(DialogFont());
+  int extra = 0;
+  for (int row = 0; row < kRows; ++row) {
+    if (!dialog.rowVisible[row]) continue;
+    const int needed = metrics.horizontalAdvance(Q(ShownYakuName(dialog.yakunam[row]))) + 4;
+    extra = std::max(extra, needed - (kPointsRight - kPointsWidth - nameLeft));
+  }
+
+  const int width = kWidth + extra;
+  const int pointsRight = kPointsRight + extra;
+  setFixedSize(width, height);
 
   const Rgb colour = dialog.namColor;
   nam_->setTitle(Q(dialog.nam));
@@ -108,33 +122,37 @@ void FormAgari::SyncFromCore() {
                           .arg(colour.r)
                           .arg(colour.g)
                           .arg(colour.b));
-  nam_->setGeometry(kFrameLeft, kFrameTop, kFrameWidth, dialog.namHeight);
+  nam_->setGeometry(kFrameLeft, kFrameTop, kFrameWidth + extra, dialog.namHeight);
 
-  const int nameLeft = static_cast<int>(dialog.label1Left) / kTwipsPerPixel;
   for (int row = 0; row < kRows; ++row) {
     const int top = InFrame(kWinFirstRowTwips + kWinRowTwips * row);
-    yakunam_[row]->setText(Q(dialog.yakunam[row]));
+    const std::string name = ShownYakuName(dialog.yakunam[row]);
+    const std::string points = ShownPoints(dialog.yakuten[row]);
+    yakunam_[row]->setText(Q(name));
     // A screen reader reads the row as one: the yaku and what it is worth.
-    yakunam_[row]->setAccessibleName(Q(dialog.yakunam[row] + " " + dialog.yakuten[row]));
-    yakunam_[row]->setGeometry(nameLeft, top, kPointsRight - kPointsWidth - nameLeft, kRowHeight);
+    yakunam_[row]->setAccessibleName(Q(name + " " + points));
+    yakunam_[row]->setGeometry(nameLeft, top, pointsRight - kPointsWidth - nameLeft, kRowHeight);
     yakunam_[row]->setVisible(dialog.rowVisible[row]);
-    yakuten_[row]->setText(Q(dialog.yakuten[row]));
-    yakuten_[row]->setGeometry(kPointsRight - kPointsWidth, top, kPointsWidth, kRowHeight);
+    yakuten_[row]->setText(Q(points));
+    yakuten_[row]->setGeometry(pointsRight - kPointsWidth, top, kPointsWidth, kRowHeight);
     yakuten_[row]->setVisible(dialog.rowVisible[row]);
   }
-  bonus_->setGeometry(nameLeft, InFrame(dialog.bonusTop), kPointsRight - nameLeft, kRowHeight);
+  bonus_->setGeometry(nameLeft, InFrame(dialog.bonusTop), pointsRight - nameLeft, kRowHeight);
   bonus_->setVisible(dialog.bonusVisible);
 
-  line1_->setGeometry(nameLeft - 8, InFrame(dialog.line1Y) + 2, kPointsRight - nameLeft + 16, 3);
+  line1_->setGeometry(nameLeft - 8, InFrame(dialog.line1Y) + 2, pointsRight - nameLeft + 16, 3);
   label1_->setGeometry(nameLeft, InFrame(dialog.label1Top), kPointsWidth, kRowHeight);
-  const int sumLeft = static_cast<int>(dialog.sumLeft) / kTwipsPerPixel;
-  sum_->setText(Q(dialog.sum));
-  // Right-aligned under the points column, from the left edge the core gives.
-  sum_->setGeometry(sumLeft, InFrame(dialog.sumTop), kPointsRight - sumLeft, kRowHeight);
+  const QString sum = Q(ShownPoints(dialog.sum));
+  const int sumLeft = std::min(static_cast<int>(dialog.sumLeft) / kTwipsPerPixel + extra,
+                               pointsRight - QFontMetrics(DialogFont(true)).horizontalAdvance(sum) - 4);
+  sum_->setText(sum);
+  // Right-aligned under the points column, from the left edge the core gives, or further left
+  // where a longer unit needs the room.
+  sum_->setGeometry(sumLeft, InFrame(dialog.sumTop), pointsRight - sumLeft, kRowHeight);
 
   int shown = 0;
   for (const DialogButton& button : dialog.Command1) shown += button.visible ? 1 : 0;
-  int left = (kWidth - shown * kButtonWidth - (shown - 1) * kButtonGap) / 2;
+  int left = (width - shown * kButtonWidth - (shown - 1) * kButtonGap) / 2;
   for (int index = 0; index < 3; ++index) {
     const DialogButton& state = dialog.Command1[index];
     QPushButton* button = command1_[index];
@@ -147,10 +165,10 @@ void FormAgari::SyncFromCore() {
   }
   // The computer's decision stands on the row its button was moved down from.
   decision_->setText(Q(dialog.decision));
-  decision_->setGeometry(0, dialog.Command1[2].top - kRowHeight - 2, kWidth, kRowHeight);
+  decision_->setGeometry(0, dialog.Command1[2].top - kRowHeight - 2, width, kRowHeight);
   decision_->setVisible(!dialog.decision.empty());
   counsel_->setText(Q(dialog.counsel));
-  counsel_->setGeometry(0, dialog.Command1[0].top - kRowHeight - 2, kWidth, kRowHeight);
+  counsel_->setGeometry(0, dialog.Command1[0].top - kRowHeight - 2, width, kRowHeight);
   counsel_->setVisible(!dialog.counsel.empty());
 }
 

@@ -9,7 +9,7 @@ namespace pg::ui {
 
 namespace {
 
-constexpr const char* kTitle = "コードで対戦";
+constexpr const char* kTitle = QT_TRID_NOOP("コードで対戦");
 
 }  // namespace
 
@@ -18,19 +18,19 @@ std::optional<DealCode> AskDealCode(QWidget* parent) {
   while (true) {
     QInputDialog dialog(parent);
     dialog.setObjectName("DealCodeDialog");
-    dialog.setWindowTitle(kTitle);
+    dialog.setWindowTitle(qtTrId(kTitle));
     dialog.setLabelText(
-        "配りコード（8文字）を入力してください。\n"
-        "同じコードなら、だれとでも同じ配りで対戦できます。");
+        qtTrId("配りコード（8文字）を入力してください。\n") +
+        qtTrId("同じコードなら、だれとでも同じ配りで対戦できます。"));
     dialog.setInputMode(QInputDialog::TextInput);
     dialog.setTextValue(typed);
-    dialog.setOkButtonText("対戦する");
-    dialog.setCancelButtonText("キャンセル");
+    dialog.setOkButtonText(qtTrId("対戦する"));
+    dialog.setCancelButtonText(qtTrId("キャンセル"));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     typed = dialog.textValue();
     const DealCodeRead read = ReadDealCode(typed.toStdString());
     if (read.code) return read.code;
-    QMessageBox::warning(parent, kTitle, QString::fromStdString(read.refusal));
+    QMessageBox::warning(parent, qtTrId(kTitle), QString::fromStdString(read.refusal));
   }
 }
 

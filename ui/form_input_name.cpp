@@ -35,7 +35,7 @@ class NameValidator : public QValidator {
 
 // In half-width characters, the unit the player can count on the keyboard.
 QString BytesLeftText(const QString& name) {
-  return QString("あと半角%1文字").arg(NameBytesLeft(name.toStdString()).value_or(0));
+  return QString(qtTrId("あと半角%1文字")).arg(NameBytesLeft(name.toStdString()).value_or(0));
 }
 
 QLabel* CentredLabel(QWidget* parent, const QString& text, int top) {
@@ -50,19 +50,19 @@ QLabel* CentredLabel(QWidget* parent, const QString& text, int top) {
 
 FormInputName::FormInputName(Game& game, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), game_(game) {
-  setWindowTitle("名前入力");
+  setWindowTitle(qtTrId("名前入力"));
   setModal(true);
   setFixedSize(kWidth, kHeight);
   total_ = CentredLabel(this, "", 14);
   gameLine_ = CentredLabel(this, "", 34);
-  CentredLabel(this, "入賞しています。", 62);
-  CentredLabel(this, "名前を入力して下さい。", 90);
+  CentredLabel(this, qtTrId("入賞しています。"), 62);
+  CentredLabel(this, qtTrId("名前を入力して下さい。"), 90);
   inputName_ = new QLineEdit(this);
   inputName_->setGeometry(44, 114, 160, 24);
   inputName_->setFont(GameFont(10));
   inputName_->setMaxLength(kNameChars);
   inputName_->setValidator(new NameValidator(inputName_));
-  inputName_->setToolTip("全角は半角２文字分です");
+  inputName_->setToolTip(qtTrId("全角は半角２文字分です"));
   bytesLeft_ = new QLabel(BytesLeftText(""), this);
   bytesLeft_->setFont(GameFont(9));
   bytesLeft_->setGeometry(16, 152, 136, 18);

@@ -96,15 +96,15 @@ struct MenuEntry {
 };
 
 constexpr MenuEntry kMenu[] = {
-    {"MenuPlay", MenuPicture::Play, "新しいゲームを始めます", 8, "F2"},
-    {"MenuEnd", MenuPicture::End, "Petalgame 32 を終了します", 80, "Ctrl+Q"},
-    {"MenuOption", MenuPicture::Option, "オプション", 168, "Ctrl+O"},
-    {"MenuRule", MenuPicture::Rule, "ルールの変更", 240, "Ctrl+R"},
-    {"MenuHiScore", MenuPicture::HiScore, "ハイスコア", 312, "Ctrl+H"},
-    {"MenuHelp", MenuPicture::Help, "ヘルプ", 400, "F1"},
-    {"MenuInfo", MenuPicture::Info, "バージョン情報", 472, "Ctrl+I"},
-    {"MenuRecord", MenuPicture::Record, "成績", 554, "Ctrl+T"},
-    {"MenuDeal", MenuPicture::Deal, "コードで対戦・今日の配り", 602, nullptr},
+    {"MenuPlay", MenuPicture::Play, QT_TRID_NOOP("新しいゲームを始めます"), 8, "F2"},
+    {"MenuEnd", MenuPicture::End, QT_TRID_NOOP("Petalgame 32 を終了します"), 80, "Ctrl+Q"},
+    {"MenuOption", MenuPicture::Option, QT_TRID_NOOP("オプション"), 168, "Ctrl+O"},
+    {"MenuRule", MenuPicture::Rule, QT_TRID_NOOP("ルールの変更"), 240, "Ctrl+R"},
+    {"MenuHiScore", MenuPicture::HiScore, QT_TRID_NOOP("ハイスコア"), 312, "Ctrl+H"},
+    {"MenuHelp", MenuPicture::Help, QT_TRID_NOOP("ヘルプ"), 400, "F1"},
+    {"MenuInfo", MenuPicture::Info, QT_TRID_NOOP("バージョン情報"), 472, "Ctrl+I"},
+    {"MenuRecord", MenuPicture::Record, QT_TRID_NOOP("成績"), 554, "Ctrl+T"},
+    {"MenuDeal", MenuPicture::Deal, QT_TRID_NOOP("コードで対戦・今日の配り"), 602, nullptr},
 };
 
 constexpr const char* kCodeShortcut = "Ctrl+K";
@@ -278,7 +278,7 @@ ReplayBar* FormMain::Replaying() const { return replayBar_; }
 
 void FormMain::CreateBanner() {
   if (banner_) return;
-  banner_ = new QLabel("再生中", this);
+  banner_ = new QLabel(qtTrId("再生中"), this);
   banner_->setObjectName("ReplayBanner");
   banner_->setAlignment(Qt::AlignCenter);
   banner_->setStyleSheet(
@@ -302,9 +302,9 @@ void FormMain::ShowDealMenu() {
   const pg::LocalDate today = Today();
   QMenu menu(this);
   menu.setObjectName("DealMenu");
-  QAction* code = menu.addAction("コードで対戦…");
+  QAction* code = menu.addAction(qtTrId("コードで対戦…"));
   code->setShortcut(QKeySequence(kCodeShortcut));
-  QAction* daily = menu.addAction(QString("今日の配り（%1月%2日）").arg(today.month).arg(today.day));
+  QAction* daily = menu.addAction(QString(qtTrId("今日の配り（%1月%2日）")).arg(today.month).arg(today.day));
   daily->setShortcut(QKeySequence(kDailyShortcut));
   const QWidget* button = findChild<QWidget*>("MenuDeal");
   ArmMenuGuard(game_);
@@ -332,7 +332,7 @@ void FormMain::PlayDaily() {
 void FormMain::StartReplay(std::int64_t id) {
   const std::optional<HistoryMatch> match = StoredMatch(this, HistoryPathBeside(game_.statusPath), id);
   if (!match) {
-    QMessageBox::warning(this, kTitle, "この対戦を記録から読めませんでした。");
+    QMessageBox::warning(this, kTitle, qtTrId("この対戦を記録から読めませんでした。"));
     return;
   }
   ShowReplay(Replay::Open(game_, *match));
@@ -372,7 +372,7 @@ void FormMain::ShowReplay(ReplayOpened replay, std::function<void()> afterLeavin
 void FormMain::DealAgain(std::int64_t id) {
   const std::optional<HistoryMatch> match = StoredMatch(this, HistoryPathBeside(game_.statusPath), id);
   if (!match || match->months.empty()) {
-    QMessageBox::warning(this, kTitle, "この対戦を記録から読めませんでした。");
+    QMessageBox::warning(this, kTitle, qtTrId("この対戦を記録から読めませんでした。"));
     return;
   }
   Run([&] {
@@ -428,7 +428,7 @@ void FormMain::Run(Handler handler) {
 void FormMain::CreateMenu() {
   auto* frame = new MenuFrame(this);
   frame->setObjectName("MenuFrame");
-  frame->setAccessibleName("メニュー");
+  frame->setAccessibleName(qtTrId("メニュー"));
   frame->setGeometry(1, 1, 758, 44);
   const qreal dpr = devicePixelRatioF();
   for (const MenuEntry& entry : kMenu) {
@@ -436,7 +436,7 @@ void FormMain::CreateMenu() {
     button->setObjectName(entry.name);
     button->move(entry.left, 2);
     button->SetPicture(MenuButtonPicture(entry.picture, dpr));
-    button->setToolTip(entry.tip);
+    button->setToolTip(qtTrId(entry.tip));
     button->SetHoverGuard([this] { return game_.HelpJudge; });
     const MenuCommand command = Command(entry.picture);
     // A menu command during a replay or the lesson first puts the game back; the help leaves either open.

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,6 +24,7 @@
 #include "engine/game.h"
 #include "engine/geometry.h"
 #include "play/hints.h"
+#include "play/language_setting.h"
 #include "play/level_setting.h"
 #include "play/option_dialog.h"
 #include "play/table_look.h"
@@ -36,14 +38,14 @@ namespace pg::ui {
 
 namespace {
 
-QGroupBox* Group(const char* caption) {
+QGroupBox* Group(const QString& caption) {
   auto* group = new QGroupBox(caption);
   group->setFont(GameFont(10));
   return group;
 }
 
 template <std::size_t N>
-void MakeRadios(std::array<QRadioButton*, N>& buttons, const char* const (&captions)[N], QObject* filter,
+void MakeRadios(std::array<QRadioButton*, N>& buttons, const QString (&captions)[N], QObject* filter,
                 QBoxLayout* layout) {
   auto* group = new QButtonGroup(layout);
   for (std::size_t i = 0; i < N; ++i) {
@@ -64,7 +66,7 @@ class FaceLabel : public QLabel {
     setFrameShape(QFrame::Panel);
     setFrameShadow(QFrame::Sunken);
     setCursor(Qt::PointingHandCursor);
-    setToolTip("左クリック：画像を選ぶ　右クリック：元の顔に戻す");
+    setToolTip(qtTrId("左クリック：画像を選ぶ　右クリック：元の顔に戻す"));
   }
 
  protected:
@@ -84,7 +86,7 @@ FormOption::FormOption(Game& game, BoardView& board, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       game_(game),
       board_(board) {
-  setWindowTitle("オプション");
+  setWindowTitle(qtTrId("オプション"));
   setModal(true);
   setFont(GameFont(10));
   // Made first, "OK" comes first in the focus chain.
@@ -108,14 +110,18 @@ FormOption::FormOption(Game& game, BoardView& board, QWidget* parent)
   layout->setSpacing(6);
   grid->setVerticalSpacing(4);
   layout->addLayout(grid);
-  layout->addWidget(ok, 0, Qt::AlignRight);
+  auto* bottom = new QHBoxLayout;
+  bottom->addLayout(CreateLanguage());
+  bottom->addStretch();
+  bottom->addWidget(ok);
+  layout->addLayout(bottom);
   SyncFromCore();
 }
 
 QWidget* FormOption::CreateFaces() {
-  auto* group = Group("　　　顔のｸﾞﾗﾌｨｯｸ　");
+  auto* group = Group(qtTrId("　　　顔のｸﾞﾗﾌｨｯｸ　"));
   auto* row = new QHBoxLayout(group);
-  const char* names[] = {"COM", "あなた"};
+  const QString names[] = {"COM", qtTrId("あなた")};
   for (int i = 0; i < 2; ++i) {
     auto* column = new QVBoxLayout;
     column->addWidget(new QLabel(names[i]), 0, Qt::AlignHCenter);
@@ -131,13 +137,13 @@ QWidget* FormOption::CreateFaces() {
 }
 
 QWidget* FormOption::CreateDisplayModes() {
-  auto* group = Group("　　出来役状況　");
+  auto* group = Group(qtTrId("　　出来役状況　"));
   auto* column = new QVBoxLayout(group);
-  const char* const captions[] = {"表示する", "残り１枚から表示する", "表示しない"};
+  const QString captions[] = {qtTrId("表示する"), qtTrId("残り１枚から表示する"), qtTrId("表示しない")};
   MakeRadios(dekiYaku_, captions, this, column);
   column->addStretch();
   // In the room this group has under its buttons: a row more would not fit a 640x480 screen.
-  cardMarks_ = new QCheckBox("札に月と種類を表示");
+  cardMarks_ = new QCheckBox(qtTrId("札に月と種類を表示"));
   connect(cardMarks_, &QCheckBox::toggled, this, [this](bool on) {
     if (!syncing_) CallCore([&] { SetCardMarks(game_, on); });
   });
@@ -146,20 +152,20 @@ QWidget* FormOption::CreateDisplayModes() {
 }
 
 QWidget* FormOption::CreateScreenModes() {
-  auto* group = Group("　　画面サイズ　");
+  auto* group = Group(qtTrId("　　画面サイズ　"));
   auto* column = new QVBoxLayout(group);
-  const char* const captions[] = {"（６４０×４８０）画面モード", "（８００×６００）以上画面モード"};
+  const QString captions[] = {qtTrId("（６４０×４８０）画面モード"), qtTrId("（８００×６００）以上画面モード")};
   MakeRadios(sOption_, captions, this, column);
   // The table's size, shown only where the screen can hold a larger one: on a small screen the
   // dialog keeps the height it fits in.
   tableSizeRow_ = new QWidget;
   auto* row = new QHBoxLayout(tableSizeRow_);
   row->setContentsMargins(0, 0, 0, 0);
-  row->addWidget(new QLabel("大きさ："));
+  row->addWidget(new QLabel(qtTrId("大きさ：")));
   auto* exclusive = new QButtonGroup(row);
   for (std::size_t i = 0; i < tableSizes_.size(); ++i) {
     const int percent = kTableSizes[i];
-    tableSizes_[i] = new QRadioButton(QString("%1％").arg(percent));
+    tableSizes_[i] = new QRadioButton(QString(qtTrId("%1％")).arg(percent));
     exclusive->addButton(tableSizes_[i]);
     connect(tableSizes_[i], &QRadioButton::toggled, this, [this, percent](bool on) {
       if (on && !syncing_) CallCore([&] { SetTableSize(game_, percent); });
@@ -172,14 +178,14 @@ QWidget* FormOption::CreateScreenModes() {
 }
 
 QWidget* FormOption::CreateWallpapers() {
-  auto* group = Group("　　壁紙　");
+  auto* group = Group(qtTrId("　　壁紙　"));
   auto* column = new QVBoxLayout(group);
   auto* buttons = new QHBoxLayout;
-  const char* const captions[] = {"壁紙１", "壁紙２", "壁紙３", "その他"};
+  const QString captions[] = {qtTrId("壁紙１"), qtTrId("壁紙２"), qtTrId("壁紙３"), qtTrId("その他")};
   MakeRadios(wall_, captions, this, buttons);
   column->addLayout(buttons);
   auto* file = new QHBoxLayout;
-  file->addWidget(new QLabel("ﾌｧｲﾙ："));
+  file->addWidget(new QLabel(qtTrId("ﾌｧｲﾙ：")));
   wFileName_ = new QLineEdit;
   wFileName_->installEventFilter(this);
   connect(wFileName_, &QLineEdit::textEdited, this, [this](const QString& text) {
@@ -187,7 +193,7 @@ QWidget* FormOption::CreateWallpapers() {
     fileEdited_ = true;
   });
   file->addWidget(wFileName_, 1);
-  auto* browse = new QPushButton("参照");
+  auto* browse = new QPushButton(qtTrId("参照"));
   connect(browse, &QPushButton::clicked, this, [this] { CallCore([&] { WCommandClick(game_); }); });
   file->addWidget(browse);
   column->addLayout(file);
@@ -195,12 +201,12 @@ QWidget* FormOption::CreateWallpapers() {
 }
 
 QWidget* FormOption::CreateLevels() {
-  auto* group = Group("　コンピュータの強さ");
+  auto* group = Group(qtTrId("　コンピュータの強さ"));
   auto* column = new QVBoxLayout(group);
   auto* buttons = new QVBoxLayout;
   auto* exclusive = new QButtonGroup(buttons);
   for (Level level : kLevels) {
-    const std::string_view label = LevelLabel(level);
+    const std::string label = LevelLabel(level);
     auto* button = new QRadioButton(QString::fromUtf8(label.data(), static_cast<qsizetype>(label.size())));
     button->installEventFilter(this);
     exclusive->addButton(button);
@@ -218,31 +224,51 @@ QWidget* FormOption::CreateLevels() {
 }
 
 QWidget* FormOption::CreateHints() {
-  auto* group = Group("　ヒント");
+  auto* group = Group(qtTrId("　ヒント"));
   auto* column = new QVBoxLayout(group);
-  hints_ = new QCheckBox("勝率を表示する");
+  hints_ = new QCheckBox(qtTrId("勝率を表示する"));
   connect(hints_, &QCheckBox::toggled, this, [this](bool on) {
     if (!syncing_) CallCore([&] { SetHints(game_, on); });
   });
   column->addWidget(hints_);
-  auto* note = new QLabel("ヒントを見た対戦はハイスコアに残りません。");
+  auto* note = new QLabel(qtTrId("ヒントを見た対戦はハイスコアに残りません。"));
   note->setWordWrap(true);
   note->setFixedWidth(110);
   column->addWidget(note);
   return group;
 }
 
+// Beside OK, where the dialog has room to spare even on a 640x480 screen. Named in both languages,
+// so a player who cannot read the one shown finds it.
+QLayout* FormOption::CreateLanguage() {
+  auto* row = new QHBoxLayout;
+  auto* label = new QLabel("言語 / Language");
+  language_ = new QComboBox;
+  language_->addItem(qtTrId("自動（デスクトップの言語）"), Q(kLanguageAuto));
+  language_->addItem("日本語", Q(kLanguageJapanese));
+  language_->addItem("English", Q(kLanguageEnglish));
+  label->setBuddy(language_);
+  connect(language_, &QComboBox::currentIndexChanged, this, [this](int index) {
+    const std::string value = language_->itemData(index).toString().toStdString();
+    if (!syncing_) CallCore([&] { SetLanguage(game_, value); });
+  });
+  row->addWidget(label);
+  row->addWidget(language_);
+  row->addWidget(new QLabel(qtTrId("次回の起動から")));
+  return row;
+}
+
 QWidget* FormOption::CreateSpeed() {
-  auto* group = Group("　　 　札の移動速度　");
+  auto* group = Group(qtTrId("　　 　札の移動速度　"));
   auto* row = new QHBoxLayout(group);
-  row->addWidget(new QLabel("遅"));
+  row->addWidget(new QLabel(qtTrId("遅")));
   slider_ = new QSlider(Qt::Horizontal);
   slider_->setRange(kSliderMin, kSliderMax);
   connect(slider_, &QSlider::valueChanged, this, [this](int value) {
     if (!syncing_) SliderChange(game_, value);
   });
   row->addWidget(slider_, 1);
-  row->addWidget(new QLabel("速"));
+  row->addWidget(new QLabel(qtTrId("速")));
   return group;
 }
 
@@ -265,6 +291,7 @@ void FormOption::SyncFromCore() {
     if (kLevels[i] == game_.nextLevel) levels_[i]->setChecked(true);
   }
   hints_->setChecked(game_.hints);
+  language_->setCurrentIndex(std::max(0, language_->findData(Q(game_.language))));
   cardMarks_->setChecked(game_.cardMarks);
   // A size the screen cannot hold is not offered.
   bool larger = false;
@@ -276,7 +303,7 @@ void FormOption::SyncFromCore() {
   }
   tableSizeRow_->setVisible(larger || game_.tableSize > 100);
   // Kept in the layout when hidden, so the dialog does not change size as a match starts.
-  levelNote_->setText(MatchUnderWay(game_) ? "対戦中です。強さの変更は次の対戦から有効になります。" : "");
+  levelNote_->setText(MatchUnderWay(game_) ? qtTrId("対戦中です。強さの変更は次の対戦から有効になります。") : "");
   syncing_ = false;
 }
 

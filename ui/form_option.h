@@ -9,6 +9,8 @@
 #include "ui/core_dialog.h"
 
 class QCheckBox;
+class QComboBox;
+class QLayout;
 class QCloseEvent;
 class QLabel;
 class QLineEdit;
@@ -45,6 +47,7 @@ class FormOption : public CoreDialog {
   QWidget* CreateSpeed();
   QWidget* CreateLevels();
   QWidget* CreateHints();
+  QLayout* CreateLanguage();
   void HandleLater(std::function<void()> handler);
   void ApplyFileName();
   void Close();
@@ -62,6 +65,7 @@ class FormOption : public CoreDialog {
   std::vector<QRadioButton*> levels_;
   QLabel* levelNote_ = nullptr;
   QCheckBox* hints_ = nullptr;
+  QComboBox* language_ = nullptr;
   QCheckBox* cardMarks_ = nullptr;
   QWidget* tableSizeRow_ = nullptr;
   std::array<QRadioButton*, 3> tableSizes_{};

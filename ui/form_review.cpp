@@ -26,7 +26,7 @@ namespace pg::ui {
 
 namespace {
 
-constexpr const char* kTitle = "振り返り";
+constexpr const char* kTitle = QT_TRID_NOOP("振り返り");
 
 ReplayAt& Replay() {
   static ReplayAt replay;
@@ -54,9 +54,9 @@ void SetReviewShowHow(ShowHowAt showHow) { ShowHow() = std::move(showHow); }
 
 FormReview::FormReview(Game& game, HistoryMatch match, QWidget* parent, std::optional<computer::MatchReview> done)
     : QDialog(parent), game_(game), match_(std::move(match)) {
-  setWindowTitle(kTitle);
+  setWindowTitle(qtTrId(kTitle));
   auto* layout = new QVBoxLayout(this);
-  summary_ = new QLabel("あなたの手を一手ずつ調べています…");
+  summary_ = new QLabel(qtTrId("あなたの手を一手ずつ調べています…"));
   summary_->setWordWrap(true);
   layout->addWidget(summary_);
   progress_ = new QProgressBar;
@@ -64,7 +64,7 @@ FormReview::FormReview(Game& game, HistoryMatch match, QWidget* parent, std::opt
   layout->addWidget(progress_);
   list_ = new QTreeWidget;
   list_->setRootIsDecorated(false);
-  list_->setHeaderLabels({"月", "打った手", "勝率", "よりよい手", "勝率", "差"});
+  list_->setHeaderLabels({qtTrId("月"), qtTrId("打った手"), qtTrId("勝率"), qtTrId("よりよい手"), qtTrId("勝率"), qtTrId("差")});
   list_->header()->setStretchLastSection(false);
   list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   list_->header()->setSectionResizeMode(1, QHeaderView::Stretch);
@@ -72,18 +72,18 @@ FormReview::FormReview(Game& game, HistoryMatch match, QWidget* parent, std::opt
   list_->setMinimumHeight(220);
   layout->addWidget(list_, 1);
   note_ = new QLabel(
-      "勝率は、見えていない札の配りを何通りも試した見積もりです。"
-      "同じ場面を調べ直したときのぶれより小さい差は挙げていません。");
+      qtTrId("勝率は、見えていない札の配りを何通りも試した見積もりです。") +
+      qtTrId("同じ場面を調べ直したときのぶれより小さい差は挙げていません。"));
   note_->setWordWrap(true);
   layout->addWidget(note_);
   auto* buttons = new QHBoxLayout;
-  showHow_ = new QPushButton("こう打てば");
-  showHow_->setToolTip("選んだ行の場面から、よりよい手で月の終わりまで打ち進めた様子を盤で見せます");
+  showHow_ = new QPushButton(qtTrId("こう打てば"));
+  showHow_->setToolTip(qtTrId("選んだ行の場面から、よりよい手で月の終わりまで打ち進めた様子を盤で見せます"));
   showHow_->setEnabled(false);
   showHow_->setVisible(static_cast<bool>(ShowHow()));
   buttons->addWidget(showHow_);
   buttons->addStretch(1);
-  auto* close = new QPushButton("閉じる");
+  auto* close = new QPushButton(qtTrId("閉じる"));
   buttons->addWidget(close);
   layout->addLayout(buttons);
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -143,19 +143,19 @@ void FormReview::Show(const computer::MatchReview& review) {
   progress_->setRange(0, 1);
   progress_->setValue(1);
   progress_->hide();
-  QString summary = QString("あなたが選んだ%1手のうち、勝率を5ポイント以上下げた手は%2手でした。")
+  QString summary = QString(qtTrId("あなたが選んだ%1手のうち、勝率を5ポイント以上下げた手は%2手でした。"))
                         .arg(review.choicesWeighed)
                         .arg(review.lines.size());
-  if (review.lines.empty()) summary += "\n大きな悪手はありませんでした。";
-  if (Replay() && !review.lines.empty()) summary += "\n行をダブルクリックすると、その場面の再生を開きます。";
+  if (review.lines.empty()) summary += qtTrId("\n大きな悪手はありませんでした。");
+  if (Replay() && !review.lines.empty()) summary += qtTrId("\n行をダブルクリックすると、その場面の再生を開きます。");
   if (ShowHow() && !review.lines.empty()) {
-    summary += "\n「こう打てば」では、よりよい手からその月の終わりまで打ち進めた様子を見られます。";
+    summary += qtTrId("\n「こう打てば」では、よりよい手からその月の終わりまで打ち進めた様子を見られます。");
   }
   if (!review.stoppedShort.empty()) summary += "\n" + Q(review.stoppedShort);
   summary_->setText(summary);
   for (const computer::ReviewLine& line : review.lines) {
     auto* item = new QTreeWidgetItem(
-        QStringList{QString("%1月").arg(line.month), Q(computer::MoveText(line.played)), PercentText(line.playedChance),
+        QStringList{QString(qtTrId("%1月")).arg(line.month), Q(computer::MoveText(line.played)), PercentText(line.playedChance),
                     Q(computer::MoveText(line.better)), PercentText(line.betterChance),
                     QString("−%1").arg(computer::Percent(line.betterChance) - computer::Percent(line.playedChance))});
     for (int column : {2, 4, 5}) item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
@@ -190,7 +190,7 @@ void ShowReviewWindow(Game& game, std::int64_t matchId) {
   ArmMenuGuard(game);
   QWidget* parent = QApplication::activeWindow();
   HistoryOpened opened = HistoryDatabase::Open(HistoryPathBeside(game.statusPath));
-  if (!opened.notice.empty()) QMessageBox::warning(parent, kTitle, Q(opened.notice));
+  if (!opened.notice.empty()) QMessageBox::warning(parent, qtTrId(kTitle), Q(opened.notice));
   if (!opened.database) return;
   std::int64_t id = matchId;
   if (id == kNewestMatch) {
@@ -201,7 +201,7 @@ void ShowReviewWindow(Game& game, std::int64_t matchId) {
   }
   std::optional<HistoryMatch> match = id == kNewestMatch ? std::nullopt : opened.database->LoadMatch(id);
   if (!match) {
-    QMessageBox::information(parent, kTitle, "振り返る対戦が記録にありません。");
+    QMessageBox::information(parent, qtTrId(kTitle), qtTrId("振り返る対戦が記録にありません。"));
     return;
   }
   FormReview window(game, std::move(*match), parent);

@@ -33,10 +33,10 @@ struct RowText {
 };
 
 constexpr RowText kRows[] = {
-    {"花見で一杯の有無", "有", "無"},
-    {"月見で一杯の有無", "有", "無"},
-    {"親権の有無", "有", "無"},
-    {"「菊に杯」の扱い", "１０点札", "カス札"},
+    {QT_TRID_NOOP("花見で一杯の有無"), QT_TRID_NOOP("有"), QT_TRID_NOOP("無")},
+    {QT_TRID_NOOP("月見で一杯の有無"), QT_TRID_NOOP("有"), QT_TRID_NOOP("無")},
+    {QT_TRID_NOOP("親権の有無"), QT_TRID_NOOP("有"), QT_TRID_NOOP("無")},
+    {QT_TRID_NOOP("「菊に杯」の扱い"), QT_TRID_NOOP("１０点札"), QT_TRID_NOOP("カス札")},
 };
 
 // Each row opens with a small picture of what it is about: the cherry curtain, the moon, the dealer's
@@ -52,7 +52,7 @@ QPixmap RowPicture(int row, const QPixmap& sheet, qreal dpr) {
 FormRule::FormRule(Game& game, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       game_(game) {
-  setWindowTitle("ルールの変更");
+  setWindowTitle(qtTrId("ルールの変更"));
   setModal(true);
   setFont(GameFont(10));
   const qreal dpr = devicePixelRatioF();
@@ -76,14 +76,14 @@ FormRule::FormRule(Game& game, QWidget* parent)
     picture->setFixedWidth(24);
     picture->setAlignment(Qt::AlignCenter);
     grid->addWidget(picture, row, 0);
-    grid->addWidget(new QLabel(kRows[row].label), row, 1);
+    grid->addWidget(new QLabel(qtTrId(kRows[row].label)), row, 1);
 
     auto* pair = new QWidget;
     auto* pairLayout = new QHBoxLayout(pair);
     pairLayout->setContentsMargins(0, 0, 0, 0);
     auto* group = new QButtonGroup(pair);
     for (int index = 0; index < 2; ++index) {
-      auto* button = new QRadioButton(index == 0 ? kRows[row].first : kRows[row].second);
+      auto* button = new QRadioButton(qtTrId(index == 0 ? kRows[row].first : kRows[row].second));
       button->installEventFilter(this);
       group->addButton(button);
       pairLayout->addWidget(button);
@@ -95,7 +95,7 @@ FormRule::FormRule(Game& game, QWidget* parent)
       auto* frame = new QGroupBox;
       auto* frameLayout = new QHBoxLayout(frame);
       frameLayout->setContentsMargins(6, 2, 6, 2);
-      frameLayout->addWidget(new QLabel("得点（文）"));
+      frameLayout->addWidget(new QLabel(qtTrId("得点（文）")));
       auto* spin = new QSpinBox;
       spin->setRange(1, 5);
       spin->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
@@ -110,7 +110,7 @@ FormRule::FormRule(Game& game, QWidget* parent)
     }
   }
 
-  auto* notice = new QLabel("※ルールを変更した場合、ゲームは初期化されます。");
+  auto* notice = new QLabel(qtTrId("※ルールを変更した場合、ゲームは初期化されます。"));
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(12, 10, 12, 12);

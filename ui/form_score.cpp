@@ -24,7 +24,7 @@ namespace {
 
 constexpr int kYakuLines = 8;
 constexpr int kLineChars = 10;
-constexpr const char* kPlaces[] = {"　１位　", "　２位　", "　３位　"};
+constexpr const char* kPlaces[] = {QT_TRID_NOOP("　１位　"), QT_TRID_NOOP("　２位　"), QT_TRID_NOOP("　３位　")};
 
 QLabel* Label(const QString& text, Qt::Alignment alignment = Qt::AlignLeft) {
   auto* label = new QLabel(text);
@@ -53,7 +53,7 @@ QFont ListFont() {
 FormScore::FormScore(const Game& game, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       game_(game) {
-  setWindowTitle("ﾊｲｽｺｱ");
+  setWindowTitle(qtTrId("ﾊｲｽｺｱ"));
   setModal(true);
 }
 
@@ -62,8 +62,8 @@ FormScore::FormScore(const Game& game, QWidget* parent)
 void FormScore::CreateControls() {
   tabs_ = new QTabWidget(this);
   tabs_->setFont(GameFont(10));
-  tabs_->addTab(CreateTotalPage(), "総合");
-  tabs_->addTab(CreateGamePage(), "一勝負");
+  tabs_->addTab(CreateTotalPage(), qtTrId("総合"));
+  tabs_->addTab(CreateGamePage(), qtTrId("一勝負"));
   auto* ok = new QPushButton("OK", this);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] { FormScoreOk(game_); });
@@ -77,7 +77,7 @@ QWidget* FormScore::CreateTotalPage() {
   auto* page = new QWidget;
   auto* grid = new QGridLayout(page);
   grid->setHorizontalSpacing(14);
-  const char* headers[] = {"【順位】", "【名前】", "自分の得点(文)", "相手の得点(文)", "得点差(文)"};
+  const QString headers[] = {qtTrId("【順位】"), qtTrId("【名前】"), qtTrId("自分の得点(文)"), qtTrId("相手の得点(文)"), qtTrId("得点差(文)")};
   // Number columns are right-aligned under right-aligned headers.
   for (int c = 0; c < 5; ++c) grid->addWidget(Label(headers[c], c < 2 ? Qt::AlignHCenter : Qt::AlignRight), 0, c);
   for (int r = 0; r < kTotalRows; ++r) {
@@ -100,7 +100,7 @@ QWidget* FormScore::CreateGamePage() {
   auto* page = new QWidget;
   auto* row = new QHBoxLayout(page);
   for (int r = 0; r < kGameRows; ++r) {
-    auto* frame = new QGroupBox(kPlaces[r]);
+    auto* frame = new QGroupBox(qtTrId(kPlaces[r]));
     auto* grid = new QGridLayout(frame);
     gten_[r] = Label("", Qt::AlignRight);
     gnam_[r] = Label("");
@@ -111,10 +111,10 @@ QWidget* FormScore::CreateGamePage() {
     const QFontMetrics metrics(ListFont());
     glist_[r]->setFixedSize(metrics.horizontalAdvance(QString(kLineChars, QChar(0x3000))) + 12,
                             metrics.lineSpacing() * kYakuLines + 12);
-    grid->addWidget(Label("[名前]"), 0, 0);
+    grid->addWidget(Label(qtTrId("[名前]")), 0, 0);
     grid->addWidget(gten_[r], 0, 1);
     grid->addWidget(gnam_[r], 1, 0, 1, 2);
-    grid->addWidget(Label("[完成役]"), 2, 0, 1, 2);
+    grid->addWidget(Label(qtTrId("[完成役]")), 2, 0, 1, 2);
     grid->addWidget(glist_[r], 3, 0, 1, 2);
     grid->setRowStretch(4, 1);
     row->addWidget(frame);
@@ -134,7 +134,7 @@ void FormScore::SyncFromCore() {
   }
   for (int r = 0; r < kGameRows; ++r) {
     SetName(gnam_[r], score.game.name[r], score.gameBold[r]);
-    gten_[r]->setText(Q(Digits(score.game.points[r]) + "文"));
+    gten_[r]->setText(Q(Digits(score.game.points[r])) + qtTrId("文"));
     glist_[r]->clear();
     // Eight lines of ten characters; a shorter text leaves its last lines empty.
     std::string_view text = score.game.yaku[r];

@@ -31,6 +31,7 @@
 #include "records/daily_best.h"
 #include "records/history_database.h"
 #include "records/history_export.h"
+#include "ui/core_text.h"
 #include "ui/replay_match_list.h"
 #include "ui/statistics_charts.h"
 
@@ -38,7 +39,7 @@ namespace pg::ui {
 
 namespace {
 
-constexpr const char* kTitle = "成績";
+constexpr const char* kTitle = QT_TRID_NOOP("成績");
 constexpr int kMostMarginBins = 12;
 
 QString LevelName(const std::string& level) { return QString::fromUtf8(LevelLabel(level)); }
@@ -49,38 +50,38 @@ QString Signed(double value) { return (value > 0 ? "+" : "") + QString::number(v
 
 // Said where a chart or a figure has no match to count.
 QString NothingText(const MatchStatistics& s) {
-  if (s.stored == 0) return s.skipped ? "読める対戦の記録がありません" : "まだ対戦の記録がありません";
-  if (s.played == 0) return "条件に合う対戦がありません";
-  return "終わった対戦がありません";
+  if (s.stored == 0) return s.skipped ? qtTrId("読める対戦の記録がありません") : qtTrId("まだ対戦の記録がありません");
+  if (s.played == 0) return qtTrId("条件に合う対戦がありません");
+  return qtTrId("終わった対戦がありません");
 }
 
 QString CountersText(const MatchStatistics& s) {
   QString text;
-  if (s.played == 0 && (s.stored > 0 || s.skipped > 0)) text = "<b>" + NothingText(s) + "。</b><br>";
-  text += QString("対戦 %1局　勝ち %2　負け %3（うち中断 %4）　引き分け %5<br>")
+  if (s.played == 0 && (s.stored > 0 || s.skipped > 0)) text = "<b>" + NothingText(s) + qtTrId("。</b><br>");
+  text += QString(qtTrId("対戦 %1局　勝ち %2　負け %3（うち中断 %4）　引き分け %5<br>"))
               .arg(s.played)
               .arg(s.won)
               .arg(s.lost)
               .arg(s.abandoned)
               .arg(s.level);
-  text += QString("勝率 %1　いまの連勝 %2　最長の連勝 %3<br>")
+  text += QString(qtTrId("勝率 %1　いまの連勝 %2　最長の連勝 %3<br>"))
               .arg(Share(s.won, s.played))
               .arg(s.currentStreak)
               .arg(s.longestStreak);
   // Abandoned matches stopped at no score of their own, so the means are over finished ones.
   if (s.scored) {
-    text += QString("1局の平均 %1文　相手との差の平均 %2文（中断を除く）<br>")
+    text += QString(qtTrId("1局の平均 %1文　相手との差の平均 %2文（中断を除く）<br>"))
                 .arg(QString::number(s.meanScore, 'f', 1), Signed(s.meanMargin));
   } else {
-    text += "1局の平均 ―　相手との差の平均 ―<br>";
+    text += qtTrId("1局の平均 ―　相手との差の平均 ―<br>");
   }
   if (s.bestId) {
-    text += QString("いちばんの勝ち　%1　%2文 対 %3文<br>")
+    text += QString(qtTrId("いちばんの勝ち　%1　%2文 対 %3文<br>"))
                 .arg(LocalDate(s.bestDate))
                 .arg(s.bestScores[0])
                 .arg(s.bestScores[1]);
   }
-  text += QString("親で勝った月 %1 / %2（%3）　子で勝った月 %4 / %5（%6）")
+  text += QString(qtTrId("親で勝った月 %1 / %2（%3）　子で勝った月 %4 / %5（%6）"))
               .arg(s.monthsWonAsDealer)
               .arg(s.monthsAsDealer)
               .arg(Share(s.monthsWonAsDealer, s.monthsAsDealer))
@@ -88,24 +89,24 @@ QString CountersText(const MatchStatistics& s) {
               .arg(s.monthsAsNonDealer)
               .arg(Share(s.monthsWonAsNonDealer, s.monthsAsNonDealer));
   if (s.skipped)
-    text += QString("<br><font color=#a00000>読めない記録 %1件は集計から除きました。</font>").arg(s.skipped);
-  if (!s.complete) text += "<br><font color=#a00000>記録を最後まで読めなかったため、集計は途中までです。</font>";
+    text += QString(qtTrId("<br><font color=#a00000>読めない記録 %1件は集計から除きました。</font>")).arg(s.skipped);
+  if (!s.complete) text += qtTrId("<br><font color=#a00000>記録を最後まで読めなかったため、集計は途中までです。</font>");
   return text;
 }
 
 QString KoiKoiText(const MatchStatistics& s) {
-  QString text = QString("こいこい %1回、うち実った %2回（%3）<br>")
+  QString text = QString(qtTrId("こいこい %1回、うち実った %2回（%3）<br>"))
                      .arg(s.KoiKoiCalls())
                      .arg(s.KoiKoiPaidOff())
                      .arg(Share(s.KoiKoiPaidOff(), s.KoiKoiCalls()));
-  const char* bands[kCallBands] = {"1〜2文", "3〜4文", "5〜6文", "7文以上"};
+  const QString bands[kCallBands] = {qtTrId("1〜2文"), qtTrId("3〜4文"), qtTrId("5〜6文"), qtTrId("7文以上")};
   QStringList parts;
   for (int b = 0; b < kCallBands; ++b) {
     const KoiKoiBand& band = s.koiKoi[static_cast<std::size_t>(b)];
-    parts << QString("%1で %2 / %3").arg(bands[b]).arg(band.paidOff).arg(band.calls);
+    parts << QString(qtTrId("%1で %2 / %3")).arg(bands[b]).arg(band.paidOff).arg(band.calls);
   }
-  text += "持ち点ごとに実った数：" + parts.join("、") + "<br>";
-  text += QString("7文以上で倍 %1回　手四 %2回　くっつき %3回").arg(s.doublings).arg(s.yaku[12]).arg(s.yaku[13]);
+  text += qtTrId("持ち点ごとに実った数：") + parts.join(qtTrId("、")) + "<br>";
+  text += QString(qtTrId("7文以上で倍 %1回　手四 %2回　くっつき %3回")).arg(s.doublings).arg(s.yaku[12]).arg(s.yaku[13]);
   return text;
 }
 
@@ -123,7 +124,7 @@ void FillMargins(BarChart& chart, const std::vector<int>& margins) {
   for (int margin : margins) ++counts[static_cast<std::size_t>((margin - from) / width)];
   QStringList labels;
   for (std::int64_t b = 0; b < bins; ++b)
-    labels << QString("%1〜\n%2").arg(from + b * width).arg(from + (b + 1) * width - 1);
+    labels << QString(qtTrId("%1〜\n%2")).arg(from + b * width).arg(from + (b + 1) * width - 1);
   chart.SetBars(labels, counts);
 }
 
@@ -138,38 +139,38 @@ std::vector<std::string> ByStrength(std::vector<std::string> levels) {
   return levels;
 }
 
-QString Scores(const std::array<int, 2>& scores) { return QString("%1文 対 %2文").arg(scores[0]).arg(scores[1]); }
+QString Scores(const std::array<int, 2>& scores) { return QString(qtTrId("%1文 対 %2文")).arg(scores[0]).arg(scores[1]); }
 
 // What the list says of the selected match's deal code. A match begun with プレイ was dealt from the
 // game's own shuffle, which no code can name.
 QString CodeText(const HistoryRow& match) {
-  if (match.dealCode.empty()) return "「プレイ」で始めた対戦には、配りコードがありません。";
+  if (match.dealCode.empty()) return qtTrId("「プレイ」で始めた対戦には、配りコードがありません。");
   const QString daily = match.dailyDate.empty()
                             ? QString()
-                            : "（" + QString::fromStdString(match.dailyDate).replace('-', '/') + " の今日の配り）";
+                            : qtTrId("（") + QString::fromStdString(match.dailyDate).replace('-', '/') + qtTrId(" の今日の配り）");
   return "<b>" + QString::fromStdString(match.dealCode) + "</b>" + daily;
 }
 
 QString DailyText(const pg::LocalDate& today, const DailyRecord& record) {
   const std::string date = DateText(today);
-  QString text = QString("今日（%1月%2日）の配りコード　<b>%3</b>　（最強と、ヒントなしで対戦）<br>")
+  QString text = QString(qtTrId("今日（%1月%2日）の配りコード　<b>%3</b>　（最強と、ヒントなしで対戦）<br>"))
                      .arg(today.month)
                      .arg(today.day)
                      .arg(QString::fromStdString(DailyDealCode(today).Text()));
   const bool playedToday = !record.days.empty() && record.days.front().date == date;
   if (playedToday) {
     const DailyBest& day = record.days.front();
-    text += QString("今日の成績　%1（%2）　%3回対戦<br>").arg(Scores(day.scores), ResultName(day.result)).arg(day.plays);
+    text += QString(qtTrId("今日の成績　%1（%2）　%3回対戦<br>")).arg(Scores(day.scores), ResultName(day.result)).arg(day.plays);
   } else {
-    text += "今日の成績　まだ対戦していません<br>";
+    text += qtTrId("今日の成績　まだ対戦していません<br>");
   }
-  text += QString("続けて対戦した日数　%1日（最長 %2日）<br>").arg(record.streak).arg(record.longestStreak);
+  text += QString(qtTrId("続けて対戦した日数　%1日（最長 %2日）<br>")).arg(record.streak).arg(record.longestStreak);
   if (record.best) {
     const DailyBest& best = *record.best;
-    text += QString("いちばんの日　%1　%2（%3文）")
+    text += QString(qtTrId("いちばんの日　%1　%2（%3文）"))
                 .arg(QString::fromStdString(best.date).replace('-', '/'), Scores(best.scores), Signed(best.Margin()).chopped(2));
   } else {
-    text += "いちばんの日　―";
+    text += qtTrId("いちばんの日　―");
   }
   return text;
 }
@@ -185,7 +186,7 @@ QGroupBox* Boxed(const QString& title, QWidget* content) {
 
 FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* parent)
     : QDialog(parent), historyPath_(std::move(historyPath)) {
-  setWindowTitle(kTitle);
+  setWindowTitle(qtTrId(kTitle));
   auto* content = new QWidget;
   auto* layout = new QVBoxLayout(content);
 
@@ -193,33 +194,33 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   level_ = new QComboBox;
   rules_ = new QComboBox;
   period_ = new QComboBox;
-  period_->addItems({"すべて", "最近の100局", "最近の30日"});
-  filters->addWidget(new QLabel("強さ"));
+  period_->addItems({qtTrId("すべて"), qtTrId("最近の100局"), qtTrId("最近の30日")});
+  filters->addWidget(new QLabel(qtTrId("強さ")));
   filters->addWidget(level_);
-  filters->addWidget(new QLabel("ルール"));
+  filters->addWidget(new QLabel(qtTrId("ルール")));
   filters->addWidget(rules_, 1);
-  filters->addWidget(new QLabel("期間"));
+  filters->addWidget(new QLabel(qtTrId("期間")));
   filters->addWidget(period_);
   aid_ = new QComboBox;
-  aid_->addItems({"すべて", "ヒントなし", "ヒントあり"});
-  filters->addWidget(new QLabel("ヒント"));
+  aid_->addItems({qtTrId("すべて"), qtTrId("ヒントなし"), qtTrId("ヒントあり")});
+  filters->addWidget(new QLabel(qtTrId("ヒント")));
   filters->addWidget(aid_);
   layout->addLayout(filters);
 
   counters_ = new QLabel;
   koiKoi_ = new QLabel;
-  layout->addWidget(Boxed("対戦", counters_));
-  layout->addWidget(Boxed("こいこい", koiKoi_));
+  layout->addWidget(Boxed(qtTrId("対戦"), counters_));
+  layout->addWidget(Boxed(qtTrId("こいこい"), koiKoi_));
 
   // The day's deal: its code, today's best, the streak and the best day, and the two ways to a
   // coded match, which the 640 x 480 mode's menu has no room for.
   daily_ = new QLabel;
   daily_->setObjectName("DailyDeal");
   daily_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  auto* playDaily = new QPushButton("今日の配りで対戦");
-  auto* playCode = new QPushButton("コードで対戦…");
-  playDaily->setToolTip("今日の配りで、最強と対戦します（ヒントなし）");
-  playCode->setToolTip("配りコードを入力して、その配りで対戦します");
+  auto* playDaily = new QPushButton(qtTrId("今日の配りで対戦"));
+  auto* playCode = new QPushButton(qtTrId("コードで対戦…"));
+  playDaily->setToolTip(qtTrId("今日の配りで、最強と対戦します（ヒントなし）"));
+  playCode->setToolTip(qtTrId("配りコードを入力して、その配りで対戦します"));
   auto* dailyBox = new QWidget;
   auto* dailyLayout = new QVBoxLayout(dailyBox);
   dailyLayout->setContentsMargins(0, 0, 0, 0);
@@ -229,7 +230,7 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   dailyButtons->addWidget(playCode);
   dailyButtons->addStretch(1);
   dailyLayout->addLayout(dailyButtons);
-  layout->addWidget(Boxed("今日の配り", dailyBox));
+  layout->addWidget(Boxed(qtTrId("今日の配り"), dailyBox));
   connect(playDaily, &QPushButton::clicked, this, [this] {
     request_ = {MatchRequest::Kind::Daily, 0};
     accept();
@@ -244,10 +245,10 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   margins_ = new BarChart(nullptr, Qt::Vertical, BarChart::Kind::Counts);
   months_ = new BarChart(nullptr, Qt::Vertical, BarChart::Kind::Shares);
   auto* charts = new QGridLayout;
-  charts->addWidget(Boxed("勝率の移り変わり", share_), 0, 0);
-  charts->addWidget(Boxed("できた役", yaku_), 0, 1, 2, 1);
-  charts->addWidget(Boxed("1局の文の差", margins_), 1, 0);
-  charts->addWidget(Boxed("月ごとの勝ち月の割合", months_), 2, 0, 1, 2);
+  charts->addWidget(Boxed(qtTrId("勝率の移り変わり"), share_), 0, 0);
+  charts->addWidget(Boxed(qtTrId("できた役"), yaku_), 0, 1, 2, 1);
+  charts->addWidget(Boxed(qtTrId("1局の文の差"), margins_), 1, 0);
+  charts->addWidget(Boxed(qtTrId("月ごとの勝ち月の割合"), months_), 2, 0, 1, 2);
   layout->addLayout(charts);
 
   // The matches, newest first: one is replayed on the table, or its first deal played again.
@@ -263,19 +264,19 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   listView_->setWordWrap(false);
   // Widths from the longest texts, not from the rows: measuring thousands of rows would be slow.
   const QFontMetrics metrics = listView_->fontMetrics();
-  const QString widest[] = {"2026/12/31 23:59", "最強", RulesName(RuleSettings{}), "引き分け", "ヒント"};
+  const QString widest[] = {"2026/12/31 23:59", qtTrId("最強"), RulesName(RuleSettings{}), qtTrId("引き分け"), qtTrId("ヒント")};
   for (int column = 0; column < 5; ++column)
     listView_->setColumnWidth(column, metrics.horizontalAdvance(widest[column]) + 16);
   listView_->setMinimumHeight(listView_->fontMetrics().height() * 8);
-  replay_ = new QPushButton("再生");
-  review_ = new QPushButton("振り返り");
-  dealAgain_ = new QPushButton("この配りでもう一度");
-  replay_->setToolTip("選んだ対戦を、場の上でもう一度見ます");
-  review_->setToolTip("選んだ対戦で、勝率を落とした手を調べます");
-  dealAgain_->setToolTip("選んだ対戦の1か月目と同じ配りで、新しい対戦を始めます");
-  copyCode_ = new QPushButton("配りコード");
+  replay_ = new QPushButton(qtTrId("再生"));
+  review_ = new QPushButton(qtTrId("振り返り"));
+  dealAgain_ = new QPushButton(qtTrId("この配りでもう一度"));
+  replay_->setToolTip(qtTrId("選んだ対戦を、場の上でもう一度見ます"));
+  review_->setToolTip(qtTrId("選んだ対戦で、勝率を落とした手を調べます"));
+  dealAgain_->setToolTip(qtTrId("選んだ対戦の1か月目と同じ配りで、新しい対戦を始めます"));
+  copyCode_ = new QPushButton(qtTrId("配りコード"));
   copyCode_->setObjectName("CopyDealCode");
-  copyCode_->setToolTip("選んだ対戦の配りコードをコピーします。「コードで対戦」に貼れば、同じ配りで対戦できます");
+  copyCode_->setToolTip(qtTrId("選んだ対戦の配りコードをコピーします。「コードで対戦」に貼れば、同じ配りで対戦できます"));
   copied_ = new QLabel;
   copied_->setObjectName("CopiedDealCode");
   auto* listButtons = new QHBoxLayout;
@@ -289,12 +290,12 @@ FormStatistics::FormStatistics(std::filesystem::path historyPath, QWidget* paren
   listLayout->setContentsMargins(0, 0, 0, 0);
   listLayout->addWidget(listView_);
   listLayout->addLayout(listButtons);
-  layout->addWidget(Boxed("対戦の記録", listBox));
+  layout->addWidget(Boxed(qtTrId("対戦の記録"), listBox));
 
   auto* buttons = new QHBoxLayout;
-  auto* csv = new QPushButton("CSVで書き出す");
-  auto* jsonLines = new QPushButton("JSON Linesで書き出す");
-  auto* close = new QPushButton("閉じる");
+  auto* csv = new QPushButton(qtTrId("CSVで書き出す"));
+  auto* jsonLines = new QPushButton(qtTrId("JSON Linesで書き出す"));
+  auto* close = new QPushButton(qtTrId("閉じる"));
   buttons->addWidget(csv);
   buttons->addWidget(jsonLines);
   buttons->addStretch(1);
@@ -343,7 +344,7 @@ void FormStatistics::CopyCode() {
   if (!match || match->dealCode.empty()) return;
   const QString code = QString::fromStdString(match->dealCode);
   QGuiApplication::clipboard()->setText(code);
-  copied_->setText(QString("配りコード %1 をコピーしました。").arg(code));
+  copied_->setText(QString(qtTrId("配りコード %1 をコピーしました。")).arg(code));
 }
 
 void FormStatistics::ShowDaily() {
@@ -360,13 +361,13 @@ void FormStatistics::Ask(MatchRequest::Kind kind) {
 
 bool FormStatistics::Reload() {
   HistoryOpened opened = HistoryDatabase::Open(historyPath_);
-  if (!opened.notice.empty()) QMessageBox::warning(this, kTitle, QString::fromStdString(opened.notice));
+  if (!opened.notice.empty()) QMessageBox::warning(this, qtTrId(kTitle), QString::fromStdString(opened.notice));
   if (!opened.database) return false;
   database_ = std::move(opened.database);
   HistoryChoices choices = FilterChoices(*database_);
   ruleSets_ = std::move(choices.rules);
   if (const std::string found = database_->TakeNotice(); !found.empty())
-    QMessageBox::warning(this, kTitle, QString::fromStdString(found));
+    QMessageBox::warning(this, qtTrId(kTitle), QString::fromStdString(found));
   lost_ = database_->TakeLost();
   for (QComboBox* box : {level_, rules_}) {
     const QSignalBlocker quiet(box);
@@ -374,13 +375,13 @@ bool FormStatistics::Reload() {
   }
   {
     const QSignalBlocker quiet(level_);
-    level_->addItem("すべて");
+    level_->addItem(qtTrId("すべて"));
     for (const std::string& level : ByStrength(std::move(choices.levels)))
       level_->addItem(LevelName(level), QString::fromStdString(level));
   }
   {
     const QSignalBlocker quiet(rules_);
-    rules_->addItem("すべて");
+    rules_->addItem(qtTrId("すべて"));
     for (const RuleSettings& r : ruleSets_) rules_->addItem(RulesName(r));
   }
   Refresh();
@@ -412,11 +413,11 @@ void FormStatistics::Refresh() {
   std::vector<double> shares;
   if (s.played) {
     for (std::size_t i = 0; i < kStatisticsYaku.size(); ++i) {
-      names << kStatisticsYaku[i];
+      names << Q(Tr(kStatisticsYaku[i]));
       counts.push_back(s.yaku[i]);
     }
     for (std::size_t m = 0; m < 12; ++m) {
-      months << QString("%1月").arg(m + 1);
+      months << QString(qtTrId("%1月")).arg(m + 1);
       shares.push_back(s.monthsPlayed[m] ? static_cast<double>(s.monthsWon[m]) / s.monthsPlayed[m] : 0.0);
     }
   }
@@ -430,15 +431,15 @@ void FormStatistics::Refresh() {
 }
 
 void FormStatistics::Export(bool jsonLines) {
-  const QString file = QFileDialog::getSaveFileName(this, kTitle, jsonLines ? "history.jsonl" : "history.csv",
+  const QString file = QFileDialog::getSaveFileName(this, qtTrId(kTitle), jsonLines ? "history.jsonl" : "history.csv",
                                                     jsonLines ? "JSON Lines (*.jsonl)" : "CSV (*.csv)");
   if (file.isEmpty()) return;
   std::vector<std::int64_t> ids;
   for (int row = list_->rowCount() - 1; row >= 0; --row) ids.push_back(list_->MatchAt(row)->id);
   std::sort(ids.begin(), ids.end());
   // The lines are read and written off the window's thread, which shows how far they have got.
-  QProgressDialog progress("書き出しています…", "やめる", 0, static_cast<int>(ids.size()), this);
-  progress.setWindowTitle(kTitle);
+  QProgressDialog progress(qtTrId("書き出しています…"), qtTrId("やめる"), 0, static_cast<int>(ids.size()), this);
+  progress.setWindowTitle(qtTrId(kTitle));
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(0);
   progress.setAutoReset(false);
@@ -469,11 +470,11 @@ void FormStatistics::Export(bool jsonLines) {
   progress.reset();
   if (result.cancelled) return;
   if (!result.failure.empty()) {
-    QMessageBox::warning(this, kTitle, QString::fromStdString(result.failure));
+    QMessageBox::warning(this, qtTrId(kTitle), QString::fromStdString(result.failure));
     if (result.historyMoved) Reload();
     return;
   }
-  QMessageBox::information(this, kTitle, QString("%1局を %2 に書き出しました。").arg(result.written).arg(file));
+  QMessageBox::information(this, qtTrId(kTitle), QString(qtTrId("%1局を %2 に書き出しました。")).arg(result.written).arg(file));
 }
 
 MatchRequest ShowStatisticsWindow(Game& game) {

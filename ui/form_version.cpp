@@ -16,9 +16,9 @@ namespace pg::ui {
 namespace {
 
 constexpr const char* kCredits[] = {
-    "Petalgame 32　バージョン 1.0",
-    "花札こいこい　一人用　対コンピュータ",
-    "Petalgame 32 開発チーム　制作",
+    QT_TRID_NOOP("Petalgame 32　バージョン 1.0"),
+    QT_TRID_NOOP("花札こいこい　一人用　対コンピュータ"),
+    QT_TRID_NOOP("Petalgame 32 開発チーム　制作"),
 };
 
 }  // namespace
@@ -26,7 +26,7 @@ constexpr const char* kCredits[] = {
 FormVersion::FormVersion(const Game& game, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       game_(game) {
-  setWindowTitle("ﾊﾞｰｼﾞｮﾝ情報");
+  setWindowTitle(qtTrId("ﾊﾞｰｼﾞｮﾝ情報"));
   setModal(true);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(16, 16, 16, 12);
@@ -38,7 +38,7 @@ FormVersion::FormVersion(const Game& game, QWidget* parent)
   layout->addWidget(picture);
   layout->addSpacing(6);
   for (const char* credit : kCredits) {
-    auto* label = new QLabel(credit, this);
+    auto* label = new QLabel(qtTrId(credit), this);
     label->setFont(GameFont(10));
     label->setAlignment(Qt::AlignCenter);
     layout->addWidget(label);

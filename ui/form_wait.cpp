@@ -16,10 +16,10 @@ FormWait::FormWait(const Game& game, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), game_(game) {
   setWindowTitle("Petalgame 32");
   setModal(true);
-  auto* label = new QLabel("しばらくお待ちください", this);
+  auto* label = new QLabel(qtTrId("しばらくお待ちください"), this);
   label->setFont(GameFont(12));
   label->setAlignment(Qt::AlignCenter);
-  wayBack_ = new QPushButton("ゲームに戻る", this);
+  wayBack_ = new QPushButton(qtTrId("ゲームに戻る"), this);
   wayBack_->setFont(GameFont(10));
   connect(wayBack_, &QPushButton::clicked, this, [this] { WaitWayBack(game_); });
   auto* layout = new QVBoxLayout(this);

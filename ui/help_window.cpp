@@ -40,7 +40,7 @@ QString StyleSheet() {
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
-  setWindowTitle("Petalgame 32 ヘルプ");
+  setWindowTitle(qtTrId("Petalgame 32 ヘルプ"));
   setMinimumSize(320, 240);
 
   browser_ = new QTextBrowser(this);
@@ -51,16 +51,16 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   auto* tools = new QToolBar(this);
   tools->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
   QAction* back =
-      tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "戻る", browser_, &QTextBrowser::backward);
+      tools->addAction(style()->standardIcon(QStyle::SP_ArrowBack), qtTrId("戻る"), browser_, &QTextBrowser::backward);
   QAction* forward =
-      tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), "進む", browser_, &QTextBrowser::forward);
+      tools->addAction(style()->standardIcon(QStyle::SP_ArrowForward), qtTrId("進む"), browser_, &QTextBrowser::forward);
   // Home is the first page the browser showed: the contents.
-  tools->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), "目次", browser_, &QTextBrowser::home);
+  tools->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), qtTrId("目次"), browser_, &QTextBrowser::home);
   tools->addSeparator();
-  QAction* lesson = tools->addAction(style()->standardIcon(QStyle::SP_MediaPlay), "はじめてのこいこい", this, [] {
+  QAction* lesson = tools->addAction(style()->standardIcon(QStyle::SP_MediaPlay), qtTrId("はじめてのこいこい"), this, [] {
     if (LessonOpener()) LessonOpener()();
   });
-  lesson->setToolTip("札を打ちながら遊び方を覚えるレッスン（約5分）を始めます");
+  lesson->setToolTip(qtTrId("札を打ちながら遊び方を覚えるレッスン（約5分）を始めます"));
   back->setShortcut(QKeySequence::Back);
   forward->setShortcut(QKeySequence::Forward);
   back->setEnabled(false);

@@ -33,7 +33,7 @@ LessonPanel::LessonPanel(QWidget* mainWindow, std::function<void()> restart, std
     : QWidget(mainWindow, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       mainWindow_(mainWindow),
       leave_(std::move(leave)) {
-  setWindowTitle("はじめてのこいこい");
+  setWindowTitle(qtTrId("はじめてのこいこい"));
   setObjectName("LessonPanel");
   instruction_ = new QLabel;
   instruction_->setObjectName("LessonInstruction");
@@ -51,13 +51,13 @@ LessonPanel::LessonPanel(QWidget* mainWindow, std::function<void()> restart, std
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Japanese lines are taller than the font's own line spacing where a fallback font draws them.
     const QFontMetrics metrics = label->fontMetrics();
-    const int line = std::max(metrics.lineSpacing(), metrics.boundingRect("漢あ").height() + metrics.leading());
+    const int line = std::max(metrics.lineSpacing(), metrics.boundingRect(qtTrId("漢あ")).height() + metrics.leading());
     label->setFixedHeight(2 * line + 4);
   }
-  auto* again = new QPushButton("最初から");
-  auto* leaveButton = new QPushButton("レッスンをやめる");
-  again->setToolTip("レッスンを最初の手順から始めます");
-  leaveButton->setToolTip("レッスンをやめて、ふだんの対戦に戻ります。次はこの手順から続けられます");
+  auto* again = new QPushButton(qtTrId("最初から"));
+  auto* leaveButton = new QPushButton(qtTrId("レッスンをやめる"));
+  again->setToolTip(qtTrId("レッスンを最初の手順から始めます"));
+  leaveButton->setToolTip(qtTrId("レッスンをやめて、ふだんの対戦に戻ります。次はこの手順から続けられます"));
   for (QPushButton* button : {again, leaveButton}) button->setFocusPolicy(Qt::NoFocus);
   connect(again, &QPushButton::clicked, this, [restart = std::move(restart)] { restart(); });
   connect(leaveButton, &QPushButton::clicked, this, [this] { leave_(); });
@@ -80,7 +80,7 @@ LessonPanel::LessonPanel(QWidget* mainWindow, std::function<void()> restart, std
 QWidget* LessonPanel::MonthStrip() {
   auto* strip = new QWidget;
   strip->setObjectName("LessonMonths");
-  strip->setAccessibleName("十二か月の札");
+  strip->setAccessibleName(qtTrId("十二か月の札"));
   auto* grid = new QGridLayout(strip);
   grid->setContentsMargins(0, 2, 0, 0);
   grid->setHorizontalSpacing(4);
@@ -94,9 +94,9 @@ QWidget* LessonPanel::MonthStrip() {
     cell.setDevicePixelRatio(ratio);
     picture->setPixmap(cell);
     picture->setAlignment(Qt::AlignCenter);
-    const QString name = QString("%1月 %2").arg(month).arg(Q(std::string(MonthPlant(month))));
+    const QString name = QString(qtTrId("%1月 %2")).arg(month).arg(Q(MonthPlant(month)));
     picture->setAccessibleName(name);
-    auto* caption = new QLabel(QString("%1月\n%2").arg(month).arg(Q(std::string(MonthPlant(month)))));
+    auto* caption = new QLabel(QString(qtTrId("%1月\n%2")).arg(month).arg(Q(MonthPlant(month))));
     caption->setAlignment(Qt::AlignCenter);
     QFont small = caption->font();
     small.setPointSizeF(small.pointSizeF() * 0.85);

@@ -26,6 +26,7 @@
 #include "play/timers.h"
 #include "ui/art/artwork.h"
 #include "ui/board_accessible.h"
+#include "ui/language.h"
 #include "ui/board_view.h"
 #include "ui/core_dialog.h"
 #include "ui/core_text.h"
@@ -114,7 +115,7 @@ WindowFrame FrameOfWidget(const QWidget& window) {
 
 QtPlatform::QtPlatform() {
   qApp->installEventFilter(this);
-  InstallQtJapanese();
+  if (!SpeaksEnglish()) InstallQtJapanese();
   InstallAccessibility();
 }
 
@@ -437,8 +438,8 @@ MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view ti
               : icon == MessageIcon::Question  ? QMessageBox::Question
                                                : QMessageBox::Information);
   if (buttons != MessageButtons::Ok) {
-    QPushButton* yes = box.addButton("はい(&Y)", QMessageBox::YesRole);
-    QPushButton* no = box.addButton("いいえ(&N)", QMessageBox::NoRole);
+    QPushButton* yes = box.addButton(qtTrId("はい(&Y)"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(qtTrId("いいえ(&N)"), QMessageBox::NoRole);
     if (buttons == MessageButtons::YesNoDefaultNo) box.setDefaultButton(no);
     box.exec();
     return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
@@ -452,7 +453,7 @@ MessageAnswer QtPlatform::ShowMessage(std::string_view text, std::string_view ti
 
 std::optional<std::string> QtPlatform::PickFile(std::string_view filter) {
   const QString file =
-      QFileDialog::getOpenFileName(view_ ? view_->window() : nullptr, "ファイルを開く", QString(), FilterOf(filter));
+      QFileDialog::getOpenFileName(view_ ? view_->window() : nullptr, qtTrId("ファイルを開く"), QString(), FilterOf(filter));
   if (file.isEmpty()) return std::nullopt;
   return file.toStdString();
 }

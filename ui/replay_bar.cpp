@@ -40,21 +40,21 @@ ReplayBar::ReplayBar(Game& game, std::unique_ptr<Replay> replay, QWidget* mainWi
       run_(std::move(run)),
       left_(std::move(left)),
       timer_(new QTimer(this)) {
-  setWindowTitle("再生");
+  setWindowTitle(qtTrId("再生"));
   setObjectName("ReplayBar");
-  back_ = new QPushButton("◀ 一手戻る");
-  forward_ = new QPushButton("一手進む ▶");
-  autoplay_ = new QPushButton("自動再生");
+  back_ = new QPushButton(qtTrId("◀ 一手戻る"));
+  forward_ = new QPushButton(qtTrId("一手進む ▶"));
+  autoplay_ = new QPushButton(qtTrId("自動再生"));
   autoplay_->setCheckable(true);
   month_ = new QComboBox;
   position_ = new QLabel;
-  auto* leave = new QPushButton("やめる");
-  back_->setToolTip("一手前に戻ります（←）");
-  forward_->setToolTip("一手進めます（→）");
-  autoplay_->setToolTip("札の速さで自動で進めます（スペース）");
-  month_->setToolTip("その月の配りへ移ります");
-  leave->setToolTip("再生をやめて、ゲームに戻ります（Esc）");
-  for (int m = 0; m < replay_->Months(); ++m) month_->addItem(QString("%1か月目").arg(replay_->MonthNumber(m)));
+  auto* leave = new QPushButton(qtTrId("やめる"));
+  back_->setToolTip(qtTrId("一手前に戻ります（←）"));
+  forward_->setToolTip(qtTrId("一手進めます（→）"));
+  autoplay_->setToolTip(qtTrId("札の速さで自動で進めます（スペース）"));
+  month_->setToolTip(qtTrId("その月の配りへ移ります"));
+  leave->setToolTip(qtTrId("再生をやめて、ゲームに戻ります（Esc）"));
+  for (int m = 0; m < replay_->Months(); ++m) month_->addItem(QString(qtTrId("%1か月目")).arg(replay_->MonthNumber(m)));
   auto* layout = new QHBoxLayout;
   layout->addWidget(back_);
   layout->addWidget(forward_);
@@ -66,7 +66,7 @@ ReplayBar::ReplayBar(Game& game, std::unique_ptr<Replay> replay, QWidget* mainWi
   column->addLayout(layout);
   // A 「こう打てば」 line says what came of it under the controls.
   if (!replay_->Notes().empty()) {
-    setWindowTitle("こう打てば");
+    setWindowTitle(qtTrId("こう打てば"));
     QStringList lines;
     for (const std::string& note : replay_->Notes()) lines << Q(note);
     auto* notes = new QLabel(lines.join('\n'));
@@ -174,11 +174,11 @@ int ReplayBar::WinDialogButton() const { return replay_ ? replay_->WinDialogButt
 void ReplayBar::ShowPosition() {
   if (!replay_) return;
   const int month = replay_->Month();
-  position_->setText(QString("%1か月目　%2 / %3手%4")
+  position_->setText(QString(qtTrId("%1か月目　%2 / %3手%4"))
                          .arg(replay_->MonthNumber(month))
                          .arg(replay_->MovesMade())
                          .arg(replay_->MovesIn(month))
-                         .arg(replay_->AtEnd() ? "　（終わり）" : ""));
+                         .arg(replay_->AtEnd() ? qtTrId("　（終わり）") : ""));
   const QSignalBlocker quiet(month_);
   month_->setCurrentIndex(month);
   back_->setEnabled(!replay_->AtStart());

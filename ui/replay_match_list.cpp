@@ -19,22 +19,22 @@ QString LocalDate(const std::string& utc) {
 }
 
 QString RulesName(const RuleSettings& r) {
-  const QString hanami = r.HanamiRule == 0 ? QString("花見%1文").arg(r.HanamiPoints) : QString("花見なし");
-  const QString tsukimi = r.TsukimiRule == 0 ? QString("月見%1文").arg(r.TsukimiPoints) : QString("月見なし");
-  return hanami + "・" + tsukimi + "・" + (r.OyaRule == 0 ? "親権あり" : "親権なし") + "・" +
-         (r.KikuRule == 1 ? "菊はカス" : "菊はタネ");
+  const QString hanami = r.HanamiRule == 0 ? QString(qtTrId("花見%1文")).arg(r.HanamiPoints) : QString(qtTrId("花見なし"));
+  const QString tsukimi = r.TsukimiRule == 0 ? QString(qtTrId("月見%1文")).arg(r.TsukimiPoints) : QString(qtTrId("月見なし"));
+  return hanami + qtTrId("・") + tsukimi + qtTrId("・") + (r.OyaRule == 0 ? qtTrId("親権あり") : qtTrId("親権なし")) + qtTrId("・") +
+         (r.KikuRule == 1 ? qtTrId("菊はカス") : qtTrId("菊はタネ"));
 }
 
 QString ResultName(MatchOutcome result) {
   switch (result) {
     case MatchOutcome::Won:
-      return "勝ち";
+      return qtTrId("勝ち");
     case MatchOutcome::Lost:
-      return "負け";
+      return qtTrId("負け");
     case MatchOutcome::Level:
-      return "引き分け";
+      return qtTrId("引き分け");
     case MatchOutcome::Abandoned:
-      return "中断";
+      return qtTrId("中断");
   }
   return {};
 }
@@ -72,9 +72,9 @@ QVariant MatchListModel::data(const QModelIndex& index, int role) const {
     case kResult:
       return ResultName(match->result);
     case kAid:
-      return match->assisted ? QString("あり") : QString();
+      return match->assisted ? QString(qtTrId("あり")) : QString();
     case kScores:
-      return QString("%1文 対 %2文").arg(match->scores[0]).arg(match->scores[1]);
+      return QString(qtTrId("%1文 対 %2文")).arg(match->scores[0]).arg(match->scores[1]);
     default:
       return {};
   }
@@ -82,8 +82,8 @@ QVariant MatchListModel::data(const QModelIndex& index, int role) const {
 
 QVariant MatchListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-  static const char* const kHeaders[kColumns] = {"日時", "強さ", "ルール", "結果", "ヒント", "得点"};
-  return section >= 0 && section < kColumns ? QString(kHeaders[section]) : QVariant();
+  static const char* const kHeaders[kColumns] = {QT_TRID_NOOP("日時"), QT_TRID_NOOP("強さ"), QT_TRID_NOOP("ルール"), QT_TRID_NOOP("結果"), QT_TRID_NOOP("ヒント"), QT_TRID_NOOP("得点")};
+  return section >= 0 && section < kColumns ? qtTrId(kHeaders[section]) : QVariant();
 }
 
 }  // namespace pg::ui

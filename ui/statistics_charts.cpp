@@ -77,7 +77,7 @@ void ShareLineChart::paintEvent(QPaintEvent*) {
   line(share_, kLacquer, 2.0);
   painter.setPen(kInk);
   painter.drawText(QRectF(plot.left(), plot.bottom() + 3, plot.width(), 18), Qt::AlignLeft,
-                   QString("勝率（赤）と直近10局（金）　全%1局").arg(share_.size()));
+                   QString(qtTrId("勝率（赤）と直近10局（金）　全%1局")).arg(share_.size()));
 }
 
 BarChart::BarChart(QWidget* parent, Qt::Orientation orientation, Kind kind)

@@ -15,11 +15,11 @@ namespace {
 constexpr const char* kWallpapers[] = {"wall1.bmp", "wall2.bmp", "wall3.bmp"};
 
 QString KeptHereInstead() {
-  return "\n設定とハイスコアは、起動したフォルダに保存されます。\n" + QDir::toNativeSeparators(QDir::currentPath());
+  return qtTrId("\n設定とハイスコアは、起動したフォルダに保存されます。\n") + QDir::toNativeSeparators(QDir::currentPath());
 }
 
 QString CannotUse(const QString& folder) {
-  return QString("データフォルダ %1 を使えません。").arg(QDir::toNativeSeparators(folder)) + KeptHereInstead();
+  return QString(qtTrId("データフォルダ %1 を使えません。")).arg(QDir::toNativeSeparators(folder)) + KeptHereInstead();
 }
 
 QString AbsoluteFolder(const char* variable) {
@@ -59,7 +59,7 @@ QString FindInFolders(const QStringList& folders, const QString& name) {
 }
 
 QString EnterUserDataFolder(const QString& folder, const QStringList& sources) {
-  if (folder.isEmpty()) return "ホームフォルダが分からないため、データフォルダを使えません。" + KeptHereInstead();
+  if (folder.isEmpty()) return qtTrId("ホームフォルダが分からないため、データフォルダを使えません。") + KeptHereInstead();
   QDir dir(folder);
   if (!dir.mkpath(".")) return CannotUse(folder);
   // A folder that exists but takes no file cannot keep the status file either.

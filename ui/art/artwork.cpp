@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <array>
+#include <string>
 
 #include "engine/geometry.h"
 #include "ui/art/svg_picture.h"
@@ -11,6 +12,8 @@
 namespace pg::ui {
 
 namespace {
+
+bool englishLettering = false;
 
 QPixmap Picture(const char* name, QSize size, qreal dpr) {
   return RenderSvgPicture(QString(":/art/pictures/%1.svg").arg(name), size, dpr);
@@ -40,7 +43,7 @@ QPixmap FacePicture(int index, qreal dpr) {
 QPixmap ScorePlate(qreal dpr) { return Picture("score_plate", {84, 36}, dpr); }
 QPixmap MonthPlate(qreal dpr) { return Picture("month_plate", {64, 32}, dpr); }
 QPixmap DealerMark(qreal dpr) { return Picture("dealer_mark", {18, 18}, dpr); }
-QPixmap VersionPicture(qreal dpr) { return Picture("version", {212, 80}, dpr); }
+QPixmap VersionPicture(qreal dpr) { return Picture(englishLettering ? "version_en" : "version", {212, 80}, dpr); }
 
 QPixmap TitlePicture(qreal dpr) {
   QPixmap title = Picture("title", {480, 256}, dpr);
@@ -66,8 +69,11 @@ QPixmap MenuButtonPicture(MenuPicture which, qreal dpr) {
   // 成績 is narrower: the last of the row, it must end inside the 640 x 480 mode's table. 配り, after
   // it, shows in the larger mode only.
   const bool narrow = which == MenuPicture::Record || which == MenuPicture::Deal;
-  return Picture(kNames[static_cast<std::size_t>(which)], {narrow ? 44 : 72, 40}, dpr);
+  const std::string name = std::string(kNames[static_cast<std::size_t>(which)]) + (englishLettering ? "_en" : "");
+  return Picture(name.c_str(), {narrow ? 44 : 72, 40}, dpr);
 }
+
+void LetterInEnglish() { englishLettering = true; }
 
 QPixmap FitInSquare(const QPixmap& picture, int side, qreal dpr) {
   const int pixels = qRound(side * dpr);

@@ -23,6 +23,8 @@ QPixmap TitlePicture(qreal dpr);
 QPixmap VersionPicture(qreal dpr);
 // 72 x 40 menu button with its Japanese label; 成績 is 44 wide.
 QPixmap MenuButtonPicture(MenuPicture which, qreal dpr);
+// From now on the menu buttons and the version banner carry English words (the pictures named *_en).
+void LetterInEnglish();
 // A picture from a file fitted into a side x side square, kept in proportion, at the screen's
 // ratio so it is as sharp as the file allows.
 QPixmap FitInSquare(const QPixmap& picture, int side, qreal dpr);

@@ -51,7 +51,10 @@ void PaintMark(QPainter& painter, CardCode code, bool kikuAsChaff, const QRectF&
   const QRectF upper(plate.left() + 0.5, plate.top() + 0.5, plate.width() - 1, plate.height() / 2 - 0.5);
   const QRectF lower(upper.left(), plate.center().y(), upper.width(), upper.height());
   DrawFitted(painter, upper, QString::number(MonthOf(code)), MarkFont(true));
-  DrawFitted(painter, lower, QString::fromStdString(std::string(KindMark(code, kikuAsChaff))), MarkFont(false));
+  // A word of the Latin alphabet is too long for the corner: its initial stands for it.
+  QString kind = QString::fromStdString(KindMark(code, kikuAsChaff));
+  if (kind.size() > 2 && kind.front().unicode() < 0x80) kind.truncate(1);
+  DrawFitted(painter, lower, kind, MarkFont(false));
   painter.restore();
 }
 
