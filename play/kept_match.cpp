@@ -15,15 +15,16 @@
 #include "play/setup.h"
 #include "play/silent_platform.h"
 #include "play/table_signs.h"
+#include "records/player_text.h"
 
 namespace pg {
 
 namespace {
 
 constexpr const char* kTitle = "Petalgame 32";
-constexpr const char* kOffer = "前回の対戦を続けますか。\n「いいえ」なら中断として記録され、\n負けに数えられます。";
+constexpr const char* kOffer = PG_TEXT("前回の対戦を続けますか。\n「いいえ」なら中断として記録され、\n負けに数えられます。");
 constexpr const char* kTakenElsewhere =
-    "前回の対戦は、ほかに起動している Petalgame 32 が先に続けています。\nこちらでは新しい対戦を始めてください。";
+    PG_TEXT("前回の対戦は、ほかに起動している Petalgame 32 が先に続けています。\nこちらでは新しい対戦を始めてください。");
 
 StoredSources Stored(const RandomStates& states) { return {states[0], states[1], states[2]}; }
 RandomStates Sources(const StoredSources& stored) { return {stored[0], stored[1], stored[2]}; }
@@ -82,26 +83,26 @@ class Follower : public GameObserver {
 bool StartCopy(Game& copy, const ResumeRecord& record, std::string& why) {
   const std::optional<Level> level = LevelNamed(record.level);
   if (!level) {
-    why = "強さ「" + record.level + "」を知りません。";
+    why = Fill(Tr("強さ「%1」を知りません。"), {record.level});
     return false;
   }
   copy.nextLevel = *level;
   if (!copy.RestoreSources(Sources(record.start))) {
-    why = "乱数の状態が正しくありません。";
+    why = Tr("乱数の状態が正しくありません。");
     return false;
   }
   std::optional<DealCode> code;
   if (!record.dealCode.empty()) {
     code = ReadDealCode(record.dealCode).code;
     if (!code) {
-      why = "配りコード「" + record.dealCode + "」が正しくありません。";
+      why = Fill(Tr("配りコード「%1」が正しくありません。"), {record.dealCode});
       return false;
     }
   }
   if (!record.dailyDate.empty()) {
     const std::optional<LocalDate> date = DateFromText(record.dailyDate);
     if (!date || !code || *code != DailyDealCode(*date)) {
-      why = "今日の配りの日付と配りコードが合いません。";
+      why = Tr("今日の配りの日付と配りコードが合いません。");
       return false;
     }
     return StartDailyGame(copy, *date);
@@ -113,13 +114,13 @@ bool StartCopy(Game& copy, const ResumeRecord& record, std::string& why) {
 
 void SetAside(const Game& game, const std::filesystem::path& file, const std::filesystem::path& original,
               const std::string& why) {
-  std::string text = "前回の対戦の記録「" + original.filename().string() + "」を使えませんでした。\n" + why + "\n";
+  std::string text = Fill(Tr("前回の対戦の記録「%1」を使えませんでした。"), {original.filename().string()}) + "\n" + why + "\n";
   if (const auto aside = SetAsideResumeFile(file, original)) {
-    text += "記録は「" + aside->filename().string() + "」として残してあります。";
+    text += Fill(Tr("記録は「%1」として残してあります。"), {aside->filename().string()});
   } else {
-    text += "記録を別の名前にできませんでした。";
+    text += Tr("記録を別の名前にできませんでした。");
   }
-  game.platform.ShowMessage(text, "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+  game.platform.ShowMessage(text, Tr("エラー"), MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
 }  // namespace
@@ -160,8 +161,8 @@ bool KeepMatchForLater(Game& game) {
     return false;
   }
   if (const auto error = SaveResumeFile(path, RecordToKeep(game))) {
-    game.platform.ShowMessage("いまの対戦を続きのために保存できませんでした。中断として記録します。\n" + error->reason,
-                              "エラー", MessageIcon::Exclamation, MessageButtons::Ok);
+    game.platform.ShowMessage(Tr("いまの対戦を続きのために保存できませんでした。中断として記録します。") + "\n" + error->reason,
+                              Tr("エラー"), MessageIcon::Exclamation, MessageButtons::Ok);
     return false;
   }
   game.keptMatch = true;
@@ -195,7 +196,7 @@ bool PlayKeptMatchAgain(Game& game, const ResumeRecord& record, GameObserver* fo
     click = &record.clicks[i];
     pressed = 0;
     if (click->sources && !copy.RestoreSources(Sources(*click->sources))) {
-      why = std::to_string(i + 1) + "番目の操作の乱数の状態が正しくありません。";
+      why = Fill(Tr("%1番目の操作の乱数の状態が正しくありません。"), {std::to_string(i + 1)});
       played = false;
       break;
     }
@@ -205,17 +206,17 @@ bool PlayKeptMatchAgain(Game& game, const ResumeRecord& record, GameObserver* fo
       PlayerClicksCard(copy, click->card);
     }
     if (silent.Refused() || pressed != click->winButtons.size()) {
-      why = std::to_string(i + 1) + "番目の操作を、記録どおりに打ち直せませんでした。";
+      why = Fill(Tr("%1番目の操作を、記録どおりに打ち直せませんでした。"), {std::to_string(i + 1)});
       played = false;
     }
   }
   const Phase phase = copy.table.Phase;
   if (played && (phase < Phase::DealerKnown || phase > Phase::MonthOver)) {
-    why = "記録の操作を打ち直しても、対戦の途中になりません。";
+    why = Tr("記録の操作を打ち直しても、対戦の途中になりません。");
     played = false;
   }
   if (played && !copy.RestoreSources(Sources(record.now))) {
-    why = "乱数の状態が正しくありません。";
+    why = Tr("乱数の状態が正しくありません。");
     played = false;
   }
   if (!played) {
@@ -249,11 +250,11 @@ void OfferKeptMatch(Game& game, MatchRecorder* recorder) {
     return;
   }
   const MessageAnswer answer =
-      game.platform.ShowMessage(kOffer, kTitle, MessageIcon::Question, MessageButtons::YesNo);
+      game.platform.ShowMessage(Tr(kOffer), kTitle, MessageIcon::Question, MessageButtons::YesNo);
   // The file is taken only now: another copy started meanwhile may have been asked too.
   const std::optional<std::filesystem::path> taken = ClaimResumeFile(path);
   if (!taken) {
-    game.platform.ShowMessage(kTakenElsewhere, kTitle, MessageIcon::Information, MessageButtons::Ok);
+    game.platform.ShowMessage(Tr(kTakenElsewhere), kTitle, MessageIcon::Information, MessageButtons::Ok);
     return;
   }
   // What was taken is played, which is what was offered unless a copy ending meanwhile kept its own.

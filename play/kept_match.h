@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "records/player_text.h"
 #include "records/resume_file.h"
 
 namespace pg {
@@ -14,7 +15,7 @@ class GameObserver;
 class MatchRecorder;
 
 // What the question at the end says of the match in play.
-inline constexpr const char* kKeptMatch = "いまの対戦は、次に起動したときに続きから遊べます。";
+inline constexpr const char* kKeptMatch = PG_TEXT("いまの対戦は、次に起動したときに続きから遊べます。");
 
 // A match in play that this copy can keep: one started from the game's sources, in a game that
 // keeps records, and no other copy's kept match beside the status file.

@@ -13,6 +13,7 @@
 #include <sstream>
 
 #include "records/local_date.h"
+#include "records/player_text.h"
 #include "records/write_all.h"
 
 namespace pg {
@@ -77,13 +78,13 @@ class Reader {
   }
   bool Fail(std::string_view expected) {
     if (why.empty()) {
-      why = AtEnd() ? "記録が途中で切れています。"
-                    : std::to_string(next_ + 1) + "行目が「" + std::string(expected) + "」の行になっていません。";
+      why = AtEnd() ? Tr("記録が途中で切れています。")
+                    : Fill(Tr("%1行目が「%2」の行になっていません。"), {std::to_string(next_ + 1), expected});
     }
     return false;
   }
   bool OutOfRange(std::string_view name) {
-    if (why.empty()) why = std::to_string(next_) + "行目の「" + std::string(name) + "」の値が範囲外です。";
+    if (why.empty()) why = Fill(Tr("%1行目の「%2」の値が範囲外です。"), {std::to_string(next_), name});
     return false;
   }
 
@@ -197,12 +198,12 @@ std::optional<ResumeRecord> ReadResumeText(std::string_view text, std::string& w
   ResumeRecord r;
   std::string_view v;
   if (!in.Line(kFirstLine)) {
-    why = "Petalgame 32 の対戦の記録ではありません。";
+    why = Tr("Petalgame 32 の対戦の記録ではありません。");
     return std::nullopt;
   }
   // Every record ends with a line break: a file without one was cut short, whatever it reads as.
   if (!text.ends_with('\n')) {
-    why = "記録が途中で切れています。";
+    why = Tr("記録が途中で切れています。");
     return std::nullopt;
   }
   int assisted = 0;
@@ -230,7 +231,7 @@ std::optional<ResumeRecord> ReadResumeText(std::string_view text, std::string& w
     if (clicksRead) r.running = std::move(click);
   }
   if (!clicksRead || !in.Line(kLastLine) || !in.AtEnd()) {
-    why = in.why.empty() ? "記録の終わりのあとに余分な行があります。" : in.why;
+    why = in.why.empty() ? Tr("記録の終わりのあとに余分な行があります。") : in.why;
     return std::nullopt;
   }
   return r;
@@ -243,13 +244,13 @@ LoadedResume LoadResumeFile(const std::filesystem::path& path) {
   if (error) return loaded;
   loaded.read = ResumeRead::Damaged;
   if (size > kLargestFile) {
-    loaded.why = "対戦の記録としては大きすぎます。";
+    loaded.why = Tr("対戦の記録としては大きすぎます。");
     return loaded;
   }
   std::ifstream file(path, std::ios::binary);
   const std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
   if (!file.good() && !file.eof()) {
-    loaded.why = "ファイルを読めませんでした。";
+    loaded.why = Tr("ファイルを読めませんでした。");
     return loaded;
   }
   if (auto record = ReadResumeText(text, loaded.why)) {

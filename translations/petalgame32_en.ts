@@ -2028,5 +2028,92 @@ Settings and high scores are saved in the folder the game was started from.
         <source></source>
         <translation>The home folder is unknown, so the data folder cannot be used.</translation>
     </message>
+    <message id="記録が途中で切れています。">
+        <source></source>
+        <translation>The record is cut short.</translation>
+    </message>
+    <message id="%1行目が「%2」の行になっていません。">
+        <source></source>
+        <translation>Line %1 is not the “%2” line.</translation>
+    </message>
+    <message id="%1行目の「%2」の値が範囲外です。">
+        <source></source>
+        <translation>The value of “%2” on line %1 is out of range.</translation>
+    </message>
+    <message id="Petalgame 32 の対戦の記録ではありません。">
+        <source></source>
+        <translation>This is not a Petalgame 32 match record.</translation>
+    </message>
+    <message id="記録の終わりのあとに余分な行があります。">
+        <source></source>
+        <translation>There are extra lines after the end of the record.</translation>
+    </message>
+    <message id="対戦の記録としては大きすぎます。">
+        <source></source>
+        <translation>The file is too large to be a match record.</translation>
+    </message>
+    <message id="ファイルを読めませんでした。">
+        <source></source>
+        <translation>The file could not be read.</translation>
+    </message>
+    <message id="前回の対戦を続けますか。&#10;「いいえ」なら中断として記録され、&#10;負けに数えられます。">
+        <source></source>
+        <translation>Continue the last match?
+If you choose “No”, it is recorded as abandoned
+and counted as a loss.</translation>
+    </message>
+    <message id="前回の対戦は、ほかに起動している Petalgame 32 が先に続けています。&#10;こちらでは新しい対戦を始めてください。">
+        <source></source>
+        <translation>Another running Petalgame 32 has already continued the last match.
+Please start a new match here.</translation>
+    </message>
+    <message id="強さ「%1」を知りません。">
+        <source></source>
+        <translation>The level “%1” is unknown.</translation>
+    </message>
+    <message id="乱数の状態が正しくありません。">
+        <source></source>
+        <translation>The state of the random numbers is not valid.</translation>
+    </message>
+    <message id="配りコード「%1」が正しくありません。">
+        <source></source>
+        <translation>The deal code “%1” is not valid.</translation>
+    </message>
+    <message id="今日の配りの日付と配りコードが合いません。">
+        <source></source>
+        <translation>The date of the deal of the day does not match its deal code.</translation>
+    </message>
+    <message id="前回の対戦の記録「%1」を使えませんでした。">
+        <source></source>
+        <translation>The record of the last match “%1” could not be used.</translation>
+    </message>
+    <message id="記録は「%1」として残してあります。">
+        <source></source>
+        <translation>The record has been kept as “%1”.</translation>
+    </message>
+    <message id="記録を別の名前にできませんでした。">
+        <source></source>
+        <translation>The record could not be renamed.</translation>
+    </message>
+    <message id="いまの対戦を続きのために保存できませんでした。中断として記録します。">
+        <source></source>
+        <translation>This match could not be saved to continue later. It is recorded as abandoned.</translation>
+    </message>
+    <message id="%1番目の操作の乱数の状態が正しくありません。">
+        <source></source>
+        <translation>The state of the random numbers at action %1 is not valid.</translation>
+    </message>
+    <message id="%1番目の操作を、記録どおりに打ち直せませんでした。">
+        <source></source>
+        <translation>Action %1 could not be played again as recorded.</translation>
+    </message>
+    <message id="記録の操作を打ち直しても、対戦の途中になりません。">
+        <source></source>
+        <translation>Playing the recorded actions again does not lead into a match.</translation>
+    </message>
+    <message id="いまの対戦は、次に起動したときに続きから遊べます。">
+        <source></source>
+        <translation>You can continue this match the next time you start the game.</translation>
+    </message>
 </context>
 </TS>
