@@ -21,6 +21,7 @@
 #include "records/history_statistics.h"
 #include "records/history_writer.h"
 #include "tests/records/history_sample.h"
+#include "tools/bench/moves_as_rows.h"
 
 namespace pg {
 namespace {
@@ -45,34 +46,6 @@ std::int64_t QueryNumber(const fs::path& path, const std::string& sql) {
   std::int64_t value = -1;
   if (c.Open(path.string(), SQLITE_OPEN_READONLY)) c.QueryInteger(sql, value);
   return value;
-}
-
-// The file as the fourth version laid it out, each move a row of its own.
-void ToMovesAsRows(const fs::path& path) {
-  std::vector<HistoryMatch> matches = HistoryDatabase::Open(path).database->Load(HistoryDetail::Everything);
-  SqliteConnection c;
-  ASSERT_TRUE(c.Open(path.string(), SQLITE_OPEN_READWRITE));
-  ASSERT_TRUE(c.Execute(
-      "BEGIN; CREATE TABLE moves(match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,"
-      " month INTEGER NOT NULL, seq INTEGER NOT NULL, side INTEGER NOT NULL, from_stock INTEGER NOT NULL,"
-      " card TEXT NOT NULL, chosen TEXT NOT NULL, taken TEXT NOT NULL, PRIMARY KEY(match_id, month, seq)) WITHOUT ROWID;"));
-  SqliteStatement insert(c, "INSERT INTO moves VALUES(?,?,?,?,?,?,?,?)");
-  for (const HistoryMatch& match : matches) {
-    for (const HistoryMonth& month : match.months) {
-      for (std::size_t i = 0; i < month.moves.size(); ++i) {
-        const HistoryMove& move = month.moves[i];
-        std::string taken;
-        for (const StoredCard& card : move.taken) taken += (taken.empty() ? "" : " ") + card;
-        const std::int64_t numbers[] = {match.id, month.month, static_cast<std::int64_t>(i), move.side, move.fromStock};
-        for (int n = 0; n < 5; ++n) insert.Bind(n + 1, numbers[n]);
-        insert.Bind(6, move.card);
-        insert.Bind(7, move.chosen);
-        insert.Bind(8, taken);
-        ASSERT_TRUE(insert.Run());
-      }
-    }
-  }
-  ASSERT_TRUE(c.Execute("ALTER TABLE deals DROP COLUMN moves; DROP TABLE unpacked_moves; PRAGMA user_version = 4; COMMIT;"));
 }
 
 class HistoryDatabaseTest : public ::testing::Test {
@@ -451,7 +424,7 @@ TEST_F(HistoryDatabaseTest, AFolderThatCannotBeWrittenShowsItsHistoryReadOnly) {
 
 TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatchesUnaided) {
   const std::vector<HistoryMatch> stored = Stored(path_, 1);
-  ToMovesAsRows(path_);
+  ASSERT_TRUE(bench::MovesAsRows(path_));
   // The first schema's file: no column for the mark, nor the table of counts, the deal codes and the
   // daily deal's table that came after it.
   RunSql(path_,
@@ -475,7 +448,7 @@ TEST_F(HistoryDatabaseTest, AFileOfTheFirstSchemaGainsTheAssistedMarkWithItsMatc
 
 TEST_F(HistoryDatabaseTest, AnOlderFileInAFolderThatCannotBeWrittenIsShownInTheCurrentLayout) {
   const std::vector<HistoryMatch> stored = Stored(path_, 2);
-  ToMovesAsRows(path_);
+  ASSERT_TRUE(bench::MovesAsRows(path_));
   RunSql(path_,
          "DROP TABLE match_figures; DROP TABLE daily_best; ALTER TABLE matches DROP COLUMN assisted;"
          " ALTER TABLE matches DROP COLUMN deal_code; ALTER TABLE matches DROP COLUMN daily_date;"
@@ -572,7 +545,7 @@ TEST_F(HistoryDatabaseTest, AKillWhileStoringLeavesEveryStoredMatchWhole) {
 // point leaves it in one layout or the other, and every move reads back.
 TEST_F(HistoryDatabaseTest, MovesKeptARowEachArePackedWholeAndAKillMidwayLosesNothing) {
   const std::vector<HistoryMatch> stored = Stored(path_, 3000);
-  ToMovesAsRows(path_);
+  ASSERT_TRUE(bench::MovesAsRows(path_));
   const std::string older = Bytes(path_);
   for (const int killAfterMs : {1, 5, 20, 60, -1}) {
     SCOPED_TRACE(killAfterMs);
@@ -618,7 +591,7 @@ TEST_F(HistoryDatabaseTest, PackedMovesTheGameNeverWritesLeaveTheirMatchOutAndCo
   fs::remove_all(folder_);
   fs::create_directories(folder_);
   Stored(path_, 3);
-  ToMovesAsRows(path_);
+  ASSERT_TRUE(bench::MovesAsRows(path_));
   RunSql(path_, "UPDATE moves SET card = 'FF' WHERE match_id = 2 AND month = 1 AND seq = 0");
   int skipped = 0;
   EXPECT_EQ(HistoryDatabase::Open(path_).database->Load(HistoryDetail::Everything, &skipped).size(), 2u);

@@ -12,6 +12,7 @@
 
 #include "play/match_recorder.h"
 #include "records/history_database.h"
+#include "tools/bench/moves_as_rows.h"
 #include "tools/selfplay/self_play.h"
 
 namespace pg::bench {
@@ -39,28 +40,6 @@ constexpr int kPlayedMatches = 16;
 void Run(sqlite3* db, const std::string& sql) {
   if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
     throw std::runtime_error(sqlite3_errmsg(db));
-}
-
-// Takes the file back to the layout of version 4, each move a row of its own.
-void UnpackToRows(const fs::path& path, sqlite3* db) {
-  const std::vector<HistoryMatch> matches = HistoryDatabase::Open(path).database->Load(HistoryDetail::Everything);
-  Run(db,
-      "BEGIN; CREATE TABLE moves(match_id INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,"
-      " month INTEGER NOT NULL, seq INTEGER NOT NULL, side INTEGER NOT NULL, from_stock INTEGER NOT NULL,"
-      " card TEXT NOT NULL, chosen TEXT NOT NULL, taken TEXT NOT NULL, PRIMARY KEY(match_id, month, seq)) WITHOUT ROWID;");
-  for (const HistoryMatch& match : matches) {
-    for (const HistoryMonth& month : match.months) {
-      for (std::size_t i = 0; i < month.moves.size(); ++i) {
-        const HistoryMove& move = month.moves[i];
-        std::string taken;
-        for (const StoredCard& card : move.taken) taken += (taken.empty() ? "" : " ") + card;
-        Run(db, "INSERT INTO moves VALUES(" + std::to_string(match.id) + "," + std::to_string(month.month) + "," +
-                    std::to_string(i) + "," + std::to_string(move.side) + "," + (move.fromStock ? "1" : "0") + ",'" +
-                    move.card + "','" + move.chosen + "','" + taken + "')");
-      }
-    }
-  }
-  Run(db, "ALTER TABLE deals DROP COLUMN moves; DROP TABLE unpacked_moves; PRAGMA user_version = 4; COMMIT;");
 }
 
 }  // namespace
@@ -94,9 +73,9 @@ fs::path LargeHistory(const fs::path& folder, int matches, bool movesAsRows) {
       opened.database->Store(match);
     }
   }
+  if (movesAsRows && !MovesAsRows(path)) throw std::runtime_error("the moves could not be laid out as rows");
   sqlite3* db = nullptr;
   sqlite3_open(path.c_str(), &db);
-  if (movesAsRows) UnpackToRows(path, db);
   std::string sql = "BEGIN;";
   for (int copy = 1; copy < matches / kPlayedMatches; ++copy) {
     const std::string shift = std::to_string(copy * kPlayedMatches);
