@@ -97,6 +97,16 @@ class KeptMatchTest : public ::testing::Test {
     game.nextLevel = Level::Strong;
   }
   fs::path Kept() const { return folder_ / kResumeFileName; }
+  // Plays a match into its second month and keeps it, as 終了 would.
+  void KeepMatchInSecondMonth() {
+    headless::ScriptedPlatform platform;
+    Game game(platform);
+    Prepare(game, kSeed);
+    Player player(game, platform);
+    StartGame(game);
+    player.PlayUntil([&] { return game.table.GameNum == 2; });
+    ASSERT_TRUE(KeepMatchForLater(game));
+  }
 
   fs::path folder_;
 };
@@ -215,13 +225,7 @@ TEST_F(KeptMatchTest, ARecordThatCannotBeUsedIsSetAsideWholeAndTheGameStartsAsUs
 }
 
 TEST_F(KeptMatchTest, NoStoresTheMatchAsAbandonedAndLeavesTheTableAsItWas) {
-  headless::ScriptedPlatform platform;
-  Game game(platform);
-  Prepare(game, kSeed);
-  Player player(game, platform);
-  StartGame(game);
-  player.PlayUntil([&] { return game.table.GameNum == 2; });
-  ASSERT_TRUE(KeepMatchForLater(game));
+  ASSERT_NO_FATAL_FAILURE(KeepMatchInSecondMonth());
 
   headless::ScriptedPlatform startPlatform;
   Game start(startPlatform);
@@ -255,13 +259,7 @@ class Overtaken : public headless::ScriptedPlatform {
 };
 
 TEST_F(KeptMatchTest, OfTwoCopiesAskedTogetherOnlyTheFirstToAnswerTakesTheMatchUp) {
-  headless::ScriptedPlatform platform;
-  Game game(platform);
-  Prepare(game, kSeed);
-  Player player(game, platform);
-  StartGame(game);
-  player.PlayUntil([&] { return game.table.GameNum == 2; });
-  ASSERT_TRUE(KeepMatchForLater(game));
+  ASSERT_NO_FATAL_FAILURE(KeepMatchInSecondMonth());
 
   headless::ScriptedPlatform firstPlatform;
   Game first(firstPlatform);
