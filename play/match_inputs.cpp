@@ -2,8 +2,12 @@
 // told to end while it ran: then it is played again from its start when the match is taken up.
 #include "play/match_inputs.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "engine/game.h"
 #include "play/turn_driver.h"
+#include "records/resume_file.h"
 
 namespace pg {
 
@@ -13,6 +17,12 @@ void Play(Game& game, int card) {
   // A click reaching the game means an earlier end was called off (a logout cancelled, the way
   // back from waiting for the lock): what ran before it ran to its end.
   game.ending = false;
+  // The match kept for that end plays on here, so the kept copy would only bring it back twice.
+  if (game.keptMatch) {
+    std::error_code error;
+    std::filesystem::remove(ResumePathBeside(game.statusPath), error);
+    game.keptMatch = false;
+  }
   MatchLog& log = game.log;
   MatchInput input;
   input.card = card;

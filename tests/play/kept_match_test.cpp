@@ -247,6 +247,21 @@ TEST_F(KeptMatchTest, NoStoresTheMatchAsAbandonedAndLeavesTheTableAsItWas) {
   EXPECT_EQ(stored[0].months.size(), 2u);
 }
 
+// A logout called off: the match plays on, and the copy kept for the logout must not bring it back.
+TEST_F(KeptMatchTest, PlayingOnAfterAnEndCalledOffDropsTheKeptCopy) {
+  headless::ScriptedPlatform platform;
+  Game game(platform);
+  Prepare(game, kSeed);
+  Player player(game, platform);
+  StartGame(game);
+  player.PlayUntil([&] { return game.table.GameNum == 2; });
+  KeepMatchAsTheSessionEnds(game);
+  ASSERT_TRUE(fs::exists(Kept()));
+  player.Click();
+  EXPECT_FALSE(fs::exists(Kept()));
+  EXPECT_TRUE(KeepMatchForLater(game));
+}
+
 // A platform whose question lets another copy answer first.
 class Overtaken : public headless::ScriptedPlatform {
  public:
