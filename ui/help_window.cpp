@@ -1,6 +1,8 @@
 // The help window: a browser over the document in the help resource, with back, forward and contents.
 #include "ui/help_window.h"
 
+#include "ui/language.h"
+
 #include <QAction>
 #include <QFile>
 #include <QPointer>
@@ -38,6 +40,17 @@ QString StyleSheet() {
 }
 
 }  // namespace
+
+QUrl PageInLanguage(const QUrl& url, bool english) {
+  static const QString kJapanese = "/help/", kEnglish = "/help/en/";
+  const QString path = url.path();
+  if (url.scheme() != "qrc" || !path.startsWith(kJapanese)) return url;
+  const QString name = path.startsWith(kEnglish) ? path.mid(kEnglish.size()) : path.mid(kJapanese.size());
+  if (name.contains('/')) return url;
+  QUrl page = url;
+  page.setPath((english && QFile::exists(":" + kEnglish + name) ? kEnglish : kJapanese) + name);
+  return page;
+}
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   setWindowTitle(qtTrId("Petalgame 32 ヘルプ"));
@@ -77,7 +90,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   // Links are followed here, so the lesson's link opens the lesson instead of a page.
   browser_->setOpenLinks(false);
   connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
-  browser_->setSource(QUrl(kHelpContents));
+  browser_->setSource(PageInLanguage(QUrl(kHelpContents), SpeaksEnglish()));
   PlaceOver(owner);
 }
 
@@ -87,7 +100,8 @@ HelpWindow* HelpWindow::Open(QWidget* owner) {
   static QPointer<HelpWindow> window;
   if (!window) window = new HelpWindow(owner);
   // Asking again means asking for the contents; the page read before stays one step back.
-  if (window->browser_->source() != QUrl(kHelpContents)) window->browser_->setSource(QUrl(kHelpContents));
+  const QUrl contents = PageInLanguage(QUrl(kHelpContents), SpeaksEnglish());
+  if (window->browser_->source() != contents) window->browser_->setSource(contents);
   window->show();
   window->raise();
   window->activateWindow();
@@ -101,7 +115,7 @@ void HelpWindow::FollowLink(const QUrl& url) {
     if (LessonOpener()) LessonOpener()();
     return;
   }
-  browser_->setSource(url);
+  browser_->setSource(PageInLanguage(browser_->source().resolved(url), SpeaksEnglish()));
 }
 
 // Centred over the game's window where there is one, and never larger than the screen.

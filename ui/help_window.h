@@ -1,6 +1,7 @@
 // The help window: our own document in a browser, standing in for the platform's help viewer.
 #pragma once
 
+#include <QUrl>
 #include <QWidget>
 #include <functional>
 
@@ -10,6 +11,10 @@ namespace pg::ui {
 
 // The contents page, where every request for help opens the document.
 inline constexpr const char* kHelpContents = "qrc:/help/index.html";
+
+// The page of `url` in the reader's language: in English the page of the same name under help/en, and the
+// Japanese one while that page has no English yet; in Japanese always the Japanese one. Anchors are kept.
+QUrl PageInLanguage(const QUrl& url, bool english);
 
 class HelpWindow : public QWidget {
   Q_OBJECT

@@ -68,12 +68,17 @@ class HelpDocumentTest : public ::testing::Test {
       const QUrl url("qrc:/help/" + name);
       pages.emplace(url, LoadPage(url));
     }
+    for (const QString& name : QDir(":/help/en").entryList({"*.html"})) {
+      const QUrl url("qrc:/help/en/" + name);
+      englishPages.emplace(url, LoadPage(url));
+    }
   }
 
   const Page& At(const QString& name) const { return pages.at(QUrl("qrc:/help/" + name)); }
 
   bool applicationReady = EnsureApplication();
   std::map<QUrl, Page> pages;
+  std::map<QUrl, Page> englishPages;
 };
 
 TEST_F(HelpDocumentTest, EveryPageHasATitleAndText) {
@@ -104,6 +109,31 @@ TEST_F(HelpDocumentTest, EveryLinkReachesAPageAndAnAnchorOnIt) {
     }
   }
   EXPECT_GT(checked, 50);
+}
+
+// English readers follow links to the English page of the same name, or to the Japanese one while it has none.
+TEST_F(HelpDocumentTest, EveryEnglishPageHasAJapaneseTwinAndItsLinksAndPicturesResolve) {
+  for (const auto& [url, page] : englishPages) {
+    SCOPED_TRACE(url.toString().toStdString());
+    EXPECT_TRUE(pages.contains(QUrl("qrc:/help/" + url.fileName())));
+    EXPECT_FALSE(page.document->metaInformation(QTextDocument::DocumentTitle).isEmpty());
+    EXPECT_EQ(ui::PageInLanguage(QUrl("qrc:/help/" + url.fileName()), true), url);
+    for (const QString& href : page.links) {
+      SCOPED_TRACE(href.toStdString());
+      const QUrl target = ui::PageInLanguage(url.resolved(QUrl(href)), true);
+      if (target.scheme() == "lesson") continue;
+      const Page reached = LoadPage(target);
+      ASSERT_GT(reached.document->characterCount(), 100);
+      if (target.hasFragment()) {
+        EXPECT_TRUE(reached.anchors.contains(target.fragment()));
+      }
+    }
+    for (const QString& name : page.pictures) {
+      EXPECT_EQ(QImage(ResourcePath(url.resolved(QUrl(name)))).size(), QSize(40, 64)) << name.toStdString();
+    }
+  }
+  EXPECT_EQ(ui::PageInLanguage(QUrl("qrc:/help/en/missing.html#a"), true), QUrl("qrc:/help/missing.html#a"));
+  EXPECT_EQ(ui::PageInLanguage(QUrl("qrc:/help/en/yaku.html#a"), false), QUrl("qrc:/help/yaku.html#a"));
 }
 
 TEST_F(HelpDocumentTest, EveryPageCanBeReachedFromTheContents) {
@@ -268,7 +298,10 @@ QList<ui::HelpWindow*> HelpWindows() {
 TEST_F(HelpDocumentTest, EveryPageFitsTheWindowsWidthWithoutScrollingSideways) {
   ui::HelpWindow* window = ui::HelpWindow::Open(nullptr);
   auto* browser = window->findChild<QTextBrowser*>();
-  for (const auto& [url, page] : pages) {
+  std::map<QUrl, const Page*> every;
+  for (const auto& [url, page] : pages) every.emplace(url, &page);
+  for (const auto& [url, page] : englishPages) every.emplace(url, &page);
+  for (const auto& [url, page] : every) {
     browser->setSource(url);
     EXPECT_LE(browser->document()->size().width(), browser->viewport()->width()) << url.toString().toStdString();
   }
