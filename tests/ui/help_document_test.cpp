@@ -111,8 +111,9 @@ TEST_F(HelpDocumentTest, EveryLinkReachesAPageAndAnAnchorOnIt) {
   EXPECT_GT(checked, 50);
 }
 
-// English readers follow links to the English page of the same name, or to the Japanese one while it has none.
-TEST_F(HelpDocumentTest, EveryEnglishPageHasAJapaneseTwinAndItsLinksAndPicturesResolve) {
+// Every page has its English twin, and English readers follow links to the English page of the same name.
+TEST_F(HelpDocumentTest, EveryPageHasAnEnglishTwinWhoseLinksAndPicturesResolve) {
+  EXPECT_EQ(englishPages.size(), pages.size());
   for (const auto& [url, page] : englishPages) {
     SCOPED_TRACE(url.toString().toStdString());
     EXPECT_TRUE(pages.contains(QUrl("qrc:/help/" + url.fileName())));
