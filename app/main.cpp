@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <string_view>
 
 #include "engine/game.h"
@@ -15,6 +16,7 @@
 #include "play/spoken_table.h"
 #include "records/settings_file.h"
 #include "ui/art/artwork.h"
+#include "ui/end_signals.h"
 #include "ui/form_main.h"
 #include "ui/language.h"
 #include "ui/qt_platform.h"
@@ -134,6 +136,19 @@ int main(int argc, char** argv) {
     formMain.PutGameBack();
     pg::KeepMatchAsTheSessionEnds(game);
   });
+  // A shutdown, `kill` or a closed terminal ends the program as a logout would, without a question.
+  // While the computer thinks its thread still reads the game, so the match is kept once it is done.
+  std::function<void()> endFromOutside = [&] {
+    if (platform.Thinking()) {
+      constexpr int kThoughtPollMs = 20;
+      QTimer::singleShot(kThoughtPollMs, &formMain, endFromOutside);
+      return;
+    }
+    formMain.PutGameBack();
+    pg::KeepMatchAsTheSessionEnds(game);
+    QCoreApplication::exit(0);
+  };
+  const pg::ui::EndSignals endSignals(endFromOutside);
   title.Start(game, formMain);
   QuitOnceShown quitOnceShown(formMain);
   if (qEnvironmentVariableIsSet("PETALGAME_QUIT_WHEN_SHOWN")) app.installEventFilter(&quitOnceShown);

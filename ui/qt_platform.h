@@ -40,6 +40,8 @@ class QtPlatform : public QObject, public Platform {
   // Milliseconds each animation step stays on screen; 0 also drops the paced steps' pauses.
   void SetStepInterval(int ms) { stepMs_ = ms; }
   int StepsShown() const { return stepsShown_; }
+  // The computer's thought is running on its own thread, which reads the game meanwhile.
+  bool Thinking() const { return thinking_; }
   // The event that flew cards is over: the next flight is shown step by step again. True once,
   // when the player asked to end the game while a card flew; the question is asked now.
   bool FinishFlights();
