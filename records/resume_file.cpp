@@ -3,7 +3,6 @@
 // record, which is never half read.
 #include "records/resume_file.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <charconv>
@@ -14,7 +13,7 @@
 
 #include "records/local_date.h"
 #include "records/player_text.h"
-#include "records/write_all.h"
+#include "records/replace_file.h"
 
 namespace pg {
 
@@ -261,17 +260,7 @@ LoadedResume LoadResumeFile(const std::filesystem::path& path) {
 }
 
 std::optional<StatusFileError> SaveResumeFile(const std::filesystem::path& path, const ResumeRecord& record) {
-  std::filesystem::path temp = path;
-  temp += "." + std::to_string(::getpid()) + ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return FileErrorFrom(errno);
-  std::optional<StatusFileError> failed;
-  if (!WriteAll(fd, ResumeText(record))) failed = FileErrorFrom(errno);
-  if (!failed && ::fsync(fd) != 0) failed = FileErrorFrom(errno);
-  if (::close(fd) != 0 && !failed) failed = FileErrorFrom(errno);
-  if (!failed && ::rename(temp.c_str(), path.c_str()) != 0) failed = FileErrorFrom(errno);
-  if (failed) ::unlink(temp.c_str());
-  return failed;
+  return ReplaceFile(path, ResumeText(record));
 }
 
 std::optional<std::filesystem::path> ClaimResumeFile(const std::filesystem::path& path) {

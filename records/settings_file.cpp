@@ -1,8 +1,6 @@
 // A few text lines. A save changes one line and keeps the rest of the file as it found it.
 #include "records/settings_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "records/write_all.h"
+#include "records/replace_file.h"
 
 namespace pg {
 
@@ -84,23 +82,6 @@ std::filesystem::path RealFile(const std::filesystem::path& path) {
     at = next.is_absolute() ? next : at.parent_path() / next;
   }
   return at;
-}
-
-std::optional<StatusFileError> Replace(const std::filesystem::path& target, const std::string& text) {
-  std::filesystem::path temp = target;
-  temp += "." + std::to_string(::getpid()) + ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return FileErrorFrom(errno);
-  // The new file keeps the old one's mode, as a file edited in place would.
-  struct stat old {};
-  if (::stat(target.c_str(), &old) == 0) ::fchmod(fd, old.st_mode & 07777);
-  std::optional<StatusFileError> failed;
-  if (!WriteAll(fd, text)) failed = FileErrorFrom(errno);
-  if (!failed && ::fsync(fd) != 0) failed = FileErrorFrom(errno);
-  if (::close(fd) != 0 && !failed) failed = FileErrorFrom(errno);
-  if (!failed && ::rename(temp.c_str(), target.c_str()) != 0) failed = FileErrorFrom(errno);
-  if (failed) ::unlink(temp.c_str());
-  return failed;
 }
 
 std::optional<int> TableSizeOf(std::string_view text) {
@@ -195,7 +176,7 @@ std::optional<StatusFileError> SaveSetting(const std::filesystem::path& path, st
   }
   std::string written = text.byteOrderMark ? std::string(kByteOrderMark) : std::string();
   for (const Line& l : text.lines) written += l.text + "\n";
-  return Replace(target, written);
+  return ReplaceFile(target, written);
 }
 
 std::optional<StatusFileError> SetAsideSettingsFile(const std::filesystem::path& path,
