@@ -97,15 +97,19 @@ class KeptMatchTest : public ::testing::Test {
     game.nextLevel = Level::Strong;
   }
   fs::path Kept() const { return folder_ / kResumeFileName; }
-  // Plays a match into its second month and keeps it, as 終了 would.
-  void KeepMatchInSecondMonth() {
+  // Plays a match into its second month and hands it to `then` with the game still on the table.
+  void PlayIntoSecondMonth(const std::function<void(Game&, Player&)>& then) {
     headless::ScriptedPlatform platform;
     Game game(platform);
     Prepare(game, kSeed);
     Player player(game, platform);
     StartGame(game);
     player.PlayUntil([&] { return game.table.GameNum == 2; });
-    ASSERT_TRUE(KeepMatchForLater(game));
+    then(game, player);
+  }
+  // Plays a match into its second month and keeps it, as 終了 would.
+  void KeepMatchInSecondMonth() {
+    PlayIntoSecondMonth([](Game& game, Player&) { ASSERT_TRUE(KeepMatchForLater(game)); });
   }
 
   fs::path folder_;
@@ -249,17 +253,13 @@ TEST_F(KeptMatchTest, NoStoresTheMatchAsAbandonedAndLeavesTheTableAsItWas) {
 
 // A logout called off: the match plays on, and the copy kept for the logout must not bring it back.
 TEST_F(KeptMatchTest, PlayingOnAfterAnEndCalledOffDropsTheKeptCopy) {
-  headless::ScriptedPlatform platform;
-  Game game(platform);
-  Prepare(game, kSeed);
-  Player player(game, platform);
-  StartGame(game);
-  player.PlayUntil([&] { return game.table.GameNum == 2; });
-  KeepMatchAsTheSessionEnds(game);
-  ASSERT_TRUE(fs::exists(Kept()));
-  player.Click();
-  EXPECT_FALSE(fs::exists(Kept()));
-  EXPECT_TRUE(KeepMatchForLater(game));
+  PlayIntoSecondMonth([this](Game& game, Player& player) {
+    KeepMatchAsTheSessionEnds(game);
+    ASSERT_TRUE(fs::exists(Kept()));
+    player.Click();
+    EXPECT_FALSE(fs::exists(Kept()));
+    EXPECT_TRUE(KeepMatchForLater(game));
+  });
 }
 
 // A platform whose question lets another copy answer first.
