@@ -21,9 +21,9 @@ bool Game::RestoreSources(const RandomStates& states) {
   for (const RandomState& state : states) {
     if (state == RandomState{}) return false;
   }
-  random.Restore(states[0]);
-  searchRandom.Restore(states[1]);
-  adviceRandom.Restore(states[2]);
+  random.Restore(states[kGameSource]);
+  searchRandom.Restore(states[kSearchSource]);
+  adviceRandom.Restore(states[kAdvisorSource]);
   return true;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace pg {
 
 // The game's, the search's and the advisor's sources, in that order.
 using RandomStates = std::array<RandomState, 3>;
+inline constexpr std::size_t kGameSource = 0;
+inline constexpr std::size_t kSearchSource = 1;
+inline constexpr std::size_t kAdvisorSource = 2;
 
 inline constexpr int kTableClick = -1;
 
@@ -36,6 +40,11 @@ struct MatchLog {
   bool lastSettled = true;
   // A match dealt again from a stored deck cannot be started over from its sources.
   bool fromSources = true;
+  // The advisor's source as the hints for the table as it is drew their search's seed, if they did,
+  // and as the last click began. A match taken up draws its hints from there again, so the
+  // advisor goes on as if the game had never ended.
+  std::optional<RandomState> hintsDrewFrom;
+  std::optional<RandomState> hintsDrewFromAsLastBegan;
 };
 
 }  // namespace pg

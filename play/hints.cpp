@@ -82,6 +82,7 @@ void ShowBadges(Game& game, const std::vector<computer::CardChance>& cards) {
 
 void DropHints(Game& game) {
   ++game.hintGeneration;
+  game.log.hintsDrewFrom.reset();
   for (Badge& badge : game.board.badges) badge.visible = false;
 }
 
@@ -92,6 +93,7 @@ void RefreshHints(Game& game) {
   const std::optional<HintRequest> request = RequestFor(game);
   if (!request) return;
   // Drawn here, on the core's thread, so the order of the advisor's seeds is the order of the choices.
+  game.log.hintsDrewFrom = game.adviceRandom.State();
   const auto seed = static_cast<std::uint64_t>(game.adviceRandom.Uniform() * 0x1.0p53);
   const std::uint32_t generation = game.hintGeneration;
   game.platform.RunInBackground([&game, request = *request, seed, generation]() -> std::function<void()> {

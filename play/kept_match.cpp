@@ -140,15 +140,20 @@ ResumeRecord RecordToKeep(const Game& game) {
   record.dailyDate = game.dailyDate;
   record.assisted = game.assisted;
   record.start = Stored(log.start);
-  record.now = Stored(game.Sources());
+  RandomStates now = game.Sources();
+  std::optional<RandomState> hintsDrewFrom = log.hintsDrewFrom;
   const std::size_t settled = log.inputs.size() - (log.lastSettled || log.inputs.empty() ? 0 : 1);
   for (std::size_t i = 0; i < settled; ++i) record.clicks.push_back(StoredOf(log.inputs[i]));
   if (settled < log.inputs.size()) {
     // Played again from its start, with the sources it started with: nothing it drew counts.
     const MatchInput& running = log.inputs.back();
-    record.now = Stored(running.sources.value_or(log.afterLast));
+    now = running.sources.value_or(log.afterLast);
+    hintsDrewFrom = log.hintsDrewFromAsLastBegan;
     record.running = StoredClick{running.card, {}, std::nullopt};
   }
+  // Taken up, the table shows its hints by drawing their seed again, from where it was drawn.
+  if (game.HintsOn() && hintsDrewFrom) now[kAdvisorSource] = *hintsDrewFrom;
+  record.now = Stored(now);
   return record;
 }
 

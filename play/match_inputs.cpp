@@ -31,6 +31,7 @@ void Play(Game& game, int card) {
   if (now != log.afterLast) input.sources = now;
   log.inputs.push_back(std::move(input));
   log.lastSettled = false;
+  log.hintsDrewFromAsLastBegan = log.hintsDrewFrom;
   if (card == kTableClick) {
     Form_Click(game);
   } else {

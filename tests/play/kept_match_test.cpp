@@ -89,12 +89,13 @@ class KeptMatchTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(folder_); }
 
-  // A game as the program sets it up, its sources seeded from `seed`.
+  // A game as the program sets it up, its sources seeded from `seed`, for a player who wants hints.
   void Prepare(Game& game, std::uint64_t seed) {
     game.statusPath = folder_ / "STATUS.DAT";
     setup(game);
     game.SeedRandoms(seed);
     game.nextLevel = Level::Strong;
+    game.hints = true;
   }
   fs::path Kept() const { return folder_ / kResumeFileName; }
   // Plays a match into its second month and hands it to `then` with the game still on the table.
@@ -171,6 +172,8 @@ TEST_F(KeptMatchTest, AMatchTakenUpPlaysOnAsIfNeverLeftAndIsStoredOnce) {
     ASSERT_NE(taken.table.Phase, Phase::Idle);
     takenPlayer.PlayToTheEnd();
     EXPECT_EQ(taken.table.matchScore, whole.table.matchScore);
+    // The advisor's source too: the hints shown again on taking up draw as they drew before.
+    EXPECT_EQ(taken.Sources(), whole.Sources());
 
     auto opened = HistoryDatabase::Open(folder_ / "history.db");
     ASSERT_TRUE(opened.database);
