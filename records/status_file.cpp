@@ -14,6 +14,7 @@
 #include <system_error>
 #include <utility>
 
+#include "records/lock_file.h"
 #include "records/player_text.h"
 #include "records/status_codec.h"
 #include "records/write_all.h"
@@ -57,32 +58,6 @@ std::string ReasonFor(int errorNumber) {
 }
 
 StatusFileError ErrorFrom(int errorNumber) { return FileErrorFrom(errorNumber); }
-
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd = -1) : fd_(fd) {}
-  ~FileDescriptor() { Close(); }
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-  FileDescriptor& operator=(FileDescriptor&& other) noexcept {
-    if (this != &other) {
-      Close();
-      fd_ = std::exchange(other.fd_, -1);
-    }
-    return *this;
-  }
-  int Get() const { return fd_; }
-  int Take() { return std::exchange(fd_, -1); }
-  // Returns close()'s result: on a network or full disk a late write error can show up only here.
-  int Close() {
-    if (fd_ < 0) return 0;
-    return ::close(std::exchange(fd_, -1));
-  }
-
- private:
-  int fd_;
-};
 
 struct OpenedFile {
   FileDescriptor fd;
@@ -207,27 +182,6 @@ std::optional<StatusFileError> ReplaceSlots(const std::filesystem::path& path,
   if (::rename(temp.c_str(), path.c_str()) != 0) return fail(errno);
   // The rename itself is durable only once the folder is synced.
   return SyncFolder(path.has_parent_path() ? path.parent_path() : std::filesystem::path("."));
-}
-
-// A link in the lock file's place would have the game create or lock whatever it names, and a FIFO
-// would hang open(). Sets errno and returns no descriptor for anything but a regular file.
-FileDescriptor OpenLockFile(const std::filesystem::path& path) {
-  constexpr int kFlags = O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
-  FileDescriptor fd(::open(path.c_str(), O_RDWR | kFlags, 0666));
-  // flock() needs no write access, so a lock file another user (root) left read-only still serves;
-  // where it can, the game asks for writing, which flock emulated over NFS needs.
-  if (fd.Get() < 0 && errno == EACCES) fd = FileDescriptor(::open(path.c_str(), O_RDONLY | kFlags, 0666));
-  if (fd.Get() < 0) return fd;
-  struct stat info {};
-  if (::fstat(fd.Get(), &info) != 0) {
-    const int error = errno;
-    fd.Close();
-    errno = error;
-  } else if (!S_ISREG(info.st_mode)) {
-    fd.Close();
-    errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
-  }
-  return fd;
 }
 
 }  // namespace
