@@ -24,6 +24,7 @@
 #include "engine/rule_settings.h"
 #include "engine/table_state.h"
 #include "engine/win_dialog_state.h"
+#include "records/resume_file.h"
 #include "records/settings_file.h"
 #include "records/status_file.h"
 
@@ -72,8 +73,10 @@ struct Session {
   std::optional<ControlId> pressed;
   // The player agreed to end the game: a click still running is kept as not yet played.
   bool ending = false;
-  // This copy wrote the kept match beside the status file (RESUME.TXT), and may write it again.
+  // This copy wrote the kept match beside the status file (RESUME.TXT), and may write it again;
+  // it holds the file's lock while it does.
   bool keptMatch = false;
+  ResumeLock resumeLock;
   // Told of every deal, play and result: the game's match recorder, and the tools' and tests' watchers.
   GameObserver* observer = nullptr;
 };

@@ -157,21 +157,52 @@ ResumeRecord RecordToKeep(const Game& game) {
   return record;
 }
 
-bool KeepMatchForLater(Game& game) {
+namespace {
+
+enum class Keeping { NotKept, Kept, Failed };
+
+// Writes the match in play to RESUME.TXT, or takes away what this copy wrote there for a match
+// since over. Another copy's kept match, and its lock, are left alone.
+Keeping KeepMatch(Game& game, std::optional<StatusFileError>& error) {
   const std::filesystem::path path = ResumePathBeside(game.statusPath);
-  if (!CanKeepMatch(game)) {
-    std::error_code error;
-    if (game.keptMatch) std::filesystem::remove(path, error);
+  if (CanKeepMatch(game) && !game.resumeLock.Take(path)) {
+    // Another copy took the file up and plays it: it is that copy's now.
     game.keptMatch = false;
-    return false;
+    return Keeping::NotKept;
   }
-  if (const auto error = SaveResumeFile(path, RecordToKeep(game))) {
+  if (CanKeepMatch(game)) {
+    error = SaveResumeFile(path, RecordToKeep(game));
+    if (!error) {
+      game.keptMatch = true;
+      return Keeping::Kept;
+    }
+  }
+  // What this copy kept before is older than the match, which is over or stored as given up.
+  std::error_code removeError;
+  if (game.keptMatch) std::filesystem::remove(path, removeError);
+  game.keptMatch = false;
+  game.resumeLock.Drop();
+  return error ? Keeping::Failed : Keeping::NotKept;
+}
+
+}  // namespace
+
+bool KeepMatchForLater(Game& game) {
+  std::optional<StatusFileError> error;
+  const Keeping keeping = KeepMatch(game, error);
+  if (keeping == Keeping::Failed) {
     game.platform.ShowMessage(Tr("いまの対戦を続きのために保存できませんでした。中断として記録します。") + "\n" + error->reason,
                               Tr("エラー"), MessageIcon::Exclamation, MessageButtons::Ok);
-    return false;
   }
-  game.keptMatch = true;
-  return true;
+  return keeping == Keeping::Kept;
+}
+
+void KeepMatchAsItGoes(Game& game) {
+  // A lesson or a replay on the table: the match put aside stays kept as it was.
+  if (!game.KeepsRecords()) return;
+  // Quietly: a file that cannot be written now is reported when the game ends.
+  std::optional<StatusFileError> error;
+  KeepMatch(game, error);
 }
 
 void KeepMatchAsTheSessionEnds(Game& game) {
@@ -250,21 +281,29 @@ void OfferKeptMatch(Game& game, MatchRecorder* recorder) {
   const std::filesystem::path path = ResumePathBeside(game.statusPath);
   const LoadedResume offered = LoadResumeFile(path);
   if (offered.read == ResumeRead::Missing) return;
+  if (ResumeLock::HeldElsewhere(path)) {
+    game.platform.ShowMessage(Tr(kTakenElsewhere), kTitle, MessageIcon::Information, MessageButtons::Ok);
+    return;
+  }
   if (offered.read == ResumeRead::Damaged) {
     SetAside(game, path, path, offered.why);
     return;
   }
   const MessageAnswer answer =
       game.platform.ShowMessage(Tr(kOffer), kTitle, MessageIcon::Question, MessageButtons::YesNo);
-  // The file is taken only now: another copy started meanwhile may have been asked too.
-  const std::optional<std::filesystem::path> taken = ClaimResumeFile(path);
+  // The file is taken only now, with its lock: another copy started meanwhile may have been asked
+  // too, and may have taken the match up and kept it again already.
+  const std::optional<std::filesystem::path> taken =
+      game.resumeLock.Take(path) ? ClaimResumeFile(path) : std::optional<std::filesystem::path>();
   if (!taken) {
+    game.resumeLock.Drop();
     game.platform.ShowMessage(Tr(kTakenElsewhere), kTitle, MessageIcon::Information, MessageButtons::Ok);
     return;
   }
   // What was taken is played, which is what was offered unless a copy ending meanwhile kept its own.
   const LoadedResume loaded = LoadResumeFile(*taken);
   if (loaded.read != ResumeRead::Read) {
+    game.resumeLock.Drop();
     SetAside(game, *taken, path, loaded.why);
     return;
   }
@@ -283,10 +322,12 @@ void OfferKeptMatch(Game& game, MatchRecorder* recorder) {
     ShowTableSigns(game);
     game.platform.Redraw();
     if (game.HintsOn()) RefreshHints(game);
+    KeepMatchAsItGoes(game);
     PlayRunningClick(game, loaded.record);
     return;
   }
   // What did play is stored as the abandoned match it is; a record that did not play stays for a look.
+  game.resumeLock.Drop();
   if (recorder) recorder->Abandon();
   static_cast<Match&>(game) = before;
   game.rules = rules;

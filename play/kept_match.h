@@ -25,6 +25,10 @@ ResumeRecord RecordToKeep(const Game& game);
 // At the end of the program: writes the match in play to RESUME.TXT, or takes away a file this copy
 // wrote for a match since over. True when the match is kept, and so not to be stored as abandoned.
 bool KeepMatchForLater(Game& game);
+// After each click that ran to its end: the match in play is kept as it now stands, so a crash or
+// a power cut loses no more than the click under way. The lock beside the file tells a copy
+// started meanwhile that the match is in play here.
+void KeepMatchAsItGoes(Game& game);
 // The desktop session is ending: the match is kept now, and a click still running counts as unplayed.
 void KeepMatchAsTheSessionEnds(Game& game);
 

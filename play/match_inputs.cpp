@@ -2,12 +2,9 @@
 // told to end while it ran: then it is played again from its start when the match is taken up.
 #include "play/match_inputs.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "engine/game.h"
+#include "play/kept_match.h"
 #include "play/turn_driver.h"
-#include "records/resume_file.h"
 
 namespace pg {
 
@@ -15,14 +12,9 @@ namespace {
 
 void Play(Game& game, int card) {
   // A click reaching the game means an earlier end was called off (a logout cancelled, the way
-  // back from waiting for the lock): what ran before it ran to its end.
+  // back from waiting for the lock): what ran before it ran to its end. The match kept for that
+  // end is kept again as this click leaves it.
   game.ending = false;
-  // The match kept for that end plays on here, so the kept copy would only bring it back twice.
-  if (game.keptMatch) {
-    std::error_code error;
-    std::filesystem::remove(ResumePathBeside(game.statusPath), error);
-    game.keptMatch = false;
-  }
   MatchLog& log = game.log;
   MatchInput input;
   input.card = card;
@@ -41,6 +33,7 @@ void Play(Game& game, int card) {
   if (game.ending) return;
   log.afterLast = game.Sources();
   log.lastSettled = true;
+  KeepMatchAsItGoes(game);
 }
 
 }  // namespace

@@ -3,8 +3,11 @@
 // record, which is never half read.
 #include "records/resume_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -261,6 +264,29 @@ LoadedResume LoadResumeFile(const std::filesystem::path& path) {
 
 std::optional<StatusFileError> SaveResumeFile(const std::filesystem::path& path, const ResumeRecord& record) {
   return ReplaceFile(path, ResumeText(record));
+}
+
+namespace {
+
+std::filesystem::path LockPathBeside(const std::filesystem::path& resumePath) {
+  std::filesystem::path lock = resumePath;
+  return lock += ".lock";
+}
+
+}  // namespace
+
+bool ResumeLock::Take(const std::filesystem::path& resumePath) {
+  if (Held()) return true;
+  // The lock file stays when the lock is dropped: removing it would let two copies lock two files.
+  FileDescriptor lock = OpenLockFile(LockPathBeside(resumePath));
+  if (lock.Get() < 0 || ::flock(lock.Get(), LOCK_EX | LOCK_NB) != 0) return false;
+  fd_ = std::move(lock);
+  return true;
+}
+
+bool ResumeLock::HeldElsewhere(const std::filesystem::path& resumePath) {
+  const FileDescriptor lock(::open(LockPathBeside(resumePath).c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+  return lock.Get() >= 0 && ::flock(lock.Get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
 }
 
 std::optional<std::filesystem::path> ClaimResumeFile(const std::filesystem::path& path) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "records/lock_file.h"
 #include "records/status_file.h"
 #include "records/status_records.h"
 
@@ -72,6 +73,22 @@ LoadedResume LoadResumeFile(const std::filesystem::path& path);
 // Takes the file for this copy alone by renaming it to a name of this process's own; none when
 // another copy took it first (or it is gone).
 std::optional<std::filesystem::path> ClaimResumeFile(const std::filesystem::path& path);
+// Held, in RESUME.TXT.lock beside the file, by the copy whose match RESUME.TXT is while that copy
+// plays on: a copy starting meanwhile leaves the match to it. The system drops the lock when the
+// copy ends, however it ends, so a match kept by a copy that crashed is offered at the next start.
+class ResumeLock {
+ public:
+  // False when another copy holds it, or when the lock file cannot be made.
+  bool Take(const std::filesystem::path& resumePath);
+  void Drop() { fd_.Close(); }
+  bool Held() const { return fd_.Get() >= 0; }
+  // Another copy holds the lock beside `resumePath`.
+  static bool HeldElsewhere(const std::filesystem::path& resumePath);
+
+ private:
+  FileDescriptor fd_;
+};
+
 // Moves a file that cannot be used aside whole ("RESUME.TXT.damaged", replacing an older one); the
 // name it now has, or none when even that failed.
 std::optional<std::filesystem::path> SetAsideResumeFile(const std::filesystem::path& path,

@@ -157,6 +157,8 @@ TEST_F(KeptMatchTest, AMatchTakenUpPlaysOnAsIfNeverLeftAndIsStoredOnce) {
     ASSERT_TRUE(CanKeepMatch(left));
     ASSERT_TRUE(KeepMatchForLater(left));
     ASSERT_EQ(LoadResumeFile(Kept()).record.running.has_value(), cut.inWinDialog);
+    // The copy that kept it ends, and lets go of the file.
+    left.resumeLock.Drop();
 
     headless::ScriptedPlatform takenPlatform;
     Game taken(takenPlatform);
@@ -167,10 +169,11 @@ TEST_F(KeptMatchTest, AMatchTakenUpPlaysOnAsIfNeverLeftAndIsStoredOnce) {
     taken.observer = &recorder;
     takenPlatform.messageAnswers = {MessageAnswer::Yes};
     OfferKeptMatch(taken, &recorder);
-    EXPECT_FALSE(fs::exists(Kept()));
+    EXPECT_TRUE(taken.keptMatch && taken.resumeLock.Held());
     EXPECT_EQ(takenPlatform.messages.size(), 1u);
     ASSERT_NE(taken.table.Phase, Phase::Idle);
     takenPlayer.PlayToTheEnd();
+    EXPECT_FALSE(fs::exists(Kept()));
     EXPECT_EQ(taken.table.matchScore, whole.table.matchScore);
     // The advisor's source too: the hints shown again on taking up draw as they drew before.
     EXPECT_EQ(taken.Sources(), whole.Sources());
@@ -189,6 +192,7 @@ TEST_F(KeptMatchTest, ARecordThatCannotBeUsedIsSetAsideWholeAndTheGameStartsAsUs
   headless::ScriptedPlatform platform;
   Game game(platform);
   Prepare(game, kSeed);
+  game.statusPath.clear();
   Player player(game, platform);
   StartGame(game);
   player.PlayUntil([&] { return game.table.GameNum == 2 && game.table.HandLeft < 14; });
@@ -254,14 +258,27 @@ TEST_F(KeptMatchTest, NoStoresTheMatchAsAbandonedAndLeavesTheTableAsItWas) {
   EXPECT_EQ(stored[0].months.size(), 2u);
 }
 
-// A logout called off: the match plays on, and the copy kept for the logout must not bring it back.
-TEST_F(KeptMatchTest, PlayingOnAfterAnEndCalledOffDropsTheKeptCopy) {
+// The match in play is kept after every click, so a crash loses no more than the click under way;
+// a copy started meanwhile is told the match is in play and leaves it alone. A logout called off
+// keeps it going, and the match's end takes the file away.
+TEST_F(KeptMatchTest, TheMatchInPlayIsKeptAsItGoesAndLeftToTheCopyPlayingIt) {
   PlayIntoSecondMonth([this](Game& game, Player& player) {
+    const auto clicksKept = [this] { return LoadResumeFile(Kept()).record.clicks.size(); };
+    EXPECT_EQ(clicksKept(), game.log.inputs.size());
     KeepMatchAsTheSessionEnds(game);
-    ASSERT_TRUE(fs::exists(Kept()));
     player.Click();
+    EXPECT_EQ(clicksKept(), game.log.inputs.size());
+
+    headless::ScriptedPlatform otherPlatform;
+    Game other(otherPlatform);
+    Prepare(other, 1);
+    OfferKeptMatch(other, nullptr);
+    ASSERT_EQ(otherPlatform.messages.size(), 1u);
+    EXPECT_NE(otherPlatform.messages[0].find("先に続けています"), std::string::npos);
+    EXPECT_EQ(other.table.Phase, Phase::Idle);
+
+    player.PlayToTheEnd();
     EXPECT_FALSE(fs::exists(Kept()));
-    EXPECT_TRUE(KeepMatchForLater(game));
   });
 }
 
@@ -292,7 +309,7 @@ TEST_F(KeptMatchTest, OfTwoCopiesAskedTogetherOnlyTheFirstToAnswerTakesTheMatchU
   EXPECT_EQ(second.table.Phase, Phase::Idle);
   ASSERT_EQ(secondPlatform.messages.size(), 2u);
   EXPECT_NE(secondPlatform.messages[1].find("先に続けています"), std::string::npos);
-  EXPECT_FALSE(fs::exists(Kept()));
+  EXPECT_TRUE(first.keptMatch && !second.keptMatch && !second.resumeLock.Held());
 }
 
 }  // namespace
