@@ -9,6 +9,7 @@
 #include "engine/game.h"
 #include "engine/text.h"
 #include "records/player_text.h"
+#include "rules/win_dialog.h"
 
 namespace pg {
 
@@ -28,7 +29,37 @@ std::string RowCell(const std::string& name, const std::string& points) {
          points;
 }
 
+// The text without the plain and ideographic spaces that pad it at either end.
+std::string_view TrimmedEnds(std::string_view text) {
+  constexpr std::string_view kSpace = " ";
+  while (text.starts_with(kSpace) || text.starts_with(kIdeographicSpace)) {
+    text.remove_prefix(text.starts_with(kSpace) ? kSpace.size() : kIdeographicSpace.size());
+  }
+  while (text.ends_with(kSpace) || text.ends_with(kIdeographicSpace)) {
+    text.remove_suffix(text.ends_with(kSpace) ? kSpace.size() : kIdeographicSpace.size());
+  }
+  return text;
+}
+
 }  // namespace
+
+std::vector<BestMonthRow> BestMonthRows(std::string_view text) {
+  std::vector<BestMonthRow> rows;
+  while (!text.empty()) {
+    const std::string_view line = FirstChars(text, 2 * kCellChars);
+    text.remove_prefix(line.size());
+    const std::string_view nameCell = FirstChars(line, kCellChars);
+    const std::string_view name = TrimmedEnds(nameCell);
+    const std::string_view points = TrimmedEnds(line.substr(nameCell.size()));
+    if (name.empty() && points.empty()) continue;
+    if (name.empty() || points.empty()) {
+      rows.push_back({std::string(TrimmedEnds(line)), {}});
+    } else {
+      rows.push_back({ShownYakuName(std::string(name)), ShownPoints(points)});
+    }
+  }
+  return rows;
+}
 
 void JudgeGameScore(Game& game) {
   TableState& table = game.table;

@@ -10,13 +10,16 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "engine/caption_chars.h"
 #include "engine/game.h"
 #include "engine/text.h"
 #include "play/hi_score.h"
+#include "rules/match_score.h"
 #include "ui/core_text.h"
 #include "ui/label_item.h"
+#include "ui/language.h"
 
 namespace pg::ui {
 
@@ -46,6 +49,20 @@ QFont ListFont() {
   font.setStyleHint(QFont::TypeWriter);
   font.setPixelSize(12);
   return font;
+}
+
+// A best month's yaku in English, in the fixed-pitch columns of the Japanese rows: the romaji on
+// the left, the points on the right, the gloss in the row's tip.
+void ListInEnglish(QListWidget& list, std::string_view stored) {
+  const int columns = 2 * kLineChars;
+  for (const BestMonthRow& row : BestMonthRows(stored)) {
+    const QString name = Q(row.name);
+    const QString points = Q(row.points);
+    const QString romaji = name.section(" (", 0, 0);
+    const int room = std::max(1, columns - static_cast<int>(points.size()) - 1);
+    auto* item = new QListWidgetItem(romaji.leftJustified(room, ' ', true) + ' ' + points, &list);
+    item->setToolTip(name);
+  }
 }
 
 }  // namespace
@@ -134,8 +151,12 @@ void FormScore::SyncFromCore() {
   }
   for (int r = 0; r < kGameRows; ++r) {
     SetName(gnam_[r], score.game.name[r], score.gameBold[r]);
-    gten_[r]->setText(Q(Digits(score.game.points[r])) + qtTrId("文"));
+    gten_[r]->setText(qtTrId("%1文").arg(Q(Digits(score.game.points[r]))));
     glist_[r]->clear();
+    if (SpeaksEnglish()) {
+      ListInEnglish(*glist_[r], score.game.yaku[r]);
+      continue;
+    }
     // Eight lines of ten characters; a shorter text leaves its last lines empty.
     std::string_view text = score.game.yaku[r];
     for (int line = 0; line < kYakuLines; ++line) {

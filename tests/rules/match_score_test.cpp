@@ -3,9 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/caption_chars.h"
 #include "engine/game.h"
@@ -97,6 +99,23 @@ TEST_F(MatchScoreTest, AMonthsLineHasEightCellsOfSixteenBytes) {
 TEST_F(MatchScoreTest, TheRibbonPairIsEnteredOnce) {
   StopWith({0, 0, 0, 0, 3, 3, 0, 4});
   EXPECT_EQ(game.table.BestMonthText[0], "赤短・青短   8文" + Filler(7));
+}
+
+// The high-score table reads a stored month back into the rows the win dialog listed (here in the
+// game's own words), blank cells left out and a line edited by hand shown as it is.
+TEST_F(MatchScoreTest, AStoredMonthReadsBackIntoItsRows) {
+  using Rows = std::vector<pg::BestMonthRow>;
+  const auto same = [](const Rows& a, const Rows& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](const auto& x, const auto& y) {
+             return x.name == y.name && x.points == y.points;
+           });
+  };
+  Month(2, "タネ", " 2文");
+  StopWith({0, 0, 0, 0, 3, 3, 0, 4});
+  EXPECT_TRUE(same(pg::BestMonthRows(game.table.BestMonthText[0]), Rows{{"赤短・青短", "8文"}}));
+  EXPECT_TRUE(same(pg::BestMonthRows(game.table.BestMonthText[1]), Rows{{"タネ", "2文"}}));
+  EXPECT_TRUE(same(pg::BestMonthRows(Filler(8)), Rows{}));
+  EXPECT_TRUE(same(pg::BestMonthRows("ＡＢＣ" + Filler(1)), Rows{{"ＡＢＣ", ""}}));
 }
 
 TEST_F(MatchScoreTest, ResultNamesTheWinnerAndTheDifference) {
