@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
 # Writes the game's other pictures (faces, plates, buttons, title, cursor, icon) and the resource list art.qrc.
+import math
 import os
 import sys
 
@@ -56,29 +57,41 @@ def face_player():
     ])
 
 
-def score_plate():
-    # The number is drawn by the game at +16,+8 (33 x 21); the cream window sits under it.
+def score_plate(english=False):
+    # The number is drawn by the game at +16,+8 (33 x 21); the cream window sits under it. In English
+    # the unit reads "mon", as every English text names it.
+    unit = label(66, 23.5, 'mon', 11, GOLD, shadow=K) if english else label(66, 24.5, '文', 15, GOLD, shadow=K)
     return svg(84, 36, [
         rect(1, 1, 82, 34, LACQUER, K, 2, rx=5), rect(3.5, 3.5, 77, 29, 'none', GOLD, 1.2, rx=3.5),
         circle(9, 18, 3.2, R, GOLD, 1),
         rect(14, 6.5, 37, 24, CREAM, K, 1.2, rx=2),
-        label(66, 24.5, '文', 15, GOLD, shadow=K),
+        unit,
     ])
 
 
-def month_plate():
+def plum(cx, cy):
+    # A small five-petalled blossom, drawn fine enough for the plate.
+    petals = [circle(cx + 3.4 * math.cos(math.radians(-90 + 72 * i)), cy + 3.4 * math.sin(math.radians(-90 + 72 * i)),
+                     2.9, R, K, 0.6) for i in range(5)]
+    return group(petals + [circle(cx, cy, 1.6, GOLD, K, 0.5)])
+
+
+def month_plate(english=False):
     # Reads 「 n 月 」: the game writes n right-aligned at +8,+8 (19 x 16), so "12" inks x 9..27.
     # The brackets ride the corners of the red rule and 月 keeps its distance, leaving that strip clear.
+    # In English the number stands alone, a plum blossom in the place of 月.
+    mark = plum(41, 16) if english else label(41, 23, '月', 16, K)
     return svg(64, 32, [
         rect(1, 1, 62, 30, CREAM, K, 2, rx=4), rect(3.5, 3.5, 57, 25, 'none', R, 1, rx=2.5),
         path('M10 4 H4 V12', 'none', K, 2), path('M54 28 H60 V20', 'none', K, 2),
-        label(41, 23, '月', 16, K),
+        mark,
     ])
 
 
-def dealer_mark():
-    return svg(18, 18, [circle(9, 9, 8.2, R, K, 1.2), circle(9, 9, 6.8, 'none', GOLD, 0.7),
-                        label(9, 13, '親', 10, WHITE, SANS)])
+def dealer_mark(english=False):
+    # 親, the dealer; "D" in English.
+    letter = label(9, 13, 'D', 10, WHITE, SANS) if english else label(9, 13, '親', 10, WHITE, SANS)
+    return svg(18, 18, [circle(9, 9, 8.2, R, K, 1.2), circle(9, 9, 6.8, 'none', GOLD, 0.7), letter])
 
 
 def menu_button(text, size, width=72):
@@ -146,6 +159,8 @@ def icon():
 
 PICTURES = {
     'face0': face_computer, 'face1': face_player, 'score_plate': score_plate, 'month_plate': month_plate,
+    'score_plate_en': lambda: score_plate(english=True), 'month_plate_en': lambda: month_plate(english=True),
+    'dealer_mark_en': lambda: dealer_mark(english=True),
     'dealer_mark': dealer_mark, 'title': title, 'version': version, 'version_en': lambda: version('Version 1.0'),
     'cursor': cursor, 'icon': icon,
 }

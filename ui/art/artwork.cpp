@@ -40,9 +40,9 @@ class IconEngine : public QIconEngine {
 QPixmap FacePicture(int index, qreal dpr) {
   return Picture(index == 0 ? "face0" : "face1", {kFaceSize, kFaceSize}, dpr);
 }
-QPixmap ScorePlate(qreal dpr) { return Picture("score_plate", {84, 36}, dpr); }
-QPixmap MonthPlate(qreal dpr) { return Picture("month_plate", {64, 32}, dpr); }
-QPixmap DealerMark(qreal dpr) { return Picture("dealer_mark", {18, 18}, dpr); }
+QPixmap ScorePlate(qreal dpr) { return Picture(englishLettering ? "score_plate_en" : "score_plate", {84, 36}, dpr); }
+QPixmap MonthPlate(qreal dpr) { return Picture(englishLettering ? "month_plate_en" : "month_plate", {64, 32}, dpr); }
+QPixmap DealerMark(qreal dpr) { return Picture(englishLettering ? "dealer_mark_en" : "dealer_mark", {18, 18}, dpr); }
 QPixmap VersionPicture(qreal dpr) { return Picture(englishLettering ? "version_en" : "version", {212, 80}, dpr); }
 
 QPixmap TitlePicture(qreal dpr) {
