@@ -1,6 +1,10 @@
 // Merging a match into the high-score tables.
 #include "records/high_scores.h"
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "records/cp932.h"
 #include "records/player_text.h"
 #include "records/status_codec.h"
@@ -10,7 +14,7 @@ namespace pg {
 namespace {
 
 // Ranks as the number-to-text form writes them: a leading blank before the digits.
-std::string Rank(int row) { return " " + std::to_string(row + 1); }
+std::string Rank(int row) { return std::to_string(row + 1); }
 
 void EnterTotal(HighScoreUpdate& update, const MatchResult& match) {
   const int difference = match.player - match.computer;
@@ -85,16 +89,27 @@ void NameNewRows(HighScoreUpdate& update, const std::string& name) {
 }
 
 std::string TotalLine(const HighScoreUpdate& update) {
-  return update.EnteredTotal() ? Fill(Tr("総合で%1位に"), {Rank(update.totalRank)}) : std::string();
+  return update.EnteredTotal() ? Fill(Tr("総合で %1位に"), {Rank(update.totalRank)}) : std::string();
 }
 
 std::string GameLine(const HighScoreUpdate& update) {
-  if (!update.EnteredGame()) return {};
-  std::string ranks;
+  // One text for each count of places, so that a language can join them its own way.
+  static constexpr std::array<const char*, kGameRows> kLines = {
+      PG_TEXT("一勝負で %1位に"), PG_TEXT("一勝負で %1位と %2位に"), PG_TEXT("一勝負で %1位と %2位と %3位に")};
+  std::vector<std::string> ranks;
   for (int r = 0; r < kGameRows; ++r) {
-    if (update.newMonth[r]) ranks += (ranks.empty() ? "" : Tr("位と")) + Rank(r);
+    if (update.newMonth[r]) ranks.push_back(Rank(r));
   }
-  return Fill(Tr("一勝負で%1位に"), {ranks});
+  if (ranks.empty()) return {};
+  const std::string line = Tr(kLines[ranks.size() - 1]);
+  switch (ranks.size()) {
+    case 1:
+      return Fill(line, {ranks[0]});
+    case 2:
+      return Fill(line, {ranks[0], ranks[1]});
+    default:
+      return Fill(line, {ranks[0], ranks[1], ranks[2]});
+  }
 }
 
 }  // namespace pg

@@ -3,17 +3,21 @@
 <TS version="2.1" language="en">
 <context>
     <name></name>
-    <message id="総合で%1位に">
+    <message id="総合で %1位に">
         <source></source>
-        <translation>at rank %1 in the overall table</translation>
+        <translation>Overall table: rank %1</translation>
     </message>
-    <message id="位と">
+    <message id="一勝負で %1位に">
         <source></source>
-        <translation>, </translation>
+        <translation>Single-month table: rank %1</translation>
     </message>
-    <message id="一勝負で%1位に">
+    <message id="一勝負で %1位と %2位に">
         <source></source>
-        <translation>at rank %1 in the single-month table</translation>
+        <translation>Single-month table: ranks %1 and %2</translation>
+    </message>
+    <message id="一勝負で %1位と %2位と %3位に">
+        <source></source>
+        <translation>Single-month table: ranks %1, %2 and %3</translation>
     </message>
     <message id="成績の記録 history.db を開けません。">
         <source></source>

@@ -13,6 +13,7 @@
 #include "records/high_scores.h"
 #include "ui/board_view.h"
 #include "ui/label_item.h"
+#include "ui/language.h"
 #include "ui/qt_platform.h"
 
 namespace pg::ui {
@@ -20,6 +21,8 @@ namespace pg::ui {
 namespace {
 
 constexpr int kWidth = 248;
+// English says where the match entered in longer lines: "Single-month table: ranks 1, 2 and 3".
+constexpr int kEnglishWidth = 300;
 constexpr int kHeight = 184;
 // Between the dialog's lower edge and the first result line.
 constexpr int kGap = 8;
@@ -42,7 +45,7 @@ QLabel* CentredLabel(QWidget* parent, const QString& text, int top) {
   auto* label = new QLabel(text, parent);
   label->setFont(GameFont(10));
   label->setAlignment(Qt::AlignCenter);
-  label->setGeometry(0, top, kWidth, 18);
+  label->setGeometry(0, top, parent->width(), 18);
   return label;
 }
 
@@ -52,26 +55,29 @@ FormInputName::FormInputName(Game& game, QWidget* parent)
     : CoreDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), game_(game) {
   setWindowTitle(qtTrId("名前入力"));
   setModal(true);
-  setFixedSize(kWidth, kHeight);
+  const int width = SpeaksEnglish() ? kEnglishWidth : kWidth;
+  // Everything is placed as in the narrower Japanese dialog, moved right by half the extra width.
+  const int shift = (width - kWidth) / 2;
+  setFixedSize(width, kHeight);
   total_ = CentredLabel(this, "", 14);
   gameLine_ = CentredLabel(this, "", 34);
   CentredLabel(this, qtTrId("入賞しています。"), 62);
   CentredLabel(this, qtTrId("名前を入力して下さい。"), 90);
   inputName_ = new QLineEdit(this);
-  inputName_->setGeometry(44, 114, 160, 24);
+  inputName_->setGeometry(44 + shift, 114, 160, 24);
   inputName_->setFont(GameFont(10));
   inputName_->setMaxLength(kNameChars);
   inputName_->setValidator(new NameValidator(inputName_));
   inputName_->setToolTip(qtTrId("全角は半角２文字分です"));
   bytesLeft_ = new QLabel(BytesLeftText(""), this);
   bytesLeft_->setFont(GameFont(9));
-  bytesLeft_->setGeometry(16, 152, 136, 18);
+  bytesLeft_->setGeometry(16 + shift, 152, 136, 18);
   connect(inputName_, &QLineEdit::textChanged, this, [this](const QString& text) {
     game_.inputName.InputName = text.toStdString();
     bytesLeft_->setText(BytesLeftText(text));
   });
   auto* ok = new QPushButton("OK", this);
-  ok->setGeometry(160, 148, 72, 26);
+  ok->setGeometry(160 + shift, 148, 72, 26);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] { InputNameOk(game_); });
   connect(inputName_, &QLineEdit::returnPressed, this, [this] { InputNameOk(game_); });
