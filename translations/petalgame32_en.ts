@@ -2016,7 +2016,7 @@ Double-click a line to open the replay at that moment.</translation>
     </message>
     <message id="勝率（赤）と直近10局（金）　全%1局">
         <source></source>
-        <translation>Win rate (red) and last 10 (gold)   %1 matches</translation>
+        <translation>Win rate (red), last 10 (gold), %1 in all</translation>
     </message>
     <message id="&#10;設定とハイスコアは、起動したフォルダに保存されます。&#10;">
         <source></source>

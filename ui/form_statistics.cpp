@@ -413,7 +413,8 @@ void FormStatistics::Refresh() {
   std::vector<double> shares;
   if (s.played) {
     for (std::size_t i = 0; i < kStatisticsYaku.size(); ++i) {
-      names << Q(Tr(kStatisticsYaku[i]));
+      // The name without its gloss: "Hanami-zake (Flower viewing)" is charted as Hanami-zake.
+      names << Q(Tr(kStatisticsYaku[i])).section(" (", 0, 0);
       counts.push_back(s.yaku[i]);
     }
     for (std::size_t m = 0; m < 12; ++m) {

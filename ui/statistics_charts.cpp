@@ -14,6 +14,8 @@ const QColor kInk(60, 40, 30);
 const QColor kGrid(220, 210, 195);
 const QColor kLacquer(142, 27, 34);
 const QColor kGold(190, 140, 40);
+// The least room for a bar's label, the width the Japanese yaku names were laid out for.
+constexpr int kLabelRoom = 84;
 
 void PaintFrame(QPainter& painter, const QRect& area) {
   painter.fillRect(area, kPaper);
@@ -76,8 +78,9 @@ void ShareLineChart::paintEvent(QPaintEvent*) {
   line(moving_, kGold, 1.5);
   line(share_, kLacquer, 2.0);
   painter.setPen(kInk);
+  const QString caption = QString(qtTrId("勝率（赤）と直近10局（金）　全%1局")).arg(share_.size());
   painter.drawText(QRectF(plot.left(), plot.bottom() + 3, plot.width(), 18), Qt::AlignLeft,
-                   QString(qtTrId("勝率（赤）と直近10局（金）　全%1局")).arg(share_.size()));
+                   painter.fontMetrics().elidedText(caption, Qt::ElideRight, qRound(plot.width())));
 }
 
 BarChart::BarChart(QWidget* parent, Qt::Orientation orientation, Kind kind)
@@ -111,15 +114,21 @@ void BarChart::paintEvent(QPaintEvent*) {
   const int lineHeight = painter.fontMetrics().height();
   const bool twoLines = std::any_of(labels_.begin(), labels_.end(), [](const QString& l) { return l.contains('\n'); });
   const int labelHeight = lineHeight * (twoLines ? 2 : 1) + 2;
+  // A row's label takes the room its widest label needs, up to a third of the chart.
+  int widest = 0;
+  for (const QString& label : labels_) widest = std::max(widest, painter.fontMetrics().horizontalAdvance(label));
+  const int labelRoom = std::clamp(widest + 10, kLabelRoom, width() / 3);
   for (int i = 0; i < count; ++i) {
     const double value = values_[static_cast<std::size_t>(i)];
     const QString text = kind_ == Kind::Shares ? Percent(value) : QString::number(value);
     painter.setPen(kInk);
     if (orientation_ == Qt::Horizontal) {
-      const QRectF plot = QRectF(rect()).adjusted(84, 6, -40, -6);
+      const QRectF plot = QRectF(rect()).adjusted(labelRoom, 6, -40, -6);
       const qreal rowHeight = plot.height() / count;
       const qreal y = plot.top() + rowHeight * i;
-      painter.drawText(QRectF(2, y, plot.left() - 6, rowHeight), Qt::AlignRight | Qt::AlignVCenter, labels_.value(i));
+      const int room = qRound(plot.left()) - 6;
+      painter.drawText(QRectF(2, y, room, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
+                       painter.fontMetrics().elidedText(labels_.value(i), Qt::ElideRight, room));
       const QRectF bar(plot.left(), y + rowHeight * 0.15, plot.width() * value / scale, rowHeight * 0.7);
       painter.fillRect(bar, kLacquer);
       painter.drawText(QRectF(bar.right() + 3, y, 40, rowHeight), Qt::AlignLeft | Qt::AlignVCenter, text);
